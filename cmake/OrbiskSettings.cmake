@@ -1,0 +1,16 @@
+# One target carries the compile settings every target of the project uses.
+add_library(orbisk_settings INTERFACE)
+target_compile_features(orbisk_settings INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(orbisk_settings INTERFACE -Wall -Wextra -pedantic)
+if(DEFINED ENV{CI} AND NOT "$ENV{CI}" STREQUAL "" AND NOT "$ENV{CI}" STREQUAL "false")
+  message(STATUS "CI build: warnings are errors")
+  target_compile_options(orbisk_settings INTERFACE -Werror)
+endif()
+target_compile_definitions(orbisk_settings INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+if(ORBISK_SANITIZE)
+  target_compile_options(orbisk_settings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                   -fno-sanitize-recover=undefined)
+  target_link_options(orbisk_settings INTERFACE -fsanitize=address,undefined)
+endif()
