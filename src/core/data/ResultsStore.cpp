@@ -34,7 +34,7 @@ std::filesystem::path FilePath(const std::filesystem::path& appFolder, ResultsFi
 }
 
 int TemplateId(ResultsFile file, int section) {
-    return 30000 + 100 * section + 11 + static_cast<int>(file);
+    return 30100 + 10 * section + 1 + static_cast<int>(file);
 }
 
 Marks ReadMarks(const std::filesystem::path& marksFile, int paperCount) {

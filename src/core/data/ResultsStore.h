@@ -31,7 +31,8 @@ std::string FileName(ResultsFile file, int section, std::string_view code);
 std::filesystem::path FilePath(const std::filesystem::path& appFolder, ResultsFile file, int section,
                                std::string_view code);
 
-/// Resource number of the file's template: 30000 + 100 * section + 11 (marks) to + 16 (trend).
+/// Resource number of the file's template: 30100 + 10 * section + 1 (marks) to + 6 (trend),
+/// so 30121 to 30126 for section 2.
 int TemplateId(ResultsFile file, int section);
 
 /// The six records of a marks file, one value per paper slot (index slot - 1).

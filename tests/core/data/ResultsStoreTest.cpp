@@ -25,15 +25,18 @@ class Names : public ::testing::TestWithParam<NameCase> {};
 TEST_P(Names, FollowTheSectionAndProductCode) {
     EXPECT_EQ(FileName(GetParam().file, 2, "ENG"), GetParam().name);
     EXPECT_EQ(TemplateId(GetParam().file, 2), GetParam().templateId);
+    // Sections keep apart: section 1's templates end below section 2's, section 3's start above.
+    EXPECT_EQ(TemplateId(GetParam().file, 1), GetParam().templateId - 10);
+    EXPECT_EQ(TemplateId(GetParam().file, 3), GetParam().templateId + 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(ResultsStore, Names,
-                         ::testing::Values(NameCase{ResultsFile::Marks, "marks2ENG.txt", 30211},
-                                           NameCase{ResultsFile::First, "first2ENG.txt", 30212},
-                                           NameCase{ResultsFile::Second, "second2ENG.txt", 30213},
-                                           NameCase{ResultsFile::FResults, "fresults2ENG.txt", 30214},
-                                           NameCase{ResultsFile::SResults, "sresults2ENG.txt", 30215},
-                                           NameCase{ResultsFile::Trend, "trend2ENG.txt", 30216}));
+                         ::testing::Values(NameCase{ResultsFile::Marks, "marks2ENG.txt", 30121},
+                                           NameCase{ResultsFile::First, "first2ENG.txt", 30122},
+                                           NameCase{ResultsFile::Second, "second2ENG.txt", 30123},
+                                           NameCase{ResultsFile::FResults, "fresults2ENG.txt", 30124},
+                                           NameCase{ResultsFile::SResults, "sresults2ENG.txt", 30125},
+                                           NameCase{ResultsFile::Trend, "trend2ENG.txt", 30126}));
 
 TEST(ResultsStore, ResetWritesEveryFileByteForByteFromItsTemplate) {
     TempFolder folder;
