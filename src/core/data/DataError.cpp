@@ -21,8 +21,8 @@ DataError::DataError(std::filesystem::path file, std::string key, std::string pr
     : std::runtime_error(describe(file, key, problem)), m_file(std::move(file)), m_key(std::move(key)),
       m_problem(std::move(problem)) {}
 
-WriteError::WriteError(std::filesystem::path file, std::string problem)
+WriteError::WriteError(std::filesystem::path file, std::string problem, int code)
     : std::runtime_error(file.filename().string() + " could not be written: " + problem),
-      m_file(std::move(file)), m_problem(std::move(problem)) {}
+      m_file(std::move(file)), m_problem(std::move(problem)), m_code(code) {}
 
 } // namespace orbisk

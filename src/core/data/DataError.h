@@ -28,14 +28,17 @@ private:
 /// write started (see WriteFileAtomically).
 class WriteError : public std::runtime_error {
 public:
-    WriteError(std::filesystem::path file, std::string problem);
+    /// @param code the system's error number, when one is known
+    WriteError(std::filesystem::path file, std::string problem, int code = 0);
 
     const std::filesystem::path& file() const { return m_file; }
     const std::string& problem() const { return m_problem; }
+    int code() const { return m_code; }
 
 private:
     std::filesystem::path m_file;
     std::string m_problem;
+    int m_code;
 };
 
 } // namespace orbisk

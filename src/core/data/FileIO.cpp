@@ -119,7 +119,7 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     std::error_code ec;
     if (const int error = writeAndSync(temporary, bytes); error != 0) {
         std::filesystem::remove(temporary, ec);
-        throw WriteError(path, errnoText(error));
+        throw WriteError(path, errnoText(error), error);
     }
     try {
         if (const auto& hook = beforeRenameHook()) {
@@ -132,8 +132,9 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         const std::string problem = ec.message();
+        const int code = ec.value();
         std::filesystem::remove(temporary, ec);
-        throw WriteError(path, problem);
+        throw WriteError(path, problem, code);
     }
 }
 

@@ -1,0 +1,29 @@
+#include "data/Extract.h"
+
+#include "data/DataError.h"
+#include "data/FileIO.h"
+
+#include <cerrno>
+
+namespace orbisk {
+
+int ExtractResource(const ResourceSource& source, int id, std::string_view type,
+                    const std::filesystem::path& path) noexcept {
+    try {
+        if (type != "Custom") {
+            return kExtractWrongType;
+        }
+        const auto bytes = source.Find(id);
+        if (!bytes) {
+            return kExtractNoSuchResource;
+        }
+        files::WriteFileAtomically(path, *bytes);
+        return 0;
+    } catch (const WriteError& error) {
+        return error.code() != 0 ? error.code() : EIO;
+    } catch (...) {
+        return EIO;
+    }
+}
+
+} // namespace orbisk

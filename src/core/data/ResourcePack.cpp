@@ -1,0 +1,94 @@
+#include "data/ResourcePack.h"
+
+#include <algorithm>
+
+namespace orbisk {
+
+namespace {
+
+constexpr std::string_view kSignature = "ORBKPACK";
+constexpr std::uint32_t kVersion = 1;
+constexpr std::size_t kHeaderSize = 16;
+constexpr std::size_t kEntrySize = 24;
+
+std::uint64_t readLittle(std::string_view bytes, std::size_t at, int width) {
+    std::uint64_t value = 0;
+    for (int i = width - 1; i >= 0; --i) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    }
+    return value;
+}
+
+void writeLittle(std::string& out, std::uint64_t value, int width) {
+    for (int i = 0; i < width; ++i) {
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+} // namespace
+
+ResourcePack::ResourcePack(std::string_view bytes) {
+    if (bytes.size() < kHeaderSize || bytes.substr(0, kSignature.size()) != kSignature) {
+        throw PackError("not a resource pack (no signature)");
+    }
+    if (readLittle(bytes, 8, 4) != kVersion) {
+        throw PackError("resource pack of an unknown version");
+    }
+    const std::uint64_t count = readLittle(bytes, 12, 4);
+    if (count > (bytes.size() - kHeaderSize) / kEntrySize) {
+        throw PackError("the resource table runs past the end of the pack");
+    }
+    m_entries.reserve(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = kHeaderSize + i * kEntrySize;
+        const std::uint64_t id = readLittle(bytes, at, 4);
+        const std::uint64_t offset = readLittle(bytes, at + 8, 8);
+        const std::uint64_t size = readLittle(bytes, at + 16, 8);
+        if (offset > bytes.size() || size > bytes.size() - offset) {
+            throw PackError("resource " + std::to_string(id) + " lies outside the pack");
+        }
+        if (id > 0x7FFFFFFF || (!m_entries.empty() && static_cast<int>(id) <= m_entries.back().id)) {
+            throw PackError("the resource table is not in ascending order at resource " + std::to_string(id));
+        }
+        m_entries.push_back({static_cast<int>(id),
+                             bytes.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(size))});
+    }
+}
+
+std::optional<std::string_view> ResourcePack::Find(int id) const {
+    const auto it = std::lower_bound(m_entries.begin(), m_entries.end(), id,
+                                     [](const Entry& e, int key) { return e.id < key; });
+    if (it == m_entries.end() || it->id != id) {
+        return std::nullopt;
+    }
+    return it->bytes;
+}
+
+std::vector<int> ResourcePack::Ids() const {
+    std::vector<int> ids;
+    ids.reserve(m_entries.size());
+    for (const Entry& entry : m_entries) {
+        ids.push_back(entry.id);
+    }
+    return ids;
+}
+
+std::string BuildResourcePack(const std::map<int, std::string>& resources) {
+    std::string out(kSignature);
+    writeLittle(out, kVersion, 4);
+    writeLittle(out, resources.size(), 4);
+    std::uint64_t offset = kHeaderSize + kEntrySize * resources.size();
+    for (const auto& [id, bytes] : resources) {
+        writeLittle(out, static_cast<std::uint32_t>(id), 4);
+        writeLittle(out, 0, 4);
+        writeLittle(out, offset, 8);
+        writeLittle(out, bytes.size(), 8);
+        offset += bytes.size();
+    }
+    for (const auto& entry : resources) {
+        out += entry.second;
+    }
+    return out;
+}
+
+} // namespace orbisk

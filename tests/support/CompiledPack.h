@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/Records.h"
+#include "data/ResourcePack.h"
+
+#include <string>
+#include <vector>
+
+namespace orbisk::testing {
+
+/// A resource pack read from a file the build compiled.
+class CompiledPack {
+public:
+    explicit CompiledPack(const std::string& path);
+    CompiledPack(const CompiledPack&) = delete;
+    CompiledPack& operator=(const CompiledPack&) = delete;
+
+    /// Resource @p id as keyed text. @throws std::runtime_error when the pack lacks it.
+    records::RecordText Text(int id) const;
+    const ResourcePack& pack() const { return m_pack; }
+
+private:
+    std::string m_bytes;
+    ResourcePack m_pack;
+};
+
+/// A paper as it is read from a section's four tables.
+struct LoadedPaper {
+    std::vector<std::string> ids, keys, kinds, weights;
+    std::vector<int> answersPerQuestion;
+    long long totalMarks = 0;
+};
+
+LoadedPaper load(const CompiledPack& pack, int section, int paper);
+
+} // namespace orbisk::testing

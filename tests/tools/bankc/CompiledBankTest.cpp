@@ -1,0 +1,146 @@
+// The compiled test bank read back with the program's own record readers; it
+// has every shape and kind the program handles.
+#include "CompiledPack.h"
+#include "data/Bank.h"
+#include "data/FileIO.h"
+#include "data/Mht.h"
+#include "data/Records.h"
+#include "data/ResourcePack.h"
+#include "data/ResultsStore.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <numeric>
+
+namespace orbisk {
+namespace {
+
+using records::RecordText;
+using testing::load;
+using testing::LoadedPaper;
+
+const testing::CompiledPack& testBank() {
+    static const testing::CompiledPack pack(ORBISK_TESTBANK_PACK);
+    return pack;
+}
+
+struct Shape {
+    int section;
+    int paper;
+    std::size_t questions;
+    std::size_t answers;
+    const char* kinds; // the kind of every slot, or "" when mixed
+    long long totalMarks;
+};
+
+class TestBankPaper : public ::testing::TestWithParam<Shape> {};
+
+TEST_P(TestBankPaper, ReadsBackInItsShape) {
+    const Shape& s = GetParam();
+    const LoadedPaper paper = load(testBank(), s.section, s.paper);
+    EXPECT_EQ(paper.ids.size(), s.questions);
+    EXPECT_EQ(paper.keys.size(), s.answers);
+    EXPECT_EQ(paper.kinds.size(), s.answers);
+    EXPECT_EQ(paper.weights.size(), s.answers);
+    EXPECT_EQ(
+        std::accumulate(paper.answersPerQuestion.begin(), paper.answersPerQuestion.end(), std::size_t{0}),
+        s.answers);
+    if (*s.kinds) {
+        EXPECT_EQ(std::count(paper.kinds.begin(), paper.kinds.end(), s.kinds), static_cast<long>(s.answers));
+    }
+    EXPECT_EQ(paper.totalMarks, s.totalMarks);
+    EXPECT_EQ(paper.ids.front(), std::to_string(bank::QuestionId(s.section, s.paper, 1)));
+}
+
+INSTANTIATE_TEST_SUITE_P(CompiledBank, TestBankPaper,
+                         ::testing::Values(Shape{2, 101, 30, 30, "Q", 30}, Shape{2, 110, 40, 40, "Q", 40},
+                                           Shape{2, 112, 30, 30, "Q", 30}, Shape{2, 121, 4, 20, "T", 20},
+                                           Shape{2, 126, 5, 25, "T", 25}, Shape{2, 128, 5, 50, "T", 50},
+                                           Shape{2, 140, 5, 50, "T", 50}, Shape{2, 143, 40, 40, "L", 40},
+                                           Shape{2, 146, 3, 15, "Q", 15}, Shape{3, 101, 3, 37, "", 37},
+                                           Shape{3, 102, 5, 8, "", 8}, Shape{3, 103, 3, 6, "", 6},
+                                           Shape{3, 104, 2, 6, "Q", 11}, Shape{3, 105, 4, 80, "T", 80}),
+                         [](const auto& info) {
+                             return "s" + std::to_string(info.param.section) + "_p" +
+                                    std::to_string(info.param.paper);
+                         });
+
+TEST(CompiledBank, AFiveAnswerQuestionGivesFiveConsecutiveSlots) {
+    const LoadedPaper paper = load(testBank(), 2, 121);
+    EXPECT_EQ(paper.answersPerQuestion, (std::vector<int>{5, 5, 5, 5}));
+    EXPECT_EQ(
+        std::vector<std::string>(paper.keys.begin() + 5, paper.keys.begin() + 10),
+        (std::vector<std::string>{"apple121x2", "river121x2", "cloud121x2", "stone121x2", "garden121x2"}));
+}
+
+TEST(CompiledBank, RareKindsKeepTheirKeys) {
+    const LoadedPaper numbers = load(testBank(), 3, 102);
+    EXPECT_EQ(numbers.kinds, (std::vector<std::string>{"N", "N", "N", "R", "R", "F", "X", "L"}));
+    EXPECT_EQ(numbers.keys[1], "1.5");
+    const LoadedPaper groups = load(testBank(), 3, 103);
+    EXPECT_EQ(groups.kinds, (std::vector<std::string>{"G", "G", "G", "M", "M", "G"}));
+    EXPECT_EQ(groups.keys,
+              (std::vector<std::string>{";red;blue;green", " ", " ", ";cat;dog;rabbit", " ", ";Mars;Venus"}));
+}
+
+TEST(CompiledBank, ConfigurationNamesTheSectionsAndCompleteTopics) {
+    const RecordText config = testBank().Text(bank::kConfigurationId);
+    EXPECT_EQ(records::ReadRecordValue(config, "NME"), "Orbisk Test Practice");
+    EXPECT_EQ(records::ReadRecordValue(config, "COD"), "TST");
+    EXPECT_EQ(records::ReadRecordValue(config, "LAH"), "");
+    EXPECT_EQ(records::ReadRecordValue(config, "LBH"), "Practice");
+    EXPECT_EQ(records::ReadRecordValue(config, "LCH"), "Extra");
+    EXPECT_EQ(records::ReadRecordValue(config, "TT2"), "10");
+    EXPECT_EQ(records::ReadRecordValue(config, "TP2"), "50");
+    EXPECT_EQ(records::ReadRecordValues(config, "TN2", 10, records::kTopicNamesCapacity).back(),
+              "Comprehension MCQ");
+    EXPECT_EQ(records::ReadRecordValues(config, "TN3", 1, records::kTopicNamesCapacity),
+              std::vector<std::string>{"Rare Kinds"});
+    EXPECT_EQ(std::count(config.lines().begin(), config.lines().end(), std::string_view("...")), 2);
+    EXPECT_EQ(
+        std::count(config.lines().begin(), config.lines().end(), std::string_view(std::string(31, '-'))), 1);
+}
+
+TEST(CompiledBank, ResultsTemplatesHoldEmptyValuesPerPaperAndSlot) {
+    const RecordText marks = testBank().Text(results::TemplateId(results::ResultsFile::Marks, 2));
+    EXPECT_EQ(records::ReadRecordValues(marks, "FSE", 50), std::vector<std::string>(50, ""));
+    EXPECT_EQ(records::ReadRecordValues(marks, "SST", 50), std::vector<std::string>(50, "0"));
+    const RecordText answers = testBank().Text(results::TemplateId(results::ResultsFile::First, 2));
+    const auto lines = records::ReadPaperRecords(answers, 50);
+    EXPECT_EQ(lines[27], "#128#" + std::string(50, '>'));
+    EXPECT_EQ(lines[45], "#146#" + std::string(15, '>'));
+    EXPECT_EQ(*testBank().pack().Find(results::TemplateId(results::ResultsFile::Trend, 3)), "#TRD#");
+}
+
+TEST(CompiledBank, EveryPageIsAnArchiveWithItsPictures) {
+    int pages = 0;
+    for (const int id : testBank().pack().Ids()) {
+        if (id < 10000 || id >= 30000) {
+            continue;
+        }
+        ++pages;
+        const mht::Archive archive = mht::Read(*testBank().pack().Find(id));
+        const std::string html = archive.RootText();
+        ASSERT_EQ(archive.Root().contentType, "text/html") << id;
+        EXPECT_EQ(html.find("<script"), std::string::npos);
+        EXPECT_EQ(html.find("http"), std::string::npos) << id;
+        ASSERT_NE(archive.Resolve("test-logo.png"), nullptr) << id;
+        EXPECT_EQ(archive.Resolve("test-logo.png")->body.substr(1, 3), "PNG");
+        if (const auto cid = html.find("src=\"cid:"); cid != std::string::npos) {
+            const auto end = html.find('"', cid + 5);
+            EXPECT_NE(archive.Resolve(html.substr(cid + 5, end - cid - 5)), nullptr) << id;
+        }
+    }
+    EXPECT_EQ(pages, 1022);
+    const std::string withPicture =
+        mht::Read(*testBank().pack().Find(bank::QuestionId(3, 104, 2))).RootText();
+    EXPECT_NE(withPicture.find("src=\"cid:picture20302@orbisk.example\""), std::string::npos);
+}
+
+TEST(CompiledBank, EveryPackedPictureIsASkinPicture) {
+    const auto ids = testBank().pack().Ids();
+    EXPECT_EQ(std::count_if(ids.begin(), ids.end(), [](int id) { return id >= 1 && id <= 92; }), 89);
+}
+
+} // namespace
+} // namespace orbisk

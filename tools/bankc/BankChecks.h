@@ -1,0 +1,17 @@
+#pragma once
+
+#include "BankModel.h"
+
+#include <vector>
+
+namespace orbisk::bankc {
+
+/// Everything wrong with the bank that the program could not show or mark
+/// correctly, and the content rules that keep the bank sound at scale.
+std::vector<Problem> CheckBank(const Product& product);
+
+/// The paper's total marks as the program adds them: a running whole-number
+/// total, rounded half to even after each weight.
+long long TotalMarks(const Paper& paper);
+
+} // namespace orbisk::bankc

@@ -1,0 +1,212 @@
+#include "PageHtml.h"
+
+#include <regex>
+
+namespace orbisk::bankc {
+
+namespace {
+
+std::string escape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+constexpr const char* kGap = "<span class=\"gap\">__________</span>";
+
+// Escaped text with every run of three or more underscores shown as a gap.
+std::string withGaps(std::string_view text) {
+    static const std::regex underscores("_{3,}");
+    return std::regex_replace(escape(text), underscores, kGap);
+}
+
+std::string letter(std::size_t index) {
+    return "(" + std::string(1, static_cast<char>('a' + index)) + ")";
+}
+
+// Paragraphs of a passage: lines joined, a blank line starting a new paragraph.
+std::vector<std::string> paragraphs(std::string_view text) {
+    std::vector<std::string> out;
+    std::string current;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t end = text.find('\n', at);
+        std::string_view line =
+            text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+            line.remove_suffix(1);
+        }
+        while (!line.empty() && line.front() == ' ') {
+            line.remove_prefix(1);
+        }
+        if (line.empty()) {
+            if (!current.empty()) {
+                out.push_back(current);
+                current.clear();
+            }
+        } else {
+            current += (current.empty() ? "" : " ") + std::string(line);
+        }
+        if (end == std::string_view::npos) {
+            break;
+        }
+        at = end + 1;
+    }
+    if (!current.empty()) {
+        out.push_back(current);
+    }
+    return out;
+}
+
+std::string optionsTable(const std::vector<std::string>& options) {
+    std::string html = "<table class=\"options\" cellspacing=\"6\" cellpadding=\"3\">\n";
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        html += "<tr><td class=\"num\" width=\"26\" align=\"center\">" + std::to_string(i + 1) +
+                "</td><td class=\"option\">" + escape(options[i]) + "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+std::string passageBox(std::string_view passage, bool cloze) {
+    static const std::regex gap(R"(\[([0-9]+)\])");
+    std::string html = "<table class=\"passage\" width=\"100%\" cellpadding=\"10\"><tr><td>\n";
+    for (const std::string& paragraph : paragraphs(passage)) {
+        std::string text = escape(paragraph);
+        if (cloze) {
+            std::string replaced;
+            auto last = text.cbegin();
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), gap); it != std::sregex_iterator();
+                 ++it) {
+                replaced.append(last, (*it)[0].first);
+                const std::size_t n = std::stoul((*it)[1].str());
+                replaced += "<b class=\"gapmark\">" + letter(n - 1) + "</b>&nbsp;" + kGap;
+                last = (*it)[0].second;
+            }
+            replaced.append(last, text.cend());
+            text = replaced;
+        } else {
+            text = withGaps(paragraph);
+        }
+        html += "<p>" + text + "</p>\n";
+    }
+    return html + "</td></tr></table>\n";
+}
+
+std::string wordBox(const std::vector<std::string>& words) {
+    std::string html = "<table class=\"words\" cellspacing=\"6\" cellpadding=\"5\"><tr>\n";
+    for (const std::string& word : words) {
+        html += "<td class=\"word\">" + escape(word) + "</td>";
+    }
+    return html + "\n</tr></table>\n";
+}
+
+} // namespace
+
+std::string RenderPageHtml(const PageContext& page, const Question& question) {
+    std::string html;
+    html += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n";
+    html += "<title>" + escape(page.productName) + " - Question " + std::to_string(page.questionNumber) +
+            "</title>\n";
+    html += R"(<style>
+body { font-family: "Trebuchet MS", "Liberation Sans", "DejaVu Sans", sans-serif; font-size: 12pt; color: #1f2d3d; background-color: #ffffff; }
+p { margin-top: 4px; margin-bottom: 8px; }
+.paper { color: #5a6b7d; font-size: 10pt; }
+.number { font-size: 15pt; font-weight: bold; color: #1c4f8c; margin-top: 10px; }
+.instruction { color: #4a5a6a; font-style: italic; }
+.stem { font-size: 13pt; margin-top: 10px; margin-bottom: 12px; }
+.gap { color: #1c4f8c; font-weight: bold; }
+.gapmark { color: #1c4f8c; }
+td.num { color: #ffffff; background-color: #2f6fb5; font-weight: bold; }
+td.option { font-size: 12pt; }
+table.passage { background-color: #f4f5eb; }
+table.passage p { line-height: 150%; }
+td.word { background-color: #e8f0fa; color: #1c4f8c; font-weight: bold; }
+td.wordbank { background-color: #eef5e8; }
+.part { font-weight: bold; color: #1c4f8c; }
+.item { margin-top: 12px; }
+</style>
+</head>
+<body>
+)";
+    html += "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td><img src=\"" +
+            escape(page.productPicture) + "\" alt=\"" + escape(page.productName) +
+            "\"></td><td align=\"right\" valign=\"middle\" class=\"paper\">" + escape(page.topicName) +
+            " &middot; Paper " + std::to_string(page.paperInTopic) + "</td></tr></table>\n";
+    html += "<hr>\n";
+    html += "<p class=\"number\">Question " + std::to_string(page.questionNumber) + "</p>\n";
+    if (!page.instruction.empty()) {
+        html += "<p class=\"instruction\">" + escape(page.instruction) + "</p>\n";
+    }
+    if (!page.questionPicture.empty()) {
+        html += "<p><img src=\"" + escape(page.questionPicture) + "\" alt=\"Picture for question " +
+                std::to_string(page.questionNumber) + "\"></p>\n";
+    }
+    switch (question.shape) {
+    case Shape::Choice:
+        html += "<p class=\"stem\">" + withGaps(question.stem) + "</p>\n";
+        html += optionsTable(question.options);
+        break;
+    case Shape::Cloze:
+        if (!question.stem.empty()) {
+            html += "<p class=\"stem\">" + withGaps(question.stem) + "</p>\n";
+        }
+        if (!question.wordbank.empty()) {
+            html += "<table cellpadding=\"8\"><tr><td class=\"wordbank\"><b>Words to use:</b> ";
+            for (std::size_t i = 0; i < question.wordbank.size(); ++i) {
+                html += (i > 0 ? " &middot; " : "") + escape(question.wordbank[i]);
+            }
+            html += "</td></tr></table>\n";
+        }
+        html += passageBox(question.passage, true);
+        break;
+    case Shape::WordOrder:
+        if (!question.stem.empty()) {
+            html += "<p class=\"stem\">" + withGaps(question.stem) + "</p>\n";
+        }
+        html += wordBox(question.words);
+        break;
+    case Shape::Comprehension:
+        if (!question.stem.empty()) {
+            html += "<p class=\"stem\">" + withGaps(question.stem) + "</p>\n";
+        }
+        html += passageBox(question.passage, false);
+        for (std::size_t i = 0; i < question.items.size(); ++i) {
+            html += "<p class=\"item\"><span class=\"part\">" + letter(i) + "</span> " +
+                    withGaps(question.items[i].stem) + "</p>\n";
+            html += optionsTable(question.items[i].options);
+        }
+        break;
+    case Shape::Free:
+        html += "<p class=\"stem\">" + withGaps(question.stem) + "</p>\n";
+        if (!question.passage.empty()) {
+            html += passageBox(question.passage, false);
+        }
+        for (std::size_t i = 0; i < question.parts.size(); ++i) {
+            html +=
+                "<p><span class=\"part\">" + letter(i) + "</span> " + withGaps(question.parts[i]) + "</p>\n";
+        }
+        break;
+    }
+    html += "</body>\n</html>\n";
+    return html;
+}
+
+} // namespace orbisk::bankc
