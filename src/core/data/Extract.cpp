@@ -8,7 +8,7 @@
 namespace orbisk {
 
 int ExtractResource(const ResourceSource& source, int id, std::string_view type,
-                    const std::filesystem::path& path) noexcept {
+                    const std::filesystem::path& path, files::Sync sync) noexcept {
     try {
         if (type != "Custom") {
             return kExtractWrongType;
@@ -17,7 +17,7 @@ int ExtractResource(const ResourceSource& source, int id, std::string_view type,
         if (!bytes) {
             return kExtractNoSuchResource;
         }
-        files::WriteFileAtomically(path, *bytes);
+        files::WriteFileAtomically(path, *bytes, sync);
         return 0;
     } catch (const WriteError& error) {
         return error.code() != 0 ? error.code() : EIO;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FileIO.h"
 #include "data/ResourceSource.h"
 
 #include <filesystem>
@@ -17,7 +18,8 @@ inline constexpr int kExtractWrongType = 1002;
 /// Never throws: returns 0 when the file was written, otherwise a non-zero error
 /// number (no such resource, a wrong type, or the system's error for the file;
 /// a missing folder gives an error and creates nothing).
+/// @p sync as for WriteFileAtomically.
 int ExtractResource(const ResourceSource& source, int id, std::string_view type,
-                    const std::filesystem::path& path) noexcept;
+                    const std::filesystem::path& path, files::Sync sync = files::Sync::ToDisk) noexcept;
 
 } // namespace orbisk

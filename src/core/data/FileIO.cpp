@@ -29,7 +29,7 @@ std::string errnoText(int error) {
 
 #ifdef ORBISK_POSIX_FILES
 // Writes, flushes and closes the temporary file; returns 0 or the errno of the failure.
-int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes) {
+int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes, Sync sync) {
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         return errno;
@@ -49,7 +49,7 @@ int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes)
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    if (::fsync(fd) != 0) {
+    if (sync == Sync::ToDisk && ::fsync(fd) != 0) {
         const int error = errno;
         ::close(fd);
         return error;
@@ -60,7 +60,7 @@ int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes)
     return 0;
 }
 #else
-int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes) {
+int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes, Sync) {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) {
         return errno != 0 ? errno : EIO;
@@ -114,10 +114,10 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     return content;
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync) {
     const std::filesystem::path temporary = TemporaryPathFor(path);
     std::error_code ec;
-    if (const int error = writeAndSync(temporary, bytes); error != 0) {
+    if (const int error = writeAndSync(temporary, bytes, sync); error != 0) {
         std::filesystem::remove(temporary, ec);
         throw WriteError(path, errnoText(error), error);
     }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+namespace orbisk::gui {
+
+/// A button drawn from pictures: off, on (the cursor over it), pressed and
+/// disabled. Which picture shows is decided by the window's hover poll, so it
+/// has the button role, focus and an accessible name like any other button.
+class ImageButton final : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit ImageButton(QWidget* parent = nullptr);
+
+    struct Pictures {
+        QPixmap off, on, pressed, disabled;
+    };
+    void SetPictures(Pictures pictures);
+
+    enum class State { Off, On, Pressed, Disabled };
+    /// Shows the picture of @p state (a state without a picture shows the off picture).
+    void SetState(State state);
+    State state() const { return m_state; }
+
+    /// A caption drawn over the picture (tabs and toolbar buttons).
+    void SetCaption(const QString& caption);
+    QString caption() const { return text(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Pictures m_pictures;
+    State m_state = State::Off;
+};
+
+} // namespace orbisk::gui

@@ -1,0 +1,229 @@
+#include "chrome/SkinnedFrame.h"
+
+#include "chrome/Fonts.h"
+#include "chrome/HoverPoller.h"
+#include "chrome/ImageButton.h"
+#include "chrome/SkinPictures.h"
+#include "layout/Geometry.h"
+
+#include <QMouseEvent>
+#include <QPolygon>
+#include <QRegion>
+#include <QWindow>
+
+namespace orbisk::gui {
+
+namespace {
+
+void place(QWidget* widget, const layout::Rect& rect) {
+    const layout::PixelRect px = layout::ToPixels(rect);
+    widget->setGeometry(px.x, px.y, px.width, px.height);
+}
+
+} // namespace
+
+SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller& poller, Kind kind)
+    : QObject(window), m_window(window), m_pictures(pictures), m_kind(kind) {
+    m_topLeft = makePiece("BTopLeft", false);
+    m_topCentre = makePiece("BTopCentre", true);
+    m_topRight = makePiece("BTopRight", false);
+    m_left = makePiece("BLeft", true);
+    m_right = makePiece("BRight", true);
+    m_bottom = makePiece("BBot", true);
+    m_bottomLeft = makePiece("BBotLeft", false);
+    m_bottomRight = makePiece("BBotRight", false);
+    m_title = new QLabel(window);
+    m_title->setObjectName(QStringLiteral("Title"));
+    m_title->setFont(TitleFont());
+    m_title->installEventFilter(this);
+    for (QLabel* piece : {m_topLeft, m_topCentre, m_topRight}) {
+        piece->installEventFilter(this);
+    }
+    if (kind != Kind::PopUp) {
+        m_icon = new QLabel(window);
+        m_icon->setObjectName(QStringLiteral("ImgIco"));
+        m_icon->setScaledContents(true);
+        auto addButton = [&](const char* name, const QString& tip, void (SkinnedFrame::*signal)()) {
+            auto* button = new ImageButton(window);
+            button->setObjectName(QString::fromLatin1(name));
+            button->setToolTip(tip);
+            button->setAccessibleName(tip);
+            button->setFocusPolicy(Qt::NoFocus);
+            connect(button, &ImageButton::clicked, this, signal);
+            poller.Add(button, HoverPoller::Rule::TwoState, [this] { return m_active; });
+            return button;
+        };
+        m_minimise = addButton("imgProgMin", QStringLiteral("Minimize"), &SkinnedFrame::minimiseClicked);
+        if (kind == Kind::Practice) {
+            m_maximise = addButton("imgProgMax", QStringLiteral("Restore"), &SkinnedFrame::maximiseClicked);
+        }
+        m_close = addButton("imgProgClose", QStringLiteral("Close"), &SkinnedFrame::closeClicked);
+    }
+}
+
+QLabel* SkinnedFrame::makePiece(const char* name, bool stretched) {
+    auto* label = new QLabel(m_window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setScaledContents(stretched);
+    label->lower();
+    return label;
+}
+
+QLabel* SkinnedFrame::piece(const char* name) const {
+    return m_window->findChild<QLabel*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+void SkinnedFrame::setPicture(QLabel* label, const char* file) {
+    label->setPixmap(m_pictures.Get(QString::fromLatin1(file)));
+}
+
+void SkinnedFrame::ApplySkin() {
+    if (m_kind == Kind::PopUp) {
+        setPicture(m_topLeft, "border_top_left.bmp");
+        setPicture(m_topCentre, "border_top_center.bmp");
+        setPicture(m_topRight, "border_top_right.bmp");
+        setPicture(m_left, "border_left.bmp");
+        setPicture(m_bottomLeft, "Border_bot_left.gif");
+        setPicture(m_right, "border_right.bmp");
+        setPicture(m_bottomRight, "Border_bot_right.gif");
+        setPicture(m_bottom, "border_bot.bmp");
+        QPalette palette = m_title->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        m_title->setPalette(palette);
+        return;
+    }
+    setPicture(m_icon, m_kind == Kind::Home ? "QZicon.ico" : "Pencil.ico");
+    setPicture(m_left, "border_left.bmp");
+    setPicture(m_bottomLeft, "border_left_corners.bmp");
+    setPicture(m_right, "border_right.bmp");
+    setPicture(m_bottomRight, "border_right_corners.bmp");
+    setPicture(m_bottom, "border_bot.bmp");
+    SetActive(true);
+}
+
+void SkinnedFrame::SetActive(bool active) {
+    if (m_kind == Kind::PopUp) {
+        return; // the message box always shows the active title bar
+    }
+    m_active = active;
+    QPalette palette = m_title->palette();
+    palette.setColor(QPalette::WindowText, active ? QColor(255, 255, 255) : QColor(128, 128, 128));
+    m_title->setPalette(palette);
+    setPicture(m_topLeft, active ? "border_top_left.bmp" : "border_white_top_left.bmp");
+    setPicture(m_topRight, active ? "border_top_right.bmp" : "border_white_top_right.bmp");
+    setPicture(m_topCentre, active ? "border_top_center.bmp" : "border_white_top_center.bmp");
+    setButtonPictures();
+}
+
+void SkinnedFrame::setButtonPictures() {
+    const bool maximised = m_window->isMaximized();
+    auto pictures = [&](const char* off, const char* on) {
+        return ImageButton::Pictures{
+            m_pictures.Get(QString::fromLatin1(off)), m_pictures.Get(QString::fromLatin1(on)), {}, {}};
+    };
+    if (m_active) {
+        m_close->SetPictures(pictures("prog_blueoff_close.bmp", "prog_blue_close.bmp"));
+        m_minimise->SetPictures(pictures("prog_blueoff_min.bmp", "prog_blue_min.bmp"));
+        if (m_maximise) {
+            m_maximise->SetPictures(maximised ? pictures("prog_blueoff_norm.bmp", "prog_blue_norm.bmp")
+                                              : pictures("prog_blueoff_max.bmp", "prog_blue_max.bmp"));
+        }
+    } else {
+        m_close->SetPictures(pictures("prog_white_close.bmp", "prog_white_close.bmp"));
+        m_minimise->SetPictures(pictures("prog_white_min.bmp", "prog_white_min.bmp"));
+        if (m_maximise) {
+            m_maximise->SetPictures(pictures("prog_white_max.bmp", "prog_white_max.bmp"));
+        }
+    }
+    for (ImageButton* button : {m_close, m_minimise, m_maximise}) {
+        if (button) {
+            button->SetState(ImageButton::State::Off);
+        }
+    }
+}
+
+void SkinnedFrame::Arrange(const layout::FrameRects& frame) {
+    place(m_topLeft, frame.topLeft);
+    place(m_topCentre, frame.topCentre);
+    place(m_topRight, frame.topRight);
+    place(m_left, frame.left);
+    place(m_right, frame.right);
+    place(m_bottom, frame.bottom);
+    place(m_bottomLeft, frame.bottomLeft);
+    place(m_bottomRight, frame.bottomRight);
+    m_topRight->raise();
+}
+
+void SkinnedFrame::PlaceTitle(const layout::Rect& title) {
+    place(m_title, title);
+    m_title->raise();
+}
+
+void SkinnedFrame::PlaceIcon(const layout::Rect& icon) {
+    if (m_icon) {
+        place(m_icon, icon);
+        m_icon->raise();
+    }
+}
+
+void SkinnedFrame::PlaceButtons(const layout::Rect& minimise, const layout::Rect* maximise,
+                                const layout::Rect& close) {
+    if (!m_close) {
+        return;
+    }
+    place(m_minimise, minimise);
+    place(m_close, close);
+    if (m_maximise && maximise) {
+        place(m_maximise, *maximise);
+    }
+    for (ImageButton* button : {m_minimise, m_maximise, m_close}) {
+        if (button) {
+            button->raise();
+        }
+    }
+}
+
+void SkinnedFrame::ApplyOutline() {
+    const auto points = layout::WindowOutline(m_window->width(), m_window->height(),
+                                              m_kind == Kind::PopUp ? layout::OutlineKind::PopUp
+                                                                    : layout::OutlineKind::MainWindow);
+    QPolygon polygon;
+    for (const layout::Point& p : points) {
+        polygon << QPoint(p.x, p.y);
+    }
+    m_window->setMask(QRegion(polygon, Qt::WindingFill));
+}
+
+bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        // The left button hands the move to the window system; any other
+        // button, or a system that refuses, moves the window by the mouse.
+        QWindow* handle = m_window->windowHandle();
+        if (mouse->button() == Qt::LeftButton && handle && handle->startSystemMove()) {
+            return true;
+        }
+        m_dragging = true;
+        m_dragOffset = mouse->globalPosition().toPoint() - m_window->frameGeometry().topLeft();
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (m_dragging) {
+            m_window->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - m_dragOffset);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_dragging) {
+            m_dragging = false;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace orbisk::gui

@@ -1,0 +1,201 @@
+#include "app/Startup.h"
+
+#include "CompiledPack.h"
+#include "FakeNotifier.h"
+#include "ResultsTemplates.h"
+#include "TempFolder.h"
+#include "app/SingleInstance.h"
+#include "chrome/ImageButton.h"
+#include "chrome/SkinPictures.h"
+#include "chrome/SkinnedFrame.h"
+#include "data/Records.h"
+#include "data/ResultsStore.h"
+#include "data/SkinTable.h"
+#include "home/HomeWindow.h"
+#include "home/Startup.h"
+
+#include <QImage>
+#include <QLabel>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace orbisk::gui {
+namespace {
+
+using orbisk::testing::ReadBytes;
+using orbisk::testing::TempFolder;
+using orbisk::testing::WriteBytes;
+namespace fs = std::filesystem;
+
+const orbisk::testing::CompiledPack& testBank() {
+    static const orbisk::testing::CompiledPack pack(ORBISK_TESTBANK_PACK);
+    return pack;
+}
+
+class Startup : public ::testing::Test {
+protected:
+    Started Start(const ResourceSource& resources) {
+        StartupEnvironment environment{m_folder.path(), &resources, &m_notifier,
+                                       [] { return QPoint(-100, -100); },
+                                       [] { return std::string("20261208-101500"); }};
+        return StartUp(environment);
+    }
+    Started Start() { return Start(testBank().pack()); }
+    fs::path Results(results::ResultsFile file, int section = 2) const {
+        return results::FilePath(m_folder.path(), file, section, "TST");
+    }
+    std::map<fs::path, fs::file_time_type> Times() const {
+        std::map<fs::path, fs::file_time_type> times;
+        for (const auto& entry : fs::recursive_directory_iterator(m_folder.path())) {
+            times[entry.path()] = entry.last_write_time();
+        }
+        return times;
+    }
+
+    TempFolder m_folder;
+    orbisk::testing::FakeNotifier m_notifier;
+};
+
+TEST_F(Startup, AFreshFolderGetsEverythingAndTheHomeWindow) {
+    const Started started = Start();
+    ASSERT_TRUE(started.home) << m_notifier.messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "Graphics"), {}), 89);
+    for (const skin::SkinPicture& picture : skin::SkinPictures()) {
+        const QImage image(QString::fromStdString((m_folder / "Graphics" / picture.name).string()));
+        ASSERT_FALSE(image.isNull()) << picture.name << " cannot be decoded";
+        EXPECT_EQ(image.width(), picture.width) << picture.name;
+        EXPECT_EQ(image.height(), picture.height) << picture.name;
+    }
+    for (const results::ResultsFile file : results::kResultsFiles) {
+        EXPECT_EQ(ReadBytes(Results(file)), *testBank().pack().Find(results::TemplateId(file, 2)));
+    }
+    EXPECT_FALSE(fs::exists(home::ConfigurationTempPath(m_folder.path())));
+}
+
+TEST_F(Startup, TheHomeWindowIsSkinnedPlacedAndLabelled) {
+    const Started started = Start();
+    ASSERT_TRUE(started.home);
+    HomeWindow& home = *started.home;
+    EXPECT_TRUE(home.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(home.geometry(), QRect(4, 4, 405, 492));
+    EXPECT_EQ(home.windowTitle(), QStringLiteral("Orbisk Test Practice"));
+    EXPECT_EQ(home.frame().title()->text(), QStringLiteral("Orbisk Test Practice"));
+    EXPECT_FALSE(home.mask().isEmpty());
+    EXPECT_FALSE(home.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(home.mask().contains(QPoint(0, 491)));
+
+    // Sections 2 and 3 exist: tab 1 is out of sight, Help follows tab 3.
+    EXPECT_FALSE(home.tab(1)->isVisibleTo(&home));
+    EXPECT_EQ(home.tab(2)->caption(), QStringLiteral("Practice"));
+    EXPECT_EQ(home.tab(2)->toolTip(), QStringLiteral("Load Practice Module"));
+    EXPECT_EQ(home.tab(3)->caption(), QStringLiteral("Extra"));
+    EXPECT_EQ(home.tab(3)->toolTip(), QStringLiteral("Load Extra Module"));
+    EXPECT_EQ(home.tab(4)->caption(), QStringLiteral("Help"));
+    EXPECT_EQ(home.tab(4)->toolTip(), QStringLiteral("Help"));
+    EXPECT_LT(home.tab(2)->x(), home.tab(3)->x());
+    EXPECT_LT(home.tab(3)->x(), home.tab(4)->x());
+    EXPECT_LT(home.tab(2)->y(), home.tab(3)->y()) << "the chosen tab stands higher";
+
+    // The first section is chosen with its ten topics; topic 1 is selected.
+    EXPECT_EQ(home.state().LChose, 2);
+    EXPECT_EQ(home.state().txtTabPos, 2);
+    EXPECT_EQ(home.state().TopicCount, 1);
+    EXPECT_EQ(home.state().TtPapersCon, 50);
+    EXPECT_EQ(home.topicLabel(1)->text(), QStringLiteral("Grammar (1)"));
+    EXPECT_EQ(home.topicLabel(10)->text(), QStringLiteral("Comprehension MCQ"));
+    EXPECT_TRUE(home.topicLabel(10)->isVisibleTo(&home));
+    EXPECT_EQ(home.marks().FST, std::vector<std::string>(50, "0"));
+
+    home.TabClick(3);
+    EXPECT_EQ(home.state().LChose, 3);
+    EXPECT_EQ(home.topicLabel(1)->text(), QStringLiteral("Rare Kinds"));
+    EXPECT_FALSE(home.topicLabel(2)->isVisibleTo(&home));
+}
+
+TEST_F(Startup, ASecondStartRewritesNoResultsFile) {
+    Start();
+    const auto before = Times();
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    for (const auto& [path, time] : Times()) {
+        if (path.parent_path() == m_folder.path() && path.extension() == ".txt") {
+            EXPECT_EQ(time, before.at(path)) << path;
+        }
+    }
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+}
+
+TEST_F(Startup, ADeletedTrendFileIsRecreatedAloneAndScoresStay) {
+    Start();
+    results::Marks marks = results::ReadMarks(Results(results::ResultsFile::Marks), 50);
+    marks.FSE[0] = "86.7";
+    marks.FST[0] = "1";
+    results::WriteMarks(Results(results::ResultsFile::Marks), marks, 50);
+    fs::remove(Results(results::ResultsFile::Trend));
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    EXPECT_EQ(ReadBytes(Results(results::ResultsFile::Trend)), "#TRD#");
+    EXPECT_EQ(again.home->marks().FSE[0], "86.7");
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+}
+
+TEST_F(Startup, AShortMarksRecordIsKeptAsideRecreatedAndNamed) {
+    Start();
+    const std::string damaged = "#FSE#>>>\r\n#SSE#>>>\r\n";
+    WriteBytes(Results(results::ResultsFile::Marks), damaged);
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("marks2TST.txt")))
+        << m_notifier.messages[0].toStdString();
+    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("marks2TST-damaged-20261208-101500.txt")));
+    EXPECT_EQ(ReadBytes(m_folder / "marks2TST-damaged-20261208-101500.txt"), damaged);
+    EXPECT_EQ(ReadBytes(Results(results::ResultsFile::Marks)),
+              *testBank().pack().Find(results::TemplateId(results::ResultsFile::Marks, 2)));
+}
+
+TEST_F(Startup, ResultsWrittenForFewerPapersAreExtended) {
+    // An earlier version of section 3 had two papers.
+    Start();
+    WriteBytes(Results(results::ResultsFile::Marks, 3),
+               "#FSE#>75>\r\n#SSE#>>\r\n#LTM#>0:5:1>\r\n#CDD#>01/12/2026>\r\n#FST#>1>0\r\n#SST#>0>0\r\n");
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    const results::Marks marks = results::ReadMarks(Results(results::ResultsFile::Marks, 3), 5);
+    EXPECT_EQ(marks.FSE, (std::vector<std::string>{"75", "", "", "", ""}));
+    EXPECT_EQ(marks.FST, (std::vector<std::string>{"1", "0", "0", "0", "0"}));
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+}
+
+TEST_F(Startup, ASecondCopyOnTheSameFolderIsRefusedBeforeItWritesAnything) {
+    const SingleInstance first(m_folder.path());
+    ASSERT_TRUE(first.acquired());
+    const Started second = Start();
+    EXPECT_FALSE(second.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("already running")));
+    EXPECT_FALSE(fs::exists(m_folder / "Graphics"));
+    EXPECT_FALSE(fs::exists(Results(results::ResultsFile::Marks)));
+}
+
+TEST_F(Startup, AConfigurationThatCannotBeReadEndsStartUpWithAMessage) {
+    MapResourceSource broken;
+    broken.Set(30000, "#NME#>x\r\n#COD#>X\r\n#LBH#>Practice\r\n#TT2#>x\r\n");
+    const Started started = Start(broken);
+    EXPECT_FALSE(started.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("configuration could not be read")));
+}
+
+TEST(SkinPictures, FindsAPictureAskedForInAnotherLetterCase) {
+    TempFolder folder;
+    home::InstallGraphics(folder.path(), testBank().pack());
+    SkinPictures pictures(folder / "Graphics");
+    EXPECT_EQ(pictures.Get(QStringLiteral("Pencil.ico")).size(), QSize(16, 16));
+    EXPECT_EQ(pictures.Get(QStringLiteral("LOGO.GIF")).size(), QSize(204, 23));
+    EXPECT_TRUE(pictures.Get(QStringLiteral("absent.bmp")).isNull());
+}
+
+} // namespace
+} // namespace orbisk::gui
