@@ -27,11 +27,6 @@ using orbisk::testing::TempFolder;
 using orbisk::testing::WriteBytes;
 namespace fs = std::filesystem;
 
-const orbisk::testing::CompiledPack& testBank() {
-    static const orbisk::testing::CompiledPack pack(ORBISK_TESTBANK_PACK);
-    return pack;
-}
-
 class Startup : public ::testing::Test {
 protected:
     Started Start(const ResourceSource& resources) {
@@ -40,7 +35,7 @@ protected:
                                        [] { return std::string("20261208-101500"); }};
         return StartUp(environment);
     }
-    Started Start() { return Start(testBank().pack()); }
+    Started Start() { return Start(orbisk::testing::TestBank().pack()); }
     fs::path Results(results::ResultsFile file, int section = 2) const {
         return results::FilePath(m_folder.path(), file, section, "TST");
     }
@@ -68,7 +63,8 @@ TEST_F(Startup, AFreshFolderGetsEverythingAndTheHomeWindow) {
         EXPECT_EQ(image.height(), picture.height) << picture.name;
     }
     for (const results::ResultsFile file : results::kResultsFiles) {
-        EXPECT_EQ(ReadBytes(Results(file)), *testBank().pack().Find(results::TemplateId(file, 2)));
+        EXPECT_EQ(ReadBytes(Results(file)),
+                  *orbisk::testing::TestBank().pack().Find(results::TemplateId(file, 2)));
     }
     EXPECT_FALSE(fs::exists(home::ConfigurationTempPath(m_folder.path())));
 }
@@ -152,7 +148,7 @@ TEST_F(Startup, AShortMarksRecordIsKeptAsideRecreatedAndNamed) {
     EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("marks2TST-damaged-20261208-101500.txt")));
     EXPECT_EQ(ReadBytes(m_folder / "marks2TST-damaged-20261208-101500.txt"), damaged);
     EXPECT_EQ(ReadBytes(Results(results::ResultsFile::Marks)),
-              *testBank().pack().Find(results::TemplateId(results::ResultsFile::Marks, 2)));
+              *orbisk::testing::TestBank().pack().Find(results::TemplateId(results::ResultsFile::Marks, 2)));
 }
 
 TEST_F(Startup, ResultsWrittenForFewerPapersAreExtended) {
@@ -190,7 +186,7 @@ TEST_F(Startup, AConfigurationThatCannotBeReadEndsStartUpWithAMessage) {
 
 TEST(SkinPictures, FindsAPictureAskedForInAnotherLetterCase) {
     TempFolder folder;
-    home::InstallGraphics(folder.path(), testBank().pack());
+    home::InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
     SkinPictures pictures(folder / "Graphics");
     EXPECT_EQ(pictures.Get(QStringLiteral("Pencil.ico")).size(), QSize(16, 16));
     EXPECT_EQ(pictures.Get(QStringLiteral("LOGO.GIF")).size(), QSize(204, 23));

@@ -34,4 +34,14 @@ LoadedPaper load(const CompiledPack& pack, int section, int paper) {
     return loaded;
 }
 
+const CompiledPack& TestBank() {
+    static const CompiledPack pack(ORBISK_TESTBANK_PACK);
+    return pack;
+}
+
+const CompiledPack& ProductBank() {
+    static const CompiledPack pack(ORBISK_PRODUCT_PACK);
+    return pack;
+}
+
 } // namespace orbisk::testing

@@ -33,4 +33,8 @@ struct LoadedPaper {
 
 LoadedPaper load(const CompiledPack& pack, int section, int paper);
 
+/// The synthetic test bank and the product bank, as the build compiled them.
+const CompiledPack& TestBank();
+const CompiledPack& ProductBank();
+
 } // namespace orbisk::testing

@@ -182,14 +182,25 @@ std::string stripBrackets(std::string_view id) {
     return std::string(trim(id));
 }
 
+// The byte an escape such as "%41" or "=41" at @p at writes, when its two hex digits follow.
+std::optional<char> escapedByte(std::string_view text, std::size_t at) {
+    if (at + 2 >= text.size()) {
+        return std::nullopt;
+    }
+    const int high = hexValue(text[at + 1]);
+    const int low = hexValue(text[at + 2]);
+    if (high < 0 || low < 0) {
+        return std::nullopt;
+    }
+    return static_cast<char>(high * 16 + low);
+}
+
 std::string percentDecode(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            const int high = hexValue(text[i + 1]);
-            const int low = hexValue(text[i + 2]);
-            if (high >= 0 && low >= 0) {
-                out += static_cast<char>(high * 16 + low);
+        if (text[i] == '%') {
+            if (const auto byte = escapedByte(text, i)) {
+                out += *byte;
                 i += 2;
                 continue;
             }
@@ -725,14 +736,10 @@ std::string DecodeQuotedPrintable(std::string_view text) {
             i = text[j] == '\r' ? j + 1 : j;
             continue;
         }
-        if (i + 2 < text.size()) {
-            const int high = hexValue(text[i + 1]);
-            const int low = hexValue(text[i + 2]);
-            if (high >= 0 && low >= 0) {
-                out += static_cast<char>(high * 16 + low);
-                i += 2;
-                continue;
-            }
+        if (const auto byte = escapedByte(text, i)) {
+            out += *byte;
+            i += 2;
+            continue;
         }
         out += '='; // not an escape: kept as written
     }

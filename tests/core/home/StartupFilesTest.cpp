@@ -15,14 +15,10 @@ using orbisk::testing::ReadBytes;
 using orbisk::testing::TempFolder;
 using orbisk::testing::WriteBytes;
 
-const orbisk::testing::CompiledPack& testBank() {
-    static const orbisk::testing::CompiledPack pack(ORBISK_TESTBANK_PACK);
-    return pack;
-}
-
 TEST(StartupFiles, AnEmptyFolderGetsThePicturesAndTheResultsFiles) {
     TempFolder folder;
-    const StartupFiles files = PrepareApplicationFolder(folder.path(), testBank().pack(), "stamp");
+    const StartupFiles files =
+        PrepareApplicationFolder(folder.path(), orbisk::testing::TestBank().pack(), "stamp");
     ASSERT_TRUE(files.config.has_value()) << files.configProblem;
     EXPECT_EQ(files.graphics.written, 89);
     EXPECT_TRUE(files.graphics.failed.empty());
@@ -35,7 +31,7 @@ TEST(StartupFiles, AnEmptyFolderGetsThePicturesAndTheResultsFiles) {
     for (const int section : {2, 3}) {
         for (const results::ResultsFile file : results::kResultsFiles) {
             EXPECT_EQ(ReadBytes(results::FilePath(folder.path(), file, section, "TST")),
-                      *testBank().pack().Find(results::TemplateId(file, section)));
+                      *orbisk::testing::TestBank().pack().Find(results::TemplateId(file, section)));
         }
     }
     EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
@@ -44,7 +40,7 @@ TEST(StartupFiles, AnEmptyFolderGetsThePicturesAndTheResultsFiles) {
 
 TEST(StartupFiles, PicturesAreFoundInAnyLetterCase) {
     TempFolder folder;
-    InstallGraphics(folder.path(), testBank().pack());
+    InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
     const auto found = files::FindFileIgnoringCase(GraphicsFolder(folder.path()), "Pencil.ico");
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->filename(), "pencil.ico");

@@ -19,11 +19,6 @@ using records::RecordText;
 using testing::load;
 using testing::LoadedPaper;
 
-const testing::CompiledPack& testBank() {
-    static const testing::CompiledPack pack(ORBISK_TESTBANK_PACK);
-    return pack;
-}
-
 struct Shape {
     int section;
     int paper;
@@ -37,7 +32,7 @@ class TestBankPaper : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(TestBankPaper, ReadsBackInItsShape) {
     const Shape& s = GetParam();
-    const LoadedPaper paper = load(testBank(), s.section, s.paper);
+    const LoadedPaper paper = load(orbisk::testing::TestBank(), s.section, s.paper);
     EXPECT_EQ(paper.ids.size(), s.questions);
     EXPECT_EQ(paper.keys.size(), s.answers);
     EXPECT_EQ(paper.kinds.size(), s.answers);
@@ -66,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(CompiledBank, TestBankPaper,
                          });
 
 TEST(CompiledBank, AFiveAnswerQuestionGivesFiveConsecutiveSlots) {
-    const LoadedPaper paper = load(testBank(), 2, 121);
+    const LoadedPaper paper = load(orbisk::testing::TestBank(), 2, 121);
     EXPECT_EQ(paper.answersPerQuestion, (std::vector<int>{5, 5, 5, 5}));
     EXPECT_EQ(
         std::vector<std::string>(paper.keys.begin() + 5, paper.keys.begin() + 10),
@@ -74,17 +69,17 @@ TEST(CompiledBank, AFiveAnswerQuestionGivesFiveConsecutiveSlots) {
 }
 
 TEST(CompiledBank, RareKindsKeepTheirKeys) {
-    const LoadedPaper numbers = load(testBank(), 3, 102);
+    const LoadedPaper numbers = load(orbisk::testing::TestBank(), 3, 102);
     EXPECT_EQ(numbers.kinds, (std::vector<std::string>{"N", "N", "N", "R", "R", "F", "X", "L"}));
     EXPECT_EQ(numbers.keys[1], "1.5");
-    const LoadedPaper groups = load(testBank(), 3, 103);
+    const LoadedPaper groups = load(orbisk::testing::TestBank(), 3, 103);
     EXPECT_EQ(groups.kinds, (std::vector<std::string>{"G", "G", "G", "M", "M", "G"}));
     EXPECT_EQ(groups.keys,
               (std::vector<std::string>{";red;blue;green", " ", " ", ";cat;dog;rabbit", " ", ";Mars;Venus"}));
 }
 
 TEST(CompiledBank, ConfigurationNamesTheSectionsAndCompleteTopics) {
-    const RecordText config = testBank().Text(bank::kConfigurationId);
+    const RecordText config = orbisk::testing::TestBank().Text(bank::kConfigurationId);
     EXPECT_EQ(records::ReadRecordValue(config, "NME"), "Orbisk Test Practice");
     EXPECT_EQ(records::ReadRecordValue(config, "COD"), "TST");
     EXPECT_EQ(records::ReadRecordValue(config, "LAH"), "");
@@ -102,24 +97,27 @@ TEST(CompiledBank, ConfigurationNamesTheSectionsAndCompleteTopics) {
 }
 
 TEST(CompiledBank, ResultsTemplatesHoldEmptyValuesPerPaperAndSlot) {
-    const RecordText marks = testBank().Text(results::TemplateId(results::ResultsFile::Marks, 2));
+    const RecordText marks =
+        orbisk::testing::TestBank().Text(results::TemplateId(results::ResultsFile::Marks, 2));
     EXPECT_EQ(records::ReadRecordValues(marks, "FSE", 50), std::vector<std::string>(50, ""));
     EXPECT_EQ(records::ReadRecordValues(marks, "SST", 50), std::vector<std::string>(50, "0"));
-    const RecordText answers = testBank().Text(results::TemplateId(results::ResultsFile::First, 2));
+    const RecordText answers =
+        orbisk::testing::TestBank().Text(results::TemplateId(results::ResultsFile::First, 2));
     const auto lines = records::ReadPaperRecords(answers, 50);
     EXPECT_EQ(lines[27], "#128#" + std::string(50, '>'));
     EXPECT_EQ(lines[45], "#146#" + std::string(15, '>'));
-    EXPECT_EQ(*testBank().pack().Find(results::TemplateId(results::ResultsFile::Trend, 3)), "#TRD#");
+    EXPECT_EQ(*orbisk::testing::TestBank().pack().Find(results::TemplateId(results::ResultsFile::Trend, 3)),
+              "#TRD#");
 }
 
 TEST(CompiledBank, EveryPageIsAnArchiveWithItsPictures) {
     int pages = 0;
-    for (const int id : testBank().pack().Ids()) {
+    for (const int id : orbisk::testing::TestBank().pack().Ids()) {
         if (id < 10000 || id >= 30000) {
             continue;
         }
         ++pages;
-        const mht::Archive archive = mht::Read(*testBank().pack().Find(id));
+        const mht::Archive archive = mht::Read(*orbisk::testing::TestBank().pack().Find(id));
         const std::string html = archive.RootText();
         ASSERT_EQ(archive.Root().contentType, "text/html") << id;
         EXPECT_EQ(html.find("<script"), std::string::npos);
@@ -133,12 +131,12 @@ TEST(CompiledBank, EveryPageIsAnArchiveWithItsPictures) {
     }
     EXPECT_EQ(pages, 1022);
     const std::string withPicture =
-        mht::Read(*testBank().pack().Find(bank::QuestionId(3, 104, 2))).RootText();
+        mht::Read(*orbisk::testing::TestBank().pack().Find(bank::QuestionId(3, 104, 2))).RootText();
     EXPECT_NE(withPicture.find("src=\"cid:picture20302@orbisk.example\""), std::string::npos);
 }
 
 TEST(CompiledBank, EveryPackedPictureIsASkinPicture) {
-    const auto ids = testBank().pack().Ids();
+    const auto ids = orbisk::testing::TestBank().pack().Ids();
     EXPECT_EQ(std::count_if(ids.begin(), ids.end(), [](int id) { return id >= 1 && id <= 92; }), 89);
 }
 

@@ -13,11 +13,6 @@ using records::RecordText;
 using testing::load;
 using testing::LoadedPaper;
 
-const testing::CompiledPack& productBank() {
-    static const testing::CompiledPack pack(ORBISK_PRODUCT_PACK);
-    return pack;
-}
-
 struct ProductShape {
     int paper;
     std::size_t questions;
@@ -26,7 +21,7 @@ struct ProductShape {
 class ProductPaper : public ::testing::TestWithParam<ProductShape> {};
 
 TEST_P(ProductPaper, HasOneMultipleChoiceAnswerPerQuestion) {
-    const LoadedPaper paper = load(productBank(), 2, GetParam().paper);
+    const LoadedPaper paper = load(orbisk::testing::ProductBank(), 2, GetParam().paper);
     EXPECT_EQ(paper.ids.size(), GetParam().questions);
     EXPECT_EQ(paper.keys.size(), GetParam().questions);
     EXPECT_EQ(std::count(paper.kinds.begin(), paper.kinds.end(), "Q"),
@@ -46,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(ProductBank, ProductPaper,
                          [](const auto& info) { return "p" + std::to_string(info.param.paper); });
 
 TEST(ProductBank, ConfigurationListsTheWrittenTopics) {
-    const RecordText config = productBank().Text(bank::kConfigurationId);
+    const RecordText config = orbisk::testing::ProductBank().Text(bank::kConfigurationId);
     EXPECT_EQ(records::ReadRecordValue(config, "NME"), "Orbisk English Practice");
     EXPECT_EQ(records::ReadRecordValue(config, "COD"), "ENG");
     EXPECT_EQ(records::ReadRecordValue(config, "LBH"), "Practice");
