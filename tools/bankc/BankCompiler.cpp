@@ -6,6 +6,7 @@
 #include "data/FileIO.h"
 #include "data/Mht.h"
 #include "data/PictureHeader.h"
+#include "data/Records.h"
 #include "data/ResultsStore.h"
 #include "data/SkinTable.h"
 
@@ -28,12 +29,9 @@ std::string sectionLetter(int section) {
     return std::string(1, static_cast<char>('A' + section - 1));
 }
 
-std::string record(std::string_view key, const std::vector<std::string>& values) {
-    std::string line = "#" + std::string(key) + "#";
-    for (const std::string& value : values) {
-        line += ">" + value;
-    }
-    return line + std::string(kLine);
+// A table or configuration line; the values were checked as storable by CheckBank.
+std::string record(const std::string& key, const std::vector<std::string>& values) {
+    return records::BuildRecord(key, values, static_cast<int>(values.size())) + std::string(kLine);
 }
 
 std::string repeated(std::string_view piece, std::size_t times) {

@@ -1,5 +1,7 @@
 #include "data/Mht.h"
 
+#include "data/TextForms.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -13,19 +15,16 @@ namespace {
 
 constexpr int kMaxNesting = 8;
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string lowered(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), lower);
+    std::transform(out.begin(), out.end(), out.begin(), text::LowerAscii);
     return out;
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return text::LowerAscii(x) == text::LowerAscii(y);
+           });
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {

@@ -1,39 +1,30 @@
 #include "data/PictureHeader.h"
 
+#include "data/LittleEndian.h"
+
 #include <cstdint>
 #include <cstdlib>
 
 namespace orbisk::skin {
 
-namespace {
-
-std::uint32_t little(std::string_view bytes, std::size_t at, int width) {
-    std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i) {
-        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    }
-    return value;
-}
-
-} // namespace
-
 std::optional<PictureInfo> ReadPictureHeader(std::string_view bytes) {
     if (bytes.size() >= 30 && bytes.substr(0, 2) == "BM") {
         PictureInfo info{PictureFormat::Bmp};
-        info.width = static_cast<std::int32_t>(little(bytes, 18, 4));
-        info.height = std::abs(static_cast<std::int32_t>(little(bytes, 22, 4)));
-        info.bitsPerPixel = static_cast<int>(little(bytes, 28, 2));
+        info.width = static_cast<std::int32_t>(static_cast<std::uint32_t>(endian::ReadLittle(bytes, 18, 4)));
+        info.height =
+            std::abs(static_cast<std::int32_t>(static_cast<std::uint32_t>(endian::ReadLittle(bytes, 22, 4))));
+        info.bitsPerPixel = static_cast<int>(endian::ReadLittle(bytes, 28, 2));
         return info;
     }
     if (bytes.size() >= 10 && (bytes.substr(0, 6) == "GIF87a" || bytes.substr(0, 6) == "GIF89a")) {
         PictureInfo info{PictureFormat::Gif};
-        info.width = static_cast<int>(little(bytes, 6, 2));
-        info.height = static_cast<int>(little(bytes, 8, 2));
+        info.width = static_cast<int>(endian::ReadLittle(bytes, 6, 2));
+        info.height = static_cast<int>(endian::ReadLittle(bytes, 8, 2));
         return info;
     }
-    if (bytes.size() >= 22 && little(bytes, 0, 2) == 0 && little(bytes, 2, 2) == 1) {
+    if (bytes.size() >= 22 && endian::ReadLittle(bytes, 0, 2) == 0 && endian::ReadLittle(bytes, 2, 2) == 1) {
         PictureInfo info{PictureFormat::Ico};
-        info.images = static_cast<int>(little(bytes, 4, 2));
+        info.images = static_cast<int>(endian::ReadLittle(bytes, 4, 2));
         const int width = static_cast<unsigned char>(bytes[6]);
         const int height = static_cast<unsigned char>(bytes[7]);
         info.width = width == 0 ? 256 : width;

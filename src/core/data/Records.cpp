@@ -2,6 +2,7 @@
 
 #include "data/DataError.h"
 #include "data/FileIO.h"
+#include "data/TextForms.h"
 
 #include <algorithm>
 #include <string>
@@ -9,10 +10,6 @@
 namespace orbisk::records {
 
 namespace {
-
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::size_t countSeparators(std::string_view text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '>'));
@@ -36,11 +33,26 @@ std::size_t findFrom(const std::vector<std::string_view>& lines, std::size_t fro
     return lines.size();
 }
 
-std::string recordLabel(std::string_view key) {
-    return std::string(key);
+} // namespace
+
+std::size_t CountValues(std::string_view record, std::size_t keyLength) {
+    const std::size_t open = keyLength + 2;
+    return open < record.size() ? countSeparators(record.substr(open)) : 0;
 }
 
-} // namespace
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) {
+        size += line.size() + 2;
+    }
+    std::string content;
+    content.reserve(size);
+    for (const auto& line : lines) {
+        content += line;
+        content += "\r\n";
+    }
+    return content;
+}
 
 bool IsStorableValue(std::string_view text) {
     return text.find_first_of(">#\r\n") == std::string_view::npos;
@@ -58,7 +70,7 @@ bool LineHoldsKey(std::string_view line, std::string_view key) {
         }
         bool same = true;
         for (std::size_t k = 0; k < key.size(); ++k) {
-            if (lower(line[start + 1 + k]) != lower(key[k])) {
+            if (text::LowerAscii(line[start + 1 + k]) != text::LowerAscii(key[k])) {
                 same = false;
                 break;
             }
@@ -130,7 +142,7 @@ std::vector<std::string> SplitRecordValues(std::string_view record, std::size_t 
     if (record.empty()) {
         throw DataError(source, key, "the record is missing");
     }
-    const std::size_t held = open < record.size() ? countSeparators(record.substr(open)) : 0;
+    const std::size_t held = CountValues(record, keyLength);
     if (held < static_cast<std::size_t>(n)) {
         throw DataError(source, key,
                         "the record holds " + std::to_string(held) + " values; " + std::to_string(n) +
@@ -157,7 +169,7 @@ std::vector<std::string> ReadRecordValues(const RecordText& text, std::string_vi
     checkCapacity(n, capacity, text.source(), key);
     const std::string_view record = text.FindRecord(key);
     if (record.empty()) {
-        throw DataError(text.source(), recordLabel(key), "the record is missing");
+        throw DataError(text.source(), std::string(key), "the record is missing");
     }
     return SplitRecordValues(record, key.size(), n, text.source());
 }
@@ -170,7 +182,7 @@ std::vector<std::string> ReadRecordValues(const std::filesystem::path& path, std
 std::vector<std::string> ReadRecordAllValues(const RecordText& text, std::string_view key) {
     const std::string_view record = text.FindRecord(key);
     if (record.empty()) {
-        throw DataError(text.source(), recordLabel(key), "the record is missing");
+        throw DataError(text.source(), std::string(key), "the record is missing");
     }
     return SplitRecordValues(record, key.size(), static_cast<int>(countSeparators(record)), text.source());
 }
@@ -268,17 +280,7 @@ std::string BuildRecord(std::string_view key, const std::vector<std::string>& va
 }
 
 void WriteLines(const std::vector<std::string>& lines, const std::filesystem::path& path) {
-    std::string content;
-    std::size_t size = 0;
-    for (const auto& line : lines) {
-        size += line.size() + 2;
-    }
-    content.reserve(size);
-    for (const auto& line : lines) {
-        content += line;
-        content += "\r\n";
-    }
-    files::WriteFileAtomically(path, content);
+    files::WriteFileAtomically(path, JoinLines(lines));
 }
 
 void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::string>& values, int slot,

@@ -29,6 +29,13 @@ inline constexpr int kPapersCapacity = 50;
 /// True when @p text can be stored as one value: it holds no ">", "#", CR or LF.
 bool IsStorableValue(std::string_view text);
 
+/// The number of values the record holds: its ">" from the one that opens the
+/// value list (character keyLength + 3) on.
+std::size_t CountValues(std::string_view record, std::size_t keyLength);
+
+/// The lines as a file's text, each ending in CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
 /// True when @p line holds "#" + key + "#", compared without regard to letter case.
 bool LineHoldsKey(std::string_view line, std::string_view key);
 

@@ -1,5 +1,7 @@
 #include "data/ResourcePack.h"
 
+#include "data/LittleEndian.h"
+
 #include <algorithm>
 
 namespace orbisk {
@@ -11,39 +13,25 @@ constexpr std::uint32_t kVersion = 1;
 constexpr std::size_t kHeaderSize = 16;
 constexpr std::size_t kEntrySize = 24;
 
-std::uint64_t readLittle(std::string_view bytes, std::size_t at, int width) {
-    std::uint64_t value = 0;
-    for (int i = width - 1; i >= 0; --i) {
-        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    }
-    return value;
-}
-
-void writeLittle(std::string& out, std::uint64_t value, int width) {
-    for (int i = 0; i < width; ++i) {
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
 } // namespace
 
 ResourcePack::ResourcePack(std::string_view bytes) {
     if (bytes.size() < kHeaderSize || bytes.substr(0, kSignature.size()) != kSignature) {
         throw PackError("not a resource pack (no signature)");
     }
-    if (readLittle(bytes, 8, 4) != kVersion) {
+    if (endian::ReadLittle(bytes, 8, 4) != kVersion) {
         throw PackError("resource pack of an unknown version");
     }
-    const std::uint64_t count = readLittle(bytes, 12, 4);
+    const std::uint64_t count = endian::ReadLittle(bytes, 12, 4);
     if (count > (bytes.size() - kHeaderSize) / kEntrySize) {
         throw PackError("the resource table runs past the end of the pack");
     }
     m_entries.reserve(static_cast<std::size_t>(count));
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t at = kHeaderSize + i * kEntrySize;
-        const std::uint64_t id = readLittle(bytes, at, 4);
-        const std::uint64_t offset = readLittle(bytes, at + 8, 8);
-        const std::uint64_t size = readLittle(bytes, at + 16, 8);
+        const std::uint64_t id = endian::ReadLittle(bytes, at, 4);
+        const std::uint64_t offset = endian::ReadLittle(bytes, at + 8, 8);
+        const std::uint64_t size = endian::ReadLittle(bytes, at + 16, 8);
         if (offset > bytes.size() || size > bytes.size() - offset) {
             throw PackError("resource " + std::to_string(id) + " lies outside the pack");
         }
@@ -75,14 +63,14 @@ std::vector<int> ResourcePack::Ids() const {
 
 std::string BuildResourcePack(const std::map<int, std::string>& resources) {
     std::string out(kSignature);
-    writeLittle(out, kVersion, 4);
-    writeLittle(out, resources.size(), 4);
+    endian::WriteLittle(out, kVersion, 4);
+    endian::WriteLittle(out, resources.size(), 4);
     std::uint64_t offset = kHeaderSize + kEntrySize * resources.size();
     for (const auto& [id, bytes] : resources) {
-        writeLittle(out, static_cast<std::uint32_t>(id), 4);
-        writeLittle(out, 0, 4);
-        writeLittle(out, offset, 8);
-        writeLittle(out, bytes.size(), 8);
+        endian::WriteLittle(out, static_cast<std::uint32_t>(id), 4);
+        endian::WriteLittle(out, 0, 4);
+        endian::WriteLittle(out, offset, 8);
+        endian::WriteLittle(out, bytes.size(), 8);
         offset += bytes.size();
     }
     for (const auto& entry : resources) {

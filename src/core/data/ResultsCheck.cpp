@@ -14,15 +14,6 @@ namespace {
 
 using records::RecordText;
 
-std::size_t valueCount(std::string_view record, std::size_t keyLength) {
-    const std::size_t open = keyLength + 2;
-    if (record.size() <= open) {
-        return 0;
-    }
-    return static_cast<std::size_t>(
-        std::count(record.begin() + static_cast<std::ptrdiff_t>(open), record.end(), '>'));
-}
-
 bool isRecordLine(std::string_view line) {
     const std::size_t first = line.find('#');
     return first != std::string_view::npos && line.find('#', first + 2) != std::string_view::npos;
@@ -37,15 +28,6 @@ struct Verdict {
 
 Verdict damaged(std::string problem) {
     return {Verdict::Kind::Damaged, {}, std::move(problem)};
-}
-
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string content;
-    for (const auto& line : lines) {
-        content += line;
-        content += "\r\n";
-    }
-    return content;
 }
 
 // The template is the program's own; a template that does not fit the configuration is a fault of the build.
@@ -73,7 +55,7 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
         if (lines[k].empty()) {
             return damaged("the record " + std::string(kMarksKeys[k]) + " is missing");
         }
-        const std::size_t count = valueCount(lines[k], 3);
+        const std::size_t count = records::CountValues(lines[k], 3);
         if (held && *held != count) {
             return damaged("the record " + std::string(kMarksKeys[k]) + " holds " + std::to_string(count) +
                            " values where the others hold " + std::to_string(*held));
@@ -97,7 +79,7 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
     for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
         out.push_back(records::BuildRecord(kMarksKeys[k], extended[k], paperCount, file.source()));
     }
-    return {Verdict::Kind::Extend, joinLines(out), {}};
+    return {Verdict::Kind::Extend, records::JoinLines(out), {}};
 }
 
 Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int paperCount) {
@@ -130,8 +112,8 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
         if (!records::LineHoldsKey(stored[i], key)) {
             return damaged("the record of paper " + key + " is missing or out of order");
         }
-        const std::size_t expected = valueCount(patternRecords[i], 3);
-        const std::size_t count = valueCount(stored[i], 3);
+        const std::size_t expected = records::CountValues(patternRecords[i], 3);
+        const std::size_t count = records::CountValues(stored[i], 3);
         if (count != expected) {
             return damaged("the record of paper " + key + " holds " + std::to_string(count) + " values; " +
                            std::to_string(expected) + " were expected");
@@ -143,7 +125,7 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
     std::vector<std::string> out(stored.begin(), stored.end());
     out.insert(out.end(), patternRecords.begin() + static_cast<std::ptrdiff_t>(stored.size()),
                patternRecords.end());
-    return {Verdict::Kind::Extend, joinLines(out), {}};
+    return {Verdict::Kind::Extend, records::JoinLines(out), {}};
 }
 
 Verdict checkTrend(const RecordText& file) {

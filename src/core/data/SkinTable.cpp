@@ -1,5 +1,7 @@
 #include "data/SkinTable.h"
 
+#include "data/TextForms.h"
+
 #include <array>
 
 namespace orbisk::skin {
@@ -98,10 +100,6 @@ constexpr std::array<SkinPicture, 89> kPictures{{
     {92, "Border_bot_right.gif", PictureFormat::Gif, 6, 7, 0},
 }};
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 } // namespace
 
 std::span<const SkinPicture> SkinPictures() {
@@ -131,7 +129,7 @@ bool SameFileName(std::string_view a, std::string_view b) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
+        if (text::LowerAscii(a[i]) != text::LowerAscii(b[i])) {
             return false;
         }
     }

@@ -25,6 +25,11 @@ std::optional<double> ParseStoredNumber(std::string_view text);
 /// A whole number in decimal text (surrounding spaces allowed), or empty.
 std::optional<long long> ParseWholeNumber(std::string_view text);
 
+/// @p c in lower case when it is an ASCII capital letter, else unchanged.
+constexpr char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 /// @p text without leading and trailing spaces.
 std::string_view TrimSpaces(std::string_view text);
 

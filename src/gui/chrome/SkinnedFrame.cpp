@@ -3,6 +3,7 @@
 #include "chrome/Fonts.h"
 #include "chrome/HoverPoller.h"
 #include "chrome/ImageButton.h"
+#include "chrome/Place.h"
 #include "chrome/SkinPictures.h"
 #include "layout/Geometry.h"
 
@@ -12,15 +13,6 @@
 #include <QWindow>
 
 namespace orbisk::gui {
-
-namespace {
-
-void place(QWidget* widget, const layout::Rect& rect) {
-    const layout::PixelRect px = layout::ToPixels(rect);
-    widget->setGeometry(px.x, px.y, px.width, px.height);
-}
-
-} // namespace
 
 SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller& poller, Kind kind)
     : QObject(window), m_window(window), m_pictures(pictures), m_kind(kind) {
@@ -67,10 +59,6 @@ QLabel* SkinnedFrame::makePiece(const char* name, bool stretched) {
     label->setScaledContents(stretched);
     label->lower();
     return label;
-}
-
-QLabel* SkinnedFrame::piece(const char* name) const {
-    return m_window->findChild<QLabel*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 void SkinnedFrame::setPicture(QLabel* label, const char* file) {
@@ -143,25 +131,25 @@ void SkinnedFrame::setButtonPictures() {
 }
 
 void SkinnedFrame::Arrange(const layout::FrameRects& frame) {
-    place(m_topLeft, frame.topLeft);
-    place(m_topCentre, frame.topCentre);
-    place(m_topRight, frame.topRight);
-    place(m_left, frame.left);
-    place(m_right, frame.right);
-    place(m_bottom, frame.bottom);
-    place(m_bottomLeft, frame.bottomLeft);
-    place(m_bottomRight, frame.bottomRight);
+    Place(m_topLeft, frame.topLeft);
+    Place(m_topCentre, frame.topCentre);
+    Place(m_topRight, frame.topRight);
+    Place(m_left, frame.left);
+    Place(m_right, frame.right);
+    Place(m_bottom, frame.bottom);
+    Place(m_bottomLeft, frame.bottomLeft);
+    Place(m_bottomRight, frame.bottomRight);
     m_topRight->raise();
 }
 
 void SkinnedFrame::PlaceTitle(const layout::Rect& title) {
-    place(m_title, title);
+    Place(m_title, title);
     m_title->raise();
 }
 
 void SkinnedFrame::PlaceIcon(const layout::Rect& icon) {
     if (m_icon) {
-        place(m_icon, icon);
+        Place(m_icon, icon);
         m_icon->raise();
     }
 }
@@ -171,10 +159,10 @@ void SkinnedFrame::PlaceButtons(const layout::Rect& minimise, const layout::Rect
     if (!m_close) {
         return;
     }
-    place(m_minimise, minimise);
-    place(m_close, close);
+    Place(m_minimise, minimise);
+    Place(m_close, close);
     if (m_maximise && maximise) {
-        place(m_maximise, *maximise);
+        Place(m_maximise, *maximise);
     }
     for (ImageButton* button : {m_minimise, m_maximise, m_close}) {
         if (button) {

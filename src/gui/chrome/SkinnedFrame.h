@@ -42,7 +42,6 @@ public:
     ImageButton* closeButton() const { return m_close; }
     ImageButton* minimiseButton() const { return m_minimise; }
     ImageButton* maximiseButton() const { return m_maximise; }
-    QLabel* piece(const char* name) const;
 
 signals:
     void closeClicked();

@@ -3,6 +3,7 @@
 #include "app/Notifier.h"
 #include "chrome/Fonts.h"
 #include "chrome/ImageButton.h"
+#include "chrome/Place.h"
 #include "chrome/SkinPictures.h"
 #include "chrome/SkinnedFrame.h"
 #include "data/DataError.h"
@@ -14,11 +15,6 @@
 namespace orbisk::gui {
 
 namespace {
-
-void place(QWidget* widget, const layout::Rect& rect) {
-    const layout::PixelRect px = layout::ToPixels(rect);
-    widget->setGeometry(px.x, px.y, px.width, px.height);
-}
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -64,7 +60,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     // The tab strip: its colour with a black line near its bottom.
     m_strip = new QLabel(this);
     m_strip->setObjectName(QStringLiteral("ScnTabBG"));
-    place(m_strip, m_layout.strip);
+    Place(m_strip, m_layout.strip);
     QPixmap strip(m_strip->size());
     strip.fill(kStripColour);
     {
@@ -78,7 +74,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("Logo"));
     m_logo->setPixmap(m_services.pictures->Get(QStringLiteral("Logo.gif")));
-    place(m_logo, m_layout.logo);
+    Place(m_logo, m_layout.logo);
 
     // The product's name on the window and its title bar.
     const QString name = fromUtf8(m_config.name);
@@ -125,7 +121,7 @@ void HomeWindow::buildHomePage() {
     QPalette palette = m_bodyHome->palette();
     palette.setColor(QPalette::Window, Qt::white);
     m_bodyHome->setPalette(palette);
-    place(m_bodyHome, m_layout.body);
+    Place(m_bodyHome, m_layout.body);
 
     auto columnHead = [&](const char* name, const char* picture, const QString& caption, int left,
                           int width) {
@@ -192,7 +188,7 @@ void HomeWindow::placeTabs(int chosen) {
              pictures.Get(front ? QStringLiteral("tabs_front_on.bmp") : QStringLiteral("tabs_back_on.bmp")),
              {},
              {}});
-        place(tab, m_layout.tabs[static_cast<std::size_t>(n - 1)]);
+        Place(tab, m_layout.tabs[static_cast<std::size_t>(n - 1)]);
         tab->setVisible(m_layout.tabVisible[static_cast<std::size_t>(n - 1)]);
         tab->raise();
     }
