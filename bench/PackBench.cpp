@@ -2,9 +2,9 @@
 // pack's lookup against a std::map of the same resources, and reading each
 // page archive against copying its bytes.
 #include "BaselineReporter.h"
-#include "data/FileIO.h"
-#include "data/Mht.h"
-#include "data/ResourcePack.h"
+#include "core/formats/ResourcePack.h"
+#include "core/formats/mht/Mht.h"
+#include "core/io/FileIO.h"
 
 #include <benchmark/benchmark.h>
 #include <map>

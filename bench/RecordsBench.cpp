@@ -1,7 +1,7 @@
 // The record readers on a file the size of the largest table (about 1,000
 // lines), against a plain scan of the same file's lines.
 #include "BaselineReporter.h"
-#include "data/Records.h"
+#include "core/formats/Records.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

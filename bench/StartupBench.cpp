@@ -4,12 +4,12 @@
 // (nanoseconds of the real-time clock) before it started this process.
 // bench/startup-time.sh runs them in turns and compares.
 #include "EmbeddedPack.h"
-#include "app/Notifier.h"
-#include "app/SingleInstance.h"
-#include "app/Startup.h"
-#include "chrome/SkinPictures.h"
-#include "data/ResourcePack.h"
-#include "home/HomeWindow.h"
+#include "core/formats/ResourcePack.h"
+#include "gui/app/Notifier.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/app/Startup.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/home/HomeWindow.h"
 
 #include <QApplication>
 #include <QEvent>

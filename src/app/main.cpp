@@ -1,11 +1,11 @@
 #include "EmbeddedPack.h"
-#include "app/Notifier.h"
-#include "app/SingleInstance.h"
-#include "app/Startup.h"
-#include "chrome/SkinPictures.h"
-#include "data/Folders.h"
-#include "data/ResourcePack.h"
-#include "home/HomeWindow.h"
+#include "core/formats/ResourcePack.h"
+#include "core/io/Folders.h"
+#include "gui/app/Notifier.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/app/Startup.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/home/HomeWindow.h"
 
 #include <QApplication>
 #include <QDir>

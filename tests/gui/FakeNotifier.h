@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Notifier.h"
+#include "gui/app/Notifier.h"
 
 #include <QStringList>
 

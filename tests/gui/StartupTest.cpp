@@ -1,18 +1,18 @@
-#include "app/Startup.h"
+#include "gui/app/Startup.h"
 
 #include "CompiledPack.h"
 #include "FakeNotifier.h"
 #include "ResultsTemplates.h"
 #include "TempFolder.h"
-#include "app/SingleInstance.h"
-#include "chrome/ImageButton.h"
-#include "chrome/SkinPictures.h"
-#include "chrome/SkinnedFrame.h"
-#include "data/Records.h"
-#include "data/ResultsStore.h"
-#include "data/SkinTable.h"
-#include "home/HomeWindow.h"
-#include "home/Startup.h"
+#include "core/formats/Records.h"
+#include "core/product/SkinTable.h"
+#include "core/results/ResultsStore.h"
+#include "core/setup/FolderSetup.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/chrome/SkinnedFrame.h"
+#include "gui/home/HomeWindow.h"
 
 #include <QImage>
 #include <QLabel>
@@ -66,7 +66,7 @@ TEST_F(Startup, AFreshFolderGetsEverythingAndTheHomeWindow) {
         EXPECT_EQ(ReadBytes(Results(file)),
                   *orbisk::testing::TestBank().pack().Find(results::TemplateId(file, 2)));
     }
-    EXPECT_FALSE(fs::exists(home::ConfigurationTempPath(m_folder.path())));
+    EXPECT_FALSE(fs::exists(setup::ConfigurationTempPath(m_folder.path())));
 }
 
 TEST_F(Startup, TheHomeWindowIsSkinnedPlacedAndLabelled) {
@@ -186,7 +186,7 @@ TEST_F(Startup, AConfigurationThatCannotBeReadEndsStartUpWithAMessage) {
 
 TEST(SkinPictures, FindsAPictureAskedForInAnotherLetterCase) {
     TempFolder folder;
-    home::InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
+    setup::InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
     SkinPictures pictures(folder / "Graphics");
     EXPECT_EQ(pictures.Get(QStringLiteral("Pencil.ico")).size(), QSize(16, 16));
     EXPECT_EQ(pictures.Get(QStringLiteral("LOGO.GIF")).size(), QSize(204, 23));

@@ -1,7 +1,7 @@
 #include "CompiledPack.h"
 
-#include "data/Bank.h"
-#include "data/FileIO.h"
+#include "core/io/FileIO.h"
+#include "core/product/ResourceIds.h"
 
 #include <stdexcept>
 
@@ -17,21 +17,11 @@ records::RecordText CompiledPack::Text(int id) const {
     return {"resource " + std::to_string(id), std::string(*bytes)};
 }
 
-LoadedPaper load(const CompiledPack& pack, int section, int paper) {
-    LoadedPaper loaded;
-    loaded.ids = records::ReadRecordAllValues(pack.Text(bank::TableId(section, bank::Table::Papers)),
-                                              std::to_string(paper));
-    const records::RecordText keys = pack.Text(bank::TableId(section, bank::Table::Keys));
-    loaded.keys = records::ReadQuestionValues(keys, loaded.ids);
-    loaded.answersPerQuestion = records::CountQuestionValues(keys, loaded.ids);
-    loaded.kinds =
-        records::ReadQuestionValues(pack.Text(bank::TableId(section, bank::Table::Kinds)), loaded.ids);
-    loaded.weights =
-        records::ReadQuestionValues(pack.Text(bank::TableId(section, bank::Table::Weights)), loaded.ids);
-    for (const std::string& weight : loaded.weights) {
-        loaded.totalMarks += std::stoll(weight);
-    }
-    return loaded;
+tables::PaperTables load(const CompiledPack& pack, int section, int paper) {
+    return tables::ReadPaperTables(pack.Text(ids::TableId(section, ids::Table::Papers)),
+                                   pack.Text(ids::TableId(section, ids::Table::Keys)),
+                                   pack.Text(ids::TableId(section, ids::Table::Kinds)),
+                                   pack.Text(ids::TableId(section, ids::Table::Weights)), paper);
 }
 
 const CompiledPack& TestBank() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "data/Records.h"
-#include "data/ResourcePack.h"
+#include "core/formats/Records.h"
+#include "core/formats/ResourcePack.h"
+#include "core/product/SectionTables.h"
 
 #include <string>
 #include <vector>
@@ -24,14 +25,8 @@ private:
     ResourcePack m_pack;
 };
 
-/// A paper as it is read from a section's four tables.
-struct LoadedPaper {
-    std::vector<std::string> ids, keys, kinds, weights;
-    std::vector<int> answersPerQuestion;
-    long long totalMarks = 0;
-};
-
-LoadedPaper load(const CompiledPack& pack, int section, int paper);
+/// A paper as opening it reads the section's four tables from the pack.
+tables::PaperTables load(const CompiledPack& pack, int section, int paper);
 
 /// The synthetic test bank and the product bank, as the build compiled them.
 const CompiledPack& TestBank();

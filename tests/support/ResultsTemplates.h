@@ -1,18 +1,13 @@
 #pragma once
 
-#include "data/ResourceSource.h"
+#include "core/formats/ResourceSource.h"
 
-#include <string>
 #include <vector>
 
 namespace orbisk::testing {
 
-/// The text of a results template for papers 101.. with the given answer counts.
-std::string PaperFileTemplate(const std::vector<int>& answersPerPaper);
-std::string MarksTemplate(int paperCount);
-inline constexpr const char* kTrendTemplate = "#TRD#";
-
-/// The six results templates of @p section, for papers with the given answer counts.
+/// Puts the six results templates of @p section, as the program's own writer
+/// makes them, for papers with the given answer counts, into @p source.
 void AddResultsTemplates(MapResourceSource& source, int section, const std::vector<int>& answersPerPaper);
 
 } // namespace orbisk::testing

@@ -1,12 +1,14 @@
 #include "BankChecks.h"
 
-#include "data/Bank.h"
-#include "data/Records.h"
-#include "data/TextForms.h"
+#include "core/formats/Records.h"
+#include "core/product/AnswerKinds.h"
+#include "core/product/BankNumbers.h"
+#include "core/product/ProductCode.h"
+#include "core/product/Weights.h"
+#include "core/text/TextForms.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <map>
 #include <regex>
 #include <set>
@@ -16,8 +18,6 @@ namespace orbisk::bankc {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::string_view kKinds = "QTLNRFXGM";
 
 std::string normalised(std::string_view text) {
     std::string out;
@@ -36,23 +36,9 @@ std::string normalised(std::string_view text) {
     return out;
 }
 
-std::optional<double> positiveNumber(std::string_view text) {
-    const auto value = orbisk::text::ParseStoredNumber(text);
-    if (!value || !(*value > 0)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// Round half to even, as the program rounds its running total of marks.
-long long roundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    long long whole = static_cast<long long>(floor);
-    if (fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) {
-        ++whole;
-    }
-    return whole;
+bool isPositiveWeight(std::string_view text) {
+    const auto weight = weights::ParseWeight(text);
+    return weight && weight->units > 0;
 }
 
 class Checker {
@@ -76,8 +62,7 @@ public:
             refuse(product.where, "the product needs a name");
         }
         storable(product.where, "the product name", product.name);
-        static const std::regex code("[A-Z]{1,8}");
-        if (!std::regex_match(product.code, code)) {
+        if (!orbisk::product::IsValidProductCode(product.code)) {
             refuse(product.where,
                    "the product code must be one to eight capital letters, not \"" + product.code + "\"");
         }
@@ -165,7 +150,7 @@ public:
 
     void paper(const Product& product, const Paper& paper) {
         std::size_t answers = 0;
-        long long roundedTotal = 0;
+        std::vector<std::string> weightsOfPaper;
         bool allSingleChoice = true;
         std::size_t mostOptions = 0;
         std::map<int, int> keySpread;
@@ -174,9 +159,7 @@ public:
             this->question(product, question);
             answers += question.slots.size();
             for (const Slot& slot : question.slots) {
-                if (const auto weight = positiveNumber(slot.weight)) {
-                    roundedTotal = roundHalfEven(static_cast<double>(roundedTotal) + *weight);
-                }
+                weightsOfPaper.push_back(slot.weight);
             }
             if (question.shape == Shape::Choice && question.slots.size() == 1) {
                 mostOptions = std::max(mostOptions, question.options.size());
@@ -188,9 +171,11 @@ public:
                 allSingleChoice = false;
             }
         }
-        if (paper.questions.size() > 99) {
-            refuse(paper.where, "a paper has at most 99 questions");
+        if (paper.questions.size() > static_cast<std::size_t>(bank::kMaxQuestionsPerPaper)) {
+            refuse(paper.where,
+                   "a paper has at most " + std::to_string(bank::kMaxQuestionsPerPaper) + " questions");
         }
+        const long long roundedTotal = weights::TotalMarks(weightsOfPaper);
         if (answers > static_cast<std::size_t>(bank::kMaxAnswersPerPaper)) {
             refuse(paper.where, "the paper has " + std::to_string(answers) +
                                     " answers; a paper has at most " +
@@ -199,7 +184,7 @@ public:
         if (!paper.questions.empty() && roundedTotal <= 0) {
             refuse(paper.where, "the paper's total marks would be 0; give its answers larger weights");
         }
-        if (roundedTotal > 32767) {
+        if (roundedTotal > weights::kMaxTotalMarks) {
             refuse(paper.where, "the paper's total marks are larger than the program can hold");
         }
         if (allSingleChoice && !paper.questions.empty() && mostOptions > 0) {
@@ -298,15 +283,18 @@ public:
         storable(slot.where, "the key", slot.key);
         storable(slot.where, "the kind", slot.kind);
         storable(slot.where, "the weight", slot.weight);
-        if (slot.kind.size() != 1 || kKinds.find(slot.kind) == std::string_view::npos) {
-            refuse(slot.where, "the kind \"" + slot.kind + "\" is not one of Q, T, L, N, R, F, X, G, M");
+        if (!kinds::IsKnown(slot.kind)) {
+            std::string known;
+            for (const char letter : kinds::kKnownKinds) {
+                known += (known.empty() ? "" : ", ") + std::string(1, letter);
+            }
+            refuse(slot.where, "the kind \"" + slot.kind + "\" is not one of " + known);
             return;
         }
-        if (!positiveNumber(slot.weight)) {
+        if (!isPositiveWeight(slot.weight)) {
             refuse(slot.where, "the weight \"" + slot.weight + "\" is not a positive number");
         }
-        const char kind = slot.kind[0];
-        if (kind == 'G' || kind == 'M') {
+        if (kinds::IsGrouped(slot.kind)) {
             groupKey(question, i);
             return;
         }
@@ -314,7 +302,7 @@ public:
             refuse(slot.where, "the key is empty");
             return;
         }
-        if (kind == 'Q') {
+        if (kinds::TakesOneCharacter(slot.kind)) {
             if (question.shape == Shape::Comprehension) {
                 choiceKey(slot.where, slot.key, question.items[i].options.size());
             } else if (question.shape == Shape::Choice) {
@@ -322,7 +310,7 @@ public:
             } else {
                 refuse(slot.where, "a kind Q answer is an option number, but the question shows no options");
             }
-        } else if (kind == 'N') {
+        } else if (kinds::IsNumeric(slot.kind)) {
             if (!orbisk::text::ParseStoredNumber(slot.key)) {
                 refuse(slot.where, "the key \"" + slot.key + "\" of a kind N answer is not a number");
             }
@@ -331,15 +319,14 @@ public:
 
     void groupKey(const Question& question, std::size_t i) {
         const Slot& slot = question.slots[i];
-        if (slot.key == " ") {
-            const bool follows =
-                i > 0 && (question.slots[i - 1].kind == "G" || question.slots[i - 1].kind == "M");
+        if (slot.key == kinds::kGroupContinuation) {
+            const bool follows = i > 0 && kinds::IsGrouped(question.slots[i - 1].kind);
             if (!follows) {
                 refuse(slot.where, "a group slot whose key is one space must follow the group's first slot");
             }
             return;
         }
-        if (slot.key.empty() || slot.key.front() != ';') {
+        if (slot.key.empty() || slot.key.front() != kinds::kAlternativeMark) {
             refuse(slot.where, "a " + slot.kind +
                                    " key lists its answers each introduced by \";\" (\";red;blue\"), " +
                                    "and a later slot of the group has the key \" \" (one space)");
@@ -347,7 +334,7 @@ public:
         }
         std::size_t at = 0;
         while (at < slot.key.size()) {
-            const std::size_t next = slot.key.find(';', at + 1);
+            const std::size_t next = slot.key.find(kinds::kAlternativeMark, at + 1);
             const std::string alternative =
                 slot.key.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
             if (orbisk::text::TrimSpaces(alternative).empty()) {
@@ -444,18 +431,6 @@ std::vector<Problem> CheckBank(const Product& product) {
     Checker checker(problems);
     checker.product(product);
     return problems;
-}
-
-long long TotalMarks(const Paper& paper) {
-    long long total = 0;
-    for (const Question& question : paper.questions) {
-        for (const Slot& slot : question.slots) {
-            if (const auto weight = positiveNumber(slot.weight)) {
-                total = roundHalfEven(static_cast<double>(total) + *weight);
-            }
-        }
-    }
-    return total;
 }
 
 } // namespace orbisk::bankc

@@ -10,8 +10,4 @@ namespace orbisk::bankc {
 /// correctly, and the content rules that keep the bank sound at scale.
 std::vector<Problem> CheckBank(const Product& product);
 
-/// The paper's total marks as the program adds them: a running whole-number
-/// total, rounded half to even after each weight.
-long long TotalMarks(const Paper& paper);
-
 } // namespace orbisk::bankc

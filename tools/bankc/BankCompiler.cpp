@@ -2,13 +2,15 @@
 
 #include "BankChecks.h"
 #include "PageHtml.h"
-#include "data/Bank.h"
-#include "data/FileIO.h"
-#include "data/Mht.h"
-#include "data/PictureHeader.h"
-#include "data/Records.h"
-#include "data/ResultsStore.h"
-#include "data/SkinTable.h"
+#include "core/formats/PictureHeader.h"
+#include "core/formats/mht/Mht.h"
+#include "core/io/FileIO.h"
+#include "core/product/BankNumbers.h"
+#include "core/product/Config.h"
+#include "core/product/ResourceIds.h"
+#include "core/product/SectionTables.h"
+#include "core/product/SkinTable.h"
+#include "core/results/ResultsTemplates.h"
 
 #include <algorithm>
 
@@ -18,28 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kLine = "\r\n";
-constexpr std::string_view kDots = "...\r\n";
-
 int topicCount(const Section& section) {
     return static_cast<int>(section.papers.size()) / bank::kPapersPerTopic;
-}
-
-std::string sectionLetter(int section) {
-    return std::string(1, static_cast<char>('A' + section - 1));
-}
-
-// A table or configuration line; the values were checked as storable by CheckBank.
-std::string record(const std::string& key, const std::vector<std::string>& values) {
-    return records::BuildRecord(key, values, static_cast<int>(values.size())) + std::string(kLine);
-}
-
-std::string repeated(std::string_view piece, std::size_t times) {
-    std::string out;
-    for (std::size_t i = 0; i < times; ++i) {
-        out += piece;
-    }
-    return out;
 }
 
 std::string contentTypeOf(const fs::path& file) {
@@ -57,54 +39,43 @@ std::string readPicture(const Product& product, const std::string& name) {
     return files::ReadWholeFile(product.root / "pictures" / name);
 }
 
-void addSectionTables(const Section& section, std::map<int, std::string>& out) {
-    std::string papers(kDots), keys(kDots), kinds(kDots), weights(kDots);
+std::vector<tables::PaperEntry> paperEntries(const Section& section) {
+    std::vector<tables::PaperEntry> papers;
     for (const Paper& paper : section.papers) {
-        std::vector<std::string> ids;
+        tables::PaperEntry entry{paper.number, {}};
         for (std::size_t q = 0; q < paper.questions.size(); ++q) {
-            const std::string id =
-                std::to_string(bank::QuestionId(section.number, paper.number, static_cast<int>(q + 1)));
-            ids.push_back(id);
-            std::vector<std::string> k, c, w;
+            tables::QuestionEntry question{
+                bank::QuestionId(section.number, paper.number, static_cast<int>(q + 1)), {}, {}, {}};
             for (const Slot& slot : paper.questions[q].slots) {
-                k.push_back(slot.key);
-                c.push_back(slot.kind);
-                w.push_back(slot.weight);
+                question.keys.push_back(slot.key);
+                question.kinds.push_back(slot.kind);
+                question.weights.push_back(slot.weight);
             }
-            keys += record(id, k);
-            kinds += record(id, c);
-            weights += record(id, w);
+            entry.questions.push_back(std::move(question));
         }
-        papers += record(std::to_string(paper.number), ids);
+        papers.push_back(std::move(entry));
     }
-    out[bank::TableId(section.number, bank::Table::Papers)] = papers + std::string(kDots);
-    out[bank::TableId(section.number, bank::Table::Keys)] = keys + std::string(kDots);
-    out[bank::TableId(section.number, bank::Table::Kinds)] = kinds + std::string(kDots);
-    out[bank::TableId(section.number, bank::Table::Weights)] = weights + std::string(kDots);
+    return papers;
+}
+
+void addSectionTables(const Section& section, std::map<int, std::string>& out) {
+    tables::SectionTablesText text = tables::WriteSectionTables(paperEntries(section));
+    out[ids::TableId(section.number, ids::Table::Papers)] = std::move(text.papers);
+    out[ids::TableId(section.number, ids::Table::Keys)] = std::move(text.keys);
+    out[ids::TableId(section.number, ids::Table::Kinds)] = std::move(text.kinds);
+    out[ids::TableId(section.number, ids::Table::Weights)] = std::move(text.weights);
 }
 
 void addResultsTemplates(const Section& section, std::map<int, std::string>& out) {
-    using results::ResultsFile;
-    const std::size_t papers = section.papers.size();
-    const std::string empty = repeated(">", papers);
-    const std::string zeros = repeated(">0", papers);
-    out[results::TemplateId(ResultsFile::Marks, section.number)] =
-        std::string(kDots) + "#FSE#" + empty + "\r\n#SSE#" + empty + "\r\n#LTM#" + empty + "\r\n#CDD#" +
-        empty + "\r\n#FST#" + zeros + "\r\n#SST#" + zeros + "\r\n" + std::string(kDots);
-    std::string answers(kDots);
+    std::vector<int> answerSlots;
     for (const Paper& paper : section.papers) {
         std::size_t slots = 0;
         for (const Question& question : paper.questions) {
             slots += question.slots.size();
         }
-        answers += "#" + std::to_string(paper.number) + "#" + repeated(">", slots) + std::string(kLine);
+        answerSlots.push_back(static_cast<int>(slots));
     }
-    answers += kDots;
-    for (const auto file :
-         {ResultsFile::First, ResultsFile::Second, ResultsFile::FResults, ResultsFile::SResults}) {
-        out[results::TemplateId(file, section.number)] = answers;
-    }
-    out[results::TemplateId(ResultsFile::Trend, section.number)] = "#TRD#";
+    out.merge(results::SectionTemplates(section.number, answerSlots));
 }
 
 void addPages(const Product& product, const Section& section, CompiledBank& out,
@@ -126,7 +97,7 @@ void addPages(const Product& product, const Section& section, CompiledBank& out,
             page.productName = product.name;
             page.topicName =
                 topic <= static_cast<int>(section.topics.size()) ? section.topics[topic - 1] : "";
-            page.paperInTopic = (paper.number - 101) % bank::kPapersPerTopic + 1;
+            page.paperInTopic = bank::PaperInTopic(paper.number);
             page.questionNumber = static_cast<int>(q + 1);
             page.instruction = question.instruction.empty() ? paper.instruction : question.instruction;
             page.productPicture = product.picture;
@@ -186,30 +157,30 @@ void addSkin(const fs::path& folder, CompiledBank& out, std::vector<Problem>& pr
 
 } // namespace
 
-std::string ConfigurationText(const Product& product) {
-    std::string text(kDots);
-    text += "#NME#>" + product.name + std::string(kLine);
-    text += "#COD#>" + product.code + std::string(kLine);
-    text += std::string(31, '-') + std::string(kLine);
-    for (const Section& section : product.sections) {
-        const std::string s = std::to_string(section.number);
-        const int topics = topicCount(section);
-        text += "#L" + sectionLetter(section.number) + "H#>" + section.label + std::string(kLine);
-        text += "#TT" + s + "#>" + std::to_string(topics) + std::string(kLine);
-        text += "#TP" + s + "#>" + std::to_string(section.papers.size()) + std::string(kLine);
-        const std::vector<std::string> names(
-            section.topics.begin(),
-            section.topics.begin() +
-                std::min<std::ptrdiff_t>(topics, static_cast<std::ptrdiff_t>(section.topics.size())));
-        text += record("TN" + s, names);
+config::ProductConfig ProductConfiguration(const Product& product) {
+    config::ProductConfig configuration;
+    configuration.name = product.name;
+    configuration.code = product.code;
+    for (int s = 1; s <= bank::kMaxSections; ++s) {
+        configuration.Section(s).number = s;
     }
-    return text + std::string(kDots);
+    for (const Section& section : product.sections) {
+        config::SectionConfig& entry = configuration.Section(section.number);
+        entry.label = section.label;
+        entry.topicCount = topicCount(section);
+        entry.paperCount = static_cast<int>(section.papers.size());
+        entry.topicNames.assign(section.topics.begin(),
+                                section.topics.begin() +
+                                    std::min<std::ptrdiff_t>(entry.topicCount, static_cast<std::ptrdiff_t>(
+                                                                                   section.topics.size())));
+    }
+    return configuration;
 }
 
 CompiledBank CompileBank(const Product& product, const std::optional<fs::path>& skinFolder,
                          std::vector<Problem>& problems) {
     CompiledBank out;
-    out.resources[bank::kConfigurationId] = ConfigurationText(product);
+    out.resources[ids::kConfiguration] = config::WriteConfiguration(ProductConfiguration(product));
     for (const Section& section : product.sections) {
         addSectionTables(section, out.resources);
         addResultsTemplates(section, out.resources);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BankModel.h"
+#include "core/product/Config.h"
 
 #include <filesystem>
 #include <map>
@@ -26,7 +27,8 @@ struct CompiledBank {
 CompiledBank CompileBank(const Product& product, const std::optional<std::filesystem::path>& skinFolder,
                          std::vector<Problem>& problems);
 
-/// The configuration resource's text.
-std::string ConfigurationText(const Product& product);
+/// The configuration the bank describes: every section listed, each with the
+/// topics whose five papers are written and the names of those topics.
+config::ProductConfig ProductConfiguration(const Product& product);
 
 } // namespace orbisk::bankc

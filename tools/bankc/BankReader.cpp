@@ -1,5 +1,7 @@
 #include "BankReader.h"
 
+#include "core/product/AnswerKinds.h"
+
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -203,7 +205,7 @@ std::optional<Question> readQuestion(const YAML::Node& node, const Context& cont
                 }
                 Slot slot;
                 slot.where = context.at(itemNode["key"].IsDefined() ? itemNode["key"] : itemNode);
-                slot.kind = "Q";
+                slot.kind = std::string(kinds::kChoice);
                 slot.weight = "1";
                 if (auto key = requiredText(itemNode, "key", context, "an item's key")) {
                     slot.key = std::move(*key);
@@ -242,7 +244,7 @@ std::optional<Question> readQuestion(const YAML::Node& node, const Context& cont
     }
 
     const PerSlot keys = perSlot(node["key"], context, "key");
-    const PerSlot kinds = perSlot(node["kind"], context, "kind");
+    const PerSlot kindList = perSlot(node["kind"], context, "kind");
     const PerSlot weights = perSlot(node["weight"], context, "weight");
     if (!node["key"].IsDefined()) {
         context.refuse(node, "the question has no key");
@@ -253,9 +255,9 @@ std::optional<Question> readQuestion(const YAML::Node& node, const Context& cont
         context.refuse(keys.node, "the key list is empty");
         return question;
     }
-    if (kinds.isList && kinds.values.size() != count) {
-        context.refuse(kinds.node, "unequal answer counts: " + std::to_string(count) + " keys but " +
-                                       std::to_string(kinds.values.size()) + " kinds");
+    if (kindList.isList && kindList.values.size() != count) {
+        context.refuse(kindList.node, "unequal answer counts: " + std::to_string(count) + " keys but " +
+                                          std::to_string(kindList.values.size()) + " kinds");
     }
     if (weights.isList && weights.values.size() != count) {
         context.refuse(weights.node, "unequal answer counts: " + std::to_string(count) + " keys but " +
@@ -264,13 +266,13 @@ std::optional<Question> readQuestion(const YAML::Node& node, const Context& cont
     std::string defaultKind;
     switch (question.shape) {
     case Shape::Choice:
-        defaultKind = "Q";
+        defaultKind = kinds::kChoice;
         break;
     case Shape::Cloze:
-        defaultKind = "T";
+        defaultKind = kinds::kTyped;
         break;
     case Shape::WordOrder:
-        defaultKind = "L";
+        defaultKind = kinds::kSentence;
         break;
     default:
         break;
@@ -282,11 +284,12 @@ std::optional<Question> readQuestion(const YAML::Node& node, const Context& cont
         Slot slot;
         slot.where = context.at(keys.isList ? keys.node[i] : keys.node);
         slot.key = keys.values[i];
-        if (kinds.values.empty()) {
+        if (kindList.values.empty()) {
             slot.kind = defaultKind;
         } else {
-            slot.kind = kinds.isList ? (i < kinds.values.size() ? kinds.values[i] : kinds.values.back())
-                                     : kinds.values.front();
+            slot.kind = kindList.isList
+                            ? (i < kindList.values.size() ? kindList.values[i] : kindList.values.back())
+                            : kindList.values.front();
         }
         if (weights.values.empty()) {
             slot.weight = "1";

@@ -3,10 +3,10 @@
 #include "BankChecks.h"
 #include "BankCompiler.h"
 #include "BankReader.h"
-#include "data/DataError.h"
-#include "data/FileIO.h"
-#include "data/Mht.h"
-#include "data/ResourcePack.h"
+#include "core/Errors.h"
+#include "core/formats/ResourcePack.h"
+#include "core/formats/mht/Mht.h"
+#include "core/io/FileIO.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "layout/Frame.h"
+#include "core/layout/Frame.h"
 
 namespace orbisk::layout {
 

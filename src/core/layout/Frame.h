@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout/Geometry.h"
+#include "core/layout/Geometry.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "layout/HomeLayout.h"
+#include "core/layout/HomeLayout.h"
 
 namespace orbisk::layout {
 

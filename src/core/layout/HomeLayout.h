@@ -1,7 +1,7 @@
 #pragma once
 
-#include "layout/Frame.h"
-#include "layout/Geometry.h"
+#include "core/layout/Frame.h"
+#include "core/layout/Geometry.h"
 
 #include <array>
 

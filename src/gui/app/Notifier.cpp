@@ -1,4 +1,4 @@
-#include "app/Notifier.h"
+#include "gui/app/Notifier.h"
 
 #include <QMessageBox>
 

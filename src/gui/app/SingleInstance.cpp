@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "gui/app/SingleInstance.h"
 
 #include <QDir>
 

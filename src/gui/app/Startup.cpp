@@ -1,10 +1,10 @@
-#include "app/Startup.h"
+#include "gui/app/Startup.h"
 
-#include "app/Notifier.h"
-#include "app/SingleInstance.h"
-#include "chrome/SkinPictures.h"
-#include "home/HomeWindow.h"
-#include "home/Startup.h"
+#include "core/setup/FolderSetup.h"
+#include "gui/app/Notifier.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/home/HomeWindow.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -51,7 +51,7 @@ Started StartUp(const StartupEnvironment& environment) {
         started.instance.reset();
         return started;
     }
-    const home::StartupFiles files = home::PrepareApplicationFolder(
+    const setup::StartupFiles files = setup::PrepareApplicationFolder(
         environment.appFolder, *environment.resources, environment.copyStamp());
     if (!files.config) {
         environment.notifier->Warn(nullptr, kTitle,
@@ -60,7 +60,7 @@ Started StartUp(const StartupEnvironment& environment) {
                                        .arg(QString::fromStdString(files.configProblem)));
         return started;
     }
-    started.pictures = std::make_unique<SkinPictures>(home::GraphicsFolder(environment.appFolder));
+    started.pictures = std::make_unique<SkinPictures>(setup::GraphicsFolder(environment.appFolder));
     HomeWindow::Services services{environment.appFolder, started.pictures.get(), environment.notifier,
                                   environment.cursor};
     started.home = std::make_unique<HomeWindow>(services, *files.config);

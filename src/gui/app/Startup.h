@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chrome/HoverPoller.h"
-#include "data/ResourceSource.h"
+#include "core/formats/ResourceSource.h"
+#include "gui/chrome/HoverPoller.h"
 
 #include <QString>
 #include <filesystem>

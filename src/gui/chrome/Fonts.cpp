@@ -1,4 +1,4 @@
-#include "chrome/Fonts.h"
+#include "gui/chrome/Fonts.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "chrome/HoverPoller.h"
+#include "gui/chrome/HoverPoller.h"
 
-#include "chrome/ImageButton.h"
+#include "gui/chrome/ImageButton.h"
 
 #include <QCursor>
 #include <QEvent>

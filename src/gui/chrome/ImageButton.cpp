@@ -1,4 +1,4 @@
-#include "chrome/ImageButton.h"
+#include "gui/chrome/ImageButton.h"
 
 #include <QPainter>
 

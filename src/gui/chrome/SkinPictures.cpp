@@ -1,6 +1,6 @@
-#include "chrome/SkinPictures.h"
+#include "gui/chrome/SkinPictures.h"
 
-#include "data/Folders.h"
+#include "core/io/Folders.h"
 
 #include <QImage>
 

@@ -1,11 +1,11 @@
-#include "chrome/SkinnedFrame.h"
+#include "gui/chrome/SkinnedFrame.h"
 
-#include "chrome/Fonts.h"
-#include "chrome/HoverPoller.h"
-#include "chrome/ImageButton.h"
-#include "chrome/Place.h"
-#include "chrome/SkinPictures.h"
-#include "layout/Geometry.h"
+#include "core/layout/Geometry.h"
+#include "gui/chrome/Fonts.h"
+#include "gui/chrome/HoverPoller.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Place.h"
+#include "gui/chrome/SkinPictures.h"
 
 #include <QMouseEvent>
 #include <QPolygon>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout/Frame.h"
+#include "core/layout/Frame.h"
 
 #include <QLabel>
 #include <QObject>

@@ -1,12 +1,13 @@
-#include "home/HomeWindow.h"
+#include "gui/home/HomeWindow.h"
 
-#include "app/Notifier.h"
-#include "chrome/Fonts.h"
-#include "chrome/ImageButton.h"
-#include "chrome/Place.h"
-#include "chrome/SkinPictures.h"
-#include "chrome/SkinnedFrame.h"
-#include "data/DataError.h"
+#include "core/Errors.h"
+#include "core/product/BankNumbers.h"
+#include "gui/app/Notifier.h"
+#include "gui/chrome/Fonts.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Place.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/chrome/SkinnedFrame.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -233,7 +234,7 @@ void HomeWindow::LoadSection() {
 }
 
 void HomeWindow::topicClick(int t) {
-    m_state.TopicCount = 5 * (t - 1) + 1;
+    m_state.TopicCount = bank::FirstSlotOfTopic(t);
     const config::SectionConfig& section = m_config.Section(m_state.LChose);
     m_subHeading->setText(fromUtf8(section.topicNames[static_cast<std::size_t>(t - 1)]));
     highlightTopic(t);

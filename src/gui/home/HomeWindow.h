@@ -1,9 +1,9 @@
 #pragma once
 
-#include "chrome/HoverPoller.h"
-#include "data/Config.h"
-#include "data/ResultsStore.h"
-#include "layout/HomeLayout.h"
+#include "core/layout/HomeLayout.h"
+#include "core/product/Config.h"
+#include "core/results/ResultsStore.h"
+#include "gui/chrome/HoverPoller.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,5 +1,5 @@
-#include "layout/Frame.h"
-#include "layout/HomeLayout.h"
+#include "core/layout/Frame.h"
+#include "core/layout/HomeLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
 // The compiled test bank read back with the program's own record readers; it
 // has every shape and kind the program handles.
 #include "CompiledPack.h"
-#include "data/Bank.h"
-#include "data/FileIO.h"
-#include "data/Mht.h"
-#include "data/Records.h"
-#include "data/ResourcePack.h"
-#include "data/ResultsStore.h"
+#include "core/formats/Records.h"
+#include "core/formats/ResourcePack.h"
+#include "core/formats/mht/Mht.h"
+#include "core/io/FileIO.h"
+#include "core/product/BankNumbers.h"
+#include "core/product/ResourceIds.h"
+#include "core/results/ResultsStore.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -16,8 +17,8 @@ namespace orbisk {
 namespace {
 
 using records::RecordText;
+using tables::PaperTables;
 using testing::load;
-using testing::LoadedPaper;
 
 struct Shape {
     int section;
@@ -32,19 +33,18 @@ class TestBankPaper : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(TestBankPaper, ReadsBackInItsShape) {
     const Shape& s = GetParam();
-    const LoadedPaper paper = load(orbisk::testing::TestBank(), s.section, s.paper);
-    EXPECT_EQ(paper.ids.size(), s.questions);
+    const PaperTables paper = load(orbisk::testing::TestBank(), s.section, s.paper);
+    EXPECT_EQ(paper.questionIds.size(), s.questions);
     EXPECT_EQ(paper.keys.size(), s.answers);
     EXPECT_EQ(paper.kinds.size(), s.answers);
     EXPECT_EQ(paper.weights.size(), s.answers);
-    EXPECT_EQ(
-        std::accumulate(paper.answersPerQuestion.begin(), paper.answersPerQuestion.end(), std::size_t{0}),
-        s.answers);
+    EXPECT_EQ(std::accumulate(paper.answerCounts.begin(), paper.answerCounts.end(), std::size_t{0}),
+              s.answers);
     if (*s.kinds) {
         EXPECT_EQ(std::count(paper.kinds.begin(), paper.kinds.end(), s.kinds), static_cast<long>(s.answers));
     }
     EXPECT_EQ(paper.totalMarks, s.totalMarks);
-    EXPECT_EQ(paper.ids.front(), std::to_string(bank::QuestionId(s.section, s.paper, 1)));
+    EXPECT_EQ(paper.questionIds.front(), std::to_string(bank::QuestionId(s.section, s.paper, 1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(CompiledBank, TestBankPaper,
@@ -61,25 +61,25 @@ INSTANTIATE_TEST_SUITE_P(CompiledBank, TestBankPaper,
                          });
 
 TEST(CompiledBank, AFiveAnswerQuestionGivesFiveConsecutiveSlots) {
-    const LoadedPaper paper = load(orbisk::testing::TestBank(), 2, 121);
-    EXPECT_EQ(paper.answersPerQuestion, (std::vector<int>{5, 5, 5, 5}));
+    const PaperTables paper = load(orbisk::testing::TestBank(), 2, 121);
+    EXPECT_EQ(paper.answerCounts, (std::vector<int>{5, 5, 5, 5}));
     EXPECT_EQ(
         std::vector<std::string>(paper.keys.begin() + 5, paper.keys.begin() + 10),
         (std::vector<std::string>{"apple121x2", "river121x2", "cloud121x2", "stone121x2", "garden121x2"}));
 }
 
 TEST(CompiledBank, RareKindsKeepTheirKeys) {
-    const LoadedPaper numbers = load(orbisk::testing::TestBank(), 3, 102);
+    const PaperTables numbers = load(orbisk::testing::TestBank(), 3, 102);
     EXPECT_EQ(numbers.kinds, (std::vector<std::string>{"N", "N", "N", "R", "R", "F", "X", "L"}));
     EXPECT_EQ(numbers.keys[1], "1.5");
-    const LoadedPaper groups = load(orbisk::testing::TestBank(), 3, 103);
+    const PaperTables groups = load(orbisk::testing::TestBank(), 3, 103);
     EXPECT_EQ(groups.kinds, (std::vector<std::string>{"G", "G", "G", "M", "M", "G"}));
     EXPECT_EQ(groups.keys,
               (std::vector<std::string>{";red;blue;green", " ", " ", ";cat;dog;rabbit", " ", ";Mars;Venus"}));
 }
 
 TEST(CompiledBank, ConfigurationNamesTheSectionsAndCompleteTopics) {
-    const RecordText config = orbisk::testing::TestBank().Text(bank::kConfigurationId);
+    const RecordText config = orbisk::testing::TestBank().Text(ids::kConfiguration);
     EXPECT_EQ(records::ReadRecordValue(config, "NME"), "Orbisk Test Practice");
     EXPECT_EQ(records::ReadRecordValue(config, "COD"), "TST");
     EXPECT_EQ(records::ReadRecordValue(config, "LAH"), "");

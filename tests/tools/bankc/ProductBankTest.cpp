@@ -1,7 +1,8 @@
 // The product's question bank as the program reads it.
 #include "CompiledPack.h"
-#include "data/Bank.h"
-#include "data/Records.h"
+#include "core/formats/Records.h"
+#include "core/product/BankNumbers.h"
+#include "core/product/ResourceIds.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,8 +11,8 @@ namespace orbisk {
 namespace {
 
 using records::RecordText;
+using tables::PaperTables;
 using testing::load;
-using testing::LoadedPaper;
 
 struct ProductShape {
     int paper;
@@ -21,8 +22,8 @@ struct ProductShape {
 class ProductPaper : public ::testing::TestWithParam<ProductShape> {};
 
 TEST_P(ProductPaper, HasOneMultipleChoiceAnswerPerQuestion) {
-    const LoadedPaper paper = load(orbisk::testing::ProductBank(), 2, GetParam().paper);
-    EXPECT_EQ(paper.ids.size(), GetParam().questions);
+    const PaperTables paper = load(orbisk::testing::ProductBank(), 2, GetParam().paper);
+    EXPECT_EQ(paper.questionIds.size(), GetParam().questions);
     EXPECT_EQ(paper.keys.size(), GetParam().questions);
     EXPECT_EQ(std::count(paper.kinds.begin(), paper.kinds.end(), "Q"),
               static_cast<long>(GetParam().questions));
@@ -41,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(ProductBank, ProductPaper,
                          [](const auto& info) { return "p" + std::to_string(info.param.paper); });
 
 TEST(ProductBank, ConfigurationListsTheWrittenTopics) {
-    const RecordText config = orbisk::testing::ProductBank().Text(bank::kConfigurationId);
+    const RecordText config = orbisk::testing::ProductBank().Text(ids::kConfiguration);
     EXPECT_EQ(records::ReadRecordValue(config, "NME"), "Orbisk English Practice");
     EXPECT_EQ(records::ReadRecordValue(config, "COD"), "ENG");
     EXPECT_EQ(records::ReadRecordValue(config, "LBH"), "Practice");

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/product/SkinTable.h"
+
+#include <optional>
+#include <string_view>
+
+namespace orbisk::skin {
+
+/// What a picture file's header says about it.
+struct PictureInfo {
+    PictureFormat format;
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0; ///< BMP only
+    int images = 1;       ///< ICO: the number of images
+};
+
+/// Reads the header of a BMP, ICO or GIF file; empty when @p bytes are none of these.
+std::optional<PictureInfo> ReadPictureHeader(std::string_view bytes);
+
+/// True when @p bytes are the picture the table describes: its format, pixel
+/// size, bit depth (BMP) and, for an icon, a single image.
+bool MatchesTable(std::string_view bytes, const SkinPicture& picture);
+
+} // namespace orbisk::skin

@@ -1,0 +1,147 @@
+#include "core/io/FileIO.h"
+
+#include "core/Errors.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
+#include <unistd.h>
+#define ORBISK_POSIX_FILES 1
+#endif
+
+namespace orbisk::files {
+
+namespace {
+
+std::function<void(const std::filesystem::path&)>& beforeRenameHook() {
+    static std::function<void(const std::filesystem::path&)> hook;
+    return hook;
+}
+
+std::string errnoText(int error) {
+    return std::generic_category().message(error);
+}
+
+#ifdef ORBISK_POSIX_FILES
+// Writes, flushes and closes the temporary file; returns 0 or the errno of the failure.
+int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes, Sync sync) {
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return errno;
+    }
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int error = errno;
+            ::close(fd);
+            return error;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (sync == Sync::ToDisk && ::fsync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return error;
+    }
+    if (::close(fd) != 0) {
+        return errno;
+    }
+    return 0;
+}
+#else
+int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes, Sync) {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return errno != 0 ? errno : EIO;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    out.close();
+    return out ? 0 : (errno != 0 ? errno : EIO);
+}
+#endif
+
+} // namespace
+
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
+    std::filesystem::path temporary = path;
+    temporary.replace_filename("." + path.filename().string() + ".saving");
+    return temporary;
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        throw DataError(path, "", "is a folder, not a file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        const int error = errno;
+        if (!std::filesystem::exists(path, ec)) {
+            throw DataError(path, "", "the file is missing");
+        }
+        throw DataError(path, "", "the file cannot be read (" + errnoText(error) + ")");
+    }
+    std::string content;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.clear();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+        content.resize(static_cast<std::size_t>(size));
+        in.read(content.data(), size);
+        content.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    // Whatever the size did not tell (a file still growing, a special file).
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        throw DataError(path, "", "the file cannot be read (input error)");
+    }
+    return content;
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync) {
+    const std::filesystem::path temporary = TemporaryPathFor(path);
+    std::error_code ec;
+    if (const int error = writeAndSync(temporary, bytes, sync); error != 0) {
+        std::filesystem::remove(temporary, ec);
+        throw WriteError(path, errnoText(error), error);
+    }
+    try {
+        if (const auto& hook = beforeRenameHook()) {
+            hook(temporary);
+        }
+    } catch (...) {
+        std::filesystem::remove(temporary, ec);
+        throw;
+    }
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        const std::string problem = ec.message();
+        const int code = ec.value();
+        std::filesystem::remove(temporary, ec);
+        throw WriteError(path, problem, code);
+    }
+}
+
+namespace testing {
+void SetBeforeRenameHook(std::function<void(const std::filesystem::path& temporary)> hook) {
+    beforeRenameHook() = std::move(hook);
+}
+} // namespace testing
+
+} // namespace orbisk::files

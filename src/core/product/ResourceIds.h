@@ -1,0 +1,33 @@
+#pragma once
+
+/// The numbers under which the program carries its resources. Every resource
+/// is addressed by number alone (type "Custom"):
+/// - 1 to 92: the skin pictures (see SkinTable; 38 to 40 are unused);
+/// - 10000 to 24999: question pages, numbered by their question ids (see QuestionId);
+/// - 30000: the product configuration;
+/// - 30000 + 10 s + 2 to + 5: the four question bank tables of section s;
+/// - 30100 + 10 s + 1 to + 6: the six results templates of section s.
+namespace orbisk::ids {
+
+inline constexpr int kConfiguration = 30000;
+
+/// The four tables of a section's question bank, in resource order.
+enum class Table { Papers = 2, Keys = 3, Kinds = 4, Weights = 5 };
+
+/// Resource number of a section's table: 30000 + 10 * section + 2 (papers) to + 5 (weights).
+constexpr int TableId(int section, Table table) {
+    return 30000 + 10 * section + static_cast<int>(table);
+}
+
+/// Resource number of the results template number @p file (1 marks, 2 first,
+/// 3 second, 4 fresults, 5 sresults, 6 trend) of a section: 30100 + 10 * section
+/// + file, so 30121 to 30126 for section 2.
+constexpr int ResultsTemplateId(int section, int file) {
+    return 30100 + 10 * section + file;
+}
+
+/// The skin pictures' resource numbers lie in 1..92.
+inline constexpr int kFirstSkinPicture = 1;
+inline constexpr int kLastSkinPicture = 92;
+
+} // namespace orbisk::ids

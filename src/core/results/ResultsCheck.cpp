@@ -1,0 +1,214 @@
+#include "core/results/ResultsCheck.h"
+
+#include "core/Errors.h"
+#include "core/formats/Records.h"
+#include "core/io/FileIO.h"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+
+namespace orbisk::results {
+
+namespace {
+
+using records::RecordText;
+
+bool isRecordLine(std::string_view line) {
+    const std::size_t first = line.find('#');
+    return first != std::string_view::npos && line.find('#', first + 2) != std::string_view::npos;
+}
+
+// What to do with a file that exists: nothing, rewrite it with new content, or treat it as damaged.
+struct Verdict {
+    enum class Kind { Sound, Extend, Damaged } kind = Kind::Sound;
+    std::string content; // Extend: the extended file
+    std::string problem; // Damaged: what is wrong
+};
+
+Verdict damaged(std::string problem) {
+    return {Verdict::Kind::Damaged, {}, std::move(problem)};
+}
+
+Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperCount) {
+    std::array<std::vector<std::string>, 6> patternValues;
+    for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
+        try {
+            patternValues[k] = records::ReadRecordAllValues(pattern, kMarksKeys[k]);
+        } catch (const DataError& error) {
+            throw TemplateError(pattern.source(), error.what());
+        }
+        if (patternValues[k].size() != static_cast<std::size_t>(paperCount)) {
+            throw TemplateError(pattern.source(), "the template's record " + std::string(kMarksKeys[k]) +
+                                                      " does not hold " + std::to_string(paperCount) +
+                                                      " values");
+        }
+    }
+    std::optional<std::size_t> held;
+    std::array<std::string_view, 6> lines;
+    for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
+        lines[k] = file.FindRecord(kMarksKeys[k]);
+        if (lines[k].empty()) {
+            return damaged("the record " + std::string(kMarksKeys[k]) + " is missing");
+        }
+        const std::size_t count = records::CountValues(lines[k], 3);
+        if (held && *held != count) {
+            return damaged("the record " + std::string(kMarksKeys[k]) + " holds " + std::to_string(count) +
+                           " values where the others hold " + std::to_string(*held));
+        }
+        held = count;
+    }
+    if (*held == static_cast<std::size_t>(paperCount)) {
+        return {};
+    }
+    if (*held == 0 || *held > static_cast<std::size_t>(paperCount)) {
+        return damaged("its records hold " + std::to_string(*held) + " values; " +
+                       std::to_string(paperCount) + " were expected");
+    }
+    std::array<std::vector<std::string>, 6> extended;
+    for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
+        extended[k] = records::SplitRecordValues(lines[k], 3, static_cast<int>(*held), file.source());
+        extended[k].insert(extended[k].end(), patternValues[k].begin() + static_cast<std::ptrdiff_t>(*held),
+                           patternValues[k].end());
+    }
+    std::vector<std::string> out;
+    for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
+        out.push_back(records::BuildRecord(kMarksKeys[k], extended[k], paperCount, file.source()));
+    }
+    return {Verdict::Kind::Extend, records::JoinLines(out), {}};
+}
+
+Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int paperCount) {
+    std::vector<std::string> patternRecords;
+    try {
+        patternRecords = records::ReadPaperRecords(pattern, paperCount);
+    } catch (const DataError& error) {
+        throw TemplateError(pattern.source(), error.what());
+    }
+    for (int i = 0; i < paperCount; ++i) {
+        if (patternRecords[static_cast<std::size_t>(i)].empty()) {
+            throw TemplateError(pattern.source(),
+                                "the template has no record for paper " + std::to_string(101 + i));
+        }
+    }
+    std::vector<std::string_view> stored;
+    for (const std::string_view line : file.lines()) {
+        if (isRecordLine(line)) {
+            stored.push_back(line);
+        }
+    }
+    if (stored.empty()) {
+        return damaged("it holds no records");
+    }
+    if (stored.size() > static_cast<std::size_t>(paperCount)) {
+        return damaged("it holds " + std::to_string(stored.size()) + " records; " +
+                       std::to_string(paperCount) + " papers are configured");
+    }
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const std::string key = std::to_string(101 + i);
+        if (!records::LineHoldsKey(stored[i], key)) {
+            return damaged("the record of paper " + key + " is missing or out of order");
+        }
+        const std::size_t expected = records::CountValues(patternRecords[i], 3);
+        const std::size_t count = records::CountValues(stored[i], 3);
+        if (count != expected) {
+            return damaged("the record of paper " + key + " holds " + std::to_string(count) + " values; " +
+                           std::to_string(expected) + " were expected");
+        }
+    }
+    if (stored.size() == static_cast<std::size_t>(paperCount)) {
+        return {};
+    }
+    std::vector<std::string> out(stored.begin(), stored.end());
+    out.insert(out.end(), patternRecords.begin() + static_cast<std::ptrdiff_t>(stored.size()),
+               patternRecords.end());
+    return {Verdict::Kind::Extend, records::JoinLines(out), {}};
+}
+
+Verdict checkTrend(const RecordText& file) {
+    if (file.FindRecord(kTrendKey).empty()) {
+        return damaged("the record TRD is missing");
+    }
+    return {};
+}
+
+Verdict check(ResultsFile kind, const RecordText& file, const RecordText& pattern, int paperCount) {
+    switch (kind) {
+    case ResultsFile::Marks:
+        return checkMarks(file, pattern, paperCount);
+    case ResultsFile::Trend:
+        return checkTrend(file);
+    default:
+        return checkPaperFile(file, pattern, paperCount);
+    }
+}
+
+} // namespace
+
+std::filesystem::path DamagedCopyPath(const std::filesystem::path& file, std::string_view copyStamp) {
+    const std::string stem = file.stem().string() + "-damaged-" + std::string(copyStamp);
+    const std::string extension = file.extension().string();
+    std::error_code ec;
+    std::filesystem::path candidate = file.parent_path() / (stem + extension);
+    for (int n = 2; std::filesystem::exists(candidate, ec); ++n) {
+        candidate = file.parent_path() / (stem + "-" + std::to_string(n) + extension);
+    }
+    return candidate;
+}
+
+EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::string_view code,
+                                const std::vector<SectionShape>& sections, const ResourceSource& templates,
+                                std::string_view copyStamp) {
+    EnsureReport report;
+    for (const SectionShape& section : sections) {
+        for (const ResultsFile kind : kResultsFiles) {
+            const std::filesystem::path path = FilePath(appFolder, kind, section.number, code);
+            const int templateId = TemplateId(kind, section.number);
+            const auto bytes = templates.Find(templateId);
+            if (!bytes) {
+                report.failed.push_back({path, "the program holds no template for it (resource " +
+                                                   std::to_string(templateId) + ")"});
+                continue;
+            }
+            std::error_code ec;
+            const bool present = std::filesystem::exists(path, ec) || std::filesystem::is_symlink(path, ec);
+            try {
+                if (!present) {
+                    files::WriteFileAtomically(path, *bytes);
+                    report.created.push_back(path);
+                    continue;
+                }
+                Verdict verdict;
+                try {
+                    const RecordText file = RecordText::Load(path);
+                    verdict = check(kind, file, RecordText(path, std::string(*bytes)), section.paperCount);
+                } catch (const DataError& error) {
+                    verdict = damaged(error.problem());
+                }
+                if (verdict.kind == Verdict::Kind::Extend) {
+                    files::WriteFileAtomically(path, verdict.content);
+                    report.extended.push_back(path);
+                } else if (verdict.kind == Verdict::Kind::Damaged) {
+                    const std::filesystem::path copy = DamagedCopyPath(path, copyStamp);
+                    std::filesystem::copy_file(path, copy, ec);
+                    if (ec) {
+                        report.failed.push_back({path, verdict.problem + "; it could not be kept as " +
+                                                           copy.filename().string() + " (" + ec.message() +
+                                                           "), so it was left as it is"});
+                        continue;
+                    }
+                    files::WriteFileAtomically(path, *bytes);
+                    report.repaired.push_back({path, copy, verdict.problem});
+                }
+            } catch (const WriteError& error) {
+                report.failed.push_back({path, error.problem()});
+            } catch (const TemplateError& fault) {
+                report.failed.push_back(
+                    {path, std::string("its template does not fit the configuration: ") + fault.what()});
+            }
+        }
+    }
+    return report;
+}
+
+} // namespace orbisk::results

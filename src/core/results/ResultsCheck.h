@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/formats/ResourceSource.h"
+#include "core/results/ResultsStore.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbisk::results {
+
+/// A configured section and its number of papers.
+struct SectionShape {
+    int number = 0;
+    int paperCount = 0;
+};
+
+/// A results file that could not be read and was recreated from its template;
+/// the old file was kept beside it first.
+struct RepairedFile {
+    std::filesystem::path file;
+    std::filesystem::path copy;
+    std::string problem;
+};
+
+/// What EnsureResultsFiles did.
+struct EnsureReport {
+    std::vector<std::filesystem::path> created;  ///< missing, written from the template
+    std::vector<std::filesystem::path> extended; ///< written for fewer papers, extended
+    std::vector<RepairedFile> repaired;          ///< unreadable, kept as a copy and recreated
+    std::vector<FileProblem> failed;             ///< could not be created, extended or repaired
+};
+
+/// Makes sure every results file of every section can be read by the program:
+/// - a missing file is created from its template, and only that file;
+/// - a file written for fewer papers (a product update added papers) keeps its
+///   values and gets the new papers' values from the template;
+/// - a file that exists but cannot be read (input error, a missing record, a
+///   record with the wrong number of values) is copied beside itself under a
+///   name holding @p copyStamp, then recreated from its template.
+/// Files that are sound are not touched.
+EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::string_view code,
+                                const std::vector<SectionShape>& sections, const ResourceSource& templates,
+                                std::string_view copyStamp);
+
+/// The name under which a damaged file is kept: "marks2ENG.txt" with stamp
+/// "20261208-101500" becomes "marks2ENG-damaged-20261208-101500.txt"; a name
+/// already taken gets "-2", "-3", ... before the extension.
+std::filesystem::path DamagedCopyPath(const std::filesystem::path& file, std::string_view copyStamp);
+
+} // namespace orbisk::results

@@ -1,0 +1,93 @@
+#include "core/results/ResultsStore.h"
+
+#include "core/Errors.h"
+#include "core/formats/Records.h"
+#include "core/io/FileIO.h"
+#include "core/product/ResourceIds.h"
+
+namespace orbisk::results {
+
+std::string_view BaseName(ResultsFile file) {
+    switch (file) {
+    case ResultsFile::Marks:
+        return "marks";
+    case ResultsFile::First:
+        return "first";
+    case ResultsFile::Second:
+        return "second";
+    case ResultsFile::FResults:
+        return "fresults";
+    case ResultsFile::SResults:
+        return "sresults";
+    case ResultsFile::Trend:
+        return "trend";
+    }
+    return "results";
+}
+
+std::string FileName(ResultsFile file, int section, std::string_view code) {
+    return std::string(BaseName(file)) + std::to_string(section) + std::string(code) + ".txt";
+}
+
+std::filesystem::path FilePath(const std::filesystem::path& appFolder, ResultsFile file, int section,
+                               std::string_view code) {
+    return appFolder / FileName(file, section, code);
+}
+
+int TemplateId(ResultsFile file, int section) {
+    return ids::ResultsTemplateId(section, 1 + static_cast<int>(file));
+}
+
+Marks ReadMarks(const std::filesystem::path& marksFile, int paperCount) {
+    const records::RecordText text = records::RecordText::Load(marksFile);
+    Marks marks;
+    std::vector<std::string>* lists[] = {&marks.FSE, &marks.SSE, &marks.LTM,
+                                         &marks.CDD, &marks.FST, &marks.SST};
+    for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
+        *lists[k] = records::ReadRecordValues(text, kMarksKeys[k], paperCount, records::kMarksCapacity);
+    }
+    return marks;
+}
+
+void WriteMarks(const std::filesystem::path& marksFile, const Marks& marks, int paperCount) {
+    records::WriteMarksFile({marks.FSE, marks.SSE, marks.LTM, marks.CDD, marks.FST, marks.SST}, kMarksKeys,
+                            paperCount, marksFile);
+}
+
+void AppendTrend(const std::filesystem::path& trendFile, std::string_view percentage) {
+    if (!records::IsStorableValue(percentage)) {
+        throw DataError(trendFile, std::string(kTrendKey),
+                        "the percentage holds a character the file cannot store");
+    }
+    std::string record = records::ReadRecordLine(trendFile, kTrendKey);
+    if (record.empty()) {
+        record = "#" + std::string(kTrendKey) + "#";
+    }
+    record += '>';
+    record += percentage;
+    records::WriteLines({record}, trendFile);
+}
+
+std::vector<FileProblem> ResetResults(const std::filesystem::path& appFolder, std::string_view code,
+                                      const std::vector<int>& sections, const ResourceSource& templates) {
+    std::vector<FileProblem> problems;
+    for (const int section : sections) {
+        for (const ResultsFile file : kResultsFiles) {
+            const std::filesystem::path path = FilePath(appFolder, file, section, code);
+            const auto bytes = templates.Find(TemplateId(file, section));
+            if (!bytes) {
+                problems.push_back({path, "the program holds no template for it (resource " +
+                                              std::to_string(TemplateId(file, section)) + ")"});
+                continue;
+            }
+            try {
+                files::WriteFileAtomically(path, *bytes);
+            } catch (const WriteError& error) {
+                problems.push_back({path, error.problem()});
+            }
+        }
+    }
+    return problems;
+}
+
+} // namespace orbisk::results

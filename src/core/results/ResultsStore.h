@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/formats/ResourceSource.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// The learner's results: six keyed text files per section in the application
+/// folder, created from templates that ship with the program.
+namespace orbisk::results {
+
+enum class ResultsFile { Marks, First, Second, FResults, SResults, Trend };
+
+inline constexpr std::array<ResultsFile, 6> kResultsFiles{ResultsFile::Marks,    ResultsFile::First,
+                                                          ResultsFile::Second,   ResultsFile::FResults,
+                                                          ResultsFile::SResults, ResultsFile::Trend};
+
+/// The marks file's records, in the order they are written.
+inline constexpr std::array<std::string_view, 6> kMarksKeys{"FSE", "SSE", "LTM", "CDD", "FST", "SST"};
+/// The records holding the state of each attempt: "1" marked, "0" not.
+inline constexpr std::string_view kFirstStateKey = "FST";
+inline constexpr std::string_view kSecondStateKey = "SST";
+inline constexpr std::string_view kMarked = "1";
+inline constexpr std::string_view kNotMarked = "0";
+/// The trend file's one record: first-attempt percentages in marking order.
+inline constexpr std::string_view kTrendKey = "TRD";
+
+/// "marks", "first", "second", "fresults", "sresults" or "trend".
+std::string_view BaseName(ResultsFile file);
+
+/// The file's name for a section and product code, e.g. "marks2ENG.txt".
+std::string FileName(ResultsFile file, int section, std::string_view code);
+
+std::filesystem::path FilePath(const std::filesystem::path& appFolder, ResultsFile file, int section,
+                               std::string_view code);
+
+/// Resource number of the file's template (ids::ResultsTemplateId): 30121
+/// (marks) to 30126 (trend) for section 2.
+int TemplateId(ResultsFile file, int section);
+
+/// The six records of a marks file, one value per paper slot (index slot - 1).
+struct Marks {
+    std::vector<std::string> FSE; ///< first-attempt percentage, empty when not marked
+    std::vector<std::string> SSE; ///< second-attempt percentage
+    std::vector<std::string> LTM; ///< first-attempt time taken, H:M:S
+    std::vector<std::string> CDD; ///< date the first attempt was marked
+    std::vector<std::string> FST; ///< "1" when the first attempt is marked, else "0"
+    std::vector<std::string> SST; ///< "1" when the second attempt is marked, else "0"
+};
+
+/// Reads the six records with @p paperCount values each.
+/// @throws DataError when the file is unreadable or a record is missing or short.
+Marks ReadMarks(const std::filesystem::path& marksFile, int paperCount);
+
+/// Rewrites the marks file with its six records in the order FSE, SSE, LTM, CDD, FST, SST.
+/// @throws DataError for a value the format cannot hold, WriteError when the file cannot be written.
+void WriteMarks(const std::filesystem::path& marksFile, const Marks& marks, int paperCount);
+
+/// Adds one first-attempt percentage to the trend record and rewrites the file
+/// as that one record ending in CR LF. A file without a trend record gets a new one.
+/// @throws DataError when the file cannot be read, WriteError when it cannot be written.
+void AppendTrend(const std::filesystem::path& trendFile, std::string_view percentage);
+
+/// A file that an operation could not write or repair, and why.
+struct FileProblem {
+    std::filesystem::path file;
+    std::string problem;
+};
+
+/// Rewrites the six results files of every listed section from its templates,
+/// so each holds exactly its template. Every file is attempted; the ones that
+/// could not be written are returned (an empty list means all were written).
+std::vector<FileProblem> ResetResults(const std::filesystem::path& appFolder, std::string_view code,
+                                      const std::vector<int>& sections, const ResourceSource& templates);
+
+} // namespace orbisk::results

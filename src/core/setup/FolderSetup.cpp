@@ -1,0 +1,95 @@
+#include "core/setup/FolderSetup.h"
+
+#include "core/Errors.h"
+#include "core/formats/Extract.h"
+#include "core/io/FileIO.h"
+#include "core/product/ResourceIds.h"
+#include "core/product/SkinTable.h"
+
+#include <system_error>
+
+namespace orbisk::setup {
+
+namespace {
+
+bool holds(const std::filesystem::path& file, std::string_view bytes) {
+    std::error_code ec;
+    if (std::filesystem::file_size(file, ec) != bytes.size() || ec) {
+        return false;
+    }
+    try {
+        return files::ReadWholeFile(file) == bytes;
+    } catch (const DataError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+std::filesystem::path GraphicsFolder(const std::filesystem::path& appFolder) {
+    return appFolder / "Graphics";
+}
+
+std::filesystem::path ConfigurationTempPath(const std::filesystem::path& appFolder) {
+    return appFolder / "temptext30000.txt";
+}
+
+GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const ResourceSource& resources) {
+    GraphicsReport report;
+    const std::filesystem::path folder = GraphicsFolder(appFolder);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    for (const skin::SkinPicture& picture : skin::SkinPictures()) {
+        // A picture already holding exactly the program's bytes is left as it is.
+        const auto bytes = resources.Find(picture.id);
+        if (bytes && holds(folder / picture.name, *bytes)) {
+            ++report.written;
+            continue;
+        }
+        if (ExtractResource(resources, picture.id, "Custom", folder / picture.name, files::Sync::NoWait) ==
+            0) {
+            ++report.written;
+        } else {
+            report.failed.emplace_back(picture.name);
+        }
+    }
+    return report;
+}
+
+StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, const ResourceSource& resources,
+                                      const std::string& copyStamp) {
+    StartupFiles files;
+    files.graphics = InstallGraphics(appFolder, resources);
+
+    const std::filesystem::path temp = ConfigurationTempPath(appFolder);
+    if (const int error = ExtractResource(resources, ids::kConfiguration, "Custom", temp); error != 0) {
+        files.configProblem =
+            resources.Find(ids::kConfiguration)
+                ? "it could not be written to " + temp.string() + " (error " + std::to_string(error) + ")"
+                : "the program holds no configuration";
+        return files;
+    }
+    try {
+        files.config = config::ReadProductConfig(records::RecordText::Load(temp));
+    } catch (const DataError& error) {
+        files.configProblem = error.what();
+    }
+    std::error_code ec;
+    std::filesystem::remove(temp, ec);
+    if (!files.config) {
+        return files;
+    }
+    if (files.config->ExistingSections().empty()) {
+        files.configProblem = "it names no section";
+        files.config.reset();
+        return files;
+    }
+    std::vector<results::SectionShape> shapes;
+    for (const int number : files.config->ExistingSections()) {
+        shapes.push_back({number, files.config->Section(number).paperCount});
+    }
+    files.results = results::EnsureResultsFiles(appFolder, files.config->code, shapes, resources, copyStamp);
+    return files;
+}
+
+} // namespace orbisk::setup

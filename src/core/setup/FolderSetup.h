@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/formats/ResourceSource.h"
+#include "core/product/Config.h"
+#include "core/results/ResultsCheck.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+/// The work start-up does on the application folder before the home window shows.
+namespace orbisk::setup {
+
+/// The pictures that could not be written (a missing picture shows blank).
+struct GraphicsReport {
+    int written = 0;
+    std::vector<std::string> failed; ///< picture file names
+};
+
+/// Creates the "Graphics" folder and writes every skin picture into it under
+/// its table name, on every start, in ascending resource number.
+GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const ResourceSource& resources);
+
+/// The folder the skin pictures are installed in.
+std::filesystem::path GraphicsFolder(const std::filesystem::path& appFolder);
+
+/// Where the configuration is written out to be read; gone after start-up.
+std::filesystem::path ConfigurationTempPath(const std::filesystem::path& appFolder);
+
+struct StartupFiles {
+    GraphicsReport graphics;
+    std::optional<config::ProductConfig> config; ///< empty when it could not be read
+    std::string configProblem;                   ///< why, for the learner
+    results::EnsureReport results;
+};
+
+/// Installs the graphics, reads the configuration through its temporary file
+/// (removed again whatever happens), and makes sure every results file of every
+/// existing section can be read (see EnsureResultsFiles; @p copyStamp names the
+/// copies of damaged files).
+StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, const ResourceSource& resources,
+                                      const std::string& copyStamp);
+
+} // namespace orbisk::setup

@@ -1,0 +1,243 @@
+#include "core/formats/Records.h"
+
+#include "TempFolder.h"
+#include "core/Errors.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace orbisk::records {
+namespace {
+
+using orbisk::testing::ReadBytes;
+using orbisk::testing::TempFolder;
+using orbisk::testing::WriteBytes;
+
+using Values = std::vector<std::string>;
+
+RecordText text(std::string content) {
+    return {"test.txt", std::move(content)};
+}
+
+// --- lookups ---------------------------------------------------------------
+
+struct LookupCase {
+    const char* name;
+    std::string file;
+    std::string key;
+    std::string value; // ReadRecordValue
+    std::string line;  // ReadRecordLine
+};
+
+class Lookup : public ::testing::TestWithParam<LookupCase> {};
+
+TEST_P(Lookup, FindsTheFirstLineHoldingTheKey) {
+    const LookupCase& c = GetParam();
+    const RecordText t = text(c.file);
+    EXPECT_EQ(ReadRecordValue(t, c.key), c.value);
+    EXPECT_EQ(ReadRecordLine(t, c.key), c.line);
+}
+
+const std::string kConfig = "...\r\n#NME#>Orbisk English Practice\r\n#COD#>ENG\r\n"
+                            "-------------------------------\r\n#LBH#>Practice\r\n#TT2#>10\r\n#TP2#>50\r\n"
+                            "#TN2#>Grammar (1)>Grammar (2)\r\n#EMP#>\r\n...\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, Lookup,
+    ::testing::Values(
+        LookupCase{"single_value", kConfig, "TT2", "10", "#TT2#>10"},
+        LookupCase{"absent_key", kConfig, "LAH", "", ""},
+        LookupCase{"nothing_after_key", kConfig, "EMP", "", "#EMP#>"},
+        LookupCase{"key_in_other_case", kConfig, "nme", "Orbisk English Practice",
+                   "#NME#>Orbisk English Practice"},
+        LookupCase{"value_keeps_separators", kConfig, "TN2", "Grammar (1)>Grammar (2)",
+                   "#TN2#>Grammar (1)>Grammar (2)"},
+        LookupCase{"first_of_two_matches", "#101#>a>b\r\n#101#>c>d\r\n", "101", "a>b", "#101#>a>b"},
+        LookupCase{"question_id_does_not_match_paper", "#15101#>x\r\n#101#>y\r\n", "101", "y", "#101#>y"},
+        LookupCase{"key_anywhere_in_line", "..#FSE#>\r\n", "FSE", "#>", "..#FSE#>"},
+        LookupCase{"lf_line_ends", "#AAA#>1\n#BBB#>2\n", "BBB", "2", "#BBB#>2"},
+        LookupCase{"cr_line_ends", "#AAA#>1\r#BBB#>2\r", "BBB", "2", "#BBB#>2"},
+        LookupCase{"last_line_without_break", "#TRD#", "TRD", "", "#TRD#"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Records, AMissingFileIsADataErrorNamingIt) {
+    TempFolder folder;
+    try {
+        ReadRecordValue(folder / "absent.txt", "NME");
+        FAIL() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file().filename(), "absent.txt");
+        EXPECT_NE(std::string(error.what()).find("absent.txt"), std::string::npos);
+    }
+}
+
+// --- value splits ----------------------------------------------------------
+
+struct SplitCase {
+    const char* name;
+    std::string record;
+    int n;
+    Values expected;
+};
+
+class Split : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(Split, TakesValuesByPositionAndTheLastCarriesTheRest) {
+    const SplitCase& c = GetParam();
+    EXPECT_EQ(SplitRecord(c.record, c.n), c.expected);
+    EXPECT_EQ(ReadRecordValues(text("...\r\n" + c.record + "\r\n"), c.record.substr(1, 3), c.n), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, Split,
+    ::testing::Values(SplitCase{"exact", "#ABC#>a>b>c", 3, {"a", "b", "c"}},
+                      SplitCase{"more_values_than_asked", "#ABC#>a>b>c>d", 3, {"a", "b", "c>d"}},
+                      SplitCase{"three_empty_values", "#FSE#>>>", 3, {"", "", ""}},
+                      SplitCase{"one_empty_value", "#ABC#>", 1, {""}},
+                      SplitCase{"none_asked", "#ABC#>a", 0, {}},
+                      SplitCase{"spaces_kept", "#ABC#> a > b ", 2, {" a ", " b "}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SplitFailure {
+    const char* name;
+    std::string file;
+    std::string key;
+    int n;
+    int capacity;
+};
+
+class SplitFails : public ::testing::TestWithParam<SplitFailure> {};
+
+TEST_P(SplitFails, WithADataErrorNamingTheRecord) {
+    const SplitFailure& c = GetParam();
+    try {
+        ReadRecordValues(text(c.file), c.key, c.n, c.capacity);
+        FAIL() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.key(), c.key);
+        EXPECT_EQ(error.file(), "test.txt");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, SplitFails,
+    ::testing::Values(SplitFailure{"fewer_values", "#FSE#>a>b\r\n", "FSE", 3, kMarksCapacity},
+                      SplitFailure{"absent_record", "#FSE#>a\r\n", "SSE", 1, kMarksCapacity},
+                      SplitFailure{"bare_key", "#TRD#", "TRD", 1, kMarksCapacity},
+                      SplitFailure{"over_topic_capacity", "#TN2#>a>b>c>d>e>f>g>h>i>j>k\r\n", "TN2", 11,
+                                   kTopicNamesCapacity},
+                      SplitFailure{"over_marks_capacity", "#FSE#>\r\n", "FSE", 51, kMarksCapacity}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Records, SplitRecordRefusesMoreThanItsCapacity) {
+    const std::string record = "#101#" + std::string(81, '>');
+    EXPECT_EQ(SplitRecord(record, 80, kAnswersCapacity).size(), 80U);
+    EXPECT_THROW(SplitRecord(record, 81, kAnswersCapacity), DataError);
+    EXPECT_THROW(SplitRecord(record, 51, kReportCapacity), DataError);
+}
+
+TEST(Records, AllValuesOfAThirtyQuestionPaper) {
+    std::string record = "#101#";
+    Values ids;
+    for (int q = 1; q <= 30; ++q) {
+        ids.push_back(std::to_string(15000 + q));
+        record += ">" + ids.back();
+    }
+    const RecordText table = text("...\r\n" + record + "\r\n#102#>15101\r\n...\r\n");
+    EXPECT_EQ(ReadRecordAllValues(table, "101"), ids);
+    EXPECT_EQ(ReadRecordAllValues(text("#101#\r\n"), "101"), Values{});
+    EXPECT_THROW(ReadRecordAllValues(table, "103"), DataError);
+}
+
+// --- sequential readers ----------------------------------------------------
+
+std::string paperTemplate(int papers, int answers) {
+    std::string content = "...\r\n";
+    for (int i = 1; i <= papers; ++i) {
+        content += "#" + std::to_string(100 + i) + "#" + std::string(static_cast<std::size_t>(answers), '>') +
+                   "\r\n";
+    }
+    return content + "...\r\n";
+}
+
+TEST(Records, PaperRecordsOfATemplateComeInOrder) {
+    const Values lines = ReadPaperRecords(text(paperTemplate(50, 3)), 50);
+    ASSERT_EQ(lines.size(), 50U);
+    EXPECT_EQ(lines.front(), "#101#>>>");
+    EXPECT_EQ(lines.back(), "#150#>>>");
+}
+
+TEST(Records, APaperRecordNotFoundEmptiesItAndEveryLaterOne) {
+    // 103 comes before 102: the forward scan finds 102 and then no 103.
+    const Values lines = ReadPaperRecords(text("#101#>a\r\n#103#>c\r\n#102#>b\r\n#104#>d\r\n"), 5);
+    EXPECT_EQ(lines, (Values{"#101#>a", "#102#>b", "", "", ""}));
+    EXPECT_THROW(ReadPaperRecords(text(""), 51), DataError);
+}
+
+const std::string kKey = "...\r\n#15001#>2\r\n#15002#>went>saw>ate>ran>sat\r\n#15003#>4\r\n...\r\n";
+
+TEST(Records, QuestionValuesConcatenateInQuestionOrder) {
+    const Values ids{"15001", "15002", "15003"};
+    EXPECT_EQ(CountQuestionValues(text(kKey), ids), (std::vector<int>{1, 5, 1}));
+    EXPECT_EQ(ReadQuestionValues(text(kKey), ids), (Values{"2", "went", "saw", "ate", "ran", "sat", "4"}));
+}
+
+class QuestionOrder : public ::testing::TestWithParam<Values> {};
+
+TEST_P(QuestionOrder, AMissingOrOutOfOrderIdFails) {
+    EXPECT_THROW(CountQuestionValues(text(kKey), GetParam()), DataError);
+    EXPECT_THROW(ReadQuestionValues(text(kKey), GetParam()), DataError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, QuestionOrder,
+                         ::testing::Values(Values{"15001", "15004"}, Values{"15002", "15001"},
+                                           Values{"15003", "15003"}));
+
+// --- writers ---------------------------------------------------------------
+
+TEST(Records, WritePaperRecordWritesExactlyCountLinesWithoutTheTemplateDots) {
+    TempFolder folder;
+    const auto path = folder / "first2ENG.txt";
+    WriteBytes(path, paperTemplate(50, 3));
+    Values lines = ReadPaperRecords(path, 50);
+    WritePaperRecord(lines, {"1", "", "3"}, 2, "102", 50, 3, path);
+    const std::string written = ReadBytes(path);
+    EXPECT_EQ(written.find("..."), std::string::npos);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 50);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), 50);
+    EXPECT_NE(written.find("#101#>>>\r\n#102#>1>>3\r\n#103#>>>\r\n"), std::string::npos);
+    // The caller's list keeps the change, so the next write carries both.
+    WritePaperRecord(lines, {"x", "y", "z"}, 50, "150", 50, 3, path);
+    EXPECT_EQ(ReadRecordAllValues(path, "102"), (Values{"1", "", "3"}));
+    EXPECT_EQ(ReadRecordAllValues(path, "150"), (Values{"x", "y", "z"}));
+}
+
+class Unstorable : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Unstorable, ValuesAreRefusedAndTheFileKept) {
+    TempFolder folder;
+    const auto path = folder / "first2ENG.txt";
+    WriteBytes(path, paperTemplate(2, 1));
+    Values lines = ReadPaperRecords(path, 2);
+    EXPECT_THROW(WritePaperRecord(lines, {GetParam()}, 1, "101", 2, 1, path), DataError);
+    EXPECT_EQ(ReadBytes(path), paperTemplate(2, 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, Unstorable, ::testing::Values("a>b", "#", "two\r\nlines", "line\nbreak"));
+
+TEST(Records, WriteMarksFileWritesSixRecordsInTheOrderGiven) {
+    TempFolder folder;
+    const auto path = folder / "marks2ENG.txt";
+    WriteBytes(path, "old content that is much longer than nothing\r\n");
+    std::array<Values, 6> lists;
+    lists.fill(Values(50));
+    WriteMarksFile(lists, {"FSE", "SSE", "LTM", "CDD", "FST", "SST"}, 50, path);
+    const std::string empty50(50, '>');
+    EXPECT_EQ(ReadBytes(path), "#FSE#" + empty50 + "\r\n#SSE#" + empty50 + "\r\n#LTM#" + empty50 +
+                                   "\r\n#CDD#" + empty50 + "\r\n#FST#" + empty50 + "\r\n#SST#" + empty50 +
+                                   "\r\n");
+}
+
+} // namespace
+} // namespace orbisk::records

@@ -1,0 +1,58 @@
+#include "core/product/SkinTable.h"
+
+#include "core/formats/PictureHeader.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace orbisk::skin {
+namespace {
+
+TEST(SkinTable, HoldsPictures1To37And41To92) {
+    std::set<int> ids;
+    for (const SkinPicture& picture : SkinPictures()) {
+        ids.insert(picture.id);
+    }
+    EXPECT_EQ(ids.size(), 89U);
+    for (int id = 1; id <= 92; ++id) {
+        EXPECT_EQ(ids.count(id), (id >= 38 && id <= 40) ? 0U : 1U) << id;
+    }
+}
+
+TEST(SkinTable, NamesMatchWithoutRegardToCase) {
+    ASSERT_NE(FindSkinPicture("Pencil.ico"), nullptr);
+    EXPECT_EQ(FindSkinPicture("Pencil.ico")->id, 86);
+    EXPECT_EQ(FindSkinPicture("LOGO.GIF")->name, "Logo.gif");
+    EXPECT_EQ(FindSkinPicture("handle.bmp")->id, 82);
+    EXPECT_EQ(FindSkinPicture("pencil.icon"), nullptr);
+}
+
+std::string bmpHeader(int width, int height, int bits) {
+    std::string bytes(54, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    bytes[18] = static_cast<char>(width);
+    bytes[22] = static_cast<char>(height);
+    bytes[28] = static_cast<char>(bits);
+    return bytes;
+}
+
+TEST(PictureHeader, ChecksFormatSizeAndDepthAgainstTheTable) {
+    const SkinPicture& tab = *FindSkinPicture(41); // 79 x 26, 8 bits
+    EXPECT_TRUE(MatchesTable(bmpHeader(79, 26, 8), tab));
+    EXPECT_FALSE(MatchesTable(bmpHeader(79, 26, 24), tab));
+    EXPECT_FALSE(MatchesTable(bmpHeader(79, 27, 8), tab));
+    std::string gif = "GIF89a";
+    gif += std::string("\xCC\x00\x17\x00", 4); // 204 x 23
+    EXPECT_TRUE(MatchesTable(gif, *FindSkinPicture(89)));
+    EXPECT_FALSE(MatchesTable(gif, *FindSkinPicture(88)));
+    std::string ico("\0\0\1\0\1\0\x10\x10", 8);
+    ico += std::string(14, '\0');
+    EXPECT_TRUE(MatchesTable(ico, *FindSkinPicture(86)));
+    ico[4] = 2; // two images
+    EXPECT_FALSE(MatchesTable(ico, *FindSkinPicture(86)));
+    EXPECT_FALSE(ReadPictureHeader("not a picture").has_value());
+}
+
+} // namespace
+} // namespace orbisk::skin

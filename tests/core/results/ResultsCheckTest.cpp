@@ -1,0 +1,192 @@
+#include "core/results/ResultsCheck.h"
+
+#include "ResultsTemplates.h"
+#include "TempFolder.h"
+#include "core/formats/Records.h"
+#include "core/results/ResultsTemplates.h"
+
+#include <gtest/gtest.h>
+
+namespace orbisk::results {
+namespace {
+
+using orbisk::testing::ReadBytes;
+using orbisk::testing::TempFolder;
+using orbisk::testing::WriteBytes;
+
+constexpr const char* kStamp = "20261208-101500";
+
+class EnsureFiles : public ::testing::Test {
+protected:
+    void UsePapers(std::vector<int> answers) {
+        m_answers = std::move(answers);
+        m_templates = MapResourceSource();
+        orbisk::testing::AddResultsTemplates(m_templates, 2, m_answers);
+    }
+    EnsureFiles() { UsePapers(std::vector<int>(10, 3)); }
+
+    EnsureReport Ensure() {
+        return EnsureResultsFiles(m_folder.path(), "ENG", {{2, static_cast<int>(m_answers.size())}},
+                                  m_templates, kStamp);
+    }
+    std::filesystem::path Path(ResultsFile file) const { return FilePath(m_folder.path(), file, 2, "ENG"); }
+    std::string Template(ResultsFile file) const {
+        return std::string(*m_templates.Find(TemplateId(file, 2)));
+    }
+
+    TempFolder m_folder;
+    MapResourceSource m_templates;
+    std::vector<int> m_answers;
+};
+
+TEST_F(EnsureFiles, AFreshFolderGetsAllSixFilesFromTheTemplates) {
+    const EnsureReport report = Ensure();
+    EXPECT_EQ(report.created.size(), 6U);
+    EXPECT_TRUE(report.extended.empty() && report.repaired.empty() && report.failed.empty());
+    for (const ResultsFile file : kResultsFiles) {
+        EXPECT_EQ(ReadBytes(Path(file)), Template(file));
+    }
+}
+
+TEST_F(EnsureFiles, SoundFilesAreNotTouched) {
+    Ensure();
+    Marks marks = ReadMarks(Path(ResultsFile::Marks), 10);
+    marks.FSE[2] = "86.7";
+    marks.FST[2] = "1";
+    WriteMarks(Path(ResultsFile::Marks), marks, 10);
+    WriteBytes(Path(ResultsFile::Trend), "#TRD#>86.7\r\n");
+    const auto before = std::filesystem::last_write_time(Path(ResultsFile::Marks));
+    const EnsureReport report = Ensure();
+    EXPECT_TRUE(report.created.empty() && report.extended.empty() && report.repaired.empty() &&
+                report.failed.empty());
+    EXPECT_EQ(std::filesystem::last_write_time(Path(ResultsFile::Marks)), before);
+    EXPECT_EQ(ReadMarks(Path(ResultsFile::Marks), 10).FSE[2], "86.7");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 6);
+}
+
+TEST_F(EnsureFiles, AMissingTrendFileIsRecreatedAloneAndTheScoresStay) {
+    Ensure();
+    Marks marks = ReadMarks(Path(ResultsFile::Marks), 10);
+    marks.FSE[0] = "90";
+    WriteMarks(Path(ResultsFile::Marks), marks, 10);
+    const std::string scores = ReadBytes(Path(ResultsFile::Marks));
+    std::filesystem::remove(Path(ResultsFile::Trend));
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.created.size(), 1U);
+    EXPECT_EQ(report.created[0], Path(ResultsFile::Trend));
+    EXPECT_EQ(ReadBytes(Path(ResultsFile::Trend)), "#TRD#");
+    EXPECT_EQ(ReadBytes(Path(ResultsFile::Marks)), scores);
+}
+
+struct DamageCase {
+    const char* name;
+    ResultsFile file;
+    std::string content;
+};
+
+class DamagedFile : public EnsureFiles, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(DamagedFile, IsKeptAsADatedCopyRecreatedAndNamed) {
+    Ensure();
+    const DamageCase& c = GetParam();
+    WriteBytes(Path(c.file), c.content);
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.repaired.size(), 1U);
+    EXPECT_TRUE(report.created.empty() && report.extended.empty() && report.failed.empty());
+    const RepairedFile& repaired = report.repaired[0];
+    EXPECT_EQ(repaired.file, Path(c.file));
+    EXPECT_FALSE(repaired.problem.empty());
+    EXPECT_NE(repaired.copy.filename().string().find(kStamp), std::string::npos);
+    EXPECT_EQ(ReadBytes(repaired.copy), c.content);
+    EXPECT_EQ(ReadBytes(Path(c.file)), Template(c.file));
+}
+
+std::string marksWithShortFse() {
+    std::string text = results::MarksTemplate(10);
+    const auto at = text.find("#FSE#");
+    return text.replace(at, 15, "#FSE#>>>>>>>>>");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsCheck, DamagedFile,
+    ::testing::Values(DamageCase{"marks_short_record", ResultsFile::Marks, marksWithShortFse()},
+                      DamageCase{"marks_record_missing", ResultsFile::Marks, "#FSE#>>>>>>>>>>\r\n"},
+                      DamageCase{"marks_empty_file", ResultsFile::Marks, ""},
+                      DamageCase{"answers_record_short", ResultsFile::First,
+                                 results::PaperRecordsTemplate({3, 3, 2, 3, 3, 3, 3, 3, 3, 3})},
+                      DamageCase{"answers_out_of_order", ResultsFile::FResults, "#102#>>>\r\n#101#>>>\r\n"},
+                      DamageCase{"answers_cut_short_mid_line", ResultsFile::Second, "#101#>a>b>c\r\n#102#>d"},
+                      DamageCase{"answers_more_papers_than_configured", ResultsFile::SResults,
+                                 results::PaperRecordsTemplate(std::vector<int>(11, 3))},
+                      DamageCase{"trend_without_record", ResultsFile::Trend, "90>80\r\n"},
+                      DamageCase{"binary_garbage", ResultsFile::Marks, std::string("\0\x01\xff#\x7f", 5)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EnsureFiles, ASecondDamageTheSameSecondKeepsBothCopies) {
+    Ensure();
+    WriteBytes(Path(ResultsFile::Trend), "first damage");
+    Ensure();
+    WriteBytes(Path(ResultsFile::Trend), "second damage");
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.repaired.size(), 1U);
+    EXPECT_EQ(ReadBytes(report.repaired[0].copy), "second damage");
+    EXPECT_EQ(ReadBytes(DamagedCopyPath(Path(ResultsFile::Trend), "x").parent_path() /
+                        ("trend2ENG-damaged-" + std::string(kStamp) + ".txt")),
+              "first damage");
+}
+
+TEST_F(EnsureFiles, FilesWrittenForFewerPapersAreExtendedKeepingTheirValues) {
+    UsePapers({3, 3, 3, 3, 3});
+    Ensure();
+    Marks marks = ReadMarks(Path(ResultsFile::Marks), 5);
+    marks.FSE[4] = "66.7";
+    marks.LTM[4] = "0:3:9";
+    marks.FST[4] = "1";
+    WriteMarks(Path(ResultsFile::Marks), marks, 5);
+    std::vector<std::string> lines = records::ReadPaperRecords(Path(ResultsFile::First), 5);
+    records::WritePaperRecord(lines, {"1", "2", "3"}, 5, "105", 5, 3, Path(ResultsFile::First));
+    WriteBytes(Path(ResultsFile::Trend), "#TRD#>66.7\r\n");
+
+    // The update brings fifteen more papers, with other answer counts.
+    std::vector<int> answers(5, 3);
+    answers.insert(answers.end(), 15, 7);
+    UsePapers(answers);
+    const EnsureReport report = Ensure();
+    EXPECT_EQ(report.extended.size(), 5U); // the trend file has no papers to extend
+    EXPECT_TRUE(report.created.empty() && report.repaired.empty() && report.failed.empty());
+
+    const Marks extended = ReadMarks(Path(ResultsFile::Marks), 20);
+    EXPECT_EQ(extended.FSE[4], "66.7");
+    EXPECT_EQ(extended.LTM[4], "0:3:9");
+    EXPECT_EQ(extended.FST[4], "1");
+    EXPECT_EQ(extended.FST[19], "0");
+    EXPECT_EQ(extended.FSE[19], "");
+    const auto papers = records::ReadPaperRecords(Path(ResultsFile::First), 20);
+    EXPECT_EQ(papers[4], "#105#>1>2>3");
+    EXPECT_EQ(papers[19], "#120#>>>>>>>");
+    EXPECT_EQ(records::SplitRecord(papers[19], 7).size(), 7U);
+    EXPECT_EQ(ReadBytes(Path(ResultsFile::Trend)), "#TRD#>66.7\r\n");
+    // Extended once, sound from then on.
+    EXPECT_TRUE(Ensure().extended.empty());
+}
+
+TEST_F(EnsureFiles, AFileThatCannotBeKeptAsideIsLeftAloneAndReported) {
+    Ensure();
+    std::filesystem::remove(Path(ResultsFile::Second));
+    std::filesystem::create_directory(Path(ResultsFile::Second));
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.failed.size(), 1U);
+    EXPECT_EQ(report.failed[0].file, Path(ResultsFile::Second));
+    EXPECT_TRUE(std::filesystem::is_directory(Path(ResultsFile::Second)));
+}
+
+TEST_F(EnsureFiles, AMissingTemplateIsReportedForItsFile) {
+    m_templates.Remove(TemplateId(ResultsFile::SResults, 2));
+    const EnsureReport report = Ensure();
+    EXPECT_EQ(report.created.size(), 5U);
+    ASSERT_EQ(report.failed.size(), 1U);
+    EXPECT_EQ(report.failed[0].file, Path(ResultsFile::SResults));
+}
+
+} // namespace
+} // namespace orbisk::results

@@ -1,0 +1,124 @@
+#include "core/results/ResultsStore.h"
+
+#include "ResultsTemplates.h"
+#include "TempFolder.h"
+#include "core/Errors.h"
+#include "core/formats/Records.h"
+#include "core/results/ResultsTemplates.h"
+
+#include <gtest/gtest.h>
+
+namespace orbisk::results {
+namespace {
+
+using orbisk::testing::ReadBytes;
+using orbisk::testing::TempFolder;
+using orbisk::testing::WriteBytes;
+
+struct NameCase {
+    ResultsFile file;
+    const char* name;
+    int templateId;
+};
+
+class Names : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(Names, FollowTheSectionAndProductCode) {
+    EXPECT_EQ(FileName(GetParam().file, 2, "ENG"), GetParam().name);
+    EXPECT_EQ(TemplateId(GetParam().file, 2), GetParam().templateId);
+    // Sections keep apart: section 1's templates end below section 2's, section 3's start above.
+    EXPECT_EQ(TemplateId(GetParam().file, 1), GetParam().templateId - 10);
+    EXPECT_EQ(TemplateId(GetParam().file, 3), GetParam().templateId + 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultsStore, Names,
+                         ::testing::Values(NameCase{ResultsFile::Marks, "marks2ENG.txt", 30121},
+                                           NameCase{ResultsFile::First, "first2ENG.txt", 30122},
+                                           NameCase{ResultsFile::Second, "second2ENG.txt", 30123},
+                                           NameCase{ResultsFile::FResults, "fresults2ENG.txt", 30124},
+                                           NameCase{ResultsFile::SResults, "sresults2ENG.txt", 30125},
+                                           NameCase{ResultsFile::Trend, "trend2ENG.txt", 30126}));
+
+TEST(ResultsStore, ResetWritesEveryFileByteForByteFromItsTemplate) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(50, 30));
+    orbisk::testing::AddResultsTemplates(templates, 1, std::vector<int>(5, 1));
+    WriteBytes(FilePath(folder.path(), ResultsFile::Marks, 2, "ENG"), std::string(4000, 'x'));
+    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {1, 2}, templates).empty());
+    for (const int section : {1, 2}) {
+        for (const ResultsFile file : kResultsFiles) {
+            EXPECT_EQ(ReadBytes(FilePath(folder.path(), file, section, "ENG")),
+                      *templates.Find(TemplateId(file, section)));
+        }
+    }
+    EXPECT_EQ(ReadBytes(folder / "trend2ENG.txt"), "#TRD#");
+}
+
+TEST(ResultsStore, ResetReportsTheFilesItCouldNotWrite) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
+    templates.Remove(TemplateId(ResultsFile::Trend, 2));
+    std::filesystem::create_directory(FilePath(folder.path(), ResultsFile::Second, 2, "ENG"));
+    const auto problems = ResetResults(folder.path(), "ENG", {2}, templates);
+    ASSERT_EQ(problems.size(), 2U);
+    EXPECT_EQ(problems[0].file.filename(), "second2ENG.txt");
+    EXPECT_EQ(problems[1].file.filename(), "trend2ENG.txt");
+    EXPECT_TRUE(std::filesystem::exists(FilePath(folder.path(), ResultsFile::Marks, 2, "ENG")));
+}
+
+TEST(ResultsStore, MarksRoundTripInTheirOrder) {
+    TempFolder folder;
+    const auto path = folder / "marks2ENG.txt";
+    WriteBytes(path, results::MarksTemplate(50));
+    Marks marks = ReadMarks(path, 50);
+    EXPECT_EQ(marks.FST, std::vector<std::string>(50, "0"));
+    EXPECT_EQ(marks.FSE, std::vector<std::string>(50, ""));
+    marks.FSE[11] = "90";
+    marks.LTM[11] = "0:12:5";
+    marks.CDD[11] = "08/12/2026";
+    marks.FST[11] = "1";
+    WriteMarks(path, marks, 50);
+    const std::string written = ReadBytes(path);
+    EXPECT_EQ(written.find("..."), std::string::npos);
+    EXPECT_EQ(written.find("#FSE#"), 0U);
+    EXPECT_LT(written.find("#SSE#"), written.find("#LTM#"));
+    EXPECT_LT(written.find("#CDD#"), written.find("#FST#"));
+    EXPECT_LT(written.find("#FST#"), written.find("#SST#"));
+    const Marks again = ReadMarks(path, 50);
+    EXPECT_EQ(again.FSE[11], "90");
+    EXPECT_EQ(again.LTM[11], "0:12:5");
+    EXPECT_EQ(again.CDD[11], "08/12/2026");
+    EXPECT_EQ(again.FST[11], "1");
+    EXPECT_EQ(again.SST, std::vector<std::string>(50, "0"));
+}
+
+TEST(ResultsStore, AShortMarksRecordIsADataError) {
+    TempFolder folder;
+    const auto path = folder / "marks2ENG.txt";
+    WriteBytes(path, results::MarksTemplate(20));
+    EXPECT_THROW(ReadMarks(path, 50), DataError);
+}
+
+TEST(ResultsStore, TrendGrowsByOneValuePerMarkedPaper) {
+    TempFolder folder;
+    const auto path = folder / "trend2ENG.txt";
+    WriteBytes(path, "#TRD#");
+    AppendTrend(path, "90");
+    EXPECT_EQ(ReadBytes(path), "#TRD#>90\r\n");
+    AppendTrend(path, "86.7");
+    EXPECT_EQ(ReadBytes(path), "#TRD#>90>86.7\r\n");
+}
+
+TEST(ResultsStore, ATrendFileWithoutItsRecordGetsANewOneNotAKeylessLine) {
+    TempFolder folder;
+    const auto path = folder / "trend2ENG.txt";
+    WriteBytes(path, "");
+    AppendTrend(path, "100");
+    EXPECT_EQ(ReadBytes(path), "#TRD#>100\r\n");
+    EXPECT_EQ(records::SplitRecord(records::ReadRecordLine(path, "TRD"), 1), std::vector<std::string>{"100"});
+}
+
+} // namespace
+} // namespace orbisk::results
