@@ -69,8 +69,12 @@ int main(int argc, char* argv[]) {
     }
     orbisk::gui::MessageBoxNotifier notifier;
     const orbisk::ResourcePack pack(orbisk::app::EmbeddedPackBytes());
-    const orbisk::gui::StartupEnvironment environment{argv[2], &pack, &notifier, orbisk::gui::SystemCursor(),
-                                                      &orbisk::gui::CurrentCopyStamp};
+    orbisk::gui::StartupEnvironment environment;
+    environment.programFolder = argv[2];
+    environment.resources = &pack;
+    environment.notifier = &notifier;
+    environment.cursor = orbisk::gui::SystemCursor();
+    environment.copyStamp = &orbisk::gui::CurrentCopyStamp;
     const orbisk::gui::Started started = orbisk::gui::StartUp(environment);
     if (!started.home) {
         return 1;

@@ -12,3 +12,14 @@ add_custom_command(
   COMMENT "Compiling the question bank and the skin into the resource pack"
   VERBATIM)
 add_custom_target(product_pack DEPENDS ${ORBISK_PRODUCT_PACK})
+
+# Carries the pack inside @p target as one uncompressed Qt resource
+# (":/orbisk/resources.pack"), read in place by EmbeddedPackBytes(). rcc writes
+# it straight into an object file (BIG_RESOURCES), so the build does not
+# compile a C++ array of its bytes.
+function(orbisk_embed_pack target)
+  set_source_files_properties(${ORBISK_PRODUCT_PACK} PROPERTIES QT_RESOURCE_ALIAS resources.pack GENERATED TRUE)
+  qt_add_resources(${target} orbisk_pack PREFIX /orbisk BIG_RESOURCES FILES ${ORBISK_PRODUCT_PACK}
+                   OPTIONS --no-compress)
+  add_dependencies(${target} product_pack)
+endfunction()

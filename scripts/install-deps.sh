@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, when
-# they are missing. Runs apt-get through sudo unless it runs as root.
+# Installs the Debian packages the build and the program need (and, with
+# --tests, what the tests need), when they are missing. Runs apt-get through
+# sudo unless it runs as root.
 set -euo pipefail
 
+# What building and running the program needs.
 packages=(
     g++ make cmake git
     qt6-base-dev libgl-dev
     libyaml-cpp-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format
     fonts-liberation fonts-dejavu-core
 )
-if [ "${1:-}" = "--with-display" ]; then
-    packages+=(xvfb xauth imagemagick)
-fi
+for option in "$@"; do
+    case "$option" in
+    --tests) # the tests, the benchmarks and the format check
+        packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-format-14 desktop-file-utils) ;;
+    --with-display) # screenshots and benchmarks under a real X server, redrawing the skin
+        packages+=(xvfb xauth imagemagick) ;;
+    *) echo "usage: install-deps.sh [--tests] [--with-display]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -27,6 +33,11 @@ fi
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "These packages are missing: ${missing[*]}" >&2
+        echo "Install them as root (apt-get install ${missing[*]}), or install sudo, then run this again." >&2
+        exit 1
+    fi
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"

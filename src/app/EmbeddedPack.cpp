@@ -1,24 +1,21 @@
 #include "EmbeddedPack.h"
 
-// The pack is assembled into the program's read-only data as it is, byte for
-// byte; the build rebuilds this file whenever the pack changes.
-__asm__(".section .rodata.orbisk_pack,\"a\",@progbits\n"
-        ".balign 16\n"
-        ".global orbisk_pack_begin\n"
-        "orbisk_pack_begin:\n"
-        ".incbin \"" ORBISK_PACK_PATH "\"\n"
-        ".global orbisk_pack_end\n"
-        "orbisk_pack_end:\n"
-        ".byte 0\n"
-        ".previous\n");
+#include "core/Errors.h"
 
-extern "C" const char orbisk_pack_begin[];
-extern "C" const char orbisk_pack_end[];
+#include <QResource>
 
 namespace orbisk::app {
 
 std::string_view EmbeddedPackBytes() {
-    return {orbisk_pack_begin, static_cast<std::size_t>(orbisk_pack_end - orbisk_pack_begin)};
+    const QResource resource(QStringLiteral(":/orbisk/resources.pack"));
+    if (!resource.isValid() || resource.data() == nullptr) {
+        throw PackError("the program holds no resource pack");
+    }
+    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+        throw PackError("the program holds its resource pack compressed; it must be stored as it is");
+    }
+    // The resource lies in the program's read-only data for as long as it runs.
+    return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
 }
 
 } // namespace orbisk::app

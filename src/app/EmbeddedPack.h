@@ -4,7 +4,9 @@
 
 namespace orbisk::app {
 
-/// The resource pack built into the program: every picture, page, table and template.
+/// The resource pack built into the program: every picture, page, table and
+/// template. It is carried as one uncompressed Qt resource and read in place.
+/// @throws PackError when the program holds no pack or holds it compressed.
 std::string_view EmbeddedPackBytes();
 
 } // namespace orbisk::app

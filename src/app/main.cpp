@@ -1,20 +1,23 @@
 #include "EmbeddedPack.h"
+#include "core/Errors.h"
 #include "core/formats/ResourcePack.h"
 #include "core/io/Folders.h"
 #include "gui/app/Notifier.h"
-#include "gui/app/SingleInstance.h"
 #include "gui/app/Startup.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/HomeWindow.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QMessageBox>
 #include <QStandardPaths>
-#include <cstdlib>
 #include <cstring>
+#include <exception>
 
 namespace {
+
+const QString kTitle = QStringLiteral("Orbisk");
+const QString kCannotGoOn =
+    QStringLiteral("Orbisk met a problem it cannot get past and has to close. Your results were saved "
+                   "as they stood before it; nothing was written half-way.");
 
 // The skinned windows place themselves and the cursor, which Wayland does not
 // allow: unless the user chose a platform, ask for X11 (XWayland).
@@ -32,26 +35,61 @@ void preferX11(int argc, char* argv[]) {
     }
 }
 
-std::filesystem::path applicationFolder() {
-    const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
-    const std::filesystem::path perUser =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-    return orbisk::files::ChooseApplicationFolder(program, perUser);
+QString describe(const std::exception& error) {
+    return QString::fromUtf8(error.what());
 }
+
+// An exception that escapes a window's handler ends the program with a message
+// instead of without a word.
+class OrbiskApplication final : public QApplication {
+public:
+    OrbiskApplication(int& argc, char** argv, orbisk::gui::Notifier& notifier)
+        : QApplication(argc, argv), m_notifier(notifier) {}
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            fail(describe(error));
+        } catch (...) {
+            fail(QStringLiteral("an unknown failure"));
+        }
+        return false;
+    }
+
+private:
+    void fail(const QString& details) {
+        if (!m_failed) {
+            m_failed = true;
+            m_notifier.Warn(nullptr, kTitle, kCannotGoOn, details);
+        }
+        exit(1);
+    }
+
+    orbisk::gui::Notifier& m_notifier;
+    bool m_failed = false;
+};
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     preferX11(argc, argv);
-    QApplication app(argc, argv);
+    orbisk::gui::MessageBoxNotifier notifier;
+    OrbiskApplication app(argc, argv, notifier);
     QApplication::setApplicationName(QStringLiteral("orbisk-practice"));
     QApplication::setOrganizationName(QStringLiteral("Orbisk"));
-    orbisk::gui::MessageBoxNotifier notifier;
     try {
         const orbisk::ResourcePack pack(orbisk::app::EmbeddedPackBytes());
-        orbisk::gui::StartupEnvironment environment{applicationFolder(), &pack, &notifier,
-                                                    orbisk::gui::SystemCursor(),
-                                                    &orbisk::gui::CurrentCopyStamp};
+        const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
+        orbisk::gui::StartupEnvironment environment;
+        environment.programFolder = program;
+        environment.perUserFolder =
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+        environment.installed = orbisk::files::IsInstalledLayout(program);
+        environment.resources = &pack;
+        environment.notifier = &notifier;
+        environment.cursor = orbisk::gui::SystemCursor();
+        environment.copyStamp = &orbisk::gui::CurrentCopyStamp;
         const orbisk::gui::Started started = orbisk::gui::StartUp(environment);
         if (!started.home) {
             return 1;
@@ -59,9 +97,14 @@ int main(int argc, char* argv[]) {
         started.home->show();
         return QApplication::exec();
     } catch (const orbisk::PackError& error) {
-        notifier.Warn(
-            nullptr, QStringLiteral("Orbisk"),
-            QStringLiteral("The program's own data is damaged: %1").arg(QString::fromUtf8(error.what())));
-        return 1;
+        notifier.Warn(nullptr, kTitle,
+                      QStringLiteral("The program's own data is damaged, so it cannot start. Installing the "
+                                     "program again should put this right."),
+                      describe(error));
+    } catch (const std::exception& error) {
+        notifier.Warn(nullptr, kTitle, kCannotGoOn, describe(error));
+    } catch (...) {
+        notifier.Warn(nullptr, kTitle, kCannotGoOn, QStringLiteral("an unknown failure"));
     }
+    return 1;
 }

@@ -9,14 +9,21 @@ namespace orbisk::testing {
 /// Records the messages the learner would have been shown.
 class FakeNotifier final : public gui::Notifier {
 public:
-    void Inform(QWidget*, const QString& title, const QString& message) override {
-        messages << title + QStringLiteral(": ") + message;
+    void Inform(QWidget*, const QString& title, const QString& message, const QString& details) override {
+        record(title, message, details);
     }
-    void Warn(QWidget*, const QString& title, const QString& message) override {
-        messages << title + QStringLiteral(": ") + message;
+    void Warn(QWidget*, const QString& title, const QString& message, const QString& details) override {
+        record(title, message, details);
     }
 
-    QStringList messages;
+    QStringList messages; ///< "title: message"
+    QStringList details;  ///< the details of each message, in the same order
+
+private:
+    void record(const QString& title, const QString& message, const QString& detail) {
+        messages << title + QStringLiteral(": ") + message;
+        details << detail;
+    }
 };
 
 } // namespace orbisk::testing

@@ -30,9 +30,12 @@ namespace fs = std::filesystem;
 class Startup : public ::testing::Test {
 protected:
     Started Start(const ResourceSource& resources) {
-        StartupEnvironment environment{m_folder.path(), &resources, &m_notifier,
-                                       [] { return QPoint(-100, -100); },
-                                       [] { return std::string("20261208-101500"); }};
+        StartupEnvironment environment;
+        environment.programFolder = m_folder.path();
+        environment.resources = &resources;
+        environment.notifier = &m_notifier;
+        environment.cursor = [] { return QPoint(-100, -100); };
+        environment.copyStamp = [] { return std::string("20261208-101500"); };
         return StartUp(environment);
     }
     Started Start() { return Start(orbisk::testing::TestBank().pack()); }
@@ -143,9 +146,15 @@ TEST_F(Startup, AShortMarksRecordIsKeptAsideRecreatedAndNamed) {
     const Started again = Start();
     ASSERT_TRUE(again.home);
     ASSERT_EQ(m_notifier.messages.size(), 1);
-    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("marks2TST.txt")))
-        << m_notifier.messages[0].toStdString();
-    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("marks2TST-damaged-20261208-101500.txt")));
+    const QString message = m_notifier.messages[0];
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Orbisk Test Practice: Your results for Practice in ")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromStdString(Results(results::ResultsFile::Marks).string())))
+        << "the file's full path";
+    EXPECT_TRUE(message.contains(QStringLiteral("set aside as marks2TST-damaged-20261208-101500.txt")));
+    EXPECT_FALSE(message.contains(QStringLiteral("record"))) << "keys belong on the details line";
+    EXPECT_TRUE(m_notifier.details[0].contains(QStringLiteral("record LTM is missing")))
+        << m_notifier.details[0].toStdString();
     EXPECT_EQ(ReadBytes(m_folder / "marks2TST-damaged-20261208-101500.txt"), damaged);
     EXPECT_EQ(ReadBytes(Results(results::ResultsFile::Marks)),
               *orbisk::testing::TestBank().pack().Find(results::TemplateId(results::ResultsFile::Marks, 2)));
@@ -165,8 +174,8 @@ TEST_F(Startup, ResultsWrittenForFewerPapersAreExtended) {
 }
 
 TEST_F(Startup, ASecondCopyOnTheSameFolderIsRefusedBeforeItWritesAnything) {
-    const SingleInstance first(m_folder.path());
-    ASSERT_TRUE(first.acquired());
+    SingleInstance first;
+    ASSERT_EQ(first.Lock(m_folder.path()).outcome, files::LockOutcome::Acquired);
     const Started second = Start();
     EXPECT_FALSE(second.home);
     ASSERT_EQ(m_notifier.messages.size(), 1);
@@ -175,13 +184,68 @@ TEST_F(Startup, ASecondCopyOnTheSameFolderIsRefusedBeforeItWritesAnything) {
     EXPECT_FALSE(fs::exists(Results(results::ResultsFile::Marks)));
 }
 
+TEST_F(Startup, AFolderThatCannotHoldTheLockIsToldApartFromARunningCopy) {
+    WriteBytes(m_folder / "not-a-folder", "x");
+    StartupEnvironment environment;
+    environment.programFolder = m_folder / "not-a-folder";
+    const orbisk::ResourceSource& resources = orbisk::testing::TestBank().pack();
+    environment.resources = &resources;
+    environment.notifier = &m_notifier;
+    environment.copyStamp = [] { return std::string("stamp"); };
+    const Started started = StartUp(environment);
+    EXPECT_FALSE(started.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("cannot keep your results in")));
+    EXPECT_FALSE(m_notifier.messages[0].contains(QStringLiteral("already running")));
+}
+
+TEST_F(Startup, AProgramFolderThatCannotHoldTheLockFallsBackToThePerUserFolder) {
+    WriteBytes(m_folder / "not-a-folder", "x");
+    StartupEnvironment environment;
+    environment.programFolder = m_folder / "not-a-folder";
+    environment.perUserFolder = m_folder / "per-user";
+    const orbisk::ResourceSource& resources = orbisk::testing::TestBank().pack();
+    environment.resources = &resources;
+    environment.notifier = &m_notifier;
+    environment.cursor = [] { return QPoint(-100, -100); };
+    environment.copyStamp = [] { return std::string("stamp"); };
+    const Started started = StartUp(environment);
+    ASSERT_TRUE(started.home);
+    EXPECT_EQ(started.appFolder, m_folder / "per-user");
+    EXPECT_TRUE(fs::exists(m_folder / "per-user" / "marks2TST.txt"));
+}
+
+TEST_F(Startup, PicturesThatCannotBeInstalledAreNamedAndTheWindowStillStarts) {
+    WriteBytes(m_folder / "Graphics", "a file where the folder should be");
+    const Started started = Start();
+    ASSERT_TRUE(started.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("pictures could not be put in")))
+        << m_notifier.messages[0].toStdString();
+    EXPECT_TRUE(m_notifier.details[0].contains(QStringLiteral("QZicon.ico: ")));
+}
+
+TEST_F(Startup, APackWithoutPicturesIsReportedNotSilent) {
+    MapResourceSource noSkin;
+    for (const int id : orbisk::testing::TestBank().pack().Ids()) {
+        if (id > 100) {
+            noSkin.Set(id, std::string(*orbisk::testing::TestBank().pack().Find(id)));
+        }
+    }
+    const Started started = Start(noSkin);
+    ASSERT_TRUE(started.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.details[0].contains(QStringLiteral("the program holds no such picture")));
+}
+
 TEST_F(Startup, AConfigurationThatCannotBeReadEndsStartUpWithAMessage) {
     MapResourceSource broken;
     broken.Set(30000, "#NME#>x\r\n#COD#>X\r\n#LBH#>Practice\r\n#TT2#>x\r\n");
     const Started started = Start(broken);
     EXPECT_FALSE(started.home);
     ASSERT_EQ(m_notifier.messages.size(), 1);
-    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("configuration could not be read")));
+    EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("settings could not be read")));
+    EXPECT_TRUE(m_notifier.details[0].contains(QStringLiteral("TT2"))) << m_notifier.details[0].toStdString();
 }
 
 TEST(SkinPictures, FindsAPictureAskedForInAnotherLetterCase) {

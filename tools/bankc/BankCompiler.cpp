@@ -2,6 +2,7 @@
 
 #include "BankChecks.h"
 #include "PageHtml.h"
+#include "core/Errors.h"
 #include "core/formats/PictureHeader.h"
 #include "core/formats/mht/Mht.h"
 #include "core/io/FileIO.h"
@@ -124,23 +125,37 @@ void addPages(const Product& product, const Section& section, CompiledBank& out,
 }
 
 void addSkin(const fs::path& folder, CompiledBank& out, std::vector<Problem>& problems) {
-    std::vector<fs::path> files;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        if (entry.is_regular_file()) {
-            files.push_back(entry.path());
+    if (!fs::is_directory(folder, ec)) {
+        problems.push_back({{folder, 0}, "the skin folder does not exist or is not a folder"});
+        return;
+    }
+    std::vector<fs::path> files;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec)) {
+            files.push_back(it->path());
         }
     }
-    int missing = 0;
+    if (ec) {
+        problems.push_back({{folder, 0}, "the skin folder cannot be read: " + ec.message()});
+        return;
+    }
     for (const skin::SkinPicture& picture : skin::SkinPictures()) {
         const auto found = std::find_if(files.begin(), files.end(), [&](const fs::path& file) {
             return skin::SameFileName(file.filename().string(), picture.name);
         });
         if (found == files.end()) {
-            ++missing;
+            problems.push_back({{folder / picture.name, 0}, "the skin picture is missing"});
             continue;
         }
-        std::string bytes = files::ReadWholeFile(*found);
+        std::string bytes;
+        try {
+            bytes = files::ReadWholeFile(*found);
+        } catch (const Error& error) {
+            problems.push_back(
+                {{*found, 0}, std::string("the skin picture cannot be read: ") + error.what()});
+            continue;
+        }
         if (!skin::MatchesTable(bytes, picture)) {
             problems.push_back(
                 {{*found, 0},
@@ -148,10 +163,6 @@ void addSkin(const fs::path& folder, CompiledBank& out, std::vector<Problem>& pr
             continue;
         }
         out.resources[picture.id] = std::move(bytes);
-    }
-    if (missing > 0) {
-        out.notes.push_back(std::to_string(missing) + " of the 89 skin pictures are not in " +
-                            folder.string());
     }
 }
 
@@ -177,8 +188,7 @@ config::ProductConfig ProductConfiguration(const Product& product) {
     return configuration;
 }
 
-CompiledBank CompileBank(const Product& product, const std::optional<fs::path>& skinFolder,
-                         std::vector<Problem>& problems) {
+CompiledBank CompileBank(const Product& product, const fs::path& skinFolder, std::vector<Problem>& problems) {
     CompiledBank out;
     out.resources[ids::kConfiguration] = config::WriteConfiguration(ProductConfiguration(product));
     for (const Section& section : product.sections) {
@@ -186,11 +196,7 @@ CompiledBank CompileBank(const Product& product, const std::optional<fs::path>& 
         addResultsTemplates(section, out.resources);
         addPages(product, section, out, problems);
     }
-    if (skinFolder) {
-        addSkin(*skinFolder, out, problems);
-    } else {
-        out.notes.push_back("no skin folder given: the pack holds no pictures");
-    }
+    addSkin(skinFolder, out, problems);
     return out;
 }
 

@@ -5,26 +5,25 @@
 
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace orbisk::bankc {
 
-/// Every resource of the program by number, and what the compiler noticed.
+/// Every resource of the program by number.
 struct CompiledBank {
     std::map<int, std::string> resources;
-    std::vector<std::string> notes;
     int questions = 0;
     int papers = 0;
 };
 
 /// Turns a checked bank into the numbered resources: the configuration, the
 /// four tables and six results templates of each section, one page per
-/// question, and the skin pictures found in @p skinFolder (matched to their
-/// names without regard to letter case). Pictures that are missing or do not
-/// match their table entry are added to @p problems.
-CompiledBank CompileBank(const Product& product, const std::optional<std::filesystem::path>& skinFolder,
+/// question, and the 89 skin pictures of @p skinFolder (matched to their
+/// names without regard to letter case). A skin folder that is missing or
+/// cannot be read, and every picture that is missing, unreadable or does not
+/// match its table entry, is added to @p problems: the program needs them all.
+CompiledBank CompileBank(const Product& product, const std::filesystem::path& skinFolder,
                          std::vector<Problem>& problems);
 
 /// The configuration the bank describes: every section listed, each with the

@@ -2,8 +2,6 @@
 
 #include "core/product/SkinTable.h"
 
-#include <fstream>
-#include <random>
 #include <system_error>
 
 namespace orbisk::files {
@@ -23,34 +21,53 @@ std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem:
     return std::nullopt;
 }
 
-bool IsFolderWritable(const std::filesystem::path& folder) {
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        return false;
-    }
-    std::random_device random;
-    const std::filesystem::path probe = folder / (".orbisk-write-test-" + std::to_string(random()));
-    {
-        std::ofstream out(probe, std::ios::binary);
-        if (!out) {
-            return false;
-        }
-        out << "probe";
-        out.flush();
-        if (!out) {
-            std::filesystem::remove(probe, ec);
-            return false;
-        }
-    }
-    return std::filesystem::remove(probe, ec) && !ec;
+std::filesystem::path PathIgnoringCase(const std::filesystem::path& folder, std::string_view name) {
+    return FindFileIgnoringCase(folder, name).value_or(folder / name);
 }
 
-std::filesystem::path
+FolderListing::FolderListing(std::filesystem::path folder) : m_folder(std::move(folder)) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
+        m_entries.push_back(it->path());
+    }
+}
+
+std::filesystem::path FolderListing::PathFor(std::string_view name) const {
+    std::optional<std::filesystem::path> other;
+    for (const std::filesystem::path& entry : m_entries) {
+        const std::string entryName = entry.filename().string();
+        if (entryName == name) {
+            return entry;
+        }
+        if (!other && skin::SameFileName(entryName, name)) {
+            other = entry;
+        }
+    }
+    return other.value_or(m_folder / name);
+}
+
+FolderChoice
 ChooseApplicationFolder(const std::filesystem::path& programFolder,
-                        const std::filesystem::path& perUserFolder,
-                        const std::function<bool(const std::filesystem::path&)>& isWritable) {
-    return isWritable(programFolder) ? programFolder : perUserFolder;
+                        const std::filesystem::path& perUserFolder, bool installed,
+                        const std::function<LockAttempt(const std::filesystem::path&)>& tryLock) {
+    FolderChoice choice;
+    for (const std::filesystem::path& folder : {programFolder, perUserFolder}) {
+        if (folder.empty() || (installed && folder == programFolder)) {
+            continue;
+        }
+        choice = {folder, tryLock(folder)};
+        if (choice.lock.outcome != LockOutcome::CannotCreate) {
+            break;
+        }
+    }
+    return choice;
+}
+
+bool IsInstalledLayout(const std::filesystem::path& programFolder) {
+    std::error_code ec;
+    return programFolder.filename() == "bin" &&
+           std::filesystem::is_regular_file(
+               programFolder.parent_path() / "share" / "applications" / "orbisk-practice.desktop", ec);
 }
 
 } // namespace orbisk::files

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbisk::files {
 
@@ -12,14 +14,55 @@ namespace orbisk::files {
 std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem::path& folder,
                                                           std::string_view name);
 
-/// True when a file can be created and removed in @p folder (created first if missing).
-bool IsFolderWritable(const std::filesystem::path& folder);
+/// The path under which to read or write @p name in @p folder: the file that
+/// already exists there under any letter case, else @p folder / @p name.
+std::filesystem::path PathIgnoringCase(const std::filesystem::path& folder, std::string_view name);
 
-/// The folder the program keeps its files in: the program's own folder, so a
-/// portable copy keeps its results beside it, or the per-user data folder when
-/// the program's folder cannot be written (a system-wide install).
-std::filesystem::path ChooseApplicationFolder(
-    const std::filesystem::path& programFolder, const std::filesystem::path& perUserFolder,
-    const std::function<bool(const std::filesystem::path&)>& isWritable = IsFolderWritable);
+/// The names in one folder, read once, for finding many files without regard
+/// to letter case (the skin pictures at start-up).
+class FolderListing {
+public:
+    explicit FolderListing(std::filesystem::path folder);
+
+    /// As PathIgnoringCase, from the names read when the listing was made.
+    std::filesystem::path PathFor(std::string_view name) const;
+
+private:
+    std::filesystem::path m_folder;
+    std::vector<std::filesystem::path> m_entries;
+};
+
+/// What became of an attempt to take the one-copy lock of a folder.
+enum class LockOutcome {
+    Acquired,      ///< this copy holds the folder
+    HeldByAnother, ///< another running copy of the program holds it
+    CannotCreate,  ///< the lock cannot be made there (no permission, not a folder, ...)
+};
+
+struct LockAttempt {
+    LockOutcome outcome = LockOutcome::CannotCreate;
+    std::string problem; ///< why the lock could not be made, for a details line
+};
+
+/// The application folder chosen at start-up, and whether its lock was taken.
+struct FolderChoice {
+    std::filesystem::path folder;
+    LockAttempt lock;
+};
+
+/// Chooses the folder the program keeps its files in, taking its one-copy lock
+/// before anything else is written there. A portable copy keeps its files in
+/// its own folder; an installed copy (@p installed), or one whose folder cannot
+/// hold the lock, uses the per-user data folder. A folder held by another
+/// running copy is never passed over: two copies must not share results, and
+/// the learner is told instead. @p tryLock creates the folder when needed and
+/// tries the lock in it.
+FolderChoice ChooseApplicationFolder(const std::filesystem::path& programFolder,
+                                     const std::filesystem::path& perUserFolder, bool installed,
+                                     const std::function<LockAttempt(const std::filesystem::path&)>& tryLock);
+
+/// True when the program runs from an installed layout: its folder is a
+/// prefix's bin/ folder beside share/applications/orbisk-practice.desktop.
+bool IsInstalledLayout(const std::filesystem::path& programFolder);
 
 } // namespace orbisk::files

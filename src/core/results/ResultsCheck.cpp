@@ -166,8 +166,10 @@ EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::str
             const int templateId = TemplateId(kind, section.number);
             const auto bytes = templates.Find(templateId);
             if (!bytes) {
-                report.failed.push_back({path, "the program holds no template for it (resource " +
-                                                   std::to_string(templateId) + ")"});
+                report.failed.push_back(
+                    {path,
+                     "the program holds no template for it (resource " + std::to_string(templateId) + ")",
+                     section.number});
                 continue;
             }
             std::error_code ec;
@@ -192,19 +194,22 @@ EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::str
                     const std::filesystem::path copy = DamagedCopyPath(path, copyStamp);
                     std::filesystem::copy_file(path, copy, ec);
                     if (ec) {
-                        report.failed.push_back({path, verdict.problem + "; it could not be kept as " +
-                                                           copy.filename().string() + " (" + ec.message() +
-                                                           "), so it was left as it is"});
+                        report.failed.push_back({path,
+                                                 verdict.problem + "; it could not be kept as " +
+                                                     copy.filename().string() + " (" + ec.message() +
+                                                     "), so it was left as it is",
+                                                 section.number});
                         continue;
                     }
                     files::WriteFileAtomically(path, *bytes);
-                    report.repaired.push_back({path, copy, verdict.problem});
+                    report.repaired.push_back({path, copy, verdict.problem, section.number});
                 }
             } catch (const WriteError& error) {
-                report.failed.push_back({path, error.problem()});
+                report.failed.push_back({path, error.problem(), section.number});
             } catch (const TemplateError& fault) {
                 report.failed.push_back(
-                    {path, std::string("its template does not fit the configuration: ") + fault.what()});
+                    {path, std::string("its template does not fit the configuration: ") + fault.what(),
+                     section.number});
             }
         }
     }

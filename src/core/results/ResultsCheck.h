@@ -22,6 +22,7 @@ struct RepairedFile {
     std::filesystem::path file;
     std::filesystem::path copy;
     std::string problem;
+    int section = 0; ///< the section the file belongs to
 };
 
 /// What EnsureResultsFiles did.

@@ -76,14 +76,16 @@ std::vector<FileProblem> ResetResults(const std::filesystem::path& appFolder, st
             const std::filesystem::path path = FilePath(appFolder, file, section, code);
             const auto bytes = templates.Find(TemplateId(file, section));
             if (!bytes) {
-                problems.push_back({path, "the program holds no template for it (resource " +
-                                              std::to_string(TemplateId(file, section)) + ")"});
+                problems.push_back({path,
+                                    "the program holds no template for it (resource " +
+                                        std::to_string(TemplateId(file, section)) + ")",
+                                    section});
                 continue;
             }
             try {
                 files::WriteFileAtomically(path, *bytes);
             } catch (const WriteError& error) {
-                problems.push_back({path, error.problem()});
+                problems.push_back({path, error.problem(), section});
             }
         }
     }

@@ -68,6 +68,7 @@ void AppendTrend(const std::filesystem::path& trendFile, std::string_view percen
 struct FileProblem {
     std::filesystem::path file;
     std::string problem;
+    int section = 0; ///< the section the file belongs to
 };
 
 /// Rewrites the six results files of every listed section from its templates,

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/formats/Extract.h"
 #include "core/io/FileIO.h"
+#include "core/io/Folders.h"
 #include "core/product/ResourceIds.h"
 #include "core/product/SkinTable.h"
 
@@ -39,18 +40,24 @@ GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const Res
     const std::filesystem::path folder = GraphicsFolder(appFolder);
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
+    const files::FolderListing listing(folder);
     for (const skin::SkinPicture& picture : skin::SkinPictures()) {
-        // A picture already holding exactly the program's bytes is left as it is.
+        // A picture is written under the name it already has in any letter
+        // case, and left as it is when it holds exactly the program's bytes.
+        const std::filesystem::path path = listing.PathFor(picture.name);
         const auto bytes = resources.Find(picture.id);
-        if (bytes && holds(folder / picture.name, *bytes)) {
+        if (bytes && holds(path, *bytes)) {
             ++report.written;
             continue;
         }
-        if (ExtractResource(resources, picture.id, "Custom", folder / picture.name, files::Sync::NoWait) ==
-            0) {
+        const int error = ExtractResource(resources, picture.id, "Custom", path, files::Sync::NoWait);
+        if (error == 0) {
             ++report.written;
         } else {
-            report.failed.emplace_back(picture.name);
+            report.failed.push_back(
+                {std::string(picture.name),
+                 bytes ? std::generic_category().message(error)
+                       : "the program holds no such picture (resource " + std::to_string(picture.id) + ")"});
         }
     }
     return report;

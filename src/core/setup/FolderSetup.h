@@ -12,10 +12,16 @@
 /// The work start-up does on the application folder before the home window shows.
 namespace orbisk::setup {
 
-/// The pictures that could not be written (a missing picture shows blank).
+/// A skin picture that could not be written, and why.
+struct PictureProblem {
+    std::string name;    ///< its file name in the Graphics folder
+    std::string problem; ///< the system's reason
+};
+
+/// What installing the pictures did; a picture that failed shows blank.
 struct GraphicsReport {
     int written = 0;
-    std::vector<std::string> failed; ///< picture file names
+    std::vector<PictureProblem> failed;
 };
 
 /// Creates the "Graphics" folder and writes every skin picture into it under

@@ -4,12 +4,27 @@
 
 namespace orbisk::gui {
 
-void MessageBoxNotifier::Inform(QWidget* owner, const QString& title, const QString& message) {
-    QMessageBox::information(owner, title, message);
+namespace {
+
+void show(QMessageBox::Icon icon, QWidget* owner, const QString& title, const QString& message,
+          const QString& details) {
+    QMessageBox box(icon, title, message, QMessageBox::Ok, owner);
+    if (!details.isEmpty()) {
+        box.setDetailedText(details);
+    }
+    box.exec();
 }
 
-void MessageBoxNotifier::Warn(QWidget* owner, const QString& title, const QString& message) {
-    QMessageBox::warning(owner, title, message);
+} // namespace
+
+void MessageBoxNotifier::Inform(QWidget* owner, const QString& title, const QString& message,
+                                const QString& details) {
+    show(QMessageBox::Information, owner, title, message, details);
+}
+
+void MessageBoxNotifier::Warn(QWidget* owner, const QString& title, const QString& message,
+                              const QString& details) {
+    show(QMessageBox::Warning, owner, title, message, details);
 }
 
 } // namespace orbisk::gui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/Folders.h"
+
 #include <QLockFile>
 #include <QString>
 #include <filesystem>
@@ -12,16 +14,20 @@ namespace orbisk::gui {
 /// long as the object; a lock left by a copy that crashed is taken over.
 class SingleInstance final {
 public:
-    explicit SingleInstance(const std::filesystem::path& appFolder);
+    SingleInstance() = default;
 
-    /// True when this copy holds the folder.
-    bool acquired() const { return m_acquired; }
+    /// Tries the lock of @p folder (created first when missing). A lock that
+    /// another running copy holds is told apart from one that cannot be made
+    /// (no permission, not a folder). On success this object holds the lock.
+    files::LockAttempt Lock(const std::filesystem::path& folder);
+
+    /// True when this copy holds a folder.
+    bool acquired() const { return m_lock != nullptr; }
 
     static QString LockFileName() { return QStringLiteral(".orbisk-practice.lock"); }
 
 private:
     std::unique_ptr<QLockFile> m_lock;
-    bool m_acquired = false;
 };
 
 } // namespace orbisk::gui

@@ -15,26 +15,60 @@ namespace {
 
 const QString kTitle = QStringLiteral("Orbisk");
 
-QString fileName(const std::filesystem::path& path) {
-    return QString::fromStdString(path.filename().string());
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
 }
 
-QString describeResults(const results::EnsureReport& report) {
-    QStringList lines;
+QString path(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+}
+
+QString sectionLabel(const config::ProductConfig& config, int section) {
+    if (section >= 1 && section <= 3 && config.Section(section).exists()) {
+        return text(config.Section(section).label);
+    }
+    return QStringLiteral("this product");
+}
+
+// The results files start-up had to set aside or could not put right, in the
+// learner's words, with the technical reasons as details.
+void tellAboutResults(const config::ProductConfig& config, const results::EnsureReport& report,
+                      QStringList& lines, QStringList& details) {
     for (const results::RepairedFile& repaired : report.repaired) {
         lines << QStringLiteral(
-                     "The results file %1 could not be read (%2). It was kept as %3 and started afresh.")
-                     .arg(fileName(repaired.file), QString::fromStdString(repaired.problem),
-                          fileName(repaired.copy));
+                     "Your results for %1 in %2 could not be read. They were set aside as %3 in the "
+                     "same folder, and the program started that file afresh.")
+                     .arg(sectionLabel(config, repaired.section), path(repaired.file),
+                          path(repaired.copy.filename()));
+        details << path(repaired.file) + QStringLiteral(": ") + text(repaired.problem);
     }
     for (const results::FileProblem& failed : report.failed) {
-        lines << QStringLiteral("The results file %1 could not be put right: %2.")
-                     .arg(fileName(failed.file), QString::fromStdString(failed.problem));
+        lines << QStringLiteral(
+                     "Your results for %1 in %2 could not be put right, so they were left as they are.")
+                     .arg(sectionLabel(config, failed.section), path(failed.file));
+        details << path(failed.file) + QStringLiteral(": ") + text(failed.problem);
     }
-    return lines.join(QStringLiteral("\n\n"));
+}
+
+void tellAboutPictures(const std::filesystem::path& appFolder, const setup::GraphicsReport& graphics,
+                       QStringList& lines, QStringList& details) {
+    if (graphics.failed.empty()) {
+        return;
+    }
+    lines << QStringLiteral("Some of the program's pictures could not be put in %1, so parts of its windows "
+                            "may show blank.")
+                 .arg(path(setup::GraphicsFolder(appFolder)));
+    for (const setup::PictureProblem& picture : graphics.failed) {
+        details << text(picture.name) + QStringLiteral(": ") + text(picture.problem);
+    }
 }
 
 } // namespace
+
+Started::Started() = default;
+Started::Started(Started&&) noexcept = default;
+Started& Started::operator=(Started&&) noexcept = default;
+Started::~Started() = default;
 
 std::string CurrentCopyStamp() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
@@ -42,30 +76,50 @@ std::string CurrentCopyStamp() {
 
 Started StartUp(const StartupEnvironment& environment) {
     Started started;
-    started.instance = std::make_unique<SingleInstance>(environment.appFolder);
-    if (!started.instance->acquired()) {
+    started.instance = std::make_unique<SingleInstance>();
+    const files::FolderChoice choice = files::ChooseApplicationFolder(
+        environment.programFolder, environment.perUserFolder, environment.installed,
+        [&](const std::filesystem::path& folder) { return started.instance->Lock(folder); });
+    if (choice.lock.outcome == files::LockOutcome::HeldByAnother) {
         environment.notifier->Warn(nullptr, kTitle,
                                    QStringLiteral("Orbisk is already running with its files in %1. "
                                                   "Use the copy that is open; this one will close.")
-                                       .arg(QString::fromStdString(environment.appFolder.string())));
+                                       .arg(path(choice.folder)));
         started.instance.reset();
         return started;
     }
-    const setup::StartupFiles files = setup::PrepareApplicationFolder(
-        environment.appFolder, *environment.resources, environment.copyStamp());
-    if (!files.config) {
+    if (choice.lock.outcome == files::LockOutcome::CannotCreate) {
         environment.notifier->Warn(nullptr, kTitle,
-                                   QStringLiteral("The program's configuration could not be read: %1. "
-                                                  "The program cannot start.")
-                                       .arg(QString::fromStdString(files.configProblem)));
+                                   QStringLiteral("Orbisk cannot keep your results in %1, because it may not "
+                                                  "write there. The program will close; nothing was changed.")
+                                       .arg(path(choice.folder)),
+                                   text(choice.lock.problem));
+        started.instance.reset();
         return started;
     }
-    started.pictures = std::make_unique<SkinPictures>(setup::GraphicsFolder(environment.appFolder));
-    HomeWindow::Services services{environment.appFolder, started.pictures.get(), environment.notifier,
+    started.appFolder = choice.folder;
+    const setup::StartupFiles files =
+        setup::PrepareApplicationFolder(started.appFolder, *environment.resources, environment.copyStamp());
+    if (!files.config) {
+        environment.notifier->Warn(
+            nullptr, kTitle,
+            QStringLiteral("The program's own settings could not be read, so it cannot "
+                           "start. Your results in %1 were not touched; installing the "
+                           "program again should put this right.")
+                .arg(path(started.appFolder)),
+            text(files.configProblem));
+        return started;
+    }
+    started.pictures = std::make_unique<SkinPictures>(setup::GraphicsFolder(started.appFolder));
+    HomeWindow::Services services{started.appFolder, started.pictures.get(), environment.notifier,
                                   environment.cursor};
     started.home = std::make_unique<HomeWindow>(services, *files.config);
-    if (const QString message = describeResults(files.results); !message.isEmpty()) {
-        environment.notifier->Warn(started.home.get(), QString::fromStdString(files.config->name), message);
+    QStringList lines, details;
+    tellAboutResults(*files.config, files.results, lines, details);
+    tellAboutPictures(started.appFolder, files.graphics, lines, details);
+    if (!lines.isEmpty()) {
+        environment.notifier->Warn(started.home.get(), text(files.config->name),
+                                   lines.join(QStringLiteral("\n\n")), details.join(QLatin1Char('\n')));
     }
     return started;
 }

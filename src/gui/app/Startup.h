@@ -18,7 +18,13 @@ class SingleInstance;
 
 /// What start-up works with; the program passes the real ones, tests their own.
 struct StartupEnvironment {
-    std::filesystem::path appFolder;
+    /// Where a portable copy keeps its files: the program's own folder.
+    std::filesystem::path programFolder;
+    /// Where the files go instead when the program's folder cannot be used (or
+    /// for an installed copy); empty when there is no such folder.
+    std::filesystem::path perUserFolder;
+    /// True for an installed copy, which always keeps its files per user.
+    bool installed = false;
     const ResourceSource* resources = nullptr;
     Notifier* notifier = nullptr;
     CursorSource cursor;
@@ -26,18 +32,26 @@ struct StartupEnvironment {
     std::function<std::string()> copyStamp;
 };
 
-/// A started program: the folder lock, the pictures and the home window.
+/// A started program: the folder lock, the folder chosen, the pictures and the home window.
 struct Started {
+    Started();
+    Started(Started&&) noexcept;
+    Started& operator=(Started&&) noexcept;
+    ~Started();
+
     std::unique_ptr<SingleInstance> instance;
+    std::filesystem::path appFolder;
     std::unique_ptr<SkinPictures> pictures;
     std::unique_ptr<HomeWindow> home;
 };
 
-/// Runs the start-up sequence: refuses a second copy on the same folder
-/// before anything is written, installs the pictures, reads the configuration,
-/// makes sure the results files can be read (telling the learner about any
-/// that had to be recreated) and builds the home window, not yet shown.
-/// Returns no window when start-up cannot go on; the learner has been told why.
+/// Runs the start-up sequence: chooses the application folder and takes its
+/// one-copy lock before anything is written (a second copy is told and stops),
+/// installs the pictures, reads the configuration, makes sure the results files
+/// can be read (telling the learner about any that had to be set aside or
+/// could not be put right, and about pictures that could not be installed) and
+/// builds the home window, not yet shown. Returns no window when start-up
+/// cannot go on; the learner has been told why.
 Started StartUp(const StartupEnvironment& environment);
 
 /// Today's stamp for kept copies, from the system clock.

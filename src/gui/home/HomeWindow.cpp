@@ -1,6 +1,7 @@
 #include "gui/home/HomeWindow.h"
 
 #include "core/Errors.h"
+#include "core/layout/HomePage.h"
 #include "core/product/BankNumbers.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/Fonts.h"
@@ -22,14 +23,6 @@ QString fromUtf8(const std::string& text) {
 }
 
 constexpr QColor kStripColour(244, 245, 235);
-
-// The home page's own controls, in pixels of the page.
-constexpr int kColumnTop = 8;
-constexpr int kTopicsTop = 40;
-constexpr int kTopicRow = 26;
-constexpr int kTopicLeft = 26;
-constexpr int kTopicWidth = 138;
-constexpr int kPapersLeft = 177;
 
 } // namespace
 
@@ -124,37 +117,38 @@ void HomeWindow::buildHomePage() {
     m_bodyHome->setPalette(palette);
     Place(m_bodyHome, m_layout.body);
 
-    auto columnHead = [&](const char* name, const char* picture, const QString& caption, int left,
-                          int width) {
+    const layout::HomePageLayout page = layout::LayOutHomePage(layout::Twips(m_bodyHome->width()));
+    auto columnHead = [&](const char* name, const char* picture, const QString& caption,
+                          const layout::Rect& at) {
         auto* head = new QLabel(m_bodyHome);
         head->setObjectName(QString::fromLatin1(name));
         head->setPixmap(m_services.pictures->Get(QString::fromLatin1(picture)));
-        head->setGeometry(left, kColumnTop, width, 24);
+        Place(head, at);
         auto* text = new QLabel(caption, head);
         QFont font = BodyFont(9);
         font.setBold(true);
         text->setFont(font);
         text->setStyleSheet(QStringLiteral("color: #1c4f8c;"));
-        text->setGeometry(8, 0, width - 8, 24);
+        text->setGeometry(8, 0, head->width() - 8, head->height());
     };
-    columnHead("ColHead1", "columnhead1.bmp", QStringLiteral("Topics"), 0, 167);
-    columnHead("ColHead2", "columnhead2.bmp", QStringLiteral("Papers"), 167, m_bodyHome->width() - 167);
+    columnHead("ColHead1", "columnhead1.bmp", QStringLiteral("Topics"), page.topicsHead);
+    columnHead("ColHead2", "columnhead2.bmp", QStringLiteral("Papers"), page.papersHead);
 
     const QPixmap bullet = m_services.pictures->Get(QStringLiteral("bullet.bmp"));
     for (int t = 1; t <= 10; ++t) {
-        const int top = kTopicsTop + kTopicRow * (t - 1);
+        const auto i = static_cast<std::size_t>(t - 1);
         auto* mark = new QLabel(m_bodyHome);
         mark->setObjectName(QStringLiteral("Bullet%1").arg(t));
         mark->setPixmap(bullet);
-        mark->setGeometry(8, top + 6, 13, 11);
+        Place(mark, page.bullets[i]);
         auto* topic = new QLabel(m_bodyHome);
         topic->setObjectName(QStringLiteral("Topic%1").arg(t));
         topic->setFont(BodyFont(9));
         topic->setToolTip(QStringLiteral("Click to select topic"));
-        topic->setGeometry(kTopicLeft, top, kTopicWidth, kTopicRow - 4);
+        Place(topic, page.topics[i]);
         topic->setContentsMargins(4, 0, 4, 0);
-        m_bullets[static_cast<std::size_t>(t - 1)] = mark;
-        m_topics[static_cast<std::size_t>(t - 1)] = topic;
+        m_bullets[i] = mark;
+        m_topics[i] = topic;
     }
     m_subHeading = new QLabel(QStringLiteral("Select a Paper"), m_bodyHome);
     m_subHeading->setObjectName(QStringLiteral("SubH1"));
@@ -162,7 +156,7 @@ void HomeWindow::buildHomePage() {
     heading.setBold(true);
     m_subHeading->setFont(heading);
     m_subHeading->setStyleSheet(QStringLiteral("color: #1c4f8c;"));
-    m_subHeading->setGeometry(kPapersLeft, kTopicsTop, m_bodyHome->width() - kPapersLeft - 8, kTopicRow);
+    Place(m_subHeading, page.subHeading);
 }
 
 void HomeWindow::TabClick(int n) {

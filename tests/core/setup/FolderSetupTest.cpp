@@ -7,7 +7,9 @@
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace orbisk::setup {
 namespace {
@@ -67,19 +69,69 @@ TEST(StartupFiles, AnUnreadableConfigurationIsReportedAndItsTemporaryFileRemoved
     EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
 }
 
-TEST(ApplicationFolder, IsTheProgramsFolderUnlessItCannotBeWritten) {
-    EXPECT_EQ(files::ChooseApplicationFolder("/opt/orbisk", "/home/u/.local/share/Orbisk",
-                                             [](const std::filesystem::path&) { return true; }),
-              "/opt/orbisk");
-    EXPECT_EQ(
-        files::ChooseApplicationFolder("/opt/orbisk", "/home/u/.local/share/Orbisk",
-                                       [](const std::filesystem::path& p) { return p != "/opt/orbisk"; }),
-        "/home/u/.local/share/Orbisk");
-    TempFolder folder;
-    EXPECT_TRUE(files::IsFolderWritable(folder.path()));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 0);
-    WriteBytes(folder / "plain-file", "x");
-    EXPECT_FALSE(files::IsFolderWritable(folder / "plain-file" / "below"));
+struct LockRecorder {
+    std::map<std::filesystem::path, files::LockOutcome> outcomes;
+    std::vector<std::filesystem::path> tried;
+
+    files::LockAttempt operator()(const std::filesystem::path& folder) {
+        tried.push_back(folder);
+        const auto it = outcomes.find(folder);
+        return {it == outcomes.end() ? files::LockOutcome::Acquired : it->second, "reason"};
+    }
+};
+
+const std::filesystem::path kProgram = "/opt/orbisk";
+const std::filesystem::path kPerUser = "/home/u/.local/share/Orbisk";
+
+TEST(ApplicationFolder, IsTheProgramsFolderWhenItsLockCanBeTaken) {
+    LockRecorder locks;
+    const auto choice = files::ChooseApplicationFolder(kProgram, kPerUser, false, std::ref(locks));
+    EXPECT_EQ(choice.folder, kProgram);
+    EXPECT_EQ(choice.lock.outcome, files::LockOutcome::Acquired);
+    EXPECT_EQ(locks.tried, std::vector<std::filesystem::path>{kProgram}) << "nothing is tried elsewhere";
+}
+
+TEST(ApplicationFolder, IsThePerUserFolderWhenTheProgramsCannotHoldALock) {
+    LockRecorder locks;
+    locks.outcomes[kProgram] = files::LockOutcome::CannotCreate;
+    const auto choice = files::ChooseApplicationFolder(kProgram, kPerUser, false, std::ref(locks));
+    EXPECT_EQ(choice.folder, kPerUser);
+    EXPECT_EQ(choice.lock.outcome, files::LockOutcome::Acquired);
+}
+
+TEST(ApplicationFolder, AFolderHeldByAnotherCopyIsNotPassedOver) {
+    LockRecorder locks;
+    locks.outcomes[kProgram] = files::LockOutcome::HeldByAnother;
+    const auto choice = files::ChooseApplicationFolder(kProgram, kPerUser, false, std::ref(locks));
+    EXPECT_EQ(choice.folder, kProgram);
+    EXPECT_EQ(choice.lock.outcome, files::LockOutcome::HeldByAnother);
+    EXPECT_EQ(locks.tried.size(), 1U);
+}
+
+TEST(ApplicationFolder, AnInstalledCopyUsesThePerUserFolderOnly) {
+    LockRecorder locks;
+    const auto choice = files::ChooseApplicationFolder(kProgram, kPerUser, true, std::ref(locks));
+    EXPECT_EQ(choice.folder, kPerUser);
+    EXPECT_EQ(locks.tried, std::vector<std::filesystem::path>{kPerUser});
+}
+
+TEST(ApplicationFolder, NoFolderThatCanHoldALockSaysSo) {
+    LockRecorder locks;
+    locks.outcomes[kProgram] = files::LockOutcome::CannotCreate;
+    locks.outcomes[kPerUser] = files::LockOutcome::CannotCreate;
+    const auto choice = files::ChooseApplicationFolder(kProgram, kPerUser, false, std::ref(locks));
+    EXPECT_EQ(choice.lock.outcome, files::LockOutcome::CannotCreate);
+    EXPECT_EQ(choice.folder, kPerUser);
+}
+
+TEST(ApplicationFolder, AnInstalledLayoutIsABinFolderBesideItsDesktopEntry) {
+    TempFolder prefix;
+    std::filesystem::create_directories(prefix / "bin");
+    EXPECT_FALSE(files::IsInstalledLayout(prefix / "bin"));
+    std::filesystem::create_directories(prefix / "share" / "applications");
+    WriteBytes(prefix / "share" / "applications" / "orbisk-practice.desktop", "[Desktop Entry]\n");
+    EXPECT_TRUE(files::IsInstalledLayout(prefix / "bin"));
+    EXPECT_FALSE(files::IsInstalledLayout(prefix.path())) << "a portable copy beside a share folder";
 }
 
 } // namespace

@@ -234,7 +234,7 @@ TEST(BankCompiler, AnEmptyBankCompilesToAConfigurationWithoutTopics) {
     const Product product = ReadBank(folder.path(), problems);
     ASSERT_TRUE(problems.empty());
     ASSERT_TRUE(CheckBank(product).empty());
-    const CompiledBank compiled = CompileBank(product, std::nullopt, problems);
+    const CompiledBank compiled = CompileBank(product, ORBISK_SKIN_DIR, problems);
     EXPECT_TRUE(problems.empty());
     EXPECT_EQ(compiled.resources.at(30000),
               "...\r\n#NME#>Test\r\n#COD#>TST\r\n" + std::string(31, '-') +
