@@ -371,9 +371,17 @@ public:
     void wordOrder(const Question& question) {
         for (const Slot& slot : question.slots) {
             std::string sentence = slot.key;
-            if (!sentence.empty() &&
-                (sentence.back() == '.' || sentence.back() == '?' || sentence.back() == '!')) {
-                sentence.pop_back();
+            const bool marked =
+                !sentence.empty() && std::string_view(".?!").find(sentence.back()) != std::string_view::npos;
+            if (!marked) {
+                refuse(slot.where, "the key \"" + slot.key +
+                                       "\" must end with its full stop, question mark or exclamation mark");
+                continue;
+            }
+            sentence.pop_back();
+            if (sentence.empty() || !(sentence.front() >= 'A' && sentence.front() <= 'Z')) {
+                refuse(slot.where, "the key \"" + slot.key + "\" must start with a capital letter");
+                continue;
             }
             std::vector<std::string> keyWords;
             std::size_t at = 0;
@@ -391,10 +399,14 @@ public:
                 }
                 at = space + 1;
             }
+            // The jumble shows the first word in lower case unless it is a name or "I".
+            std::vector<std::string> lowered = keyWords;
+            lowered.front().front() = orbisk::text::LowerAscii(lowered.front().front());
             std::vector<std::string> shown = question.words;
             std::sort(shown.begin(), shown.end());
             std::sort(keyWords.begin(), keyWords.end());
-            if (!spaced || shown != keyWords) {
+            std::sort(lowered.begin(), lowered.end());
+            if (!spaced || (shown != keyWords && shown != lowered)) {
                 refuse(slot.where,
                        "the key \"" + slot.key +
                            "\" does not use exactly the words shown, each once, joined by single spaces");

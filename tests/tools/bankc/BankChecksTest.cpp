@@ -117,7 +117,15 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"word_order_other_words",
                 paperWith("  - words: [cat, the, sat]\n    key: \"The dog sat.\"\n"),
                 "exactly the words shown", 4},
-        Refusal{"word_order_double_space", paperWith("  - words: [a, b]\n    key: \"a  b\"\n"),
+        Refusal{"word_order_double_space", paperWith("  - words: [a, b]\n    key: \"A  b.\"\n"),
+                "exactly the words shown", 4},
+        Refusal{"word_order_without_end_mark",
+                paperWith("  - words: [the, sat, cat]\n    key: \"The cat sat\"\n"),
+                "must end with its full stop", 4},
+        Refusal{"word_order_small_first_letter",
+                paperWith("  - words: [the, sat, cat]\n    key: \"the cat sat.\"\n"), "capital letter", 4},
+        Refusal{"word_order_capital_moved_to_another_word",
+                paperWith("  - words: [The, sat, cat]\n    key: \"Cat sat the.\"\n"),
                 "exactly the words shown", 4},
         Refusal{
             "too_many_answers_in_a_question",
@@ -202,6 +210,12 @@ TEST(BankChecks, TopicsMustBeCompleteAndInOrder) {
     problems = gap.Problems();
     ASSERT_FALSE(problems.empty());
     EXPECT_NE(problems[0].message.find("none of topic 1"), std::string::npos) << problems[0].message;
+}
+
+TEST(BankChecks, AWordOrderJumbleMayShowItsFirstWordInLowerCase) {
+    const BankFolder bank(paperWith("  - words: [sat, the, cat]\n    key: \"The cat sat.\"\n"
+                                    "  - words: [came, I, Tom, and]\n    key: \"Tom and I came!\"\n"));
+    EXPECT_TRUE(bank.Problems().empty()) << Describe(bank.Problems().front());
 }
 
 TEST(BankChecks, TopicsBeyondTheNamedOnesAreRefused) {
