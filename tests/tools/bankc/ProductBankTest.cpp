@@ -1,57 +1,113 @@
-// The product's question bank as the program reads it.
+// The product's question bank as the program reads it: every written topic has
+// the shape of the shipped-topics table, and the configuration lists exactly
+// the topics whose five papers are written.
 #include "CompiledPack.h"
 #include "core/formats/Records.h"
 #include "core/product/BankNumbers.h"
+#include "core/product/Config.h"
 #include "core/product/ResourceIds.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace orbisk {
 namespace {
 
-using records::RecordText;
 using tables::PaperTables;
 using testing::load;
 
-struct ProductShape {
-    int paper;
-    std::size_t questions;
+/// The topics written so far: the bank grows topic by topic.
+constexpr int kWrittenTopics = 4;
+
+struct TopicShape {
+    int topic;
+    const char* name;
+    int questions;                         ///< per paper
+    std::array<int, 5> answersPerQuestion; ///< for papers 1..5 of the topic
+    const char* kind;
 };
 
-class ProductPaper : public ::testing::TestWithParam<ProductShape> {};
+constexpr std::array<TopicShape, 10> kShippedTopics{{
+    {1, "Grammar (1)", 30, {1, 1, 1, 1, 1}, "Q"},
+    {2, "Grammar (2)", 40, {1, 1, 1, 1, 1}, "Q"},
+    {3, "Vocabulary (1)", 30, {1, 1, 1, 1, 1}, "Q"},
+    {4, "Vocabulary (2)", 40, {1, 1, 1, 1, 1}, "Q"},
+    {5, "Grammar Cloze (1)", 4, {5, 5, 5, 5, 5}, "T"},
+    {6, "Grammar Cloze (2)", 5, {5, 5, 10, 10, 10}, "T"},
+    {7, "Vocabulary Cloze (1)", 4, {5, 5, 5, 5, 5}, "T"},
+    {8, "Vocabulary Cloze (2)", 5, {5, 5, 10, 10, 10}, "T"},
+    {9, "Word Order", 40, {1, 1, 1, 1, 1}, "L"},
+    {10, "Comprehension MCQ", 3, {5, 5, 5, 5, 5}, "Q"},
+}};
 
-TEST_P(ProductPaper, HasOneMultipleChoiceAnswerPerQuestion) {
+struct PaperShape {
+    int paper;
+    TopicShape topic;
+};
+
+std::vector<PaperShape> writtenPapers() {
+    std::vector<PaperShape> papers;
+    for (int t = 0; t < kWrittenTopics; ++t) {
+        for (int k = 1; k <= bank::kPapersPerTopic; ++k) {
+            papers.push_back({bank::PaperNumber(t + 1, k), kShippedTopics[static_cast<std::size_t>(t)]});
+        }
+    }
+    return papers;
+}
+
+bool isWord(const std::string& key) {
+    return !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+}
+
+class ProductPaper : public ::testing::TestWithParam<PaperShape> {};
+
+TEST_P(ProductPaper, HasTheShapeOfItsTopic) {
+    const TopicShape& topic = GetParam().topic;
     const PaperTables paper = load(orbisk::testing::ProductBank(), 2, GetParam().paper);
-    EXPECT_EQ(paper.questionIds.size(), GetParam().questions);
-    EXPECT_EQ(paper.keys.size(), GetParam().questions);
-    EXPECT_EQ(std::count(paper.kinds.begin(), paper.kinds.end(), "Q"),
-              static_cast<long>(GetParam().questions));
-    EXPECT_EQ(paper.totalMarks, static_cast<long long>(GetParam().questions));
+    const int answers =
+        topic.answersPerQuestion[static_cast<std::size_t>(bank::PaperInTopic(GetParam().paper) - 1)];
+    EXPECT_EQ(paper.questionIds.size(), static_cast<std::size_t>(topic.questions));
+    EXPECT_EQ(paper.answerCounts, std::vector<int>(static_cast<std::size_t>(topic.questions), answers));
+    EXPECT_EQ(paper.kinds, std::vector<std::string>(paper.keys.size(), topic.kind));
+    EXPECT_EQ(paper.totalMarks, static_cast<long long>(topic.questions * answers)) << "every weight is 1";
     for (const std::string& key : paper.keys) {
-        EXPECT_TRUE(key == "1" || key == "2" || key == "3" || key == "4") << key;
+        if (std::string_view(topic.kind) == "Q") {
+            EXPECT_TRUE(key == "1" || key == "2" || key == "3" || key == "4") << key;
+        } else if (std::string_view(topic.kind) == "T") {
+            EXPECT_TRUE(isWord(key)) << "a typed gap is one word of letters: \"" << key << "\"";
+        } else {
+            EXPECT_TRUE(!key.empty() && std::string_view(".?!").find(key.back()) != std::string_view::npos)
+                << key;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ProductBank, ProductPaper,
-                         ::testing::Values(ProductShape{101, 30}, ProductShape{102, 30},
-                                           ProductShape{103, 30}, ProductShape{104, 30},
-                                           ProductShape{105, 30}, ProductShape{106, 40},
-                                           ProductShape{107, 40}, ProductShape{108, 40},
-                                           ProductShape{109, 40}, ProductShape{110, 40}),
+INSTANTIATE_TEST_SUITE_P(ProductBank, ProductPaper, ::testing::ValuesIn(writtenPapers()),
                          [](const auto& info) { return "p" + std::to_string(info.param.paper); });
 
 TEST(ProductBank, ConfigurationListsTheWrittenTopics) {
-    const RecordText config = orbisk::testing::ProductBank().Text(ids::kConfiguration);
-    EXPECT_EQ(records::ReadRecordValue(config, "NME"), "Orbisk English Practice");
-    EXPECT_EQ(records::ReadRecordValue(config, "COD"), "ENG");
-    EXPECT_EQ(records::ReadRecordValue(config, "LBH"), "Practice");
-    const int topics = std::stoi(records::ReadRecordValue(config, "TT2"));
-    EXPECT_GE(topics, 2);
-    EXPECT_EQ(std::stoi(records::ReadRecordValue(config, "TP2")), 5 * topics);
-    const auto names = records::ReadRecordValues(config, "TN2", topics, records::kTopicNamesCapacity);
-    EXPECT_EQ(names[0], "Grammar (1)");
-    EXPECT_EQ(names[1], "Grammar (2)");
+    const config::ProductConfig product =
+        config::ReadProductConfig(orbisk::testing::ProductBank().Text(ids::kConfiguration));
+    EXPECT_EQ(product.name, "Orbisk English Practice");
+    EXPECT_EQ(product.code, "ENG");
+    EXPECT_EQ(product.ExistingSections(), std::vector<int>{2});
+    const config::SectionConfig& section = product.Section(2);
+    EXPECT_EQ(section.label, "Practice");
+    EXPECT_EQ(section.topicCount, kWrittenTopics);
+    EXPECT_EQ(section.paperCount, bank::kPapersPerTopic * kWrittenTopics);
+    for (int t = 0; t < kWrittenTopics; ++t) {
+        EXPECT_EQ(section.topicNames[static_cast<std::size_t>(t)],
+                  kShippedTopics[static_cast<std::size_t>(t)].name);
+    }
+}
+
+TEST(ProductBank, PapersBeyondTheWrittenTopicsAreNotShipped) {
+    const auto papers = orbisk::testing::ProductBank().Text(ids::TableId(2, ids::Table::Papers));
+    EXPECT_TRUE(
+        records::ReadRecordLine(papers, std::to_string(bank::PaperNumber(kWrittenTopics + 1, 1))).empty());
 }
 
 } // namespace
