@@ -265,6 +265,7 @@ public:
         }
         if (question.shape == Shape::Cloze) {
             gaps(question);
+            wordBox(question);
         }
         if (question.shape == Shape::WordOrder) {
             wordOrder(question);
@@ -342,6 +343,31 @@ public:
                 return;
             }
             at = next == std::string::npos ? slot.key.size() : next;
+        }
+    }
+
+    // A word box offers every gap's word once, plus spare words that fit no gap.
+    void wordBox(const Question& question) {
+        if (question.wordbank.empty()) {
+            return;
+        }
+        std::set<std::string> box;
+        for (const std::string& word : question.wordbank) {
+            if (!box.insert(word).second) {
+                refuse(question.where, "the word box shows \"" + word + "\" twice");
+            }
+        }
+        std::set<std::string> used;
+        for (const Slot& slot : question.slots) {
+            if (box.count(slot.key) == 0) {
+                refuse(slot.where, "the key \"" + slot.key + "\" is not in the word box");
+            } else if (!used.insert(slot.key).second) {
+                refuse(slot.where,
+                       "the key \"" + slot.key + "\" is used for two gaps; each box word is used once");
+            }
+        }
+        if (question.wordbank.size() <= question.slots.size()) {
+            refuse(question.where, "the word box needs more words than gaps (spare words that fit no gap)");
         }
     }
 

@@ -114,6 +114,21 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"cloze_gap_missing_answer",
                 paperWith("  - passage: \"A [1] B [2] C [3]\"\n    key: [a, b]\n"),
                 "do not match its 2 answers", 3},
+        Refusal{
+            "word_box_lacks_a_key",
+            paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, hen]\n    key: [cat, cow]\n"),
+            "\"cow\" is not in the word box", 5},
+        Refusal{
+            "word_box_word_used_twice",
+            paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, hen]\n    key: [cat, cat]\n"),
+            "used for two gaps", 5},
+        Refusal{
+            "word_box_shows_a_word_twice",
+            paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, cat]\n    key: [cat, dog]\n"),
+            "shows \"cat\" twice", 3},
+        Refusal{"word_box_without_spare_words",
+                paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog]\n    key: [cat, dog]\n"),
+                "more words than gaps", 3},
         Refusal{"word_order_other_words",
                 paperWith("  - words: [cat, the, sat]\n    key: \"The dog sat.\"\n"),
                 "exactly the words shown", 4},

@@ -18,7 +18,7 @@ using tables::PaperTables;
 using testing::load;
 
 /// The topics written so far: the bank grows topic by topic.
-constexpr int kWrittenTopics = 4;
+constexpr int kWrittenTopics = 8;
 
 struct TopicShape {
     int topic;
