@@ -118,6 +118,13 @@ std::string wordBox(const std::vector<std::string>& words) {
     return html + "\n</tr></table>\n";
 }
 
+// The mark the learner's sentence must end with, named and shown.
+std::string endMark(const std::string& sentence) {
+    const char mark = sentence.empty() ? '.' : sentence.back();
+    const char* name = mark == '?' ? "a question mark" : mark == '!' ? "an exclamation mark" : "a full stop";
+    return std::string("<p class=\"endmark\">End your sentence with ") + name + ": <b>" + mark + "</b></p>\n";
+}
+
 } // namespace
 
 std::string RenderPageHtml(const PageContext& page, const Question& question) {
@@ -142,6 +149,8 @@ td.word { background-color: #e8f0fa; color: #1c4f8c; font-weight: bold; }
 td.wordbank { background-color: #eef5e8; }
 .part { font-weight: bold; color: #1c4f8c; }
 .item { margin-top: 12px; }
+.endmark { color: #4a5a6a; margin-top: 12px; }
+.endmark b { color: #1c4f8c; font-size: 15pt; }
 </style>
 </head>
 <body>
@@ -182,6 +191,9 @@ td.wordbank { background-color: #eef5e8; }
             html += "<p class=\"stem\">" + withGaps(question.stem) + "</p>\n";
         }
         html += wordBox(question.words);
+        if (!question.slots.empty()) {
+            html += endMark(question.slots.front().key);
+        }
         break;
     case Shape::Comprehension:
         if (!question.stem.empty()) {

@@ -135,6 +135,15 @@ TEST(CompiledBank, EveryPageIsAnArchiveWithItsPictures) {
     EXPECT_NE(withPicture.find("src=\"cid:picture20302@orbisk.example\""), std::string::npos);
 }
 
+TEST(CompiledBank, AWordOrderPageShowsItsWordsAndTheMarkToEndWith) {
+    const std::string html =
+        mht::Read(*orbisk::testing::TestBank().pack().Find(bank::QuestionId(3, 102, 5))).RootText();
+    EXPECT_NE(html.find("<td class=\"word\">watermelon</td>"), std::string::npos);
+    EXPECT_NE(html.find("End your sentence with a full stop: <b>.</b>"), std::string::npos) << html;
+    EXPECT_EQ(html.find("Jane cut the watermelon"), std::string::npos)
+        << "the page must not give the key away";
+}
+
 TEST(CompiledBank, EveryPackedPictureIsASkinPicture) {
     const auto ids = orbisk::testing::TestBank().pack().Ids();
     EXPECT_EQ(std::count_if(ids.begin(), ids.end(), [](int id) { return id >= 1 && id <= 92; }), 89);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <numeric>
 
 namespace orbisk {
@@ -18,7 +19,7 @@ using tables::PaperTables;
 using testing::load;
 
 /// The topics written so far: the bank grows topic by topic.
-constexpr int kWrittenTopics = 8;
+constexpr int kWrittenTopics = 10;
 
 struct TopicShape {
     int topic;
@@ -101,6 +102,28 @@ TEST(ProductBank, ConfigurationListsTheWrittenTopics) {
     for (int t = 0; t < kWrittenTopics; ++t) {
         EXPECT_EQ(section.topicNames[static_cast<std::size_t>(t)],
                   kShippedTopics[static_cast<std::size_t>(t)].name);
+    }
+}
+
+TEST(ProductBank, TheWholeBankHasItsShippedSize) {
+    int questions = 0;
+    std::map<std::string, int> kinds;
+    for (const PaperShape& shape : writtenPapers()) {
+        const PaperTables paper = load(orbisk::testing::ProductBank(), 2, shape.paper);
+        questions += static_cast<int>(paper.questionIds.size());
+        for (const std::string& kind : paper.kinds) {
+            ++kinds[kind];
+        }
+    }
+    EXPECT_EQ(writtenPapers().size(), 50U);
+    EXPECT_EQ(questions, 1005);
+    EXPECT_EQ(kinds, (std::map<std::string, int>{{"L", 200}, {"Q", 775}, {"T", 600}}));
+}
+
+TEST(ProductBank, EveryComprehensionPassageHasFiveItems) {
+    for (int k = 1; k <= bank::kPapersPerTopic; ++k) {
+        const PaperTables paper = load(orbisk::testing::ProductBank(), 2, bank::PaperNumber(10, k));
+        EXPECT_EQ(paper.answerCounts, std::vector<int>(3, 5)) << "paper " << bank::PaperNumber(10, k);
     }
 }
 
