@@ -12,6 +12,7 @@ constexpr double kButtonWidth = 1200;
 constexpr double kButtonHeight = 375;
 constexpr double kButtonGap = Twips(10);
 constexpr double kOneLineDrop = Twips(7);
+constexpr double kMessageGap = Twips(4);
 constexpr std::size_t kOneLineCharacters = 32;
 
 std::size_t codePoints(std::string_view utf8) {
@@ -67,6 +68,13 @@ PopUpButtons PlacePopUpButtons(int buttons, const PopUpLayout& layout) {
 
 double PopUpMessageTop(std::string_view utf8, const PopUpLayout& layout) {
     return codePoints(utf8) > kOneLineCharacters ? layout.info.top : layout.info.top + kOneLineDrop;
+}
+
+Rect PopUpMessageArea(std::string_view utf8, const PopUpLayout& layout) {
+    Rect area = layout.message;
+    area.top = PopUpMessageTop(utf8, layout);
+    area.height = layout.button1.top - kMessageGap - area.top;
+    return area;
 }
 
 Point CentreOn(const PixelRect& owner, int width, int height) {

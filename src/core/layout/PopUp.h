@@ -51,6 +51,12 @@ PopUpButtons PlacePopUpButtons(int buttons, const PopUpLayout& layout);
 /// with the middle of the icon. Characters are counted in @p utf8 as code points.
 double PopUpMessageTop(std::string_view utf8, const PopUpLayout& layout);
 
+/// Where the message stands: at PopUpMessageTop, as wide as the message label,
+/// and reaching down to 4 px above the buttons. A message that wraps to more
+/// than two lines is shown whole instead of being cut off after the second
+/// (the box's longest question needs three).
+Rect PopUpMessageArea(std::string_view utf8, const PopUpLayout& layout);
+
 /// The top-left corner, in pixels, that centres a box of @p width x @p height
 /// pixels on @p owner. The box is not kept inside the screen.
 Point CentreOn(const PixelRect& owner, int width, int height);

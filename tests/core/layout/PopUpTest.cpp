@@ -52,7 +52,11 @@ struct MessageCase {
 class MessageTop : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(MessageTop, DependsOnTheLengthInCharacters) {
-    EXPECT_EQ(Px(PopUpMessageTop(GetParam().message, LayOutPopUp(270))), GetParam().topPixels);
+    const PopUpLayout layout = LayOutPopUp(270);
+    EXPECT_EQ(Px(PopUpMessageTop(GetParam().message, layout)), GetParam().topPixels);
+    // The message reaches down to just above the buttons, whatever its top.
+    const PixelRect area = ToPixels(PopUpMessageArea(GetParam().message, layout));
+    EXPECT_EQ(area, (PixelRect{58, GetParam().topPixels, 192, 105 - GetParam().topPixels}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
