@@ -38,9 +38,9 @@ HomePage::HomePage(SkinPictures& pictures, HoverPoller& poller, const layout::Re
     buildPapers(pictures, poller);
 }
 
-QLabel* HomePage::makeText(const QString& text, const char* name, const layout::Rect& at) {
+QLabel* HomePage::makeText(const QString& text, const QString& name, const layout::Rect& at) {
     auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Place(label, at);
     return label;
@@ -81,7 +81,7 @@ void HomePage::buildTopics(SkinPictures& pictures) {
 }
 
 void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
-    m_subHeading = makeText(QStringLiteral("Select a Paper"), "SubH1", m_layout.subHeading);
+    m_subHeading = makeText(QStringLiteral("Select a Paper"), QStringLiteral("SubH1"), m_layout.subHeading);
     QFont heading = BodyFont(10);
     heading.setBold(true);
     m_subHeading->setFont(heading);
@@ -112,17 +112,12 @@ void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
     };
     for (int n = 1; n <= 5; ++n) {
         const layout::PaperRowLayout& row = m_layout.papers[index(n)];
-        QLabel* name = makeText(QStringLiteral("Paper %1").arg(n), "", row.name);
-        name->setObjectName(QStringLiteral("LblP%1").arg(n));
-        name->setFont(paperFont);
-        makeText(QStringLiteral("1st Attempt:"), "", row.firstCaption);
-        makeText(QStringLiteral("2nd Attempt:"), "", row.secondCaption);
-        QLabel* first = makeText({}, "", row.firstRow);
-        first->setObjectName(QStringLiteral("MSA%1").arg(n));
-        QLabel* second = makeText({}, "", row.secondRow);
-        second->setObjectName(QStringLiteral("MSB%1").arg(n));
-        m_firstScores[index(n)] = first;
-        m_secondScores[index(n)] = second;
+        makeText(QStringLiteral("Paper %1").arg(n), QStringLiteral("LblP%1").arg(n), row.name)
+            ->setFont(paperFont);
+        makeText(QStringLiteral("1st Attempt:"), {}, row.firstCaption);
+        makeText(QStringLiteral("2nd Attempt:"), {}, row.secondCaption);
+        m_firstScores[index(n)] = makeText({}, QStringLiteral("MSA%1").arg(n), row.firstRow);
+        m_secondScores[index(n)] = makeText({}, QStringLiteral("MSB%1").arg(n), row.secondRow);
         // Load, then try again, paper by paper: the order Tab takes them in.
         m_load[index(n)] = paperButton(QStringLiteral("P%1a").arg(n), QStringLiteral("Load"),
                                        QStringLiteral("Load paper %1").arg(n), row.load, n - 1, 1);

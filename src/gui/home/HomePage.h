@@ -55,7 +55,7 @@ signals:
 private:
     void buildTopics(SkinPictures& pictures);
     void buildPapers(SkinPictures& pictures, HoverPoller& poller);
-    QLabel* makeText(const QString& text, const char* name, const layout::Rect& at);
+    QLabel* makeText(const QString& text, const QString& name, const layout::Rect& at);
 
     layout::HomePageLayout m_layout;
     QLabel* m_subHeading = nullptr;
