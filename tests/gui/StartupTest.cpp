@@ -13,6 +13,7 @@
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/home/HomeWindow.h"
+#include "gui/home/TopicButton.h"
 
 #include <QImage>
 #include <QLabel>
@@ -213,6 +214,45 @@ TEST_F(Startup, AProgramFolderThatCannotHoldTheLockFallsBackToThePerUserFolder) 
     ASSERT_TRUE(started.home);
     EXPECT_EQ(started.appFolder, m_folder / "per-user");
     EXPECT_TRUE(fs::exists(m_folder / "per-user" / "marks2TST.txt"));
+}
+
+TEST_F(Startup, AReadOnlyGraphicsFolderHoldingThePicturesStillStarts) {
+    Start();
+    const fs::path graphics = m_folder / "Graphics";
+    const auto before = Times();
+    // Pictures that already hold the program's bytes are not written again, so
+    // a folder nobody may write to is no obstacle.
+    fs::permissions(graphics, fs::perms::owner_read | fs::perms::owner_exec);
+    const Started again = Start();
+    fs::permissions(graphics, fs::perms::owner_all);
+    ASSERT_TRUE(again.home);
+    EXPECT_TRUE(m_notifier.messages.isEmpty()) << m_notifier.messages.join(QLatin1Char('\n')).toStdString();
+    for (const auto& [path, time] : Times()) {
+        if (path.parent_path() == graphics) {
+            EXPECT_EQ(time, before.at(path)) << path;
+        }
+    }
+}
+
+TEST_F(Startup, APictureChangedOnDiskIsWrittenBackOnTheNextStart) {
+    Start();
+    const fs::path picture = m_folder / "Graphics" / "home_off.bmp";
+    const std::string original = ReadBytes(picture);
+    WriteBytes(picture, "not a picture");
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    EXPECT_EQ(ReadBytes(picture), original);
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+}
+
+TEST_F(Startup, TheTitleBarButtonsAreNamedForAssistiveTechnology) {
+    const Started started = Start();
+    ASSERT_TRUE(started.home);
+    EXPECT_EQ(started.home->frame().minimiseButton()->accessibleName(), QStringLiteral("Minimize"));
+    EXPECT_EQ(started.home->frame().closeButton()->accessibleName(), QStringLiteral("Close"));
+    EXPECT_EQ(started.home->frame().closeButton()->toolTip(), QStringLiteral("Close"));
+    EXPECT_EQ(started.home->frame().minimiseButton()->focusPolicy(), Qt::TabFocus);
+    EXPECT_TRUE(started.asker) << "the program's own pop-up boxes";
 }
 
 TEST_F(Startup, PicturesThatCannotBeInstalledAreNamedAndTheWindowStillStarts) {

@@ -4,10 +4,15 @@ namespace orbisk::layout {
 
 namespace {
 
-// The tab strip and pages are placed in the coordinates of the content area,
-// which starts under the title bar with room above the strip for the tabs.
+// The toolbar runs under the title bar. The tab strip and pages are placed in
+// the coordinates of the content area, which starts under the toolbar with
+// room above the strip for the tabs.
+constexpr double kToolbarTop = Twips(28);
+constexpr double kToolbarLeft = Twips(6);
+constexpr double kToolbarButtonWidth = Twips(44);
+constexpr double kToolbarButtonHeight = Twips(45);
 constexpr double kContentLeft = 60;
-constexpr double kContentTop = 840;
+constexpr double kContentTop = kToolbarTop + kToolbarButtonHeight + 375;
 constexpr double kStripTop = 60;
 constexpr double kStripLeft = 2;
 constexpr double kStripHeight = 90;
@@ -34,6 +39,11 @@ HomeLayout LayOutHome(const std::array<bool, 3>& sectionExists, int chosenTab, d
     l.minimiseButton = {l.closeButton.left - 30 - kWindowButton, l.closeButton.top, kWindowButton,
                         kWindowButton};
 
+    for (std::size_t i = 0; i < l.toolbar.size(); ++i) {
+        l.toolbar[i] = {kToolbarLeft + kToolbarButtonWidth * static_cast<double>(i), kToolbarTop,
+                        kToolbarButtonWidth, kToolbarButtonHeight};
+    }
+
     const double innerWidth = w - l.frame.left.width - l.frame.right.width;
     l.strip = {kContentLeft + kStripLeft, kContentTop + kStripTop, innerWidth - kStripLeft, kStripHeight};
     l.stripLineTop = l.strip.bottom() - 10;
@@ -56,8 +66,8 @@ HomeLayout LayOutHome(const std::array<bool, 3>& sectionExists, int chosenTab, d
                  helpHeight};
     l.tabVisible[3] = true;
 
-    l.logo = {w - l.frame.right.width - 60 - kLogoWidth, l.strip.top - kLogoHeight - 45, kLogoWidth,
-              kLogoHeight};
+    l.logo = {w - l.frame.right.width - Twips(6) - kLogoWidth,
+              kToolbarTop + (kToolbarButtonHeight - kLogoHeight) / 2, kLogoWidth, kLogoHeight};
     l.body = {l.strip.left, l.strip.bottom(), l.strip.width, h - l.frame.bottom.height - l.strip.bottom()};
     return l;
 }

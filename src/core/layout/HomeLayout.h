@@ -17,18 +17,20 @@ struct HomeLayout {
     Rect title; ///< left and top of the title text; height as given
     Rect closeButton;
     Rect minimiseButton;
-    Rect strip;               ///< the tab strip under the tabs
-    double stripLineTop = 0;  ///< the black line across the strip, 10 twips above its bottom
-    std::array<Rect, 4> tabs; ///< tabs 1 to 3 (sections) and 4 (Help)
+    std::array<Rect, 4> toolbar; ///< ToolBar01 to ToolBar04, in a row under the title bar
+    Rect strip;                  ///< the tab strip under the tabs
+    double stripLineTop = 0;     ///< the black line across the strip, 10 twips above its bottom
+    std::array<Rect, 4> tabs;    ///< tabs 1 to 3 (sections) and 4 (Help)
     std::array<bool, 4> tabVisible{};
-    Rect logo;
+    Rect logo; ///< at the right of the toolbar row
     Rect body; ///< where the pages go: directly below the strip
 };
 
 /// Lays out the home window for the sections that exist (index 0 to 2 for
-/// sections 1 to 3) with @p chosenTab (1 to 4) in front. A missing section's
-/// tab moves out of sight; the Help tab follows the last section's tab; tabs
-/// overlap their neighbour by 4 twips.
+/// sections 1 to 3) with @p chosenTab (1 to 4) in front. The toolbar runs
+/// under the title bar with the logo at its right; the tabs stand on the strip
+/// below it. A missing section's tab moves out of sight; the Help tab follows
+/// the last section's tab; tabs overlap their neighbour by 4 twips.
 HomeLayout LayOutHome(const std::array<bool, 3>& sectionExists, int chosenTab, double titleHeight);
 
 } // namespace orbisk::layout

@@ -1,5 +1,7 @@
 #include "core/layout/HomePage.h"
 
+#include "core/text/TextForms.h"
+
 namespace orbisk::layout {
 
 namespace {
@@ -19,6 +21,19 @@ constexpr double kBulletHeight = Twips(11);
 constexpr double kPapersLeft = Twips(177);
 constexpr double kRightMargin = Twips(8);
 
+// The paper list: five blocks of two score rows under the topic's name.
+constexpr double kPapersTop = Twips(72);
+constexpr double kPaperPitch = Twips(44);
+constexpr double kScoreRow = Twips(18);
+constexpr double kNameLeft = kPapersLeft + Twips(8);
+constexpr double kNameWidth = Twips(50);
+constexpr double kCaptionLeft = kNameLeft + kNameWidth;
+constexpr double kCaptionWidth = Twips(66);
+constexpr double kButtonWidth = Twips(35);
+constexpr double kButtonHeight = Twips(14);
+constexpr double kPercentWidth = Twips(12);
+constexpr double kPercentGap = Twips(8);
+
 } // namespace
 
 HomePageLayout LayOutHomePage(double pageWidth) {
@@ -31,7 +46,45 @@ HomePageLayout LayOutHomePage(double pageWidth) {
         l.topics[i] = {kTopicLeft, top, kTopicWidth, kTopicHeight};
     }
     l.subHeading = {kPapersLeft, kTopicsTop, pageWidth - kPapersLeft - kRightMargin, kTopicRow};
+
+    const double buttonLeft = pageWidth - kRightMargin - kButtonWidth;
+    const double percentLeft = buttonLeft - kPercentGap - kPercentWidth;
+    const double buttonDrop = (kScoreRow - kButtonHeight) / 2;
+    for (std::size_t i = 0; i < l.papers.size(); ++i) {
+        PaperRowLayout& paper = l.papers[i];
+        const double first = kPapersTop + kPaperPitch * static_cast<double>(i);
+        const double second = first + kScoreRow;
+        paper.name = {kNameLeft, first, kNameWidth, kScoreRow};
+        paper.firstCaption = {kCaptionLeft, first, kCaptionWidth, kScoreRow};
+        paper.secondCaption = {kCaptionLeft, second, kCaptionWidth, kScoreRow};
+        paper.firstRow = {kCaptionLeft + kCaptionWidth, first, percentLeft - kCaptionLeft - kCaptionWidth,
+                          kScoreRow};
+        paper.secondRow = {paper.firstRow.left, second, paper.firstRow.width, kScoreRow};
+        paper.load = {buttonLeft, first + buttonDrop, kButtonWidth, kButtonHeight};
+        paper.tryAgain = {buttonLeft, second + buttonDrop, kButtonWidth, kButtonHeight};
+    }
+    l.percent = {percentLeft, l.papers.front().firstRow.top, kPercentWidth,
+                 l.papers.back().secondRow.bottom() - l.papers.front().firstRow.top};
     return l;
+}
+
+double ScoreLeft(std::string_view score, double textWidth, double percentLeft) {
+    return score.empty() ? percentLeft : percentLeft - textWidth - kScoreGap;
+}
+
+bool TryAgainOffered(std::string_view firstScore) {
+    const auto value = text::ParseStoredNumber(firstScore);
+    return value && *value <= 99;
+}
+
+std::array<ArrangedScores, 5> ArrangeScores(const std::array<ShownScores, 5>& rows, double percentLeft) {
+    std::array<ArrangedScores, 5> arranged;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        arranged[r] = {ScoreLeft(rows[r].first, rows[r].firstWidth, percentLeft),
+                       ScoreLeft(rows[r].second, rows[r].secondWidth, percentLeft),
+                       TryAgainOffered(rows[r].first)};
+    }
+    return arranged;
 }
 
 } // namespace orbisk::layout

@@ -3,8 +3,21 @@
 #include "core/layout/Geometry.h"
 
 #include <array>
+#include <string_view>
 
 namespace orbisk::layout {
+
+/// The rows of one paper on the home page: its name, the first attempt's row
+/// with the load button and the second attempt's row with the try-again button.
+struct PaperRowLayout {
+    Rect name;         ///< LblP1 to LblP5: "Paper 1" to "Paper 5", on the first row
+    Rect firstCaption; ///< "1st Attempt:"
+    Rect secondCaption;
+    Rect firstRow; ///< the first attempt's row across the list: its score's top and height
+    Rect secondRow;
+    Rect load;     ///< P1a to P5a
+    Rect tryAgain; ///< P1b to P5b, at the load button's left
+};
 
 /// Where the home page's controls go, in twips of the page (Body_Home).
 struct HomePageLayout {
@@ -13,11 +26,50 @@ struct HomePageLayout {
     std::array<Rect, 10> bullets;
     std::array<Rect, 10> topics; ///< Topic1 to Topic10
     Rect subHeading;             ///< SubH1, over the paper list
+    std::array<PaperRowLayout, 5> papers;
+    /// Percent1a: the column of "%" signs, one on each score row, from the
+    /// first paper's first row to the last paper's second row.
+    Rect percent;
 };
 
 /// Lays out the home page on a page @p pageWidth twips wide: the two column
 /// heads across the top, the ten topic rows down the left column with a bullet
-/// in front of each, and the topic's name over the paper list on the right.
+/// in front of each, the topic's name over the paper list on the right, and
+/// the five papers under it, each with its two score rows, the "%" column and
+/// the paper buttons at the right.
 HomePageLayout LayOutHomePage(double pageWidth);
+
+/// The gap between a score and the "%" column, in twips.
+inline constexpr double kScoreGap = 20;
+
+/// The left edge of a score label @p textWidth twips wide (labels size
+/// themselves to their text): a score ends kScoreGap before the "%" column at
+/// @p percentLeft; an empty label stands at the column's left edge.
+double ScoreLeft(std::string_view score, double textWidth, double percentLeft);
+
+/// True when a paper may be tried again: its first-attempt score is a number
+/// not above 99 (99.5 is above). No score, or text that is not a number, offers
+/// nothing; a second-attempt score does not matter.
+bool TryAgainOffered(std::string_view firstScore);
+
+/// One paper row's scores as shown, with the width of each score's text.
+struct ShownScores {
+    std::string_view first;
+    double firstWidth = 0;
+    std::string_view second;
+    double secondWidth = 0;
+};
+
+/// Where a paper row's scores go and whether its try-again button shows.
+struct ArrangedScores {
+    double firstLeft = 0;
+    double secondLeft = 0;
+    bool tryAgain = false;
+    bool operator==(const ArrangedScores&) const = default;
+};
+
+/// Places the five rows' scores against the "%" column at @p percentLeft and
+/// decides each try-again button; the load buttons always show.
+std::array<ArrangedScores, 5> ArrangeScores(const std::array<ShownScores, 5>& rows, double percentLeft);
 
 } // namespace orbisk::layout

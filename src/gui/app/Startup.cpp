@@ -5,6 +5,7 @@
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/HomeWindow.h"
+#include "gui/popup/PopUpAsker.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -111,8 +112,13 @@ Started StartUp(const StartupEnvironment& environment) {
         return started;
     }
     started.pictures = std::make_unique<SkinPictures>(setup::GraphicsFolder(started.appFolder));
+    Asker* asker = environment.asker;
+    if (asker == nullptr) {
+        started.asker = std::make_unique<PopUpAsker>(*started.pictures, environment.cursor);
+        asker = started.asker.get();
+    }
     HomeWindow::Services services{started.appFolder, started.pictures.get(), environment.notifier,
-                                  environment.cursor};
+                                  environment.cursor, asker};
     started.home = std::make_unique<HomeWindow>(services, *files.config);
     QStringList lines, details;
     tellAboutResults(*files.config, files.results, lines, details);

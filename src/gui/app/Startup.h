@@ -11,6 +11,7 @@
 
 namespace orbisk::gui {
 
+class Asker;
 class HomeWindow;
 class Notifier;
 class SkinPictures;
@@ -28,6 +29,9 @@ struct StartupEnvironment {
     const ResourceSource* resources = nullptr;
     Notifier* notifier = nullptr;
     CursorSource cursor;
+    /// Asks the learner in pop-up boxes; when none is given, start-up makes the
+    /// program's own, which shows a PopUpBox.
+    Asker* asker = nullptr;
     /// The stamp in the names of kept copies of damaged files, e.g. "20261208-101500".
     std::function<std::string()> copyStamp;
 };
@@ -42,6 +46,7 @@ struct Started {
     std::unique_ptr<SingleInstance> instance;
     std::filesystem::path appFolder;
     std::unique_ptr<SkinPictures> pictures;
+    std::unique_ptr<Asker> asker; ///< the pop-up boxes, unless the environment brought its own
     std::unique_ptr<HomeWindow> home;
 };
 

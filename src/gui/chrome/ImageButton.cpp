@@ -29,12 +29,16 @@ void ImageButton::SetCaption(const QString& caption) {
     }
 }
 
+void ImageButton::SetCaptionBand(int height) {
+    m_captionBand = height;
+    update();
+}
+
 QSize ImageButton::sizeHint() const {
     return m_pictures.off.isNull() ? QSize(16, 16) : m_pictures.off.size();
 }
 
-void ImageButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+const QPixmap& ImageButton::shownPicture() const {
     const QPixmap* picture = &m_pictures.off;
     switch (m_state) {
     case State::On:
@@ -49,16 +53,22 @@ void ImageButton::paintEvent(QPaintEvent*) {
     case State::Off:
         break;
     }
-    if (picture->isNull()) {
-        picture = &m_pictures.off;
-    }
-    if (!picture->isNull()) {
-        painter.drawPixmap(rect(), *picture);
+    return picture->isNull() ? m_pictures.off : *picture;
+}
+
+void ImageButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (const QPixmap& picture = shownPicture(); !picture.isNull()) {
+        painter.drawPixmap(rect(), picture);
     }
     if (!text().isEmpty()) {
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        QRect area = rect();
+        if (m_captionBand > 0) {
+            area.setTop(area.bottom() + 1 - m_captionBand);
+        }
+        painter.drawText(area, Qt::AlignCenter, text());
     }
     if (hasFocus()) {
         QPen pen(QColor(47, 111, 181));

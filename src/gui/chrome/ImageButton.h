@@ -22,10 +22,15 @@ public:
     /// Shows the picture of @p state (a state without a picture shows the off picture).
     void SetState(State state);
     State state() const { return m_state; }
+    /// The picture the button shows now (its state's, or the off picture when the state has none).
+    const QPixmap& shownPicture() const;
 
     /// A caption drawn over the picture (tabs and toolbar buttons).
     void SetCaption(const QString& caption);
     QString caption() const { return text(); }
+    /// Draws the caption in the bottom @p height pixels (toolbar buttons, whose
+    /// pictures leave that band plain) instead of the middle of the button.
+    void SetCaptionBand(int height);
 
     QSize sizeHint() const override;
 
@@ -35,6 +40,7 @@ protected:
 private:
     Pictures m_pictures;
     State m_state = State::Off;
+    int m_captionBand = 0;
 };
 
 } // namespace orbisk::gui

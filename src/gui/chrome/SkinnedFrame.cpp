@@ -40,7 +40,6 @@ SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller&
             button->setObjectName(QString::fromLatin1(name));
             button->setToolTip(tip);
             button->setAccessibleName(tip);
-            button->setFocusPolicy(Qt::NoFocus);
             connect(button, &ImageButton::clicked, this, signal);
             poller.Add(button, HoverPoller::Rule::TwoState, [this] { return m_active; });
             return button;

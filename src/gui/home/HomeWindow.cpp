@@ -1,7 +1,7 @@
 #include "gui/home/HomeWindow.h"
 
 #include "core/Errors.h"
-#include "core/layout/HomePage.h"
+#include "core/layout/HomeToolbar.h"
 #include "core/product/BankNumbers.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/Fonts.h"
@@ -9,8 +9,13 @@
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
+#include "gui/home/HomePage.h"
+#include "gui/home/HomeToolbar.h"
+#include "gui/home/PracticeWindows.h"
+#include "gui/popup/Asker.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QPainter>
 
@@ -20,6 +25,16 @@ namespace {
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString path(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+}
+
+/// Entry @p slot (1-based) of a results record, or empty when the record is shorter.
+std::string entry(const std::vector<std::string>& values, int slot) {
+    const auto i = static_cast<std::size_t>(slot - 1);
+    return slot >= 1 && i < values.size() ? values[i] : std::string();
 }
 
 constexpr QColor kStripColour(244, 245, 235);
@@ -33,7 +48,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_poller = new HoverPoller(m_services.cursor, this);
     m_frame = new SkinnedFrame(this, *m_services.pictures, *m_poller, SkinnedFrame::Kind::Home);
-    connect(m_frame, &SkinnedFrame::closeClicked, this, &QWidget::close);
+    connect(m_frame, &SkinnedFrame::closeClicked, this, &HomeWindow::CloseProgram);
     connect(m_frame, &SkinnedFrame::minimiseClicked, this, &QWidget::showMinimized);
 
     // Skin and place the window, arrange its frame and cut its corners.
@@ -51,6 +66,45 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     m_frame->PlaceButtons(m_layout.minimiseButton, nullptr, m_layout.closeButton);
     m_frame->ApplyOutline();
 
+    m_toolbar = new HomeToolbar(*m_services.pictures, *m_poller, m_layout.toolbar, this);
+    connect(m_toolbar, &HomeToolbar::slotClicked, this, &HomeWindow::ToolBarClick);
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("Logo"));
+    m_logo->setPixmap(m_services.pictures->Get(QStringLiteral("Logo.gif")));
+    Place(m_logo, m_layout.logo);
+    buildStrip();
+
+    // The product's name on the window and its title bar.
+    const QString name = fromUtf8(m_config.name);
+    setWindowTitle(name);
+    m_frame->title()->setText(name);
+    m_state.lblCOD = m_config.code;
+
+    buildTabs();
+    m_bodyHome = new HomePage(*m_services.pictures, *m_poller, m_layout.body, this);
+    connect(m_bodyHome, &HomePage::topicClicked, this, &HomeWindow::TopicClick);
+    connect(m_bodyHome, &HomePage::paperClicked, this, &HomeWindow::OpenPaper);
+    m_bodyReport = buildPage("Body_Report");
+    m_bodyTrash = buildPage("Body_Trash");
+    m_bodyAbout = buildPage("Body_About");
+    m_poller->Start();
+
+    // Select the first section, which shows its home page with topic 1.
+    const int first = m_config.FirstSection();
+    m_state.LChose = first;
+    m_state.txtTabPos = first;
+    TabClick(first);
+    m_state.txtToolBarPos = 1;
+    m_state.txtReportPos = 1;
+}
+
+HomeWindow::~HomeWindow() = default;
+
+TopicButton* HomeWindow::topicLabel(int t) const {
+    return m_bodyHome->topic(t);
+}
+
+void HomeWindow::buildStrip() {
     // The tab strip: its colour with a black line near its bottom.
     m_strip = new QLabel(this);
     m_strip->setObjectName(QStringLiteral("ScnTabBG"));
@@ -64,33 +118,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
         painter.drawLine(0, line, strip.width(), line);
     }
     m_strip->setPixmap(strip);
-
-    m_logo = new QLabel(this);
-    m_logo->setObjectName(QStringLiteral("Logo"));
-    m_logo->setPixmap(m_services.pictures->Get(QStringLiteral("Logo.gif")));
-    Place(m_logo, m_layout.logo);
-
-    // The product's name on the window and its title bar.
-    const QString name = fromUtf8(m_config.name);
-    setWindowTitle(name);
-    m_frame->title()->setText(name);
-    m_state.lblCOD = m_config.code;
-
-    buildTabs();
-    buildHomePage();
-    m_poller->Start();
-
-    // Select the first section, which shows its home page with topic 1.
-    const int first = m_config.FirstSection();
-    m_state.LChose = first;
-    m_state.txtTabPos = first;
-    TabClick(first);
-    m_state.txtToolBarPos = 1;
-    m_state.txtReportPos = 1;
-    m_state.TopicCount = 1;
 }
-
-HomeWindow::~HomeWindow() = default;
 
 void HomeWindow::buildTabs() {
     const char* names[] = {"Tab01", "Tab02", "Tab03", "Tab04"};
@@ -108,55 +136,17 @@ void HomeWindow::buildTabs() {
     }
 }
 
-void HomeWindow::buildHomePage() {
-    m_bodyHome = new QWidget(this);
-    m_bodyHome->setObjectName(QStringLiteral("Body_Home"));
-    m_bodyHome->setAutoFillBackground(true);
-    QPalette palette = m_bodyHome->palette();
+QWidget* HomeWindow::buildPage(const char* name) {
+    // Pages stack at the same place; the page switch brings one to the front.
+    auto* page = new QWidget(this);
+    page->setObjectName(QString::fromLatin1(name));
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    m_bodyHome->setPalette(palette);
-    Place(m_bodyHome, m_layout.body);
-
-    const layout::HomePageLayout page = layout::LayOutHomePage(layout::Twips(m_bodyHome->width()));
-    auto columnHead = [&](const char* name, const char* picture, const QString& caption,
-                          const layout::Rect& at) {
-        auto* head = new QLabel(m_bodyHome);
-        head->setObjectName(QString::fromLatin1(name));
-        head->setPixmap(m_services.pictures->Get(QString::fromLatin1(picture)));
-        Place(head, at);
-        auto* text = new QLabel(caption, head);
-        QFont font = BodyFont(9);
-        font.setBold(true);
-        text->setFont(font);
-        text->setStyleSheet(QStringLiteral("color: #1c4f8c;"));
-        text->setGeometry(8, 0, head->width() - 8, head->height());
-    };
-    columnHead("ColHead1", "columnhead1.bmp", QStringLiteral("Topics"), page.topicsHead);
-    columnHead("ColHead2", "columnhead2.bmp", QStringLiteral("Papers"), page.papersHead);
-
-    const QPixmap bullet = m_services.pictures->Get(QStringLiteral("bullet.bmp"));
-    for (int t = 1; t <= 10; ++t) {
-        const auto i = static_cast<std::size_t>(t - 1);
-        auto* mark = new QLabel(m_bodyHome);
-        mark->setObjectName(QStringLiteral("Bullet%1").arg(t));
-        mark->setPixmap(bullet);
-        Place(mark, page.bullets[i]);
-        auto* topic = new QLabel(m_bodyHome);
-        topic->setObjectName(QStringLiteral("Topic%1").arg(t));
-        topic->setFont(BodyFont(9));
-        topic->setToolTip(QStringLiteral("Click to select topic"));
-        Place(topic, page.topics[i]);
-        topic->setContentsMargins(4, 0, 4, 0);
-        m_bullets[i] = mark;
-        m_topics[i] = topic;
-    }
-    m_subHeading = new QLabel(QStringLiteral("Select a Paper"), m_bodyHome);
-    m_subHeading->setObjectName(QStringLiteral("SubH1"));
-    QFont heading = BodyFont(10);
-    heading.setBold(true);
-    m_subHeading->setFont(heading);
-    m_subHeading->setStyleSheet(QStringLiteral("color: #1c4f8c;"));
-    Place(m_subHeading, page.subHeading);
+    page->setPalette(palette);
+    Place(page, m_layout.body);
+    page->lower();
+    return page;
 }
 
 void HomeWindow::TabClick(int n) {
@@ -167,7 +157,13 @@ void HomeWindow::TabClick(int n) {
     if (n <= 3) {
         m_state.LChose = n;
     }
-    showPage();
+    m_toolbar->Show(n);
+    ShowPage();
+}
+
+void HomeWindow::ToolBarClick(int slot) {
+    m_state.txtToolBarPos = slot;
+    ShowPage();
 }
 
 void HomeWindow::placeTabs(int chosen) {
@@ -191,16 +187,40 @@ void HomeWindow::placeTabs(int chosen) {
     m_tabs[static_cast<std::size_t>(chosen - 1)]->raise();
 }
 
-void HomeWindow::showPage() {
-    if (m_state.txtTabPos <= 3 && m_state.txtToolBarPos == 1) {
+void HomeWindow::ShowPage() {
+    switch (layout::ChoosePageAction(m_state.txtTabPos, m_state.txtToolBarPos)) {
+    case layout::PageAction::LoadHome:
         LoadSection();
-        m_bodyHome->raise();
+        placePage(m_bodyHome);
+        break;
+    case layout::PageAction::ShowReport:
+        placePage(m_bodyReport);
+        break;
+    case layout::PageAction::ShowAbout:
+        placePage(m_bodyAbout);
+        break;
+    case layout::PageAction::ShowTrash:
+        placePage(m_bodyTrash);
+        break;
+    case layout::PageAction::CloseProgram:
+        CloseProgram();
+        break;
+    case layout::PageAction::PrintCard:
+    case layout::PageAction::PrinterSetup:
+    case layout::PageAction::None:
+        break; // the page stays as it is
     }
+}
+
+void HomeWindow::placePage(QWidget* page) {
+    Place(page, m_layout.body);
+    page->raise();
+    m_currentPage = page;
 }
 
 void HomeWindow::LoadSection() {
     if (m_state.LChose < 1 || m_state.LChose > 3) {
-        return;
+        return; // keeps the previous section's topics and counts
     }
     const config::SectionConfig& section = m_config.Section(m_state.LChose);
     m_state.TtPapersCon = section.paperCount;
@@ -209,43 +229,80 @@ void HomeWindow::LoadSection() {
     try {
         m_marks = results::ReadMarks(marksFile, section.paperCount);
     } catch (const DataError& error) {
-        m_marks = {};
-        m_services.notifier->Warn(this, windowTitle(),
-                                  QStringLiteral("Your results could not be read from %1: %2")
-                                      .arg(QString::fromStdString(marksFile.filename().string()),
-                                           QString::fromStdString(error.problem())));
+        // Empty scores rather than another section's, and the file as it is.
+        const std::vector<std::string> none(static_cast<std::size_t>(section.paperCount));
+        m_marks = {none, none, none, none, none, none};
+        m_services.notifier->Warn(
+            this, windowTitle(),
+            QStringLiteral("Your results for %1 could not be read from %2, so no scores "
+                           "are shown. The file was left as it is.")
+                .arg(fromUtf8(section.label), path(marksFile)),
+            QString::fromStdString(error.what()));
     }
-    for (int t = 1; t <= 10; ++t) {
-        const bool shown = t <= section.topicCount;
-        QLabel* topic = m_topics[static_cast<std::size_t>(t - 1)];
-        topic->setText(shown ? fromUtf8(section.topicNames[static_cast<std::size_t>(t - 1)]) : QString());
-        topic->setVisible(shown);
-        m_bullets[static_cast<std::size_t>(t - 1)]->setVisible(shown);
-    }
+    m_bodyHome->ShowTopics(section.topicNames, section.topicCount);
     if (!m_state.RefreshLog && section.topicCount > 0) {
-        topicClick(1);
+        TopicClick(1);
     }
 }
 
-void HomeWindow::topicClick(int t) {
+void HomeWindow::TopicClick(int t) {
     m_state.TopicCount = bank::FirstSlotOfTopic(t);
-    const config::SectionConfig& section = m_config.Section(m_state.LChose);
-    m_subHeading->setText(fromUtf8(section.topicNames[static_cast<std::size_t>(t - 1)]));
-    highlightTopic(t);
+    TopicChoosing(m_state.TopicCount);
+    m_bodyHome->ChooseTopic(t);
 }
 
-void HomeWindow::highlightTopic(int t) {
-    for (int i = 1; i <= 10; ++i) {
-        QLabel* topic = m_topics[static_cast<std::size_t>(i - 1)];
-        const bool selected = i == t;
-        topic->setAutoFillBackground(selected);
-        QPalette palette = topic->palette();
-        palette.setColor(QPalette::Window, selected ? QColor(0x80, 0x80, 0x80) : QColor(Qt::transparent));
-        palette.setColor(QPalette::WindowText, selected
-                                                   ? QApplication::palette().color(QPalette::HighlightedText)
-                                                   : QColor(Qt::black));
-        topic->setPalette(palette);
+void HomeWindow::TopicChoosing(int firstSlot) {
+    std::array<std::string, 5> first, second;
+    for (int r = 0; r < bank::kPapersPerTopic; ++r) {
+        first[static_cast<std::size_t>(r)] = entry(m_marks.FSE, firstSlot + r);
+        second[static_cast<std::size_t>(r)] = entry(m_marks.SSE, firstSlot + r);
     }
+    const config::SectionConfig& section = m_config.Section(m_state.LChose);
+    const auto topic = static_cast<std::size_t>((firstSlot - 1) / bank::kPapersPerTopic);
+    m_state.SubH1 = topic < section.topicNames.size() ? section.topicNames[topic] : std::string();
+    m_bodyHome->ShowPapers(fromUtf8(m_state.SubH1), first, second);
+}
+
+void HomeWindow::OpenPaper(int offset, int take) {
+    m_state.PaperNum = bank::PaperOfSlot(m_state.TopicCount + offset);
+    m_state.TakeNum = take;
+    // Each paper opens in a freshly loaded window; the old one stores its answers first.
+    if (m_services.practice) {
+        m_services.practice->CloseAll();
+        m_services.practice->Open(m_state);
+    }
+}
+
+void HomeWindow::RefreshContents() {
+    m_state.RefreshLog = true;
+    LoadSection();
+    const int topic = (m_state.TopicCount - 1) / bank::kPapersPerTopic + 1;
+    if (bank::FirstSlotOfTopic(topic) == m_state.TopicCount && topic >= 1 && topic <= bank::kMaxTopics) {
+        TopicClick(topic);
+    }
+    m_state.RefreshLog = false;
+}
+
+bool HomeWindow::CallPop(const QString& title, const QString& message, int buttons, QWidget* owner) {
+    if (m_services.asker) {
+        if (const std::optional<bool> answer =
+                m_services.asker->Ask(owner ? owner : this, title, message, buttons)) {
+            m_state.PopUpResponse = answer;
+        }
+    }
+    return m_state.PopUpResponse.value_or(false);
+}
+
+void HomeWindow::CloseProgram() {
+    close();
+}
+
+void HomeWindow::closeEvent(QCloseEvent* event) {
+    // However the window is closed, the practice windows close first and keep their answers.
+    if (m_services.practice) {
+        m_services.practice->CloseAll();
+    }
+    QWidget::closeEvent(event);
 }
 
 void HomeWindow::changeEvent(QEvent* event) {

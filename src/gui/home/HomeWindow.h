@@ -4,34 +4,32 @@
 #include "core/product/Config.h"
 #include "core/results/ResultsStore.h"
 #include "gui/chrome/HoverPoller.h"
+#include "gui/home/HomeState.h"
 
 #include <QLabel>
 #include <QWidget>
 #include <array>
 #include <filesystem>
-#include <memory>
 
 namespace orbisk::gui {
 
+class Asker;
+class HomePage;
+class HomeToolbar;
 class ImageButton;
 class Notifier;
+class PracticeWindows;
 class SkinnedFrame;
 class SkinPictures;
+class TopicButton;
 
-/// What the home window knows between its handlers and hands to the practice
-/// windows: the chosen section, tab, topic and paper.
-struct HomeState {
-    int LChose = 0;        ///< the current section
-    int txtTabPos = 0;     ///< the current tab: 1 to 3 sections, 4 Help
-    int txtToolBarPos = 1; ///< the last toolbar slot pressed
-    int txtReportPos = 1;  ///< the open report panel
-    int TopicCount = 1;    ///< first paper slot of the chosen topic: 1, 6, ..., 46
-    std::string lblCOD;    ///< the product code
-    int TtPapersCon = 0;   ///< paper count of the current section
-    bool RefreshLog = false;
-};
-
-/// The home window: the learner chooses a section, a topic and a paper here.
+/// The home window: the learner chooses a section with the tabs, a topic and a
+/// paper on the home page, and reaches the report, the erase page, the About
+/// page and printing through the toolbar.
+///
+/// The practice windows read what they need from state() (the hand-over:
+/// PaperNum, TakeNum, TopicCount, SubH1, LChose, lblCOD, TtPapersCon), ask the
+/// learner through CallPop, and call RefreshContents when they close.
 class HomeWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +38,11 @@ public:
         SkinPictures* pictures = nullptr;
         Notifier* notifier = nullptr;
         CursorSource cursor;
+        /// Asks the learner in a pop-up box; without one, CallPop asks nothing.
+        Asker* asker = nullptr;
+        /// Opens and closes the practice windows; without them, opening a paper
+        /// records the hand-over and opens nothing.
+        PracticeWindows* practice = nullptr;
     };
 
     /// Builds the window for @p config and selects the first section, as the
@@ -52,27 +55,55 @@ public:
     const results::Marks& marks() const { return m_marks; }
     HoverPoller& poller() { return *m_poller; }
     SkinnedFrame& frame() { return *m_frame; }
+    HomeToolbar& toolbar() { return *m_toolbar; }
 
-    ImageButton* tab(int n) const { return m_tabs[static_cast<std::size_t>(n - 1)]; }
-    QLabel* topicLabel(int t) const { return m_topics[static_cast<std::size_t>(t - 1)]; }
-    QWidget* homePage() const { return m_bodyHome; }
+    ImageButton* tab(int n) const { return m_tabs.at(static_cast<std::size_t>(n - 1)); }
+    TopicButton* topicLabel(int t) const;
+    HomePage* homePage() const { return m_bodyHome; }
+    QWidget* reportPage() const { return m_bodyReport; }
+    QWidget* trashPage() const { return m_bodyTrash; }
+    QWidget* aboutPage() const { return m_bodyAbout; }
+    /// The page in front.
+    QWidget* currentPage() const { return m_currentPage; }
 
-    /// Selects tab @p n (1 to 4), as a click on it does.
+    /// Connects the practice windows once they exist.
+    void SetPracticeWindows(PracticeWindows* practice) { m_services.practice = practice; }
+
+    /// Selects tab @p n (1 to 4), as a click on it does, and shows its first page.
     void TabClick(int n);
-    /// Reads the current section's marks and shows its topics.
+    /// Runs toolbar slot @p slot (1 to 4) of the current tab, as a click on it does.
+    void ToolBarClick(int slot);
+    /// Reads the current section's marks and shows its topics; selects topic 1
+    /// unless the page is being refreshed.
     void LoadSection();
+    /// Chooses topic @p t (1 to 10): its papers, its name and its highlight.
+    void TopicClick(int t);
+    /// Shows the papers of the topic whose first slot is @p firstSlot.
+    void TopicChoosing(int firstSlot);
+    /// Hands paper @p offset (0 to 4) of the chosen topic to the practice
+    /// window of attempt @p take (1 or 2), closing any practice window first.
+    void OpenPaper(int offset, int take);
+    /// Re-reads the results and shows the same topic again (a practice window closed).
+    void RefreshContents();
+    /// Asks the learner in a pop-up box over @p owner (this window when null)
+    /// and keeps the answer as PopUpResponse until the next box is answered.
+    /// @return PopUpResponse after the box: true for the first button.
+    bool CallPop(const QString& title, const QString& message, int buttons, QWidget* owner = nullptr);
+    /// Closes the practice windows, then this window, which ends the program.
+    void CloseProgram();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void buildStrip();
     void buildTabs();
-    void buildHomePage();
+    QWidget* buildPage(const char* name);
     void placeTabs(int chosen);
-    void showPage();
-    void topicClick(int t);
-    void highlightTopic(int t);
+    void ShowPage();
+    void placePage(QWidget* page);
 
     Services m_services;
     config::ProductConfig m_config;
@@ -81,13 +112,15 @@ private:
     layout::HomeLayout m_layout;
     HoverPoller* m_poller;
     SkinnedFrame* m_frame;
+    HomeToolbar* m_toolbar = nullptr;
     QLabel* m_strip = nullptr;
     QLabel* m_logo = nullptr;
     std::array<ImageButton*, 4> m_tabs{};
-    QWidget* m_bodyHome = nullptr;
-    QLabel* m_subHeading = nullptr;
-    std::array<QLabel*, 10> m_topics{};
-    std::array<QLabel*, 10> m_bullets{};
+    HomePage* m_bodyHome = nullptr;
+    QWidget* m_bodyReport = nullptr;
+    QWidget* m_bodyTrash = nullptr;
+    QWidget* m_bodyAbout = nullptr;
+    QWidget* m_currentPage = nullptr;
 };
 
 } // namespace orbisk::gui

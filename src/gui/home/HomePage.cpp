@@ -1,0 +1,185 @@
+#include "gui/home/HomePage.h"
+
+#include "gui/chrome/Fonts.h"
+#include "gui/chrome/HoverPoller.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Place.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/home/PercentColumn.h"
+#include "gui/home/TopicButton.h"
+
+namespace orbisk::gui {
+
+namespace {
+
+const QString kHeadingColour = QStringLiteral("color: #1c4f8c;");
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::size_t index(int oneBased) {
+    return static_cast<std::size_t>(oneBased - 1);
+}
+
+} // namespace
+
+HomePage::HomePage(SkinPictures& pictures, HoverPoller& poller, const layout::Rect& at, QWidget* parent)
+    : QWidget(parent), m_layout(layout::LayOutHomePage(at.width)) {
+    setObjectName(QStringLiteral("Body_Home"));
+    Place(this, at);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setFont(BodyFont(8.25));
+    buildTopics(pictures);
+    buildPapers(pictures, poller);
+}
+
+QLabel* HomePage::makeText(const QString& text, const QString& name, const layout::Rect& at) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Place(label, at);
+    return label;
+}
+
+void HomePage::buildTopics(SkinPictures& pictures) {
+    auto columnHead = [&](const char* name, const char* picture, const QString& caption,
+                          const layout::Rect& at) {
+        auto* head = new QLabel(this);
+        head->setObjectName(QString::fromLatin1(name));
+        head->setPixmap(pictures.Get(QString::fromLatin1(picture)));
+        Place(head, at);
+        auto* text = new QLabel(caption, head);
+        QFont font = BodyFont(9);
+        font.setBold(true);
+        text->setFont(font);
+        text->setStyleSheet(kHeadingColour);
+        text->setGeometry(8, 0, head->width() - 8, head->height());
+    };
+    columnHead("ColHead1", "columnhead1.bmp", QStringLiteral("Topics"), m_layout.topicsHead);
+    columnHead("ColHead2", "columnhead2.bmp", QStringLiteral("Papers"), m_layout.papersHead);
+
+    const QPixmap bullet = pictures.Get(QStringLiteral("bullet.bmp"));
+    for (int t = 1; t <= 10; ++t) {
+        auto* mark = new QLabel(this);
+        mark->setObjectName(QStringLiteral("Bullet%1").arg(t));
+        mark->setPixmap(bullet);
+        Place(mark, m_layout.bullets[index(t)]);
+        auto* topic = new TopicButton(this);
+        topic->setObjectName(QStringLiteral("Topic%1").arg(t));
+        topic->setFont(BodyFont(9));
+        topic->setToolTip(QStringLiteral("Click to select topic"));
+        Place(topic, m_layout.topics[index(t)]);
+        connect(topic, &TopicButton::clicked, this, [this, t] { emit topicClicked(t); });
+        m_bullets[index(t)] = mark;
+        m_topics[index(t)] = topic;
+    }
+}
+
+void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
+    m_subHeading = makeText(QStringLiteral("Select a Paper"), QStringLiteral("SubH1"), m_layout.subHeading);
+    QFont heading = BodyFont(10);
+    heading.setBold(true);
+    m_subHeading->setFont(heading);
+    m_subHeading->setStyleSheet(kHeadingColour);
+
+    QFont paperFont = font();
+    paperFont.setBold(true);
+    const ImageButton::Pictures loadPictures{pictures.Get(QStringLiteral("loadbutton_off.bmp")),
+                                             pictures.Get(QStringLiteral("loadbutton_on.bmp")),
+                                             {},
+                                             {}};
+    // The pictures are plain buttons, so a short caption says which is which.
+    const QFont captionFont = BodyFont(7);
+    auto paperButton = [&](const QString& name, const QString& caption, const QString& tip,
+                           const layout::Rect& at, int offset, int take) {
+        auto* button = new ImageButton(this);
+        button->setObjectName(name);
+        button->SetPictures(loadPictures);
+        button->setFont(captionFont);
+        button->SetCaption(caption);
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+        Place(button, at);
+        connect(button, &ImageButton::clicked, this,
+                [this, offset, take] { emit paperClicked(offset, take); });
+        poller.Add(button, HoverPoller::Rule::TwoState);
+        return button;
+    };
+    for (int n = 1; n <= 5; ++n) {
+        const layout::PaperRowLayout& row = m_layout.papers[index(n)];
+        makeText(QStringLiteral("Paper %1").arg(n), QStringLiteral("LblP%1").arg(n), row.name)
+            ->setFont(paperFont);
+        makeText(QStringLiteral("1st Attempt:"), {}, row.firstCaption);
+        makeText(QStringLiteral("2nd Attempt:"), {}, row.secondCaption);
+        m_firstScores[index(n)] = makeText({}, QStringLiteral("MSA%1").arg(n), row.firstRow);
+        m_secondScores[index(n)] = makeText({}, QStringLiteral("MSB%1").arg(n), row.secondRow);
+        // Load, then try again, paper by paper: the order Tab takes them in.
+        m_load[index(n)] = paperButton(QStringLiteral("P%1a").arg(n), QStringLiteral("Load"),
+                                       QStringLiteral("Load paper %1").arg(n), row.load, n - 1, 1);
+        m_tryAgain[index(n)] =
+            paperButton(QStringLiteral("P%1b").arg(n), QStringLiteral("Retry"),
+                        QStringLiteral("Try paper %1 again").arg(n), row.tryAgain, n - 1, 2);
+    }
+
+    m_percent = new PercentColumn(this);
+    Place(m_percent, m_layout.percent);
+    QList<QRect> rows;
+    for (const layout::PaperRowLayout& row : m_layout.papers) {
+        for (const layout::Rect& score : {row.firstRow, row.secondRow}) {
+            const layout::PixelRect px = layout::ToPixels(score);
+            rows << QRect(0, px.y - m_percent->y(), m_percent->width(), px.height);
+        }
+    }
+    m_percent->SetRows(rows);
+}
+
+void HomePage::ShowTopics(const std::vector<std::string>& names, int topicCount) {
+    for (int t = 1; t <= 10; ++t) {
+        const bool shown = t <= topicCount;
+        TopicButton* topic = m_topics[index(t)];
+        topic->setText(index(t) < names.size() ? fromUtf8(names[index(t)]) : QString());
+        topic->setVisible(shown);
+        m_bullets[index(t)]->setVisible(shown);
+    }
+}
+
+void HomePage::ChooseTopic(int t) {
+    for (int i = 1; i <= 10; ++i) {
+        m_topics[index(i)]->SetChosen(i == t);
+    }
+}
+
+void HomePage::ShowPapers(const QString& heading, const std::array<std::string, 5>& first,
+                          const std::array<std::string, 5>& second) {
+    m_subHeading->setText(heading);
+    // The score labels size themselves to their text; the rule then places them.
+    std::array<QString, 5> firstTexts, secondTexts;
+    std::array<layout::ShownScores, 5> shown;
+    for (std::size_t r = 0; r < 5; ++r) {
+        firstTexts[r] = fromUtf8(first[r]);
+        secondTexts[r] = fromUtf8(second[r]);
+        const QFontMetrics metrics(m_firstScores[r]->font());
+        shown[r] = {
+            first[r], static_cast<double>(layout::Twips(metrics.horizontalAdvance(firstTexts[r]) + 1)),
+            second[r], static_cast<double>(layout::Twips(metrics.horizontalAdvance(secondTexts[r]) + 1))};
+    }
+    const auto arranged = layout::ArrangeScores(shown, m_layout.percent.left);
+    for (std::size_t r = 0; r < 5; ++r) {
+        const layout::PaperRowLayout& row = m_layout.papers[r];
+        auto place = [](QLabel* label, const QString& text, const layout::Rect& rowRect, double left,
+                        double width) {
+            label->setText(text);
+            Place(label, {left, rowRect.top, width, rowRect.height});
+        };
+        place(m_firstScores[r], firstTexts[r], row.firstRow, arranged[r].firstLeft, shown[r].firstWidth);
+        place(m_secondScores[r], secondTexts[r], row.secondRow, arranged[r].secondLeft, shown[r].secondWidth);
+        m_tryAgain[r]->setVisible(arranged[r].tryAgain);
+    }
+}
+
+} // namespace orbisk::gui

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace orbisk::gui {
+
+struct HomeState;
+
+/// The practice windows as the home window sees them. Opening a paper closes
+/// whichever practice window is open, so each paper opens in a fresh window,
+/// then opens the one the hand-over names; closing the program closes them
+/// first. Each practice window stores the answers on its sheet as it closes.
+class PracticeWindows {
+public:
+    virtual ~PracticeWindows() = default;
+    /// Closes the first-attempt window, then the second-attempt window, without asking.
+    virtual void CloseAll() = 0;
+    /// Opens paper @p handOver.PaperNum in the window of attempt @p handOver.TakeNum,
+    /// modeless; the window reads the rest of what it needs from the hand-over.
+    virtual void Open(const HomeState& handOver) = 0;
+};
+
+} // namespace orbisk::gui

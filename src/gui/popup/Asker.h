@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace orbisk::gui {
+
+/// Asks the learner something in the program's own message box and waits for
+/// the answer. Every window asks through one of these, so tests answer with a
+/// fake instead of a person.
+class Asker {
+public:
+    virtual ~Asker() = default;
+    /// Shows a box titled @p title with @p message and one button ("OK") or two
+    /// ("Yes", "No"), centred on @p owner, and waits until it is answered.
+    /// @return true for the first button, false for the second; empty when the
+    /// box went without an answer (the system closed the program meanwhile).
+    virtual std::optional<bool> Ask(QWidget* owner, const QString& title, const QString& message,
+                                    int buttons) = 0;
+};
+
+} // namespace orbisk::gui

@@ -1,0 +1,98 @@
+#include "core/layout/PopUp.h"
+
+#include <gtest/gtest.h>
+
+namespace orbisk::layout {
+namespace {
+
+TEST(PopUpLayout, ControlsStandWhereTheBoxPutsThemOnLoad) {
+    const PopUpLayout l = LayOutPopUp(270);
+    EXPECT_EQ(ToPixels(l.info), (PixelRect{16, 44, 32, 27}));
+    EXPECT_EQ(ToPixels(l.message), (PixelRect{58, 44, 192, 28}));
+    EXPECT_EQ(ToPixels(l.button1), (PixelRect{32, 109, 80, 25}));
+    EXPECT_EQ(ToPixels(l.button2), (PixelRect{128, 109, 80, 25}));
+    EXPECT_EQ(l.button2.top, l.button1.top);
+    EXPECT_EQ(l.title.left, 240);
+    EXPECT_EQ(l.title.top, (420 - 270) / 2.0);
+    // The deeper bottom corners sit on the bottom edge; the border runs between them.
+    EXPECT_EQ(ToPixels(l.frame.bottomLeft), (PixelRect{0, 143, 6, 7}));
+    EXPECT_EQ(ToPixels(l.frame.bottomRight), (PixelRect{259, 143, 6, 7}));
+    EXPECT_EQ(ToPixels(l.frame.bottom), (PixelRect{6, 146, 253, 4}));
+    EXPECT_EQ(l.frame.left.bottom(), l.frame.bottomLeft.top);
+}
+
+struct ButtonsCase {
+    const char* name;
+    int buttons;
+    PopUpButtons expected;
+};
+
+class PopUpButtonRow : public ::testing::TestWithParam<ButtonsCase> {};
+
+TEST_P(PopUpButtonRow, StandsWhereItsCountSays) {
+    EXPECT_EQ(PlacePopUpButtons(GetParam().buttons, LayOutPopUp(270)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PopUp, PopUpButtonRow,
+    ::testing::Values(
+        // 92.5 px, 58 px and 148 px.
+        ButtonsCase{"one_ok_centred", 1, {true, false, 1387.5, 0, "OK", ""}},
+        ButtonsCase{"yes_under_the_message_no_beside_it", 2, {true, true, 870, 2220, "Yes", "No"}},
+        ButtonsCase{"no_buttons_changes_nothing", 0, {}}, ButtonsCase{"three_changes_nothing", 3, {}},
+        ButtonsCase{"negative_changes_nothing", -1, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MessageCase {
+    const char* name;
+    const char* message;
+    int topPixels;
+};
+
+class MessageTop : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(MessageTop, DependsOnTheLengthInCharacters) {
+    const PopUpLayout layout = LayOutPopUp(270);
+    EXPECT_EQ(Px(PopUpMessageTop(GetParam().message, layout)), GetParam().topPixels);
+    // The message reaches down to just above the buttons, whatever its top.
+    const PixelRect area = ToPixels(PopUpMessageArea(GetParam().message, layout));
+    EXPECT_EQ(area, (PixelRect{58, GetParam().topPixels, 192, 105 - GetParam().topPixels}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PopUp, MessageTop,
+    ::testing::Values(MessageCase{"confirm", "Confirm?", 51},
+                      MessageCase{"thirty_two", "12345678901234567890123456789012", 51},
+                      MessageCase{"thirty_three", "123456789012345678901234567890123", 44},
+                      MessageCase{"empty", "", 51},
+                      // 32 characters, 64 bytes: counted as characters, not bytes.
+                      MessageCase{"accented_thirty_two",
+                                  "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+                                  "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+                                  "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+                                  "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9",
+                                  51},
+                      MessageCase{"marking_question", "Do you want to mark your practice now?", 44}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct CentreCase {
+    const char* name;
+    PixelRect owner;
+    Point expected;
+};
+
+class Centred : public ::testing::TestWithParam<CentreCase> {};
+
+TEST_P(Centred, OnItsOwnerEvenOffTheScreen) {
+    EXPECT_EQ(CentreOn(GetParam().owner, 265, 150), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PopUp, Centred,
+    ::testing::Values(CentreCase{"home_window", {4, 4, 405, 492}, {74, 175}},
+                      CentreCase{"owner_smaller_than_the_box", {0, 0, 100, 50}, {-82, -50}},
+                      CentreCase{"owner_partly_off_screen", {-300, 900, 800, 600}, {-33, 1125}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace orbisk::layout

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "gui/home/HomeState.h"
+#include "gui/home/PracticeWindows.h"
+
+#include <string>
+#include <vector>
+
+namespace orbisk::testing {
+
+/// Records what the home window asks of the practice windows.
+class FakePracticeWindows final : public gui::PracticeWindows {
+public:
+    void CloseAll() override { calls.push_back("close all"); }
+    void Open(const gui::HomeState& handOver) override {
+        calls.push_back("open " + std::to_string(handOver.PaperNum) + " take " +
+                        std::to_string(handOver.TakeNum));
+        opened = handOver;
+    }
+
+    std::vector<std::string> calls;
+    gui::HomeState opened;
+};
+
+} // namespace orbisk::testing

@@ -1,0 +1,252 @@
+// The pop-up message box, filled and shown without waiting on it, and the
+// answer the home window keeps.
+#include "gui/popup/PopUpBox.h"
+
+#include "CompiledPack.h"
+#include "HomeFixture.h"
+#include "TempFolder.h"
+#include "core/setup/FolderSetup.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/chrome/SkinnedFrame.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+namespace orbisk::gui {
+namespace {
+
+using orbisk::testing::TempFolder;
+
+class PopUp : public ::testing::Test {
+protected:
+    PopUp() {
+        setup::InstallGraphics(m_folder.path(), orbisk::testing::TestBank().pack());
+        m_pictures = std::make_unique<SkinPictures>(setup::GraphicsFolder(m_folder.path()));
+        m_owner.setGeometry(100, 80, 405, 492);
+    }
+    std::unique_ptr<PopUpBox> Box() {
+        return std::make_unique<PopUpBox>(
+            *m_pictures, [this] { return m_cursor; }, &m_owner);
+    }
+    /// A box filled and shown without waiting on it, active so keys reach it.
+    std::unique_ptr<PopUpBox> Shown(int buttons, const QString& message = QStringLiteral("Confirm?")) {
+        auto box = Box();
+        box->CallPop(QStringLiteral("Close Practice"), message, buttons, &m_owner);
+        box->show();
+        QApplication::setActiveWindow(box.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box.get()));
+        return box;
+    }
+
+    TempFolder m_folder;
+    std::unique_ptr<SkinPictures> m_pictures;
+    QWidget m_owner;
+    QPoint m_cursor{-100, -100};
+};
+
+struct RowCase {
+    const char* name;
+    int buttons;
+    QRect first;
+    const char* firstCaption;
+    bool secondVisible;
+    QRect second;
+    const char* secondCaption;
+};
+
+class PopUpButtons : public PopUp, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(PopUpButtons, StandWhereTheCountSaysWithTheirCaptionsAsNames) {
+    const RowCase& c = GetParam();
+    auto box = Box();
+    box->CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"),
+                 c.buttons, &m_owner);
+    EXPECT_EQ(box->button(1)->geometry(), c.first);
+    EXPECT_EQ(box->button(1)->caption(), QString::fromLatin1(c.firstCaption));
+    EXPECT_EQ(box->button(1)->accessibleName(), QString::fromLatin1(c.firstCaption));
+    EXPECT_EQ(box->button(2)->isVisibleTo(box.get()), c.secondVisible);
+    if (c.secondVisible) {
+        EXPECT_EQ(box->button(2)->geometry(), c.second);
+        EXPECT_EQ(box->button(2)->caption(), QString::fromLatin1(c.secondCaption));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box->button(2))->text(QAccessible::Name),
+                  QString::fromLatin1(c.secondCaption));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PopUp, PopUpButtons,
+                         ::testing::Values(
+                             // 92.5 px rounds to 93.
+                             RowCase{"one_ok_centred", 1, QRect(93, 109, 80, 25), "OK", false, {}, ""},
+                             RowCase{"yes_and_no", 2, QRect(58, 109, 80, 25), "Yes", true,
+                                     QRect(148, 109, 80, 25), "No"},
+                             RowCase{"other_count_keeps_the_design", 3, QRect(32, 109, 80, 25), "OK", true,
+                                     QRect(128, 109, 80, 25), "Cancel"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct TopCase {
+    const char* name;
+    int length;
+    int top;
+};
+
+class PopUpMessage : public PopUp, public ::testing::WithParamInterface<TopCase> {};
+
+TEST_P(PopUpMessage, StandsLowerWhenItFitsOneLine) {
+    auto box = Box();
+    const QString message(GetParam().length, QLatin1Char('x'));
+    box->CallPop(QStringLiteral("Orbisk"), message, 1, &m_owner);
+    EXPECT_EQ(box->message()->geometry(), QRect(58, GetParam().top, 192, 105 - GetParam().top));
+    EXPECT_EQ(box->message()->text(), message);
+}
+
+INSTANTIATE_TEST_SUITE_P(PopUp, PopUpMessage,
+                         ::testing::Values(TopCase{"thirty_two", 32, 51}, TopCase{"thirty_three", 33, 44},
+                                           TopCase{"confirm_length", 8, 51}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PopUp, IsSkinnedTitledCentredOnItsOwnerAndCutAtTheCorners) {
+    auto box = Box();
+    box->CallPop(QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1, &m_owner);
+    EXPECT_EQ(box->size(), QSize(265, 150));
+    EXPECT_EQ(box->titleLabel()->text(), QStringLiteral("Orbisk"));
+    EXPECT_EQ(box->titleLabel()->objectName(), QStringLiteral("lblTitle"));
+    EXPECT_EQ(box->titleLabel()->x(), 16);
+    EXPECT_EQ(box->info()->geometry(), QRect(16, 44, 32, 27));
+    EXPECT_FALSE(box->info()->pixmap().isNull());
+    const QRect owner = m_owner.frameGeometry();
+    EXPECT_EQ(box->pos(),
+              QPoint(owner.x() + (owner.width() - 265) / 2, owner.y() + (owner.height() - 150) / 2));
+    EXPECT_FALSE(box->mask().contains(QPoint(0, 149))) << "bottom corners are cut";
+    EXPECT_FALSE(box->mask().contains(QPoint(264, 146)));
+    EXPECT_TRUE(box->mask().contains(QPoint(8, 149)));
+    EXPECT_TRUE(box->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(box->isModal());
+}
+
+TEST_F(PopUp, TheLongestQuestionIsShownWhole) {
+    auto box = Box();
+    const QString question =
+        QStringLiteral("You have not answered all the questions.  Do you still want to mark your practice?");
+    box->CallPop(QStringLiteral("Marking"), question, 2, &m_owner);
+    QLabel* message = box->message();
+    const QRect needed = message->fontMetrics().boundingRect(QRect(0, 0, message->width(), 1000),
+                                                             Qt::TextWordWrap | Qt::AlignLeft, question);
+    EXPECT_LE(needed.height(), message->height());
+    EXPECT_LE(message->geometry().bottom(), box->button(1)->y());
+}
+
+TEST_F(PopUp, AnswersTrueForTheFirstButtonByMouse) {
+    auto box = Shown(2);
+    QTest::mouseClick(box->button(1), Qt::LeftButton);
+    EXPECT_EQ(box->answer(), std::optional<bool>(true));
+    EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(PopUp, TabAndSpaceReachAndPressTheSecondButton) {
+    auto box = Shown(2);
+    for (int presses = 0; presses < 4 && QApplication::focusWidget() != box->button(2); ++presses) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box.get(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), box->button(2));
+    QTest::keyClick(box->button(2), Qt::Key_Space);
+    EXPECT_EQ(box->answer(), std::optional<bool>(false));
+    EXPECT_FALSE(box->isVisible());
+}
+
+class UnansweredKey : public PopUp, public ::testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(UnansweredKey, LeavesTheBoxOpen) {
+    auto box = Shown(2);
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : box.get(), GetParam());
+    QTest::keyClick(box.get(), GetParam());
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->answer().has_value());
+    box->close(); // nor does closing it without an answer
+    EXPECT_TRUE(box->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(PopUp, UnansweredKey,
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape),
+                         [](const auto& info) {
+                             return std::string(info.param == Qt::Key_Escape  ? "escape"
+                                                : info.param == Qt::Key_Enter ? "keypad_enter"
+                                                                              : "return");
+                         });
+
+TEST_F(PopUp, ItsButtonsLightUpUnderTheCursorWithoutAPressedState) {
+    auto box = Shown(2);
+    m_cursor = box->button(2)->mapToGlobal(QPoint(1, 1));
+    box->poller().Tick();
+    EXPECT_EQ(box->button(2)->shownPicture().cacheKey(),
+              m_pictures->Get(QStringLiteral("button_on.bmp")).cacheKey());
+    EXPECT_EQ(box->button(1)->shownPicture().cacheKey(),
+              m_pictures->Get(QStringLiteral("button_off.bmp")).cacheKey());
+    QTest::mousePress(box->button(2), Qt::LeftButton);
+    box->poller().Tick();
+    EXPECT_EQ(box->button(2)->state(), ImageButton::State::On);
+}
+
+TEST_F(PopUp, DraggingTheTitleMovesTheBoxAndNotItsOwner) {
+    auto box = Shown(1);
+    const QPoint before = box->pos();
+    const QPoint ownerBefore = m_owner.pos();
+    QLabel* title = box->titleLabel();
+    const QPoint grip = title->mapToGlobal(QPoint(2, 2));
+    const auto send = [&](QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, title->mapFromGlobal(global), global, Qt::RightButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(title, &event);
+    };
+    send(QEvent::MouseButtonPress, grip, Qt::RightButton);
+    send(QEvent::MouseMove, grip + QPoint(-20, 15), Qt::RightButton);
+    send(QEvent::MouseButtonRelease, grip + QPoint(-20, 15), Qt::NoButton);
+    EXPECT_EQ(box->pos(), before + QPoint(-20, 15));
+    EXPECT_EQ(m_owner.pos(), ownerBefore);
+}
+
+class PopUpResponse : public orbisk::testing::HomeFixture {};
+
+TEST_F(PopUpResponse, TheAnswerStaysUntilTheNextBoxIsAnswered) {
+    const auto home = Open();
+    EXPECT_FALSE(home->state().PopUpResponse.has_value());
+    m_asker.answers = {true, std::nullopt, false};
+    EXPECT_TRUE(home->CallPop(QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1));
+    EXPECT_EQ(home->state().PopUpResponse, std::optional<bool>(true));
+    EXPECT_TRUE(home->CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2))
+        << "a box left without an answer keeps the last one";
+    EXPECT_FALSE(home->CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2));
+    EXPECT_EQ(home->state().PopUpResponse, std::optional<bool>(false));
+    EXPECT_EQ(m_asker.asked,
+              orbisk::testing::Texts({"Orbisk: Paper saved (1)", "Close Practice: Confirm? (2)",
+                                      "Close Practice: Confirm? (2)"}));
+    EXPECT_EQ(m_asker.owners.front(), home.get()) << "over the home window when no owner is named";
+    QWidget practice;
+    m_asker.answers = {true};
+    home->CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"), 2,
+                  &practice);
+    EXPECT_EQ(m_asker.owners.back(), &practice);
+}
+
+TEST_F(PopUpResponse, TheWindowUnderAnOpenBoxShowsTheInactiveTitleBarUntilItIsAnswered) {
+    const auto home = Open();
+    QApplication::setActiveWindow(home.get());
+    ASSERT_TRUE(home->frame().active());
+    PopUpBox box(
+        *m_pictures, [this] { return m_cursor; }, home.get());
+    box.CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, home.get());
+    box.show();
+    QApplication::setActiveWindow(&box);
+    EXPECT_FALSE(home->frame().active());
+    EXPECT_EQ(home->frame().title()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QTest::mouseClick(box.button(2), Qt::LeftButton);
+    QApplication::setActiveWindow(home.get());
+    EXPECT_TRUE(home->frame().active());
+    EXPECT_EQ(box.answer(), std::optional<bool>(false));
+}
+
+} // namespace
+} // namespace orbisk::gui
