@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/layout/Colour.h"
+#include "core/layout/Geometry.h"
+
+#include <array>
+
+/// The answer sheet's twenty frames (Frame1 .. Frame20) and what lies in each,
+/// in twips. A frame is 3975 x 375 and holds the part letter QLn, the answer
+/// box FAn, the verdict labels FRn (first attempt) and SRn (second attempt)
+/// and the key box Mn (second attempt). Frame 1 alone is enlarged when its slot
+/// is of kind L (a written sentence).
+namespace orbisk::layout {
+
+inline constexpr double kAnswerFrameWidth = 3975;
+inline constexpr double kAnswerFrameHeight = 375;
+inline constexpr double kSentenceFrameHeight = 2100;
+/// Frames stand at this left in the sheet (as the instruction picture does).
+inline constexpr double kAnswerFrameLeft = 30;
+inline constexpr double kFirstFrameTop = 50;
+inline constexpr double kFrameGap = 105;
+/// From 16 answers on the frames overlap slightly so twenty fit.
+inline constexpr double kCrowdedFrameGap = -10;
+inline constexpr int kCrowdedFrom = 16;
+
+/// The controls of one frame, in the frame's coordinates.
+struct AnswerFrameLayout {
+    Rect frame;         ///< the frame in the sheet (left, width and height; top from StackAnswerFrames)
+    Rect partLetter;    ///< QLn
+    Rect answerBox;     ///< FAn
+    Rect firstVerdict;  ///< FRn
+    Rect secondVerdict; ///< SRn, where FRn is
+    Rect keyBox;        ///< Mn
+};
+
+/// The one-line layout every frame has (FA 1575 x 255 at left 360, top 40;
+/// verdicts at 2040; key box 1455 x 255 at 2400, top 60), or frame 1's
+/// sentence layout (frame 2100 high, a 1000-high answer box 1000 narrower than
+/// the frame, the verdicts 100 right of it, the key box under it).
+AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFrameWidth);
+
+/// `StackAnswerFrames`: the rectangles of Frame1 .. Frame20 in the sheet for a
+/// question of @p answerCount slots. Frame 1 at top 50, each next one under the
+/// previous, 105 apart, or -10 apart when the question has 16 or more slots.
+/// All twenty are placed, shown or not. @p sentenceLayout makes frame 1 2100 high.
+std::array<Rect, 20> StackAnswerFrames(int answerCount, bool sentenceLayout);
+
+/// `drawborder` / `createborder`: the frame drawn round an answer box in its
+/// container, as four lines.
+struct BorderLine {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool operator==(const BorderLine&) const = default;
+};
+
+struct Border {
+    double top = 0, left = 0, bottom = 0,
+           right = 0;                ///< 30 outside the box's top-left, 15 outside its bottom-right
+    std::array<BorderLine, 4> lines; ///< top, left, bottom (15 longer), right (15 longer)
+    Colour colour;
+};
+
+/// The border's colours by style: 0 light blue, 2 the container's background
+/// (the border is erased), any other style light grey.
+inline constexpr Colour kBorderColour{178, 217, 246};
+inline constexpr Colour kGreyBorderColour{192, 192, 192};
+inline constexpr int kBorderStyle = 0;
+inline constexpr int kEraseBorderStyle = 2;
+
+/// The border of @p control (in its container's coordinates) drawn in @p style
+/// on a container whose background is @p background.
+Border DrawBorder(const Rect& control, int style, Colour background);
+
+} // namespace orbisk::layout

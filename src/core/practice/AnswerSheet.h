@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/layout/Colour.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// What the answer sheet shows for the question on show: one frame per answer
+/// slot of the question, frames numbered 1..k (k <= 20) as the sheet's controls
+/// are (Frame1/FA1/FR1/QL1/M1/SR1 .. Frame20/FA20/...). Built by
+/// OpenPaper::Sheet(); the window paints it and hands the FA texts back
+/// through OpenPaper::StoreAnswerSheet.
+namespace orbisk::practice {
+
+/// The sheet's number of frames: a question shows at most this many answer slots.
+inline constexpr int kSheetFrames = 20;
+
+/// One answer frame.
+struct SheetFrame {
+    int frame = 0;                ///< 1..20: the n of FAn, FRn, QLn, Mn, SRn
+    int slot = 0;                 ///< the answer slot shown, 1..N
+    std::string partLetter;       ///< QLn: "(a)" for frame 1 .. "(t)" for frame 20
+    bool partLetterShown = false; ///< QL1 only when the question has two or more slots; QL2.. always
+    std::string kind;             ///< the slot's answer kind letter
+    std::string answer;           ///< FAn's text
+    int maxLength = 0;            ///< FAn's most characters: 1 for kind Q, 0 for no limit
+    bool locked = false;          ///< FAn is read-only (a marked paper, or a carried-over answer)
+    bool tinted = false;          ///< FAn's background is kCarriedOverTint (right the first time), else white
+    std::string firstVerdict;     ///< FRn: "Y", "N" or "" (the first attempt's verdict)
+    bool firstVerdictShown = false;
+    std::string secondVerdict; ///< SRn (second attempt only): this attempt's verdict
+    bool secondVerdictShown = false;
+    std::string key; ///< Mn (second attempt only): the correct answer to show
+    bool keyShown = false;
+};
+
+/// The whole sheet for one question.
+struct AnswerSheet {
+    int question = 0;               ///< QSCount, 1..Q
+    int offset = 0;                 ///< d: the answer slots of questions 1..q-1
+    int answerCount = 0;            ///< k: the question's answer slots (frames beyond 20 are not shown)
+    bool sentenceLayout = false;    ///< frame 1 enlarged: slot d + 1 is of kind L
+    bool showInstruction = false;   ///< PicInstruction shown: some slot of the question is of kind F or X
+    bool reviewMode = false;        ///< the attempt is marked: boxes locked, verdicts shown
+    std::vector<SheetFrame> frames; ///< frames 1..min(k, 20), in order
+};
+
+/// The background of an answer box carried over from a right first answer.
+inline constexpr layout::Colour kCarriedOverTint{192, 192, 255};
+
+/// The part letter of frame @p frame (1..20): "(a)" .. "(t)".
+std::string PartLetter(int frame);
+
+/// True for the characters an answer box refuses, typed or pasted: ">", "#"
+/// and line breaks (CR, LF), which the answer file cannot hold.
+bool IsRefusedInAnswer(char c);
+
+/// @p text without the characters IsRefusedInAnswer names.
+std::string StorableAnswer(std::string_view text);
+
+} // namespace orbisk::practice

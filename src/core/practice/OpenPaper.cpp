@@ -1,0 +1,264 @@
+#include "core/practice/OpenPaper.h"
+
+#include "core/Errors.h"
+#include "core/formats/Records.h"
+#include "core/practice/Marking.h"
+#include "core/practice/PaperLoading.h"
+#include "core/product/AnswerKinds.h"
+#include "core/text/TextForms.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace orbisk::practice {
+
+namespace {
+
+bool readsAsOne(const std::string& text) {
+    const auto value = text::ParseWholeNumber(text);
+    return value && *value == 1;
+}
+
+} // namespace
+
+std::string PaperCaption(const PaperRequest& request) {
+    const int k = request.PaperSlot() - request.TopicCount + 1;
+    return request.SubH1 + " - Paper " + std::to_string(k);
+}
+
+OpenPaper::OpenPaper(const ResourceSource& resources, PaperRequest request)
+    : m_request(std::move(request)), m_page(resources, m_request.appFolder) {}
+
+OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request) {
+    if (request.TtPapersCon < 1 || request.PaperSlot() < 1 || request.PaperSlot() > request.TtPapersCon) {
+        throw std::invalid_argument("paper " + std::to_string(request.PaperNum) +
+                                    " lies outside papers 101.." + std::to_string(100 + request.TtPapersCon));
+    }
+    OpenPaper paper(resources, std::move(request));
+    const PaperRequest& r = paper.m_request;
+
+    tables::PaperTables bank = ReadPaperThroughScratchFile(resources, r.appFolder, r.LChose, r.PaperNum);
+    paper.m_questionIds = std::move(bank.questionIds);
+    paper.m_answerCounts = std::move(bank.answerCounts);
+    paper.m_keys = std::move(bank.keys);
+    paper.m_kinds = std::move(bank.kinds);
+    paper.m_weights = std::move(bank.weights);
+    paper.m_totalMarks = bank.totalMarks;
+    int offset = 0;
+    for (const int count : paper.m_answerCounts) {
+        paper.m_offsets.push_back(offset);
+        offset += count;
+    }
+
+    // Question 1's page; should the records below be unreadable, the page goes
+    // with the paper and the folder is left as it was.
+    paper.m_page.Show(1, paper.m_questionIds.front());
+
+    AttemptRecords stored = ReadAttemptRecords(r, paper.AnswerSlots());
+    paper.m_answerFileLines = std::move(stored.answerFileLines);
+    paper.m_resultFileLines = std::move(stored.resultFileLines);
+    paper.m_answers = std::move(stored.answers);
+    paper.m_results = std::move(stored.results);
+    paper.m_firstAnswers = std::move(stored.firstAnswers);
+    paper.m_firstResults = std::move(stored.firstResults);
+    paper.m_marks = std::move(stored.marks);
+
+    const auto slot = static_cast<std::size_t>(r.PaperSlot() - 1);
+    if (r.TakeNum == Attempt::First) {
+        paper.m_marked = readsAsOne(paper.m_marks.FST[slot]);
+        paper.m_pscoring = paper.m_marks.FSE[slot];
+        paper.m_ltime = paper.m_marks.LTM[slot];
+        paper.m_etime = paper.m_marks.CDD[slot];
+    } else {
+        // A right first answer always comes back, whatever a saved second attempt holds.
+        for (std::size_t i = 0; i < paper.m_answers.size(); ++i) {
+            if (paper.m_firstResults[i] == kRight) {
+                paper.m_answers[i] = paper.m_firstAnswers[i];
+                paper.m_results[i] = std::string(kRight);
+            }
+        }
+        paper.m_marked = readsAsOne(paper.m_marks.SST[slot]);
+        paper.m_pscoring = paper.m_marks.SSE[slot];
+    }
+    return paper;
+}
+
+int OpenPaper::AnswerOffset(int q) const {
+    if (q < 1 || q > QuestionCount()) {
+        throw std::out_of_range("question " + std::to_string(q) + " lies outside 1.." +
+                                std::to_string(QuestionCount()));
+    }
+    return m_offsets[static_cast<std::size_t>(q - 1)];
+}
+
+int OpenPaper::QuestionOfSlot(int slot) const {
+    if (slot < 1 || slot > AnswerSlots()) {
+        throw std::out_of_range("answer slot " + std::to_string(slot) + " lies outside 1.." +
+                                std::to_string(AnswerSlots()));
+    }
+    // The last question whose offset lies below the slot (questions of no slots are passed over).
+    const auto after = std::upper_bound(m_offsets.begin(), m_offsets.end(), slot - 1);
+    return static_cast<int>(after - m_offsets.begin());
+}
+
+std::string OpenPaper::QuestionTitle() const {
+    return "Question " + std::to_string(m_question);
+}
+
+bool OpenPaper::IsCarriedOver(int slot) const {
+    return attempt() == Attempt::Second && slot >= 1 && slot <= AnswerSlots() &&
+           m_firstResults[static_cast<std::size_t>(slot - 1)] == kRight;
+}
+
+bool OpenPaper::IsLocked(int slot) const {
+    return m_marked || IsCarriedOver(slot);
+}
+
+std::string OpenPaper::keyShown(int slot) const {
+    const std::string& key = m_keys[static_cast<std::size_t>(slot - 1)];
+    const std::string& kind = m_kinds[static_cast<std::size_t>(slot - 1)];
+    if (kind == "G" || (kind == "M" && key == kinds::kGroupContinuation)) {
+        return ShowGroupedKey(m_answers, m_keys, slot);
+    }
+    if (kind == "M") {
+        return FirstAlternative(key);
+    }
+    return key;
+}
+
+AnswerSheet OpenPaper::Sheet() const {
+    AnswerSheet sheet;
+    sheet.question = m_question;
+    sheet.offset = AnswerOffset(m_question);
+    sheet.answerCount = m_answerCounts[static_cast<std::size_t>(m_question - 1)];
+    sheet.reviewMode = m_marked;
+    const int shown = std::min(sheet.answerCount, kSheetFrames);
+    for (int n = 1; n <= shown; ++n) {
+        const int slot = sheet.offset + n;
+        const auto i = static_cast<std::size_t>(slot - 1);
+        SheetFrame frame;
+        frame.frame = n;
+        frame.slot = slot;
+        frame.partLetter = PartLetter(n);
+        frame.partLetterShown = n > 1 || sheet.answerCount > 1;
+        frame.kind = m_kinds[i];
+        frame.answer = m_answers[i];
+        frame.maxLength = kinds::TakesOneCharacter(m_kinds[i]) ? 1 : 0;
+        frame.locked = IsLocked(slot);
+        if (attempt() == Attempt::First) {
+            frame.firstVerdict = m_results[i];
+            frame.firstVerdictShown = m_marked;
+        } else {
+            const bool carried = m_firstResults[i] == kRight;
+            frame.tinted = carried;
+            frame.firstVerdict = m_firstResults[i];
+            frame.firstVerdictShown = !m_marked && carried;
+            frame.secondVerdict = m_results[i];
+            frame.secondVerdictShown = m_marked;
+            frame.key = keyShown(slot);
+            frame.keyShown = m_marked && m_results[i] == kWrong;
+        }
+        if (kinds::ShowsInstructionPicture(m_kinds[i])) {
+            sheet.showInstruction = true;
+        }
+        sheet.frames.push_back(std::move(frame));
+    }
+    sheet.sentenceLayout = shown >= 1 && kinds::IsSentence(m_kinds[static_cast<std::size_t>(sheet.offset)]);
+    return sheet;
+}
+
+void OpenPaper::StoreAnswerSheet(const std::vector<std::string>& sheet) {
+    const int d = AnswerOffset(m_question);
+    const int k = std::min(m_answerCounts[static_cast<std::size_t>(m_question - 1)], kSheetFrames);
+    const int n = std::min(k, static_cast<int>(sheet.size()));
+    for (int frame = 1; frame <= n; ++frame) {
+        const int slot = d + frame;
+        if (!IsLocked(slot)) {
+            m_answers[static_cast<std::size_t>(slot - 1)] =
+                StorableAnswer(sheet[static_cast<std::size_t>(frame - 1)]);
+        }
+    }
+}
+
+std::vector<int> OpenPaper::RemainingQuestions() const {
+    std::vector<int> remaining;
+    for (int q = 1; q <= QuestionCount(); ++q) {
+        const int d = m_offsets[static_cast<std::size_t>(q - 1)];
+        for (int n = 1; n <= m_answerCounts[static_cast<std::size_t>(q - 1)]; ++n) {
+            if (text::TrimSpaces(m_answers[static_cast<std::size_t>(d + n - 1)]).empty()) {
+                remaining.push_back(q);
+                break;
+            }
+        }
+    }
+    return remaining;
+}
+
+int OpenPaper::AnsweredCount() const {
+    return static_cast<int>(
+        std::count_if(m_answers.begin(), m_answers.end(), [](const std::string& a) { return !a.empty(); }));
+}
+
+bool OpenPaper::HasUnansweredSlot() const {
+    for (int slot = 1; slot <= AnswerSlots(); ++slot) {
+        if (m_answers[static_cast<std::size_t>(slot - 1)].empty() && !IsCarriedOver(slot)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<FileFailure> OpenPaper::writeAnswers() {
+    const auto file =
+        attempt() == Attempt::First ? results::ResultsFile::First : results::ResultsFile::Second;
+    const std::filesystem::path path = m_request.File(file);
+    try {
+        records::WritePaperRecord(m_answerFileLines, m_answers, m_request.PaperSlot(),
+                                  std::to_string(m_request.PaperNum), m_request.TtPapersCon, AnswerSlots(),
+                                  path);
+        return std::nullopt;
+    } catch (const Error& error) {
+        return FileFailure{file, path, error.what()};
+    }
+}
+
+MoveOutcome OpenPaper::moveTo(int q, const std::vector<std::string>& sheet) {
+    if (q < 1 || q > QuestionCount()) {
+        return {false, std::nullopt, m_page.current()};
+    }
+    StoreAnswerSheet(sheet);
+    MoveOutcome outcome;
+    outcome.moved = true;
+    if (!m_marked) {
+        outcome.answersNotWritten = writeAnswers();
+    }
+    m_question = q;
+    outcome.page = m_page.Show(q, m_questionIds[static_cast<std::size_t>(q - 1)]);
+    return outcome;
+}
+
+MoveOutcome OpenPaper::NextQuestion(const std::vector<std::string>& sheet) {
+    return moveTo(m_question + 1, sheet);
+}
+
+MoveOutcome OpenPaper::PreviousQuestion(const std::vector<std::string>& sheet) {
+    return moveTo(m_question - 1, sheet);
+}
+
+MoveOutcome OpenPaper::ChooseQuestion(int q, const std::vector<std::string>& sheet) {
+    return moveTo(q, sheet);
+}
+
+std::optional<FileFailure> OpenPaper::SavePaper(const std::vector<std::string>& sheet) {
+    StoreAnswerSheet(sheet);
+    if (m_marked) {
+        return std::nullopt;
+    }
+    return writeAnswers();
+}
+
+std::string OpenPaper::ClockText(Instant now) const {
+    return text::FormatTimeTaken(std::chrono::floor<std::chrono::seconds>(now - m_clockStart));
+}
+
+} // namespace orbisk::practice

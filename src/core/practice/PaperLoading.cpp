@@ -1,0 +1,148 @@
+#include "core/practice/PaperLoading.h"
+
+#include "core/Errors.h"
+#include "core/formats/Extract.h"
+#include "core/io/FileIO.h"
+#include "core/product/ResourceIds.h"
+#include "core/product/Weights.h"
+
+#include <cerrno>
+#include <system_error>
+
+namespace orbisk::practice {
+
+namespace {
+
+/// Deletes the scratch file when reading a table ends, however it ends.
+class ScratchFile final {
+public:
+    explicit ScratchFile(std::filesystem::path path) : m_path(std::move(path)) {}
+    ~ScratchFile() { Delete(); }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    void Delete() noexcept {
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::filesystem::path resourceName(int id) {
+    return "resource " + std::to_string(id);
+}
+
+records::RecordText readTable(const ResourceSource& resources, const std::filesystem::path& appFolder,
+                              int section, ids::Table table) {
+    const int id = ids::TableId(section, table);
+    ScratchFile scratch(appFolder / kScratchFileName);
+    const int error = ExtractResource(resources, id, "Custom", scratch.path(), files::Sync::NoWait);
+    if (error == ENOENT && !resources.Find(id)) {
+        throw DataError(resourceName(id), "",
+                        "the program holds no question bank table " + std::to_string(id));
+    }
+    if (error != 0) {
+        throw WriteError(scratch.path(), std::generic_category().message(error), error);
+    }
+    records::RecordText text(resourceName(id), files::ReadWholeFile(scratch.path()));
+    scratch.Delete();
+    return text;
+}
+
+void requireOnePerSlot(const std::vector<std::string>& list, std::size_t slots, int id, int paperNumber,
+                       const char* what) {
+    if (list.size() != slots) {
+        throw DataError(resourceName(id), std::to_string(paperNumber),
+                        "the paper's questions have " + std::to_string(list.size()) + " " + what + " for " +
+                            std::to_string(slots) + " answers");
+    }
+}
+
+std::string paperKey(const PaperRequest& request) {
+    return std::to_string(request.PaperNum);
+}
+
+struct PaperRecord {
+    std::vector<std::string> lines;
+    std::vector<std::string> values;
+};
+
+PaperRecord readPaperRecord(const PaperRequest& request, results::ResultsFile file, int answerSlots) {
+    const std::filesystem::path path = request.File(file);
+    PaperRecord record;
+    record.lines = records::ReadPaperRecords(path, request.TtPapersCon);
+    const std::string& line = record.lines[static_cast<std::size_t>(request.PaperSlot() - 1)];
+    if (line.empty()) {
+        throw DataError(path, paperKey(request), "the paper's record is missing");
+    }
+    const std::size_t held = records::CountValues(line, 3);
+    if (held != static_cast<std::size_t>(answerSlots)) {
+        throw DataError(path, paperKey(request),
+                        "the record holds " + std::to_string(held) + " values where the paper has " +
+                            std::to_string(answerSlots) + " answers");
+    }
+    record.values = records::SplitRecord(line, answerSlots, records::kAnswersCapacity, path);
+    return record;
+}
+
+} // namespace
+
+tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
+                                                const std::filesystem::path& appFolder, int section,
+                                                int paperNumber) {
+    tables::PaperTables paper;
+    const int papersId = ids::TableId(section, ids::Table::Papers);
+    paper.questionIds =
+        tables::ReadQuestionIds(readTable(resources, appFolder, section, ids::Table::Papers), paperNumber);
+    if (paper.questionIds.empty()) {
+        throw DataError(resourceName(papersId), std::to_string(paperNumber), "the paper lists no questions");
+    }
+    {
+        const records::RecordText keys = readTable(resources, appFolder, section, ids::Table::Keys);
+        paper.keys = records::ReadQuestionValues(keys, paper.questionIds);
+        paper.answerCounts = records::CountQuestionValues(keys, paper.questionIds);
+    }
+    paper.kinds = records::ReadQuestionValues(readTable(resources, appFolder, section, ids::Table::Kinds),
+                                              paper.questionIds);
+    paper.weights = records::ReadQuestionValues(readTable(resources, appFolder, section, ids::Table::Weights),
+                                                paper.questionIds);
+    const std::size_t slots = paper.keys.size();
+    requireOnePerSlot(paper.kinds, slots, ids::TableId(section, ids::Table::Kinds), paperNumber, "kinds");
+    requireOnePerSlot(paper.weights, slots, ids::TableId(section, ids::Table::Weights), paperNumber,
+                      "weights");
+    paper.totalMarks = weights::TotalMarks(paper.weights);
+    if (paper.totalMarks <= 0) {
+        throw DataError(resourceName(ids::TableId(section, ids::Table::Weights)), std::to_string(paperNumber),
+                        "the paper's answers are worth no marks");
+    }
+    return paper;
+}
+
+AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots) {
+    using results::ResultsFile;
+    AttemptRecords records;
+    if (request.TakeNum == Attempt::First) {
+        PaperRecord answers = readPaperRecord(request, ResultsFile::First, answerSlots);
+        PaperRecord verdicts = readPaperRecord(request, ResultsFile::FResults, answerSlots);
+        records.answerFileLines = std::move(answers.lines);
+        records.answers = std::move(answers.values);
+        records.resultFileLines = std::move(verdicts.lines);
+        records.results = std::move(verdicts.values);
+    } else {
+        records.firstResults = readPaperRecord(request, ResultsFile::FResults, answerSlots).values;
+        PaperRecord answers = readPaperRecord(request, ResultsFile::Second, answerSlots);
+        PaperRecord verdicts = readPaperRecord(request, ResultsFile::SResults, answerSlots);
+        records.firstAnswers = readPaperRecord(request, ResultsFile::First, answerSlots).values;
+        records.answerFileLines = std::move(answers.lines);
+        records.answers = std::move(answers.values);
+        records.resultFileLines = std::move(verdicts.lines);
+        records.results = std::move(verdicts.values);
+    }
+    records.marks = results::ReadMarks(request.File(ResultsFile::Marks), request.TtPapersCon);
+    return records;
+}
+
+} // namespace orbisk::practice

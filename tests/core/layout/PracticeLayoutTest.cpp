@@ -1,0 +1,273 @@
+#include "core/layout/PracticeLayout.h"
+
+#include "core/layout/AnswerFrames.h"
+#include "core/layout/CornerResize.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace orbisk::layout {
+namespace {
+
+constexpr double kW = 1024 * 15.0; // a window of 1024 x 768 px, in twips
+constexpr double kH = 768 * 15.0;
+
+TEST(PracticeLayout, AWindowOf1024By768PixelsMatchesItsFigures) {
+    const PracticeLayout l = LayOutPractice(kW, kH);
+    EXPECT_EQ(ToPixels(l.answerSheet), (PixelRect{747, 79, 273, 685}));
+    EXPECT_EQ(ToPixels(l.sheetHandle).x, 740);
+    EXPECT_EQ(ToPixels(l.questionView), (PixelRect{4, 79, 736, 660}));
+    EXPECT_EQ(ToPixels(l.statusBar), (PixelRect{4, 739, 736, 25}));
+    EXPECT_EQ(ToPixels(l.toolStrip), (PixelRect{4, 28, 1016, 51}));
+    // Save, Mark, Print, Close from the left, 120 twips apart; Back and Next at the right end.
+    const std::array<double, 6> lefts{120, 900, 1680, 2460, 13680, 14460};
+    for (std::size_t n = 0; n < 6; ++n) {
+        EXPECT_EQ(l.toolButtons[n].left, lefts[n]) << "ToolBar0" << n + 1;
+        EXPECT_EQ(l.toolButtons[n].top, 65);
+    }
+    EXPECT_EQ(l.paperSum.left, kW - 4095);
+    EXPECT_NEAR(l.closeButton.left, kW - 285 - 68.03, 0.01);
+    EXPECT_NEAR(l.maxButton.right(), l.closeButton.left - 34.02, 0.01);
+    EXPECT_NEAR(l.minButton.right(), l.maxButton.left - 34.02, 0.01);
+    EXPECT_EQ(l.closeButton.top, 67.5);
+    EXPECT_NEAR(l.sizer.left, kW - 120 - 34.02, 0.01);
+    EXPECT_NEAR(l.sizer.top, kH - 120 - 34.02, 0.01);
+    EXPECT_NEAR(l.questionTitle.top, 1185 + 68.03, 0.01);
+    EXPECT_NEAR(l.questionTitle.width, 11045 - 362.83, 0.01);
+    EXPECT_EQ(l.questionTitle.left, 120);
+    EXPECT_EQ(l.instruction.top, 10275 - 1335);
+    EXPECT_EQ(l.frame.topRight.left, kW - 720);
+    EXPECT_EQ(l.frame.topCentre.width, 30000);
+}
+
+struct SizeCase {
+    const char* name;
+    double width;
+    double height;
+};
+
+class WindowSizes : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(WindowSizes, AreasMeetEdgeToEdgeAndTheStripDoesNotCrowd) {
+    const double w = GetParam().width;
+    const double h = GetParam().height;
+    ASSERT_TRUE(CanLayOutPractice(w, h));
+    const PracticeLayout l = LayOutPractice(w, h);
+    EXPECT_EQ(l.questionView.top, l.toolStrip.bottom());
+    EXPECT_EQ(l.answerSheet.top, l.toolStrip.bottom());
+    EXPECT_EQ(l.questionView.right(), l.sheetHandle.left);
+    EXPECT_EQ(l.sheetHandle.right(), l.answerSheet.left);
+    EXPECT_EQ(l.answerSheet.right(), l.frame.right.left);
+    EXPECT_EQ(l.statusBar.top, l.questionView.bottom());
+    EXPECT_EQ(l.statusBar.bottom(), l.frame.bottom.top);
+    EXPECT_EQ(l.answerSheet.bottom(), l.frame.bottom.top);
+    EXPECT_EQ(l.statusBar.width, l.questionView.width);
+    EXPECT_GE(l.instruction.top, 0);
+    // The score panel sits between Close and Back, which stay apart.
+    EXPECT_LT(l.toolButtons[3].right(), l.paperSum.left);
+    EXPECT_LT(l.paperSum.right(), l.toolButtons[4].left);
+    EXPECT_LE(l.toolButtons[5].right(), l.toolStrip.width);
+    EXPECT_LT(l.minButton.right(), l.maxButton.left);
+    EXPECT_LT(l.maxButton.right(), l.closeButton.left);
+}
+
+INSTANTIATE_TEST_SUITE_P(PracticeLayout, WindowSizes,
+                         ::testing::Values(SizeCase{"screen_1024x768", kW, kH},
+                                           SizeCase{"corner_drag_minimum", kMinResizeWidth, kMinResizeHeight},
+                                           SizeCase{"full_hd_maximised", 1920 * 15.0, 1080 * 15.0},
+                                           SizeCase{"wide_and_short", 30000, 5001}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PracticeLayout, AMinimisedWindowIsSkippedAndNeverGivesNegativeSizes) {
+    for (const auto& [w, h] : std::vector<std::pair<double, double>>{{0, 0}, {4000, 9000}, {9000, 1500}}) {
+        EXPECT_FALSE(CanLayOutPractice(w, h)) << w << " x " << h;
+        const PracticeLayout l = LayOutPractice(w, h);
+        for (const Rect& r :
+             {l.toolStrip, l.answerSheet, l.sheetHandle, l.questionView, l.questionTitle, l.statusBar}) {
+            EXPECT_GE(r.width, 0) << w << " x " << h;
+            EXPECT_GE(r.height, 0) << w << " x " << h;
+        }
+    }
+    EXPECT_TRUE(CanLayOutPractice(4315, 1620)); // 273 px + handle + borders; 28 + 51 + 25 + 4 px
+    EXPECT_FALSE(CanLayOutPractice(4314, 1620));
+    EXPECT_FALSE(CanLayOutPractice(4315, 1619));
+}
+
+TEST(PracticeLayout, TheHandleHidesAndShowsTheSheet) {
+    const SheetToggle hidden = ToggleAnswerSheet(true, kW);
+    EXPECT_FALSE(hidden.shown);
+    EXPECT_EQ(hidden.sheetLeft, kW);
+    EXPECT_EQ(hidden.handleLeft, kW - 100 - 60);
+    EXPECT_EQ(hidden.viewWidth, kW - 100 - 120);
+    EXPECT_EQ(hidden.statusWidth, hidden.viewWidth);
+    EXPECT_EQ(hidden.tooltip, "Show answer sheet");
+    const SheetToggle shown = ToggleAnswerSheet(false, kW);
+    const PracticeLayout l = LayOutPractice(kW, kH);
+    EXPECT_TRUE(shown.shown);
+    EXPECT_EQ(shown.sheetLeft, l.answerSheet.left);
+    EXPECT_EQ(shown.handleLeft, l.sheetHandle.left);
+    EXPECT_EQ(shown.viewWidth, l.questionView.width);
+    EXPECT_EQ(shown.tooltip, "Hide answer sheet");
+    // A resize that keeps a hidden sheet hidden places it as the handle did.
+    const PracticeLayout keptHidden = LayOutPractice(kW, kH, false);
+    EXPECT_EQ(keptHidden.answerSheet.left, hidden.sheetLeft);
+    EXPECT_EQ(keptHidden.sheetHandle.left, hidden.handleLeft);
+    EXPECT_EQ(keptHidden.statusBar.width, hidden.viewWidth);
+}
+
+TEST(PracticeLayout, TitleBarAtLoad) {
+    const PracticeTitleBar bar = PlacePracticeTitleBar(300);
+    EXPECT_EQ(bar.topCentre.left, 720);
+    EXPECT_EQ(bar.topCentre.width, 30000);
+    EXPECT_NEAR(bar.title.left, 453.54, 0.01);
+    EXPECT_EQ(bar.title.top, 60);
+    EXPECT_NEAR(bar.icon.left, 136.06, 0.01);
+    EXPECT_EQ(bar.icon.top, 90);
+}
+
+struct StackCase {
+    const char* name;
+    int count;
+    bool sentence;
+    std::array<double, 4> tops; // frames 1, 2, 3 and 20
+};
+
+class Stacking : public ::testing::TestWithParam<StackCase> {};
+
+TEST_P(Stacking, PlacesAllTwentyFramesOneUnderAnother) {
+    const auto frames = StackAnswerFrames(GetParam().count, GetParam().sentence);
+    EXPECT_EQ(frames[0].top, GetParam().tops[0]);
+    EXPECT_EQ(frames[1].top, GetParam().tops[1]);
+    EXPECT_EQ(frames[2].top, GetParam().tops[2]);
+    EXPECT_EQ(frames[19].top, GetParam().tops[3]);
+    EXPECT_EQ(frames[0].height, GetParam().sentence ? 2100 : 375);
+    EXPECT_EQ(frames[1].height, 375);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AnswerFrames, Stacking,
+    ::testing::Values(StackCase{"one_slot", 1, false, {50, 530, 1010, 9170}},
+                      StackCase{"fifteen_slots_105_apart", 15, false, {50, 530, 1010, 9170}},
+                      StackCase{"sixteen_slots_overlap", 16, false, {50, 415, 780, 6985}},
+                      StackCase{"twenty_slots_overlap", 20, false, {50, 415, 780, 6985}},
+                      StackCase{"sentence_frame_enlarged", 1, true, {50, 2255, 2735, 10895}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AnswerFrames, OneLineAndSentenceLayouts) {
+    const AnswerFrameLayout line = LayOutAnswerFrame(false);
+    EXPECT_EQ(line.frame.height, 375);
+    EXPECT_EQ(line.answerBox.left, 360);
+    EXPECT_EQ(line.answerBox.width, 1575);
+    EXPECT_EQ(line.firstVerdict.left, 2040);
+    EXPECT_EQ(line.secondVerdict.left, 2040);
+    EXPECT_EQ(line.keyBox.left, 2400);
+    EXPECT_EQ(line.keyBox.width, 1455);
+    EXPECT_LE(line.keyBox.right(), line.frame.width);
+    const AnswerFrameLayout sentence = LayOutAnswerFrame(true);
+    EXPECT_EQ(sentence.frame.height, 2100);
+    EXPECT_EQ(sentence.answerBox.width, 3975 - 1000);
+    EXPECT_EQ(sentence.answerBox.height, 1000);
+    EXPECT_EQ(sentence.firstVerdict.left, sentence.answerBox.right() + 100);
+    EXPECT_EQ(sentence.keyBox.top, sentence.answerBox.bottom() + 100);
+    EXPECT_EQ(sentence.keyBox.width, 3975 - 500);
+}
+
+struct BorderCase {
+    const char* name;
+    int style;
+    Colour colour;
+};
+
+class Borders : public ::testing::TestWithParam<BorderCase> {};
+
+TEST_P(Borders, FrameTheBoxWithTheStylesColour) {
+    const Colour white{255, 255, 255};
+    const Border b = DrawBorder({360, 40, 1575, 255}, GetParam().style, white);
+    EXPECT_EQ(b.top, 10);
+    EXPECT_EQ(b.left, 330);
+    EXPECT_EQ(b.bottom, 310);
+    EXPECT_EQ(b.right, 1950);
+    EXPECT_EQ(b.lines[0], (BorderLine{330, 10, 1950, 10}));
+    EXPECT_EQ(b.lines[1], (BorderLine{330, 10, 330, 310}));
+    EXPECT_EQ(b.lines[2], (BorderLine{330, 310, 1965, 310}));
+    EXPECT_EQ(b.lines[3], (BorderLine{1950, 10, 1950, 325}));
+    EXPECT_EQ(b.colour, GetParam().colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerFrames, Borders,
+                         ::testing::Values(BorderCase{"style_0_light_blue", 0, {178, 217, 246}},
+                                           BorderCase{"style_2_erases", 2, {255, 255, 255}},
+                                           BorderCase{"other_style_grey", 1, {192, 192, 192}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct DragCase {
+    const char* name;
+    ResizeZones zones;
+    double dx, dy;
+    WindowSize before, after;
+};
+
+class CornerDrag : public ::testing::TestWithParam<DragCase> {};
+
+TEST_P(CornerDrag, FollowsTheCursorAboveTheMinimum) {
+    const DragCase& c = GetParam();
+    EXPECT_EQ(DragCorner(c.zones, c.dx, c.dy, c.before, 90, 90), c.after);
+}
+
+constexpr ResizeZones kCorner{false, false, true, true};
+
+INSTANTIATE_TEST_SUITE_P(
+    CornerResize, CornerDrag,
+    ::testing::Values(
+        DragCase{"grows", kCorner, 12000, 9000, {10000, 8000}, {12000, 9000}},
+        DragCase{"shrinks_above_the_limits", kCorner, 7301, 5001, {10000, 8000}, {7301, 5001}},
+        DragCase{"stops_at_the_limits", kCorner, 7300, 5000, {7400, 5100}, {7400, 5100}},
+        DragCase{"one_dimension_below", kCorner, 8000, 4000, {10000, 8000}, {8000, 8000}},
+        DragCase{"right_edge_alone_does_not_resize",
+                 {false, false, true, false},
+                 9000,
+                 9000,
+                 {10000, 8000},
+                 {10000, 8000}},
+        DragCase{"cursor_inside_twice_the_edge", kCorner, 150, 150, {10000, 8000}, {10000, 8000}},
+        DragCase{"small_window_waits_for_a_drag_above", kCorner, 7000, 6000, {6000, 4000}, {6000, 6000}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CornerResize, OnlyTheGripsLowerRightPartGrabsTheCorner) {
+    const double w = 10000, h = 8000, e = 90;
+    EXPECT_TRUE(GrabZones(w - 30, h - 30, w, h, e, e).ResizesCorner());
+    EXPECT_FALSE(GrabZones(w - 120, h - 120, w, h, e, e).Any()); // the grip's upper-left part
+    EXPECT_EQ(GrabZones(10, 4000, w, h, e, e), (ResizeZones{true, false, false, false}));
+    EXPECT_EQ(CursorOnGrabbedEdge(GrabZones(w - 30, h - 30, w, h, e, e), w - 30, h - 30, w, h),
+              (EdgePoint{w - 30, h}));
+    EXPECT_EQ(CursorOnGrabbedEdge({true, false, false, false}, 10, 4000, w, h), (EdgePoint{0, 4000}));
+    EXPECT_FALSE(CursorOnGrabbedEdge({}, 500, 500, w, h).has_value());
+}
+
+struct CursorCase {
+    const char* name;
+    double x, y;
+    bool held;
+    std::optional<CursorShape> shape;
+};
+
+class Cursor : public ::testing::TestWithParam<CursorCase> {};
+
+TEST_P(Cursor, ShowsTheSizingShapeNearTheEdges) {
+    EXPECT_EQ(CursorFor(GetParam().x, GetParam().y, 800, 600, 6, GetParam().held), GetParam().shape);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CornerResize, Cursor,
+    ::testing::Values(CursorCase{"middle", 400, 300, false, CursorShape::Default},
+                      CursorCase{"middle_while_held_keeps_it", 400, 300, true, std::nullopt},
+                      CursorCase{"right_edge", 797, 300, false, CursorShape::SizeWestEast},
+                      CursorCase{"bottom_edge_held", 400, 597, true, CursorShape::SizeNorthSouth},
+                      CursorCase{"bottom_right", 797, 597, false, CursorShape::SizeNorthWestSouthEast},
+                      CursorCase{"top_left", 2, 2, false, CursorShape::SizeNorthWestSouthEast},
+                      CursorCase{"top_right", 797, 2, false, CursorShape::SizeNorthEastSouthWest},
+                      CursorCase{"bottom_left", 2, 597, false, CursorShape::SizeNorthEastSouthWest}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace orbisk::layout

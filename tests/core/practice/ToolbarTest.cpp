@@ -1,0 +1,90 @@
+#include "core/practice/Toolbar.h"
+
+#include "core/practice/AnswerSheet.h"
+#include "core/practice/MarkingProgress.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace orbisk::practice {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct EnableCase {
+    const char* name;
+    int status, question, questions;
+    ToolbarEnabled enabled;
+};
+
+class Enabling : public ::testing::TestWithParam<EnableCase> {};
+
+TEST_P(Enabling, FollowsStatusAndTheQuestionOnShow) {
+    const EnableCase& c = GetParam();
+    const ToolbarEnabled enabled = ToolbarStates(c.status, c.question, c.questions);
+    EXPECT_EQ(enabled, c.enabled);
+    for (const ToolbarEntry& entry : kToolbar) {
+        if (!entry.canBeDisabled) {
+            EXPECT_TRUE(enabled.Of(entry.button)) << entry.caption;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Toolbar, Enabling,
+    ::testing::Values(EnableCase{"first_of_five", 0, 1, 5, {true, true, true, true, false, true}},
+                      EnableCase{"second_of_five", 0, 2, 5, {true, true, true, true, true, true}},
+                      EnableCase{"last_of_five", 0, 5, 5, {true, true, true, true, true, false}},
+                      EnableCase{"only_question", 0, 1, 1, {true, true, true, true, false, false}},
+                      EnableCase{"marked", 1, 3, 5, {false, false, true, true, true, true}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Toolbar, ButtonsInTheirOrderWithTheirPictureFamilies) {
+    EXPECT_EQ(kToolbar[0].caption, "Save");
+    EXPECT_EQ(kToolbar[1].tooltip, "Mark paper");
+    EXPECT_EQ(kToolbar[5].caption, "Next");
+    EXPECT_EQ(kToolbar[5].family, "forward");
+    EXPECT_FALSE(kToolbar[2].canBeDisabled);
+    EXPECT_FALSE(kToolbar[3].canBeDisabled);
+}
+
+struct ProgressCase {
+    const char* name;
+    std::chrono::milliseconds elapsed;
+    int bars;
+    bool over;
+    std::chrono::milliseconds untilNext;
+};
+
+class Progress : public ::testing::TestWithParam<ProgressCase> {};
+
+TEST_P(Progress, ShowsABarEveryFifthOfASecondForThreeSeconds) {
+    const ProgressCase& c = GetParam();
+    EXPECT_EQ(ProgressBarsShown(c.elapsed), c.bars);
+    EXPECT_EQ(ProgressOver(c.elapsed), c.over);
+    EXPECT_EQ(UntilNextProgressStep(c.elapsed), c.untilNext);
+}
+
+INSTANTIATE_TEST_SUITE_P(Marking, Progress,
+                         ::testing::Values(ProgressCase{"panel_alone", 0ms, 0, false, 200ms},
+                                           ProgressCase{"just_before_the_first", 199ms, 0, false, 1ms},
+                                           ProgressCase{"first_bar", 200ms, 1, false, 200ms},
+                                           ProgressCase{"one_second", 1000ms, 5, false, 200ms},
+                                           ProgressCase{"fourteen", 2999ms, 14, false, 1ms},
+                                           ProgressCase{"all_and_over", 3000ms, 15, true, 0ms},
+                                           ProgressCase{"long_after", 86400000ms, 15, true, 0ms},
+                                           ProgressCase{"clock_went_back", -5000ms, 0, false, 5200ms}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AnswerSheet, PartLettersAndRefusedCharacters) {
+    EXPECT_EQ(PartLetter(1), "(a)");
+    EXPECT_EQ(PartLetter(20), "(t)");
+    EXPECT_THROW(PartLetter(21), std::out_of_range);
+    EXPECT_EQ(StorableAnswer("a>b#c\r\nd é"), "abcd é");
+    for (const char c : std::string("abc 1.;,-")) {
+        EXPECT_FALSE(IsRefusedInAnswer(c)) << c;
+    }
+}
+
+} // namespace
+} // namespace orbisk::practice
