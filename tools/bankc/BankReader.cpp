@@ -356,7 +356,8 @@ void readSlots(const YAML::Node& node, const Context& context, Question& questio
     }
     const std::string defaultKind = defaultKindOf(question.shape);
     if (!kindList.node.IsDefined() && defaultKind.empty()) {
-        context.refuse(node, "say the answer kind of this question (kind: Q, T, L, N, R, F, X, G or M)");
+        context.refuse(node, "the question shows no options, numbered gaps or words, so its answer kind "
+                             "cannot be told: add them, or say the kind (kind: Q, T, L, N, R, F, X, G or M)");
     }
     // Entries past a shorter list repeat its last; that list was refused above.
     auto pick = [](const PerSlot& list, std::size_t i, const std::string& otherwise) {
