@@ -30,6 +30,16 @@ Verdict damaged(std::string problem) {
     return {Verdict::Kind::Damaged, {}, std::move(problem)};
 }
 
+// Whether the first @p n values of @p record, and what lies past them, can be
+// written back as they are read. Text before the key shifts the values, which
+// are found by position, so that one of them takes the key's "#".
+bool writesBack(std::string_view record, int n) {
+    const records::ValuesAndRest split = records::SplitRecordKeepingRest(record, 3, n);
+    return std::all_of(split.values.begin(), split.values.end(),
+                       [](const std::string& value) { return records::IsStorableValue(value); }) &&
+           split.rest.find('#') == std::string::npos;
+}
+
 // Each record must be there and hold at least one value. A record holding
 // fewer than the configured papers was written for fewer papers and is
 // extended from the template; one holding more was written by an install with
@@ -60,6 +70,10 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
             return damaged("the record " + std::string(kMarksKeys[k]) + " holds no values");
         }
         if (held >= static_cast<std::size_t>(paperCount)) {
+            if (!writesBack(line, paperCount)) {
+                return damaged("the record " + std::string(kMarksKeys[k]) +
+                               " holds a value that cannot be stored again");
+            }
             out.emplace_back(line);
             continue;
         }
@@ -113,6 +127,9 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
         if (count < expected) {
             return damaged("the record of paper " + key + " holds " + std::to_string(count) + " values; " +
                            std::to_string(expected) + " were expected");
+        }
+        if (!writesBack(stored[i], static_cast<int>(expected))) {
+            return damaged("the record of paper " + key + " holds a value that cannot be stored again");
         }
     }
     if (stored.size() >= static_cast<std::size_t>(paperCount)) {

@@ -110,6 +110,12 @@ std::string marksWith(const std::string& key, const std::string& record, int pap
     return text.replace(at, text.find("\r\n", at) - at, record);
 }
 
+// The answers template of ten papers of three slots with @p record replaced by @p by.
+std::string paperRecordsWith(const std::string& record, const std::string& by) {
+    std::string text = results::PaperRecordsTemplate(std::vector<int>(10, 3));
+    return text.replace(text.find(record), record.size(), by);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     ResultsCheck, DamagedFile,
     ::testing::Values(DamageCase{"marks_record_without_values", ResultsFile::Marks,
@@ -120,7 +126,12 @@ INSTANTIATE_TEST_SUITE_P(
                                  results::PaperRecordsTemplate({3, 3, 2, 3, 3, 3, 3, 3, 3, 3})},
                       DamageCase{"answers_out_of_order", ResultsFile::FResults, "#102#>>>\r\n#101#>>>\r\n"},
                       DamageCase{"answers_cut_short_mid_line", ResultsFile::Second, "#101#>a>b>c\r\n#102#>d"},
-                      DamageCase{"binary_garbage", ResultsFile::Marks, std::string("\0\x01\xff#\x7f", 5)}),
+                      DamageCase{"binary_garbage", ResultsFile::Marks, std::string("\0\x01\xff#\x7f", 5)},
+                      // Found by fuzzing: accepted, then every write of the marks failed.
+                      DamageCase{"marks_record_behind_other_text", ResultsFile::Marks,
+                                 marksWith("FST", "\x01\x02#FST#>0>0>0>0>0>0>0>0>0>0")},
+                      DamageCase{"answers_record_behind_other_text", ResultsFile::First,
+                                 paperRecordsWith("#101#>>>", "..#101#>a>b>c")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Files that hold more than the configured papers ask for: an install with a
@@ -138,22 +149,18 @@ TEST_P(SurplusFile, IsLeftAsItIsWithoutAWord) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 6) << "no copy aside";
 }
 
-std::string paperRecordsWithExtraValue() {
-    std::string text = results::PaperRecordsTemplate(std::vector<int>(10, 3));
-    return text.replace(text.find("#101#>>>"), 8, "#101#>1>2>3>4");
-}
-
 INSTANTIATE_TEST_SUITE_P(
     ResultsCheck, SurplusFile,
-    ::testing::Values(
-        DamageCase{"marks_records_for_more_papers", ResultsFile::Marks, results::MarksTemplate(12)},
-        DamageCase{"marks_records_of_unequal_length", ResultsFile::Marks,
-                   marksWith("FSE", "#FSE#>90>>>>>>>>>>>>", 10)},
-        DamageCase{"answers_more_papers_than_configured", ResultsFile::SResults,
-                   results::PaperRecordsTemplate(std::vector<int>(11, 3))},
-        DamageCase{"answers_record_with_an_extra_value", ResultsFile::First, paperRecordsWithExtraValue()},
-        DamageCase{"trend_without_record", ResultsFile::Trend, "90>80\r\n"},
-        DamageCase{"trend_empty", ResultsFile::Trend, ""}),
+    ::testing::Values(DamageCase{"marks_records_for_more_papers", ResultsFile::Marks,
+                                 results::MarksTemplate(12)},
+                      DamageCase{"marks_records_of_unequal_length", ResultsFile::Marks,
+                                 marksWith("FSE", "#FSE#>90>>>>>>>>>>>>", 10)},
+                      DamageCase{"answers_more_papers_than_configured", ResultsFile::SResults,
+                                 results::PaperRecordsTemplate(std::vector<int>(11, 3))},
+                      DamageCase{"answers_record_with_an_extra_value", ResultsFile::First,
+                                 paperRecordsWith("#101#>>>", "#101#>1>2>3>4")},
+                      DamageCase{"trend_without_record", ResultsFile::Trend, "90>80\r\n"},
+                      DamageCase{"trend_empty", ResultsFile::Trend, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EnsureFiles, AMarksRecordShorterThanTheOthersIsExtendedAlone) {
