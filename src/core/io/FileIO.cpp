@@ -67,6 +67,7 @@ int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes,
     }
     return 0;
 }
+
 // Flushes the folder's entries, so that the rename itself survives a power
 // cut. A failure is not reported: the new content is in place and its bytes
 // are on the disk, and some file systems cannot flush a folder at all.
