@@ -17,3 +17,13 @@ if(ORBISK_SANITIZE)
   # standard library when the sanitizers instrument it; clang has no such warning.
   target_compile_options(orbisk_settings INTERFACE $<$<CXX_COMPILER_ID:GNU>:-Wno-maybe-uninitialized>)
 endif()
+if(ORBISK_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ORBISK_FUZZ needs clang with libFuzzer: configure with CXX=clang++-14")
+  endif()
+  # Everything is instrumented for coverage and checked by the sanitizers; the
+  # fuzz targets alone link libFuzzer's main (fuzz/CMakeLists.txt).
+  target_compile_options(orbisk_settings INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                   -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(orbisk_settings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -13,8 +13,9 @@ packages=(
 )
 for option in "$@"; do
     case "$option" in
-    --tests) # the tests, the benchmarks and the format check
-        packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-format-14 desktop-file-utils) ;;
+    --tests) # the tests, the benchmarks, the format check and the fuzz targets (clang's libFuzzer)
+        packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-format-14 desktop-file-utils
+            clang-14 libclang-rt-14-dev) ;;
     --with-display) # screenshots and benchmarks under a real X server, redrawing the skin
         packages+=(xvfb xauth imagemagick) ;;
     *) echo "usage: install-deps.sh [--tests] [--with-display]" >&2; exit 2 ;;

@@ -5,6 +5,7 @@
 #include "ResultsTemplates.h"
 #include "TempFolder.h"
 #include "core/formats/Records.h"
+#include "core/io/FileIO.h"
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 #include "core/setup/FolderSetup.h"
@@ -177,12 +178,51 @@ TEST_F(Startup, ResultsWrittenForFewerPapersAreExtended) {
 TEST_F(Startup, ASecondCopyOnTheSameFolderIsRefusedBeforeItWritesAnything) {
     SingleInstance first;
     ASSERT_EQ(first.Lock(m_folder.path()).outcome, files::LockOutcome::Acquired);
+    // The first copy is in the middle of saving.
+    const fs::path saving = files::TemporaryPathFor(m_folder / "marks2TST.txt");
+    WriteBytes(saving, "the first copy's save in progress");
     const Started second = Start();
     EXPECT_FALSE(second.home);
     ASSERT_EQ(m_notifier.messages.size(), 1);
     EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("already running")));
     EXPECT_FALSE(fs::exists(m_folder / "Graphics"));
     EXPECT_FALSE(fs::exists(Results(results::ResultsFile::Marks)));
+    EXPECT_TRUE(fs::exists(saving)) << "the second copy must not remove the first copy's file";
+}
+
+TEST_F(Startup, ASaveCutShortLeavesNoTemporaryFileAfterTheNextStart) {
+    Start();
+    WriteBytes(files::TemporaryPathFor(Results(results::ResultsFile::First)), "cut short");
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    EXPECT_FALSE(fs::exists(files::TemporaryPathFor(Results(results::ResultsFile::First))));
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+}
+
+TEST_F(Startup, ScoresInAMarksFileOfAnotherLetterCaseAreShown) {
+    Start();
+    results::Marks marks = results::ReadMarks(Results(results::ResultsFile::Marks), 50);
+    marks.FSE[0] = "86.7";
+    results::WriteMarks(Results(results::ResultsFile::Marks), marks, 50);
+    fs::rename(m_folder / "marks2TST.txt", m_folder / "Marks2TST.txt");
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    EXPECT_EQ(again.home->marks().FSE[0], "86.7");
+    EXPECT_FALSE(fs::exists(m_folder / "marks2TST.txt")) << "no second, empty marks file";
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+}
+
+TEST_F(Startup, AnswersOfALargerInstallAndATrendWithoutItsRecordAreLeftAloneSilently) {
+    Start();
+    std::string answers = ReadBytes(Results(results::ResultsFile::First));
+    answers.insert(answers.find("#101#>") + 6, ">");
+    WriteBytes(Results(results::ResultsFile::First), answers);
+    WriteBytes(Results(results::ResultsFile::Trend), "");
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    EXPECT_TRUE(m_notifier.messages.isEmpty()) << m_notifier.messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(ReadBytes(Results(results::ResultsFile::First)), answers);
+    EXPECT_EQ(ReadBytes(Results(results::ResultsFile::Trend)), "");
 }
 
 TEST_F(Startup, AFolderThatCannotHoldTheLockIsToldApartFromARunningCopy) {

@@ -1,5 +1,6 @@
 #include "BankChecks.h"
 
+#include "Gaps.h"
 #include "core/formats/Records.h"
 #include "core/product/AnswerKinds.h"
 #include "core/product/BankNumbers.h"
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <charconv>
 #include <map>
-#include <regex>
 #include <set>
 
 namespace orbisk::bankc {
@@ -156,7 +156,12 @@ public:
         std::map<int, int> keySpread;
         for (std::size_t q = 0; q < paper.questions.size(); ++q) {
             const Question& question = paper.questions[q];
+            // One refusal per question: the first; the others would follow from it.
+            const std::size_t before = m_problems.size();
             this->question(product, question);
+            if (m_problems.size() > before + 1) {
+                m_problems.resize(before + 1);
+            }
             answers += question.slots.size();
             for (const Slot& slot : question.slots) {
                 weightsOfPaper.push_back(slot.weight);
@@ -372,20 +377,17 @@ public:
     }
 
     void gaps(const Question& question) {
-        static const std::regex gap(R"(\[([0-9]+)\])");
-        std::vector<int> numbers;
-        for (auto it = std::sregex_iterator(question.passage.begin(), question.passage.end(), gap);
-             it != std::sregex_iterator(); ++it) {
-            numbers.push_back(std::stoi((*it)[1].str()));
-        }
-        bool inOrder = numbers.size() == question.slots.size();
-        for (std::size_t i = 0; inOrder && i < numbers.size(); ++i) {
-            inOrder = numbers[i] == static_cast<int>(i + 1);
+        const std::vector<Gap> found = FindGaps(question.passage);
+        bool inOrder = found.size() == question.slots.size();
+        for (std::size_t i = 0; inOrder && i < found.size(); ++i) {
+            inOrder = found[i].number == static_cast<int>(i + 1);
         }
         if (!inOrder) {
             std::string shown;
-            for (const int n : numbers) {
-                shown += (shown.empty() ? "" : " ") + ("[" + std::to_string(n) + "]");
+            for (std::size_t i = 0; i < found.size() && shown.size() < 80; ++i) {
+                const std::string& digits = found[i].digits;
+                shown += (shown.empty() ? "" : " ") +
+                         ("[" + (digits.size() > 12 ? digits.substr(0, 12) + "..." : digits) + "]");
             }
             refuse(question.where, "the passage's gaps (" + shown + ") do not match its " +
                                        std::to_string(question.slots.size()) +

@@ -1,12 +1,14 @@
 #include "BankReader.h"
 
+#include "Gaps.h"
+#include "YamlFields.h"
+#include "core/Errors.h"
+#include "core/io/FileIO.h"
 #include "core/product/AnswerKinds.h"
+#include "core/text/CleanText.h"
 
 #include <algorithm>
 #include <charconv>
-#include <optional>
-#include <regex>
-#include <set>
 #include <yaml-cpp/yaml.h>
 
 namespace orbisk::bankc {
@@ -16,106 +18,15 @@ std::string Describe(const Problem& problem) {
     if (problem.where.line > 0) {
         text += ":" + std::to_string(problem.where.line);
     }
-    return text + ": " + problem.message;
+    // Sources may hold any bytes, and messages quote them (yaml-cpp's own
+    // included): one refusal is one readable line.
+    return orbisk::text::EscapeBytes(text + ": " + problem.message);
 }
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Context {
-    fs::path file;
-    std::vector<Problem>& problems;
-
-    Where at(const YAML::Node& node) const { return {file, node.IsDefined() ? node.Mark().line + 1 : 0}; }
-    void refuse(const YAML::Node& node, std::string message) const {
-        problems.push_back({at(node), std::move(message)});
-    }
-};
-
-// Every mapping in the document, checked for a key written twice.
-void checkDuplicateKeys(const YAML::Node& node, const Context& context) {
-    if (node.IsMap()) {
-        std::set<std::string> seen;
-        for (auto it = node.begin(); it != node.end(); ++it) {
-            const std::string key = it->first.IsScalar() ? it->first.Scalar() : std::string();
-            if (!seen.insert(key).second) {
-                context.refuse(it->first, "the key \"" + key + "\" appears twice in this mapping");
-            }
-            checkDuplicateKeys(it->second, context);
-        }
-    } else if (node.IsSequence()) {
-        for (const auto& child : node) {
-            checkDuplicateKeys(child, context);
-        }
-    }
-}
-
-// The text of a scalar as written; a refusal for anything else.
-std::optional<std::string> text(const YAML::Node& node, const Context& context, std::string_view what) {
-    if (node.IsScalar()) {
-        return node.Scalar();
-    }
-    if (node.IsNull()) {
-        context.refuse(node, std::string(what) +
-                                 " is empty (write it in double quotes if it is text such as \"~\")");
-    } else {
-        context.refuse(node, std::string(what) + " must be one text, not a list or mapping");
-    }
-    return std::nullopt;
-}
-
-std::optional<int> number(const YAML::Node& node, const Context& context, std::string_view what) {
-    const auto written = text(node, context, what);
-    if (!written) {
-        return std::nullopt;
-    }
-    int value = 0;
-    const auto [end, error] = std::from_chars(written->data(), written->data() + written->size(), value);
-    if (error != std::errc() || end != written->data() + written->size()) {
-        context.refuse(node, std::string(what) + " must be a whole number, not \"" + *written + "\"");
-        return std::nullopt;
-    }
-    return value;
-}
-
-// A field the mapping must have: its text, or a refusal naming what is missing.
-std::optional<std::string> requiredText(const YAML::Node& map, const char* field, const Context& context,
-                                        std::string_view what) {
-    const YAML::Node node = map[field];
-    if (!node.IsDefined()) {
-        context.refuse(map, std::string(what) + " is missing (field \"" + field + "\")");
-        return std::nullopt;
-    }
-    return text(node, context, what);
-}
-
-std::optional<int> requiredNumber(const YAML::Node& map, const char* field, const Context& context,
-                                  std::string_view what) {
-    const YAML::Node node = map[field];
-    if (!node.IsDefined()) {
-        context.refuse(map, std::string(what) + " is missing (field \"" + field + "\")");
-        return std::nullopt;
-    }
-    return number(node, context, what);
-}
-
-std::vector<std::string> textList(const YAML::Node& node, const Context& context, std::string_view what) {
-    std::vector<std::string> values;
-    if (!node.IsDefined()) {
-        return values;
-    }
-    if (!node.IsSequence()) {
-        context.refuse(node, std::string(what) + " must be a list");
-        return values;
-    }
-    for (const auto& entry : node) {
-        if (auto value = text(entry, context, what)) {
-            values.push_back(std::move(*value));
-        }
-    }
-    return values;
-}
+using namespace fields;
 
 // A value given once for every slot or as a list with one entry per slot.
 struct PerSlot {
@@ -138,122 +49,90 @@ PerSlot perSlot(const YAML::Node& node, const Context& context, std::string_view
     return result;
 }
 
-void refuseUnknownFields(const YAML::Node& node, const Context& context,
-                         std::initializer_list<std::string_view> known, std::string_view where) {
-    if (!node.IsMap()) {
-        return;
-    }
-    for (auto it = node.begin(); it != node.end(); ++it) {
-        const std::string key = it->first.Scalar();
-        if (std::find(known.begin(), known.end(), key) == known.end()) {
-            context.refuse(it->first, "unknown field \"" + key + "\" in " + std::string(where));
-        }
-    }
-}
-
-bool hasGaps(const std::string& passage) {
-    static const std::regex gap(R"(\[[0-9]+\])");
-    return std::regex_search(passage, gap);
-}
-
-std::optional<Question> readQuestion(const YAML::Node& node, const Context& context) {
-    if (!node.IsMap()) {
-        context.refuse(node, "a question must be a mapping of fields");
+std::optional<Item> readItem(const YAML::Node& node, const Context& context, Slot& slot) {
+    if (!isMap(node)) {
+        context.refuse(node, "an item must be a mapping of stem, options and key");
         return std::nullopt;
     }
-    refuseUnknownFields(node, context,
-                        {"stem", "instruction", "options", "passage", "wordbank", "words", "items", "parts",
-                         "picture", "key", "kind", "weight"},
-                        "a question");
-    Question question;
-    question.where = context.at(node);
-    auto optionalText = [&](const char* field, std::string& into) {
-        if (node[field].IsDefined()) {
-            if (auto value = text(node[field], context, field)) {
-                into = std::move(*value);
-            }
-        }
-    };
-    optionalText("stem", question.stem);
-    optionalText("instruction", question.instruction);
-    optionalText("passage", question.passage);
-    optionalText("picture", question.picture);
-    question.options = textList(node["options"], context, "options");
-    question.wordbank = textList(node["wordbank"], context, "wordbank");
-    question.words = textList(node["words"], context, "words");
-    question.parts = textList(node["parts"], context, "parts");
-
-    const YAML::Node items = node["items"];
-    if (items.IsDefined()) {
-        if (!items.IsSequence() || items.size() == 0) {
-            context.refuse(items, "items must be a list of questions");
-        } else {
-            for (const auto& itemNode : items) {
-                if (!itemNode.IsMap()) {
-                    context.refuse(itemNode, "an item must be a mapping of stem, options and key");
-                    continue;
-                }
-                refuseUnknownFields(itemNode, context, {"stem", "options", "key", "weight"}, "an item");
-                Item item;
-                item.where = context.at(itemNode);
-                if (auto stem = requiredText(itemNode, "stem", context, "an item's stem")) {
-                    item.stem = std::move(*stem);
-                }
-                item.options = textList(itemNode["options"], context, "options");
-                if (item.options.empty()) {
-                    context.refuse(itemNode, "an item needs its options");
-                }
-                Slot slot;
-                slot.where = context.at(itemNode["key"].IsDefined() ? itemNode["key"] : itemNode);
-                slot.kind = std::string(kinds::kChoice);
-                slot.weight = "1";
-                if (auto key = requiredText(itemNode, "key", context, "an item's key")) {
-                    slot.key = std::move(*key);
-                }
-                if (itemNode["weight"].IsDefined()) {
-                    if (auto weight = text(itemNode["weight"], context, "weight")) {
-                        slot.weight = std::move(*weight);
-                    }
-                }
-                question.items.push_back(std::move(item));
-                question.slots.push_back(std::move(slot));
-            }
-        }
-        if (node["key"].IsDefined() || node["kind"].IsDefined() || node["weight"].IsDefined()) {
-            context.refuse(node,
-                           "a question with items gives each item its own key; remove key, kind and weight");
-        }
-        if (!question.options.empty()) {
-            context.refuse(node["options"], "a question with items gives each item its own options");
-        }
-        question.shape = Shape::Comprehension;
-        if (question.passage.empty()) {
-            context.refuse(node, "a question with items needs the passage they ask about");
-        }
-        return question;
+    if (!knownFieldsOnly(node, context, {"stem", "options", "key", "weight"}, "an item")) {
+        return std::nullopt;
     }
+    Item item;
+    item.where = context.at(node);
+    if (auto stem = requiredText(node, "stem", context, "an item's stem")) {
+        item.stem = std::move(*stem);
+    }
+    item.options = textList(field(node, "options"), context, "an option");
+    if (item.options.empty()) {
+        context.refuse(node, "an item needs its options");
+    }
+    const YAML::Node key = field(node, "key");
+    slot.where = context.at(key.IsDefined() ? key : node);
+    slot.kind = std::string(kinds::kChoice);
+    slot.weight = "1";
+    if (auto value = requiredText(node, "key", context, "an item's key")) {
+        slot.key = std::move(*value);
+    }
+    if (const YAML::Node weight = field(node, "weight"); weight.IsDefined()) {
+        if (auto value = text(weight, context, "the weight")) {
+            slot.weight = std::move(*value);
+        }
+    }
+    return item;
+}
 
+void readItems(const YAML::Node& node, const YAML::Node& items, const Context& context, Question& question) {
+    if (!isSequence(items) || items.size() == 0) {
+        context.refuse(items, "items must be a list of questions");
+        return;
+    }
+    for (const auto& itemNode : items) {
+        Slot slot;
+        if (auto item = readItem(itemNode, context, slot)) {
+            question.items.push_back(std::move(*item));
+            question.slots.push_back(std::move(slot));
+        }
+    }
+    if (field(node, "key").IsDefined() || field(node, "kind").IsDefined() ||
+        field(node, "weight").IsDefined()) {
+        context.refuse(node,
+                       "a question with items gives each item its own key; remove key, kind and weight");
+    }
     if (!question.options.empty()) {
-        question.shape = Shape::Choice;
-    } else if (!question.words.empty()) {
-        question.shape = Shape::WordOrder;
-    } else if (!question.passage.empty() && hasGaps(question.passage)) {
-        question.shape = Shape::Cloze;
-    } else {
-        question.shape = Shape::Free;
+        context.refuse(field(node, "options"), "a question with items gives each item its own options");
     }
+    question.shape = Shape::Comprehension;
+    if (question.passage.empty()) {
+        context.refuse(node, "a question with items needs the passage they ask about");
+    }
+}
 
-    const PerSlot keys = perSlot(node["key"], context, "key");
-    const PerSlot kindList = perSlot(node["kind"], context, "kind");
-    const PerSlot weights = perSlot(node["weight"], context, "weight");
-    if (!node["key"].IsDefined()) {
-        context.refuse(node, "the question has no key");
-        return question;
+std::string defaultKindOf(Shape shape) {
+    switch (shape) {
+    case Shape::Choice:
+        return std::string(kinds::kChoice);
+    case Shape::Cloze:
+        return std::string(kinds::kTyped);
+    case Shape::WordOrder:
+        return std::string(kinds::kSentence);
+    default:
+        return {};
     }
+}
+
+void readSlots(const YAML::Node& node, const Context& context, Question& question) {
+    const YAML::Node keyNode = field(node, "key");
+    if (!keyNode.IsDefined()) {
+        context.refuse(node, "the question has no key");
+        return;
+    }
+    const PerSlot keys = perSlot(keyNode, context, "the key");
+    const PerSlot kindList = perSlot(field(node, "kind"), context, "the kind");
+    const PerSlot weights = perSlot(field(node, "weight"), context, "the weight");
     const std::size_t count = keys.values.size();
     if (count == 0) {
         context.refuse(keys.node, "the key list is empty");
-        return question;
+        return;
     }
     if (kindList.isList && kindList.values.size() != count) {
         context.refuse(kindList.node, "unequal answer counts: " + std::to_string(count) + " keys but " +
@@ -263,117 +142,238 @@ std::optional<Question> readQuestion(const YAML::Node& node, const Context& cont
         context.refuse(weights.node, "unequal answer counts: " + std::to_string(count) + " keys but " +
                                          std::to_string(weights.values.size()) + " weights");
     }
-    std::string defaultKind;
-    switch (question.shape) {
-    case Shape::Choice:
-        defaultKind = kinds::kChoice;
-        break;
-    case Shape::Cloze:
-        defaultKind = kinds::kTyped;
-        break;
-    case Shape::WordOrder:
-        defaultKind = kinds::kSentence;
-        break;
-    default:
-        break;
+    const std::string defaultKind = defaultKindOf(question.shape);
+    if (!kindList.node.IsDefined() && defaultKind.empty()) {
+        context.refuse(node, "the question shows no options, numbered gaps or words, so its answer kind "
+                             "cannot be told: add them, or say the kind (kind: Q, T, L, N, R, F, X, G or M)");
     }
-    if (!node["kind"].IsDefined() && defaultKind.empty()) {
-        context.refuse(node, "say the answer kind of this question (kind: Q, T, L, N, R, F, X, G or M)");
-    }
+    // Entries past a shorter list repeat its last; that list was refused above.
+    auto pick = [](const PerSlot& list, std::size_t i, const std::string& otherwise) {
+        if (list.values.empty()) {
+            return otherwise;
+        }
+        return list.isList ? list.values[std::min(i, list.values.size() - 1)] : list.values.front();
+    };
     for (std::size_t i = 0; i < count; ++i) {
         Slot slot;
-        slot.where = context.at(keys.isList ? keys.node[i] : keys.node);
+        slot.where = context.at(keys.isList && i < keys.node.size() ? keys.node[i] : keys.node);
         slot.key = keys.values[i];
-        if (kindList.values.empty()) {
-            slot.kind = defaultKind;
-        } else {
-            slot.kind = kindList.isList
-                            ? (i < kindList.values.size() ? kindList.values[i] : kindList.values.back())
-                            : kindList.values.front();
-        }
-        if (weights.values.empty()) {
-            slot.weight = "1";
-        } else {
-            slot.weight = weights.isList
-                              ? (i < weights.values.size() ? weights.values[i] : weights.values.back())
-                              : weights.values.front();
-        }
+        slot.kind = pick(kindList, i, defaultKind);
+        slot.weight = pick(weights, i, "1");
         question.slots.push_back(std::move(slot));
     }
+}
+
+std::optional<Question> readQuestion(const YAML::Node& node, const Context& context) {
+    if (!isMap(node)) {
+        context.refuse(node, "a question must be a mapping of fields");
+        return std::nullopt;
+    }
+    if (!CheckDuplicateKeys(node, context) ||
+        !knownFieldsOnly(node, context,
+                         {"stem", "instruction", "options", "passage", "wordbank", "words", "items", "parts",
+                          "picture", "key", "kind", "weight"},
+                         "a question")) {
+        return std::nullopt;
+    }
+    Question question;
+    question.where = context.at(node);
+    auto optionalText = [&](const char* name, std::string_view what, std::string& into) {
+        if (const YAML::Node value = field(node, name); value.IsDefined()) {
+            if (auto written = text(value, context, what)) {
+                into = std::move(*written);
+            }
+        }
+    };
+    optionalText("stem", "the stem", question.stem);
+    optionalText("instruction", "the instruction", question.instruction);
+    optionalText("passage", "the passage", question.passage);
+    optionalText("picture", "the picture", question.picture);
+    question.options = textList(field(node, "options"), context, "an option");
+    question.wordbank = textList(field(node, "wordbank"), context, "a word of the word bank");
+    question.words = textList(field(node, "words"), context, "a word");
+    question.parts = textList(field(node, "parts"), context, "a part");
+
+    if (const YAML::Node items = field(node, "items"); items.IsDefined()) {
+        readItems(node, items, context, question);
+        return question;
+    }
+    if (!question.options.empty()) {
+        question.shape = Shape::Choice;
+    } else if (!question.words.empty()) {
+        question.shape = Shape::WordOrder;
+    } else if (!question.passage.empty() && !FindGaps(question.passage).empty()) {
+        question.shape = Shape::Cloze;
+    } else {
+        question.shape = Shape::Free;
+    }
+    readSlots(node, context, question);
     return question;
 }
 
-std::optional<YAML::Node> load(const fs::path& file, std::vector<Problem>& problems) {
+// Runs @p read on a scope of its own and keeps only its first refusal: later
+// ones follow from the first and would mislead.
+template <typename Read> auto firstRefusalOnly(const Context& context, Read read) {
+    std::vector<Problem> own;
+    const Context scoped{context.file, own};
+    auto result = read(scoped);
+    if (!own.empty()) {
+        context.problems.push_back(std::move(own.front()));
+        result.reset();
+    }
+    return result;
+}
+
+std::optional<YAML::Node> parse(const fs::path& file, std::string_view yaml, std::vector<Problem>& problems) {
     try {
-        return YAML::LoadFile(file.string());
-    } catch (const YAML::ParserException& error) {
-        problems.push_back({{file, error.mark.line + 1}, error.msg});
-    } catch (const YAML::BadFile&) {
-        problems.push_back({{file, 0}, "the file cannot be read"});
+        return YAML::Load(std::string(yaml));
     } catch (const YAML::Exception& error) {
-        problems.push_back({{file, error.mark.line + 1}, error.msg});
+        problems.push_back({{file, std::max(error.mark.line + 1, 1)}, error.msg});
     }
     return std::nullopt;
 }
 
-std::optional<Paper> readPaper(const fs::path& file, std::vector<Problem>& problems) {
-    const auto document = load(file, problems);
-    if (!document) {
+std::optional<std::string> readSource(const fs::path& file, std::vector<Problem>& problems) {
+    try {
+        return files::ReadWholeFile(file);
+    } catch (const DataError& error) {
+        problems.push_back({{file, 0}, error.problem()});
+    }
+    return std::nullopt;
+}
+
+std::optional<Paper> readPaperDocument(const YAML::Node& document, const Context& context) {
+    if (!isMap(document)) {
+        context.refuse(document, "a paper file must be a mapping with paper and questions");
         return std::nullopt;
     }
-    const Context context{file, problems};
-    checkDuplicateKeys(*document, context);
-    if (!document->IsMap()) {
-        context.refuse(*document, "a paper file must be a mapping with paper and questions");
+    const bool sound = CheckDuplicateKeys(document, context, "questions");
+    if (!knownFieldsOnly(document, context, {"paper", "instruction", "questions"}, "a paper") || !sound) {
         return std::nullopt;
     }
-    refuseUnknownFields(*document, context, {"paper", "instruction", "questions"}, "a paper");
     Paper paper;
-    paper.where = {file, 1};
-    if (const auto value = requiredNumber(*document, "paper", context, "the paper number")) {
+    paper.where = context.at(document);
+    if (const auto value = requiredNumber(document, "paper", context, "the paper number")) {
         paper.number = *value;
-        paper.where = context.at((*document)["paper"]);
+        paper.where = context.at(field(document, "paper"));
     }
-    if ((*document)["instruction"].IsDefined()) {
-        if (auto value = text((*document)["instruction"], context, "instruction")) {
+    if (const YAML::Node instruction = field(document, "instruction"); instruction.IsDefined()) {
+        if (auto value = text(instruction, context, "the instruction")) {
             paper.instruction = std::move(*value);
         }
     }
-    const YAML::Node questions = (*document)["questions"];
-    if (!questions.IsSequence() || questions.size() == 0) {
-        context.refuse(questions.IsDefined() ? questions : *document, "a paper needs a list of questions");
+    const YAML::Node questions = field(document, "questions");
+    if (!questions.IsDefined()) {
+        refuseMissing(document, "questions", context, "the paper's list of questions");
+        return paper;
+    }
+    if (!isSequence(questions) || questions.size() == 0) {
+        context.refuse(fieldOrName(document, "questions"), "a paper needs a list of questions");
         return paper;
     }
     for (const auto& node : questions) {
-        if (auto question = readQuestion(node, context)) {
+        auto question = firstRefusalOnly(context, [&](const Context& scoped) {
+            try {
+                return readQuestion(node, scoped);
+            } catch (const YAML::Exception& error) {
+                scoped.refuse(node, "the question cannot be read: " + error.msg);
+                return std::optional<Question>();
+            }
+        });
+        if (question) {
             paper.questions.push_back(std::move(*question));
         }
     }
     return paper;
 }
 
-// "p101.yaml" gives 101.
-std::optional<int> paperNumberOfFile(const fs::path& file) {
-    static const std::regex name(R"(p([0-9]{3})\.yaml)");
-    std::smatch match;
-    const std::string filename = file.filename().string();
-    if (!std::regex_match(filename, match, name)) {
+std::optional<Section> readSection(const YAML::Node& node, const Context& context) {
+    if (!isMap(node)) {
+        context.refuse(node, "a section must be a mapping of number, label and topics");
         return std::nullopt;
     }
-    return std::stoi(match[1].str());
+    if (!knownFieldsOnly(node, context, {"number", "label", "topics"}, "a section")) {
+        return std::nullopt;
+    }
+    Section section;
+    section.where = context.at(node);
+    if (const auto value = requiredNumber(node, "number", context, "the section's number")) {
+        section.number = *value;
+    }
+    if (auto value = requiredText(node, "label", context, "the section's label")) {
+        section.label = std::move(*value);
+    }
+    section.topics = textList(field(node, "topics"), context, "a topic name");
+    return section;
 }
 
-void readSectionPapers(const Product& product, Section& section, std::vector<Problem>& problems) {
-    const fs::path folder = product.root / ("section" + std::to_string(section.number));
+void readProductDocument(const YAML::Node& document, const Context& context, Product& product) {
+    if (!isMap(document)) {
+        context.refuse(document, "product.yaml must be a mapping of name, code, picture and sections");
+        return;
+    }
+    const bool sound = CheckDuplicateKeys(document, context);
+    if (!knownFieldsOnly(document, context, {"name", "code", "picture", "sections"}, "product.yaml") ||
+        !sound) {
+        return;
+    }
+    if (auto value = requiredText(document, "name", context, "the product name")) {
+        product.name = std::move(*value);
+    }
+    if (auto value = requiredText(document, "code", context, "the product code")) {
+        product.code = std::move(*value);
+    }
+    if (auto value = requiredText(document, "picture", context, "the product picture")) {
+        product.picture = std::move(*value);
+    }
+    const YAML::Node sections = field(document, "sections");
+    if (!sections.IsDefined()) {
+        refuseMissing(document, "sections", context, "the product's list of sections");
+        return;
+    }
+    if (!isSequence(sections) || sections.size() == 0) {
+        context.refuse(fieldOrName(document, "sections"), "product.yaml needs a list of sections");
+        return;
+    }
+    for (const auto& node : sections) {
+        if (auto section =
+                firstRefusalOnly(context, [&](const Context& scoped) { return readSection(node, scoped); })) {
+            product.sections.push_back(std::move(*section));
+        }
+    }
+    std::sort(product.sections.begin(), product.sections.end(),
+              [](const Section& a, const Section& b) { return a.number < b.number; });
+}
+
+// "p101.yaml" gives 101.
+std::optional<int> paperNumberOfFile(const fs::path& file) {
+    const std::string name = file.filename().string();
+    if (name.size() != 9 || name[0] != 'p' || name.substr(4) != ".yaml") {
+        return std::nullopt;
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(name.data() + 1, name.data() + 4, number);
+    if (error != std::errc() || end != name.data() + 4 || name[1] == '+' || name[1] == '-') {
+        return std::nullopt;
+    }
+    return number;
+}
+
+void readSectionPapers(const fs::path& root, Section& section, std::vector<Problem>& problems) {
+    const fs::path folder = root / ("section" + std::to_string(section.number));
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         return; // a section with no papers written yet
     }
     std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        if (entry.is_regular_file()) {
-            files.push_back(entry.path());
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec)) {
+            files.push_back(it->path());
         }
+    }
+    if (ec) {
+        problems.push_back({{folder, 0}, "the folder cannot be read: " + ec.message()});
+        return;
     }
     std::sort(files.begin(), files.end());
     for (const fs::path& file : files) {
@@ -383,7 +383,11 @@ void readSectionPapers(const Product& product, Section& section, std::vector<Pro
                 {{file, 0}, "a paper file is named p<paper number>.yaml, for example p101.yaml"});
             continue;
         }
-        auto paper = readPaper(file, problems);
+        const auto source = readSource(file, problems);
+        if (!source) {
+            continue;
+        }
+        auto paper = ReadPaperText(file, *source, problems);
         if (!paper) {
             continue;
         }
@@ -394,63 +398,57 @@ void readSectionPapers(const Product& product, Section& section, std::vector<Pro
         }
         section.papers.push_back(std::move(*paper));
     }
+    std::sort(section.papers.begin(), section.papers.end(),
+              [](const Paper& a, const Paper& b) { return a.number < b.number; });
 }
 
 } // namespace
 
-Product ReadBank(const fs::path& root, std::vector<Problem>& problems) {
+Product ReadProductText(const fs::path& file, std::string_view yaml, std::vector<Problem>& problems) {
     Product product;
-    product.root = root;
-    const fs::path file = root / "product.yaml";
+    product.root = file.parent_path();
     product.where = {file, 1};
-    const auto document = load(file, problems);
+    const auto document = parse(file, yaml, problems);
     if (!document) {
         return product;
     }
     const Context context{file, problems};
-    checkDuplicateKeys(*document, context);
-    if (!document->IsMap()) {
-        context.refuse(*document, "product.yaml must be a mapping of name, code, picture and sections");
+    try {
+        readProductDocument(*document, context, product);
+    } catch (const YAML::Exception& error) {
+        context.refuse(*document, "the file cannot be read: " + error.msg);
+    }
+    return product;
+}
+
+std::optional<Paper> ReadPaperText(const fs::path& file, std::string_view yaml,
+                                   std::vector<Problem>& problems) {
+    const auto document = parse(file, yaml, problems);
+    if (!document) {
+        return std::nullopt;
+    }
+    const Context context{file, problems};
+    try {
+        return readPaperDocument(*document, context);
+    } catch (const YAML::Exception& error) {
+        context.refuse(*document, "the file cannot be read: " + error.msg);
+    }
+    return std::nullopt;
+}
+
+Product ReadBank(const fs::path& root, std::vector<Problem>& problems) {
+    const fs::path file = root / "product.yaml";
+    const auto source = readSource(file, problems);
+    if (!source) {
+        Product product;
+        product.root = root;
+        product.where = {file, 1};
         return product;
     }
-    refuseUnknownFields(*document, context, {"name", "code", "picture", "sections"}, "product.yaml");
-    if (auto value = requiredText(*document, "name", context, "the product name")) {
-        product.name = std::move(*value);
-    }
-    if (auto value = requiredText(*document, "code", context, "the product code")) {
-        product.code = std::move(*value);
-    }
-    if (auto value = requiredText(*document, "picture", context, "the product picture")) {
-        product.picture = std::move(*value);
-    }
-    const YAML::Node sections = (*document)["sections"];
-    if (!sections.IsSequence() || sections.size() == 0) {
-        context.refuse(sections.IsDefined() ? sections : *document, "product.yaml needs a list of sections");
-        return product;
-    }
-    for (const auto& node : sections) {
-        if (!node.IsMap()) {
-            context.refuse(node, "a section must be a mapping of number, label and topics");
-            continue;
-        }
-        refuseUnknownFields(node, context, {"number", "label", "topics"}, "a section");
-        Section section;
-        section.where = context.at(node);
-        if (const auto value = requiredNumber(node, "number", context, "a section's number")) {
-            section.number = *value;
-        }
-        if (auto value = requiredText(node, "label", context, "a section's label")) {
-            section.label = std::move(*value);
-        }
-        section.topics = textList(node["topics"], context, "topics");
-        product.sections.push_back(std::move(section));
-    }
-    std::sort(product.sections.begin(), product.sections.end(),
-              [](const Section& a, const Section& b) { return a.number < b.number; });
+    Product product = ReadProductText(file, *source, problems);
+    product.root = root;
     for (Section& section : product.sections) {
-        readSectionPapers(product, section, problems);
-        std::sort(section.papers.begin(), section.papers.end(),
-                  [](const Paper& a, const Paper& b) { return a.number < b.number; });
+        readSectionPapers(root, section, problems);
     }
     return product;
 }

@@ -59,10 +59,11 @@ void writeOut(const fs::path& outFolder, const CompiledBank& compiled, const std
     for (const fs::path& file : stale) {
         fs::remove(file);
     }
+    // Build output, made again by the next build: nothing waits for the disk.
     for (const auto& [id, bytes] : compiled.resources) {
-        files::WriteFileAtomically(outFolder / std::to_string(id), bytes);
+        files::WriteFileAtomically(outFolder / std::to_string(id), bytes, files::Sync::NoWait);
     }
-    files::WriteFileAtomically(outFolder / "resources.pack", pack);
+    files::WriteFileAtomically(outFolder / "resources.pack", pack, files::Sync::NoWait);
 }
 
 int compile(const fs::path& bankFolder, const fs::path& outFolder, const fs::path& skinFolder,

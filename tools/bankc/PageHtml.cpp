@@ -1,6 +1,6 @@
 #include "PageHtml.h"
 
-#include <regex>
+#include "Gaps.h"
 
 namespace orbisk::bankc {
 
@@ -34,8 +34,16 @@ constexpr const char* kGap = "<span class=\"gap\">__________</span>";
 
 // Escaped text with every run of three or more underscores shown as a gap.
 std::string withGaps(std::string_view text) {
-    static const std::regex underscores("_{3,}");
-    return std::regex_replace(escape(text), underscores, kGap);
+    const std::string escaped = escape(text);
+    std::string out;
+    std::size_t from = 0;
+    for (const auto& [at, length] : FindUnderscoreRuns(escaped)) {
+        out.append(escaped, from, at - from);
+        out += kGap;
+        from = at + length;
+    }
+    out.append(escaped, from);
+    return out;
 }
 
 std::string letter(std::size_t index) {
@@ -86,21 +94,21 @@ std::string optionsTable(const std::vector<std::string>& options) {
 }
 
 std::string passageBox(std::string_view passage, bool cloze) {
-    static const std::regex gap(R"(\[([0-9]+)\])");
     std::string html = "<table class=\"passage\" width=\"100%\" cellpadding=\"10\"><tr><td>\n";
     for (const std::string& paragraph : paragraphs(passage)) {
         std::string text = escape(paragraph);
         if (cloze) {
+            // The checks have made every gap's number 1 to its answer count.
             std::string replaced;
-            auto last = text.cbegin();
-            for (auto it = std::sregex_iterator(text.begin(), text.end(), gap); it != std::sregex_iterator();
-                 ++it) {
-                replaced.append(last, (*it)[0].first);
-                const std::size_t n = std::stoul((*it)[1].str());
-                replaced += "<b class=\"gapmark\">" + letter(n - 1) + "</b>&nbsp;" + kGap;
-                last = (*it)[0].second;
+            std::size_t from = 0;
+            for (const Gap& gap : FindGaps(text)) {
+                replaced.append(text, from, gap.offset - from);
+                replaced += "<b class=\"gapmark\">" +
+                            letter(static_cast<std::size_t>(gap.number.value_or(1) - 1)) + "</b>&nbsp;" +
+                            kGap;
+                from = gap.offset + gap.length;
             }
-            replaced.append(last, text.cend());
+            replaced.append(text, from);
             text = replaced;
         } else {
             text = withGaps(paragraph);

@@ -3,7 +3,6 @@
 #include "core/formats/LittleEndian.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace orbisk::skin {
 
@@ -11,8 +10,10 @@ std::optional<PictureInfo> ReadPictureHeader(std::string_view bytes) {
     if (bytes.size() >= 30 && bytes.substr(0, 2) == "BM") {
         PictureInfo info{PictureFormat::Bmp};
         info.width = static_cast<std::int32_t>(static_cast<std::uint32_t>(endian::ReadLittle(bytes, 18, 4)));
-        info.height =
-            std::abs(static_cast<std::int32_t>(static_cast<std::uint32_t>(endian::ReadLittle(bytes, 22, 4))));
+        // Widened before the sign is dropped: the size of INT32_MIN does not fit 32 bits.
+        const std::int64_t height =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(endian::ReadLittle(bytes, 22, 4)));
+        info.height = height < 0 ? -height : height;
         info.bitsPerPixel = static_cast<int>(endian::ReadLittle(bytes, 28, 2));
         return info;
     }

@@ -2,6 +2,7 @@
 
 #include "core/product/SkinTable.h"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -11,7 +12,9 @@ namespace orbisk::skin {
 struct PictureInfo {
     PictureFormat format;
     int width = 0;
-    int height = 0;
+    /// Rows; a BMP stored top-down says so with a negative height, and this is
+    /// its size either way (wide enough for the size of INT32_MIN).
+    std::int64_t height = 0;
     int bitsPerPixel = 0; ///< BMP only
     int images = 1;       ///< ICO: the number of images
 };

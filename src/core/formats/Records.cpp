@@ -159,6 +159,22 @@ std::vector<std::string> SplitRecordValues(std::string_view record, std::size_t 
     return values;
 }
 
+ValuesAndRest SplitRecordKeepingRest(std::string_view record, std::size_t keyLength, int n,
+                                     const std::filesystem::path& source) {
+    ValuesAndRest split{SplitRecordValues(record, keyLength, n, source), {}};
+    if (split.values.empty()) {
+        const std::size_t open = keyLength + 2;
+        split.rest = open < record.size() ? std::string(record.substr(open)) : std::string();
+        return split;
+    }
+    std::string& last = split.values.back();
+    if (const std::size_t end = last.find('>'); end != std::string::npos) {
+        split.rest = last.substr(end);
+        last.resize(end);
+    }
+    return split;
+}
+
 std::vector<std::string> SplitRecord(std::string_view record, int n, int capacity,
                                      const std::filesystem::path& source) {
     checkCapacity(n, capacity, source, record.size() >= 4 ? record.substr(1, 3) : record);
@@ -283,6 +299,41 @@ void WriteLines(const std::vector<std::string>& lines, const std::filesystem::pa
     files::WriteFileAtomically(path, JoinLines(lines));
 }
 
+namespace {
+
+// The paper number of the last record a results file may hold: keys have three characters.
+constexpr int kLastPaperKey = 999;
+
+// The records of the papers after the first @p count that the file holds, in
+// order: an install with more papers wrote them, and finds them again.
+std::vector<std::string> laterPaperRecords(const std::filesystem::path& path, int count) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return {};
+    }
+    std::vector<std::string> later;
+    try {
+        const RecordText text = RecordText::Load(path);
+        std::size_t from = 0;
+        for (int paper = 101 + count; paper <= kLastPaperKey; ++paper) {
+            from = findFrom(text.lines(), from, std::to_string(paper));
+            if (from == text.lines().size()) {
+                break;
+            }
+            later.emplace_back(text.lines()[from++]);
+        }
+    } catch (const DataError&) {
+        // Unreadable: there is nothing to keep, and the write itself will say what is wrong.
+    }
+    return later;
+}
+
+bool isStorableRest(std::string_view rest) {
+    return rest.empty() || (rest.front() == '>' && rest.find_first_of("#\r\n") == std::string_view::npos);
+}
+
+} // namespace
+
 void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::string>& values, int slot,
                       std::string_view key, int count, int n, const std::filesystem::path& path) {
     if (slot < 1 || slot > count) {
@@ -294,15 +345,25 @@ void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::st
         lines.resize(static_cast<std::size_t>(count));
     }
     lines[static_cast<std::size_t>(slot - 1)] = std::move(record);
-    WriteLines(std::vector<std::string>(lines.begin(), lines.begin() + count), path);
+    std::vector<std::string> out(lines.begin(), lines.begin() + count);
+    for (std::string& later : laterPaperRecords(path, count)) {
+        out.push_back(std::move(later));
+    }
+    WriteLines(out, path);
 }
 
 void WriteMarksFile(const std::array<std::vector<std::string>, 6>& lists,
-                    const std::array<std::string_view, 6>& keys, int n, const std::filesystem::path& path) {
+                    const std::array<std::string_view, 6>& keys, int n, const std::filesystem::path& path,
+                    const std::array<std::string, 6>& rests) {
     std::vector<std::string> records;
     records.reserve(6);
     for (std::size_t k = 0; k < 6; ++k) {
-        records.push_back(BuildRecord(keys[k], lists[k], n, path));
+        if (!isStorableRest(rests[k])) {
+            throw DataError(path, std::string(keys[k]),
+                            "the values kept past value " + std::to_string(n) +
+                                " hold a character the file cannot store");
+        }
+        records.push_back(BuildRecord(keys[k], lists[k], n, path) + rests[k]);
     }
     WriteLines(records, path);
 }

@@ -99,6 +99,21 @@ std::vector<std::string> SplitRecord(std::string_view record, int n, int capacit
 std::vector<std::string> SplitRecordValues(std::string_view record, std::size_t keyLength, int n,
                                            const std::filesystem::path& source = {});
 
+/// Values 1..n of a record line and its rest.
+struct ValuesAndRest {
+    std::vector<std::string> values;
+    /// Everything after value n, from its ">" on; "" when the record holds exactly n values.
+    std::string rest;
+};
+
+/// Values 1..n of a record line whose key has @p keyLength characters, value n
+/// ending at its own ">", and the values past n kept whole as the rest. A
+/// results file written by an install with more papers or answer slots holds
+/// such a rest: the program reads what it knows and writes the rest back.
+/// @throws DataError (naming @p source) when the record holds fewer than n values.
+ValuesAndRest SplitRecordKeepingRest(std::string_view record, std::size_t keyLength, int n,
+                                     const std::filesystem::path& source = {});
+
 /// The record lines of papers 101..100+n, found in one forward pass. A paper
 /// whose record is not found makes it and every later entry "".
 /// @throws DataError when the file cannot be read or n exceeds kPapersCapacity.
@@ -123,16 +138,20 @@ std::string BuildRecord(std::string_view key, const std::vector<std::string>& va
 
 /// Sets lines(slot) to the record of @p key with values 1..n and rewrites the
 /// file with lines 1..count, each ending in CR LF. The caller keeps @p lines
-/// for its next write.
+/// for its next write. Records of papers past @p count that the file holds
+/// (written by an install with more papers) are written back after them.
 /// @throws DataError for a value the format cannot hold (nothing is written),
 /// WriteError when the file cannot be written (the old file stays whole).
 void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::string>& values, int slot,
                       std::string_view key, int count, int n, const std::filesystem::path& path);
 
-/// Rewrites the file with six records, list k under key k, n values each, in the order given.
-/// @throws DataError for a value the format cannot hold, WriteError when the file cannot be written.
+/// Rewrites the file with six records, list k under key k, n values each, in
+/// the order given; rest k (see SplitRecordKeepingRest) follows value n of record k.
+/// @throws DataError for a value or rest the format cannot hold, WriteError
+/// when the file cannot be written.
 void WriteMarksFile(const std::array<std::vector<std::string>, 6>& lists,
-                    const std::array<std::string_view, 6>& keys, int n, const std::filesystem::path& path);
+                    const std::array<std::string_view, 6>& keys, int n, const std::filesystem::path& path,
+                    const std::array<std::string, 6>& rests = {});
 
 /// Rewrites the file with the given lines, each ending in CR LF.
 /// @throws WriteError when the file cannot be written.

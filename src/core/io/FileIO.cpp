@@ -23,6 +23,14 @@ std::function<void(const std::filesystem::path&)>& beforeRenameHook() {
     return hook;
 }
 
+std::function<void(const std::filesystem::path&)>& folderSyncedHook() {
+    static std::function<void(const std::filesystem::path&)> hook;
+    return hook;
+}
+
+constexpr std::string_view kTemporaryPrefix = ".";
+constexpr std::string_view kTemporarySuffix = ".saving";
+
 std::string errnoText(int error) {
     return std::generic_category().message(error);
 }
@@ -59,7 +67,21 @@ int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes,
     }
     return 0;
 }
+
+// Flushes the folder's entries, so that the rename itself survives a power
+// cut. A failure is not reported: the new content is in place and its bytes
+// are on the disk, and some file systems cannot flush a folder at all.
+void syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    ::fsync(fd);
+    ::close(fd);
+}
 #else
+void syncFolder(const std::filesystem::path&) {}
+
 int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes, Sync) {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) {
@@ -76,8 +98,33 @@ int writeAndSync(const std::filesystem::path& temporary, std::string_view bytes,
 
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
     std::filesystem::path temporary = path;
-    temporary.replace_filename("." + path.filename().string() + ".saving");
+    temporary.replace_filename(std::string(kTemporaryPrefix) + path.filename().string() +
+                               std::string(kTemporarySuffix));
     return temporary;
+}
+
+bool IsTemporaryName(std::string_view name) {
+    return name.size() > kTemporaryPrefix.size() + kTemporarySuffix.size() &&
+           name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
+}
+
+std::vector<std::filesystem::path> RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> stale;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::file_status status = it->symlink_status(ec);
+        if (!ec && (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) &&
+            IsTemporaryName(it->path().filename().string())) {
+            stale.push_back(it->path());
+        }
+    }
+    std::vector<std::filesystem::path> removed;
+    for (const std::filesystem::path& file : stale) {
+        if (std::filesystem::remove(file, ec)) {
+            removed.push_back(file);
+        }
+    }
+    return removed;
 }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
@@ -136,11 +183,21 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         std::filesystem::remove(temporary, ec);
         throw WriteError(path, problem, code);
     }
+    if (sync == Sync::ToDisk) {
+        syncFolder(path.parent_path());
+        if (const auto& hook = folderSyncedHook()) {
+            hook(path.parent_path());
+        }
+    }
 }
 
 namespace testing {
 void SetBeforeRenameHook(std::function<void(const std::filesystem::path& temporary)> hook) {
     beforeRenameHook() = std::move(hook);
+}
+
+void SetFolderSyncedHook(std::function<void(const std::filesystem::path& folder)> hook) {
+    folderSyncedHook() = std::move(hook);
 }
 } // namespace testing
 

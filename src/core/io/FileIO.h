@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbisk::files {
 
@@ -19,19 +20,36 @@ enum class Sync {
 
 /// Replaces the file at @p path with exactly @p bytes, atomically: the bytes go
 /// to a temporary file in the same folder, which is flushed (to disk, unless
-/// @p sync says otherwise) and then renamed over the old file. A failure at
-/// any step removes the temporary file and leaves the old file whole.
+/// @p sync says otherwise) and then renamed over the old file. With
+/// Sync::ToDisk the folder is flushed after the rename as well, so that a power
+/// cut cannot lose the new name. A failure at any step before the rename
+/// removes the temporary file and leaves the old file whole; a process killed
+/// there leaves the temporary file (see RemoveStaleTemporaryFiles).
 /// @throws WriteError naming the file and the reason.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync = Sync::ToDisk);
 
-/// The name of the temporary file WriteFileAtomically uses for @p path.
+/// The name of the temporary file WriteFileAtomically uses for @p path:
+/// "marks2ENG.txt" is written as ".marks2ENG.txt.saving" first.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& path);
+
+/// True when @p name is one TemporaryPathFor makes: "." + a name + ".saving".
+bool IsTemporaryName(std::string_view name);
+
+/// Removes the temporary files that writes killed before their rename left in
+/// @p folder (not in folders below it); returns the ones removed. Only the
+/// copy of the program that holds the folder's one-copy lock may call it:
+/// another copy's write in progress would lose its temporary file.
+std::vector<std::filesystem::path> RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 namespace testing {
 /// Runs @p hook after the temporary file is complete and before it is renamed
 /// over the target; a hook that throws simulates a write interrupted there.
 /// Pass an empty function to remove it.
 void SetBeforeRenameHook(std::function<void(const std::filesystem::path& temporary)> hook);
+
+/// Runs @p hook with the folder each time a write has flushed a folder to disk
+/// after its rename. Pass an empty function to remove it.
+void SetFolderSyncedHook(std::function<void(const std::filesystem::path& folder)> hook);
 } // namespace testing
 
 } // namespace orbisk::files

@@ -2,9 +2,13 @@
 
 #include "core/text/TextForms.h"
 
+#include <limits>
+
 namespace orbisk::weights {
 
 namespace {
+
+constexpr long long kSaturated = std::numeric_limits<long long>::max();
 
 long long powerOfTen(int exponent) {
     long long value = 1;
@@ -45,6 +49,10 @@ std::optional<Decimal> ParseWeight(std::string_view text) {
 
 long long AddRounded(long long total, const Decimal& weight) {
     const long long unit = powerOfTen(weight.scale);
+    // Far past any total the program can hold: stay there rather than overflow.
+    if (total >= kSaturated || total > (kSaturated - weight.units) / unit) {
+        return kSaturated;
+    }
     const long long sum = total * unit + weight.units;
     long long whole = sum / unit;
     const long long twiceRest = 2 * (sum % unit);

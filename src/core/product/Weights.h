@@ -28,7 +28,8 @@ std::optional<Decimal> ParseWeight(std::string_view text);
 
 /// total + weight rounded to the nearest whole number, halves to the even one.
 /// This is the running sum the program keeps both for a paper's total marks and
-/// for the raw score of a marking: 0 + 1.5 gives 2, then + 1.5 gives 4.
+/// for the raw score of a marking: 0 + 1.5 gives 2, then + 1.5 gives 4. A sum
+/// too large for a long long stays at its largest value.
 long long AddRounded(long long total, const Decimal& weight);
 
 /// A paper's total marks: the running rounded sum of its weights in order. A

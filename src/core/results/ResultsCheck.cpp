@@ -30,6 +30,20 @@ Verdict damaged(std::string problem) {
     return {Verdict::Kind::Damaged, {}, std::move(problem)};
 }
 
+// Whether the first @p n values of @p record, and what lies past them, can be
+// written back as they are read. Text before the key shifts the values, which
+// are found by position, so that one of them takes the key's "#".
+bool writesBack(std::string_view record, int n) {
+    const records::ValuesAndRest split = records::SplitRecordKeepingRest(record, 3, n);
+    return std::all_of(split.values.begin(), split.values.end(),
+                       [](const std::string& value) { return records::IsStorableValue(value); }) &&
+           split.rest.find('#') == std::string::npos;
+}
+
+// Each record must be there and hold at least one value. A record holding
+// fewer than the configured papers was written for fewer papers and is
+// extended from the template; one holding more was written by an install with
+// more papers and is left as it is.
 Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperCount) {
     std::array<std::vector<std::string>, 6> patternValues;
     for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
@@ -44,40 +58,42 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
                                                       " values");
         }
     }
-    std::optional<std::size_t> held;
-    std::array<std::string_view, 6> lines;
+    std::vector<std::string> out;
+    bool extended = false;
     for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
-        lines[k] = file.FindRecord(kMarksKeys[k]);
-        if (lines[k].empty()) {
+        const std::string_view line = file.FindRecord(kMarksKeys[k]);
+        if (line.empty()) {
             return damaged("the record " + std::string(kMarksKeys[k]) + " is missing");
         }
-        const std::size_t count = records::CountValues(lines[k], 3);
-        if (held && *held != count) {
-            return damaged("the record " + std::string(kMarksKeys[k]) + " holds " + std::to_string(count) +
-                           " values where the others hold " + std::to_string(*held));
+        const std::size_t held = records::CountValues(line, 3);
+        if (held == 0 && paperCount > 0) {
+            return damaged("the record " + std::string(kMarksKeys[k]) + " holds no values");
         }
-        held = count;
+        if (held >= static_cast<std::size_t>(paperCount)) {
+            if (!writesBack(line, paperCount)) {
+                return damaged("the record " + std::string(kMarksKeys[k]) +
+                               " holds a value that cannot be stored again");
+            }
+            out.emplace_back(line);
+            continue;
+        }
+        std::vector<std::string> values =
+            records::SplitRecordValues(line, 3, static_cast<int>(held), file.source());
+        values.insert(values.end(), patternValues[k].begin() + static_cast<std::ptrdiff_t>(held),
+                      patternValues[k].end());
+        out.push_back(records::BuildRecord(kMarksKeys[k], values, paperCount, file.source()));
+        extended = true;
     }
-    if (*held == static_cast<std::size_t>(paperCount)) {
+    if (!extended) {
         return {};
-    }
-    if (*held == 0 || *held > static_cast<std::size_t>(paperCount)) {
-        return damaged("its records hold " + std::to_string(*held) + " values; " +
-                       std::to_string(paperCount) + " were expected");
-    }
-    std::array<std::vector<std::string>, 6> extended;
-    for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
-        extended[k] = records::SplitRecordValues(lines[k], 3, static_cast<int>(*held), file.source());
-        extended[k].insert(extended[k].end(), patternValues[k].begin() + static_cast<std::ptrdiff_t>(*held),
-                           patternValues[k].end());
-    }
-    std::vector<std::string> out;
-    for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
-        out.push_back(records::BuildRecord(kMarksKeys[k], extended[k], paperCount, file.source()));
     }
     return {Verdict::Kind::Extend, records::JoinLines(out), {}};
 }
 
+// The records of papers 101 onwards, in order, each holding at least the
+// template's values. Records past the configured papers, and values past the
+// template's, were written by an install with more papers or answers: they
+// stay as they are. A file with records for fewer papers is extended.
 Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int paperCount) {
     std::vector<std::string> patternRecords;
     try {
@@ -100,23 +116,23 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
     if (stored.empty()) {
         return damaged("it holds no records");
     }
-    if (stored.size() > static_cast<std::size_t>(paperCount)) {
-        return damaged("it holds " + std::to_string(stored.size()) + " records; " +
-                       std::to_string(paperCount) + " papers are configured");
-    }
-    for (std::size_t i = 0; i < stored.size(); ++i) {
+    const std::size_t known = std::min(stored.size(), static_cast<std::size_t>(paperCount));
+    for (std::size_t i = 0; i < known; ++i) {
         const std::string key = std::to_string(101 + i);
         if (!records::LineHoldsKey(stored[i], key)) {
             return damaged("the record of paper " + key + " is missing or out of order");
         }
         const std::size_t expected = records::CountValues(patternRecords[i], 3);
         const std::size_t count = records::CountValues(stored[i], 3);
-        if (count != expected) {
+        if (count < expected) {
             return damaged("the record of paper " + key + " holds " + std::to_string(count) + " values; " +
                            std::to_string(expected) + " were expected");
         }
+        if (!writesBack(stored[i], static_cast<int>(expected))) {
+            return damaged("the record of paper " + key + " holds a value that cannot be stored again");
+        }
     }
-    if (stored.size() == static_cast<std::size_t>(paperCount)) {
+    if (stored.size() >= static_cast<std::size_t>(paperCount)) {
         return {};
     }
     std::vector<std::string> out(stored.begin(), stored.end());
@@ -125,19 +141,14 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
     return {Verdict::Kind::Extend, records::JoinLines(out), {}};
 }
 
-Verdict checkTrend(const RecordText& file) {
-    if (file.FindRecord(kTrendKey).empty()) {
-        return damaged("the record TRD is missing");
-    }
-    return {};
-}
-
 Verdict check(ResultsFile kind, const RecordText& file, const RecordText& pattern, int paperCount) {
     switch (kind) {
     case ResultsFile::Marks:
         return checkMarks(file, pattern, paperCount);
     case ResultsFile::Trend:
-        return checkTrend(file);
+        // A file without the trend record holds nothing to lose: the next
+        // marking writes the record (AppendTrend).
+        return {};
     default:
         return checkPaperFile(file, pattern, paperCount);
     }

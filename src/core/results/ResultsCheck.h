@@ -37,10 +37,16 @@ struct EnsureReport {
 /// - a missing file is created from its template, and only that file;
 /// - a file written for fewer papers (a product update added papers) keeps its
 ///   values and gets the new papers' values from the template;
+/// - a file written for more papers or answer slots (an install with a larger
+///   bank shares the folder) is sound: the program reads what it knows and
+///   keeps the rest;
 /// - a file that exists but cannot be read (input error, a missing record, a
-///   record with the wrong number of values) is copied beside itself under a
-///   name holding @p copyStamp, then recreated from its template.
-/// Files that are sound are not touched.
+///   record with too few values, paper records missing or out of order) is
+///   copied beside itself under a name holding @p copyStamp, then recreated
+///   from its template. A trend file without its record is sound: it holds
+///   nothing to lose, and the next marking writes the record.
+/// Files that are sound are not touched. Files are found whatever the letter
+/// case of their names (FilePath).
 EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::string_view code,
                                 const std::vector<SectionShape>& sections, const ResourceSource& templates,
                                 std::string_view copyStamp);

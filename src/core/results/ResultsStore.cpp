@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/formats/Records.h"
 #include "core/io/FileIO.h"
+#include "core/io/Folders.h"
 #include "core/product/ResourceIds.h"
 
 namespace orbisk::results {
@@ -31,7 +32,7 @@ std::string FileName(ResultsFile file, int section, std::string_view code) {
 
 std::filesystem::path FilePath(const std::filesystem::path& appFolder, ResultsFile file, int section,
                                std::string_view code) {
-    return appFolder / FileName(file, section, code);
+    return files::PathIgnoringCase(appFolder, FileName(file, section, code));
 }
 
 int TemplateId(ResultsFile file, int section) {
@@ -43,15 +44,26 @@ Marks ReadMarks(const std::filesystem::path& marksFile, int paperCount) {
     Marks marks;
     std::vector<std::string>* lists[] = {&marks.FSE, &marks.SSE, &marks.LTM,
                                          &marks.CDD, &marks.FST, &marks.SST};
+    if (paperCount < 0 || paperCount > records::kMarksCapacity) {
+        throw DataError(marksFile, "",
+                        std::to_string(paperCount) + " papers were asked for; at most " +
+                            std::to_string(records::kMarksCapacity) + " can be read");
+    }
     for (std::size_t k = 0; k < kMarksKeys.size(); ++k) {
-        *lists[k] = records::ReadRecordValues(text, kMarksKeys[k], paperCount, records::kMarksCapacity);
+        const std::string_view record = text.FindRecord(kMarksKeys[k]);
+        if (record.empty()) {
+            throw DataError(marksFile, std::string(kMarksKeys[k]), "the record is missing");
+        }
+        records::ValuesAndRest split = records::SplitRecordKeepingRest(record, 3, paperCount, marksFile);
+        *lists[k] = std::move(split.values);
+        marks.beyond[k] = std::move(split.rest);
     }
     return marks;
 }
 
 void WriteMarks(const std::filesystem::path& marksFile, const Marks& marks, int paperCount) {
     records::WriteMarksFile({marks.FSE, marks.SSE, marks.LTM, marks.CDD, marks.FST, marks.SST}, kMarksKeys,
-                            paperCount, marksFile);
+                            paperCount, marksFile, marks.beyond);
 }
 
 void AppendTrend(const std::filesystem::path& trendFile, std::string_view percentage) {

@@ -34,6 +34,9 @@ std::string_view BaseName(ResultsFile file);
 /// The file's name for a section and product code, e.g. "marks2ENG.txt".
 std::string FileName(ResultsFile file, int section, std::string_view code);
 
+/// Where the file is read and written: the file of that name in @p appFolder
+/// whatever its letter case ("Marks2ENG.txt" is the marks file), else the name
+/// FileName gives, for creating it.
 std::filesystem::path FilePath(const std::filesystem::path& appFolder, ResultsFile file, int section,
                                std::string_view code);
 
@@ -49,13 +52,18 @@ struct Marks {
     std::vector<std::string> CDD; ///< date the first attempt was marked
     std::vector<std::string> FST; ///< "1" when the first attempt is marked, else "0"
     std::vector<std::string> SST; ///< "1" when the second attempt is marked, else "0"
+    /// What each record (in kMarksKeys order) holds past the paper count, as it
+    /// was read: the values of an install with more papers sharing the folder.
+    std::array<std::string, 6> beyond;
 };
 
-/// Reads the six records with @p paperCount values each.
+/// Reads the six records with @p paperCount values each; values past them are
+/// kept in Marks::beyond, not read.
 /// @throws DataError when the file is unreadable or a record is missing or short.
 Marks ReadMarks(const std::filesystem::path& marksFile, int paperCount);
 
-/// Rewrites the marks file with its six records in the order FSE, SSE, LTM, CDD, FST, SST.
+/// Rewrites the marks file with its six records in the order FSE, SSE, LTM,
+/// CDD, FST, SST, each followed by what Marks::beyond keeps for it.
 /// @throws DataError for a value the format cannot hold, WriteError when the file cannot be written.
 void WriteMarks(const std::filesystem::path& marksFile, const Marks& marks, int paperCount);
 

@@ -32,7 +32,7 @@ std::filesystem::path GraphicsFolder(const std::filesystem::path& appFolder) {
 }
 
 std::filesystem::path ConfigurationTempPath(const std::filesystem::path& appFolder) {
-    return appFolder / "temptext30000.txt";
+    return files::PathIgnoringCase(appFolder, "temptext30000.txt");
 }
 
 GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const ResourceSource& resources) {
@@ -66,10 +66,18 @@ GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const Res
 StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, const ResourceSource& resources,
                                       const std::string& copyStamp) {
     StartupFiles files;
+    for (const std::filesystem::path& folder : {appFolder, GraphicsFolder(appFolder)}) {
+        for (std::filesystem::path& removed : orbisk::files::RemoveStaleTemporaryFiles(folder)) {
+            files.staleRemoved.push_back(std::move(removed));
+        }
+    }
     files.graphics = InstallGraphics(appFolder, resources);
 
+    // Read once and removed: nothing to keep safe on the disk.
     const std::filesystem::path temp = ConfigurationTempPath(appFolder);
-    if (const int error = ExtractResource(resources, ids::kConfiguration, "Custom", temp); error != 0) {
+    if (const int error =
+            ExtractResource(resources, ids::kConfiguration, "Custom", temp, orbisk::files::Sync::NoWait);
+        error != 0) {
         files.configProblem =
             resources.Find(ids::kConfiguration)
                 ? "it could not be written to " + temp.string() + " (error " + std::to_string(error) + ")"

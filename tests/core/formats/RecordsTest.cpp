@@ -99,6 +99,43 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"spaces_kept", "#ABC#> a > b ", 2, {" a ", " b "}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct RestCase {
+    const char* name;
+    std::string record;
+    int n;
+    Values values;
+    std::string rest;
+};
+
+class SplitKeepingRest : public ::testing::TestWithParam<RestCase> {};
+
+TEST_P(SplitKeepingRest, EndsTheLastValueAtItsSeparatorAndKeepsTheRest) {
+    const RestCase& c = GetParam();
+    const ValuesAndRest split = SplitRecordKeepingRest(c.record, 3, c.n);
+    EXPECT_EQ(split.values, c.values);
+    EXPECT_EQ(split.rest, c.rest);
+    EXPECT_EQ(
+        "#" + c.record.substr(1, 3) + "#" + (split.values.empty() ? "" : ">") +
+            [&] {
+                std::string joined;
+                for (std::size_t i = 0; i < split.values.size(); ++i) {
+                    joined += (i ? ">" : "") + split.values[i];
+                }
+                return joined;
+            }() +
+            split.rest,
+        c.record)
+        << "values and rest make the record again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, SplitKeepingRest,
+    ::testing::Values(RestCase{"exact", "#FSE#>a>b>c", 3, {"a", "b", "c"}, ""},
+                      RestCase{"two_more", "#FSE#>a>b>c>d>e", 3, {"a", "b", "c"}, ">d>e"},
+                      RestCase{"empty_values_past_n", "#FST#>0>1>>", 2, {"0", "1"}, ">>"},
+                      RestCase{"none_asked", "#TRD#>90>80", 0, {}, ">90>80"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct SplitFailure {
     const char* name;
     std::string file;
@@ -237,6 +274,34 @@ TEST(Records, WriteMarksFileWritesSixRecordsInTheOrderGiven) {
     EXPECT_EQ(ReadBytes(path), "#FSE#" + empty50 + "\r\n#SSE#" + empty50 + "\r\n#LTM#" + empty50 +
                                    "\r\n#CDD#" + empty50 + "\r\n#FST#" + empty50 + "\r\n#SST#" + empty50 +
                                    "\r\n");
+}
+
+TEST(Records, WriteMarksFileWritesEachRecordsRestAfterItsValues) {
+    TempFolder folder;
+    const auto path = folder / "marks2ENG.txt";
+    std::array<Values, 6> lists;
+    lists.fill(Values{"1", "2"});
+    WriteMarksFile(lists, {"FSE", "SSE", "LTM", "CDD", "FST", "SST"}, 2, path, {">3>4", "", ">", "", "", ""});
+    EXPECT_EQ(ReadRecordLine(path, "FSE"), "#FSE#>1>2>3>4");
+    EXPECT_EQ(ReadRecordLine(path, "SSE"), "#SSE#>1>2");
+    EXPECT_EQ(ReadRecordLine(path, "LTM"), "#LTM#>1>2>");
+    const std::string before = ReadBytes(path);
+    for (const char* rest : {"3>4", ">#3", ">3\r\n#SSE#>x"}) {
+        EXPECT_THROW(WriteMarksFile(lists, {"FSE", "SSE", "LTM", "CDD", "FST", "SST"}, 2, path,
+                                    {rest, "", "", "", "", ""}),
+                     DataError)
+            << rest;
+    }
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST(Records, WritePaperRecordKeepsTheRecordsOfLaterPapers) {
+    TempFolder folder;
+    const auto path = folder / "first2ENG.txt";
+    WriteBytes(path, "#101#>>\r\n#102#>>\r\n#103#>x>y\r\n#104#>z>\r\n");
+    Values lines = ReadPaperRecords(path, 2);
+    WritePaperRecord(lines, {"a", "b"}, 1, "101", 2, 2, path);
+    EXPECT_EQ(ReadBytes(path), "#101#>a>b\r\n#102#>>\r\n#103#>x>y\r\n#104#>z>\r\n");
 }
 
 } // namespace

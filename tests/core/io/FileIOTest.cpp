@@ -14,7 +14,10 @@ using orbisk::testing::TempFolder;
 using orbisk::testing::WriteBytes;
 
 struct HookReset {
-    ~HookReset() { testing::SetBeforeRenameHook({}); }
+    ~HookReset() {
+        testing::SetBeforeRenameHook({});
+        testing::SetFolderSyncedHook({});
+    }
 };
 
 TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNoTemporaryFile) {
@@ -64,6 +67,70 @@ TEST(AtomicWrite, AFolderInTheWayOfTheFileIsReportedAndKept) {
     EXPECT_THROW(WriteFileAtomically(path, "#TRD#"), WriteError);
     EXPECT_EQ(ReadBytes(path / "inside.txt"), "kept");
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
+}
+
+// A power cut after the rename could once lose the new name: the folder was
+// never flushed.
+TEST(AtomicWrite, FlushesTheFolderAfterTheRenameWhenWritingToDisk) {
+    TempFolder folder;
+    const auto path = folder / "marks2ENG.txt";
+    WriteBytes(path, "old");
+    HookReset reset;
+    std::vector<std::filesystem::path> synced;
+    testing::SetFolderSyncedHook([&](const std::filesystem::path& syncedFolder) {
+        EXPECT_EQ(ReadBytes(path), "new") << "flushed after the rename, not before";
+        synced.push_back(syncedFolder);
+    });
+    WriteFileAtomically(path, "new");
+    EXPECT_EQ(synced, std::vector<std::filesystem::path>{folder.path()});
+    WriteFileAtomically(folder / "picture.bmp", "BM", Sync::NoWait);
+    EXPECT_EQ(synced.size(), 1U) << "pictures are written anew on every start and wait for nothing";
+}
+
+struct StaleCase {
+    const char* name;
+    std::string entry; // a file, or a folder when it ends in "/"
+    bool removed;
+};
+
+class StaleTemporary : public ::testing::TestWithParam<StaleCase> {};
+
+TEST_P(StaleTemporary, IsRemovedOnlyWhenItIsTheWritersOwn) {
+    TempFolder folder;
+    const StaleCase& c = GetParam();
+    const bool isFolder = c.entry.ends_with('/');
+    const auto path = folder / c.entry.substr(0, c.entry.size() - (isFolder ? 1 : 0));
+    if (isFolder) {
+        std::filesystem::create_directory(path);
+    } else {
+        WriteBytes(path, "half a file");
+    }
+    const auto removed = RemoveStaleTemporaryFiles(folder.path());
+    EXPECT_EQ(!std::filesystem::exists(path), c.removed);
+    EXPECT_EQ(removed.size(), c.removed ? 1U : 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(AtomicWrite, StaleTemporary,
+                         ::testing::Values(StaleCase{"results_file",
+                                                     TemporaryPathFor("marks2ENG.txt").string(), true},
+                                           StaleCase{"any_name", ".notes.txt.saving", true},
+                                           StaleCase{"without_the_dot", "notes.saving", false},
+                                           StaleCase{"the_suffix_alone", ".saving", false},
+                                           StaleCase{"another_suffix", ".marks2ENG.txt.saving.old", false},
+                                           StaleCase{"a_folder", ".marks2ENG.txt.saving/", false},
+                                           StaleCase{"the_results_file_itself", "marks2ENG.txt", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AtomicWrite, AKilledWriteLeavesATemporaryFileThatTheCleanUpRemoves) {
+    TempFolder folder;
+    const auto path = folder / "first2ENG.txt";
+    WriteBytes(path, "old");
+    // What a kill between writing and renaming leaves.
+    WriteBytes(TemporaryPathFor(path), "new, never renamed");
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path()),
+              std::vector<std::filesystem::path>{TemporaryPathFor(path)});
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 TEST(ReadWholeFile, NamesTheFileThatIsMissingOrAFolder) {

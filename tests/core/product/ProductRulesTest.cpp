@@ -6,6 +6,7 @@
 #include "core/product/Weights.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace orbisk {
 namespace {
@@ -56,7 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Sum{"two_and_a_half_rounds_to_two", {"2", "0.5"}, 2},
                       Sum{"each_step_rounds_so_tenths_add_nothing", {"0.1", "0.1", "0.1", "0.2"}, 0},
                       Sum{"a_true_tie_after_a_whole", {"3", "0.50"}, 4}, Sum{"just_over_half", {"0.51"}, 1},
-                      Sum{"not_a_number_adds_nothing", {"1", "x", "1"}, 2}, Sum{"none", {}, 0}),
+                      Sum{"not_a_number_adds_nothing", {"1", "x", "1"}, 2}, Sum{"none", {}, 0},
+                      // Once overflowed a long long (undefined behaviour) on a hostile bank.
+                      Sum{"a_huge_whole_then_a_fine_fraction_stays_at_the_largest",
+                          {"999999999999999", "0.000000001"},
+                          std::numeric_limits<long long>::max()},
+                      Sum{"huge_weights_past_the_largest_stay_there",
+                          std::vector<std::string>(20000, "999999999999999"),
+                          std::numeric_limits<long long>::max()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnswerKinds, EachLetterBehavesAsItsKindSays) {

@@ -2,6 +2,7 @@
 
 #include "core/formats/PictureHeader.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -27,15 +28,42 @@ TEST(SkinTable, NamesMatchWithoutRegardToCase) {
     EXPECT_EQ(FindSkinPicture("pencil.icon"), nullptr);
 }
 
-std::string bmpHeader(int width, int height, int bits) {
+std::string bmpHeader(int width, std::int32_t height, int bits) {
     std::string bytes(54, '\0');
     bytes[0] = 'B';
     bytes[1] = 'M';
     bytes[18] = static_cast<char>(width);
-    bytes[22] = static_cast<char>(height);
+    const auto rows = static_cast<std::uint32_t>(height);
+    for (int i = 0; i < 4; ++i) {
+        bytes[static_cast<std::size_t>(22 + i)] = static_cast<char>((rows >> (8 * i)) & 0xFF);
+    }
     bytes[28] = static_cast<char>(bits);
     return bytes;
 }
+
+struct HeightCase {
+    const char* name;
+    std::int32_t stored;
+    std::int64_t rows;
+    bool matchesTab; // the 79 x 26 tab picture
+};
+
+class BmpHeight : public ::testing::TestWithParam<HeightCase> {};
+
+TEST_P(BmpHeight, IsTheNumberOfRowsWhicheverWayTheyAreStored) {
+    const auto info = ReadPictureHeader(bmpHeader(79, GetParam().stored, 8));
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->height, GetParam().rows);
+    EXPECT_EQ(MatchesTable(bmpHeader(79, GetParam().stored, 8), *FindSkinPicture(41)), GetParam().matchesTab);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PictureHeader, BmpHeight,
+    ::testing::Values(HeightCase{"bottom_up", 26, 26, true}, HeightCase{"top_down", -26, 26, true},
+                      // Once negated in 32 bits: undefined behaviour on a hostile picture.
+                      HeightCase{"most_negative", INT32_MIN, 2147483648LL, false},
+                      HeightCase{"largest", INT32_MAX, INT32_MAX, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PictureHeader, ChecksFormatSizeAndDepthAgainstTheTable) {
     const SkinPicture& tab = *FindSkinPicture(41); // 79 x 26, 8 bits

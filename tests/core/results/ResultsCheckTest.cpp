@@ -5,6 +5,8 @@
 #include "core/formats/Records.h"
 #include "core/results/ResultsTemplates.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace orbisk::results {
@@ -101,38 +103,150 @@ TEST_P(DamagedFile, IsKeptAsADatedCopyRecreatedAndNamed) {
     EXPECT_EQ(ReadBytes(Path(c.file)), Template(c.file));
 }
 
-std::string marksWithShortFse() {
-    std::string text = results::MarksTemplate(10);
-    const auto at = text.find("#FSE#");
-    return text.replace(at, 15, "#FSE#>>>>>>>>>");
+// The marks template with record @p key replaced by @p record.
+std::string marksWith(const std::string& key, const std::string& record, int papers = 10) {
+    std::string text = results::MarksTemplate(papers);
+    const auto at = text.find("#" + key + "#");
+    return text.replace(at, text.find("\r\n", at) - at, record);
+}
+
+// The answers template of ten papers of three slots with @p record replaced by @p by.
+std::string paperRecordsWith(const std::string& record, const std::string& by) {
+    std::string text = results::PaperRecordsTemplate(std::vector<int>(10, 3));
+    return text.replace(text.find(record), record.size(), by);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ResultsCheck, DamagedFile,
-    ::testing::Values(DamageCase{"marks_short_record", ResultsFile::Marks, marksWithShortFse()},
+    ::testing::Values(DamageCase{"marks_record_without_values", ResultsFile::Marks,
+                                 marksWith("LTM", "#LTM#")},
                       DamageCase{"marks_record_missing", ResultsFile::Marks, "#FSE#>>>>>>>>>>\r\n"},
                       DamageCase{"marks_empty_file", ResultsFile::Marks, ""},
                       DamageCase{"answers_record_short", ResultsFile::First,
                                  results::PaperRecordsTemplate({3, 3, 2, 3, 3, 3, 3, 3, 3, 3})},
                       DamageCase{"answers_out_of_order", ResultsFile::FResults, "#102#>>>\r\n#101#>>>\r\n"},
                       DamageCase{"answers_cut_short_mid_line", ResultsFile::Second, "#101#>a>b>c\r\n#102#>d"},
+                      DamageCase{"binary_garbage", ResultsFile::Marks, std::string("\0\x01\xff#\x7f", 5)},
+                      // Found by fuzzing: accepted, then every write of the marks failed.
+                      DamageCase{"marks_record_behind_other_text", ResultsFile::Marks,
+                                 marksWith("FST", "\x01\x02#FST#>0>0>0>0>0>0>0>0>0>0")},
+                      DamageCase{"answers_record_behind_other_text", ResultsFile::First,
+                                 paperRecordsWith("#101#>>>", "..#101#>a>b>c")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Files that hold more than the configured papers ask for: an install with a
+// larger bank shares the folder. Each of these was once copied aside and reset.
+class SurplusFile : public EnsureFiles, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(SurplusFile, IsLeftAsItIsWithoutAWord) {
+    Ensure();
+    const DamageCase& c = GetParam();
+    WriteBytes(Path(c.file), c.content);
+    const EnsureReport report = Ensure();
+    EXPECT_TRUE(report.created.empty() && report.extended.empty() && report.repaired.empty() &&
+                report.failed.empty());
+    EXPECT_EQ(ReadBytes(Path(c.file)), c.content);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 6) << "no copy aside";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsCheck, SurplusFile,
+    ::testing::Values(DamageCase{"marks_records_for_more_papers", ResultsFile::Marks,
+                                 results::MarksTemplate(12)},
+                      DamageCase{"marks_records_of_unequal_length", ResultsFile::Marks,
+                                 marksWith("FSE", "#FSE#>90>>>>>>>>>>>>", 10)},
                       DamageCase{"answers_more_papers_than_configured", ResultsFile::SResults,
                                  results::PaperRecordsTemplate(std::vector<int>(11, 3))},
+                      DamageCase{"answers_record_with_an_extra_value", ResultsFile::First,
+                                 paperRecordsWith("#101#>>>", "#101#>1>2>3>4")},
                       DamageCase{"trend_without_record", ResultsFile::Trend, "90>80\r\n"},
-                      DamageCase{"binary_garbage", ResultsFile::Marks, std::string("\0\x01\xff#\x7f", 5)}),
+                      DamageCase{"trend_empty", ResultsFile::Trend, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EnsureFiles, AMarksRecordShorterThanTheOthersIsExtendedAlone) {
+    Ensure();
+    WriteBytes(Path(ResultsFile::Marks), marksWith("FSE", "#FSE#>75>>>>>>>>", 10));
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.extended.size(), 1U);
+    EXPECT_TRUE(report.repaired.empty());
+    const Marks marks = ReadMarks(Path(ResultsFile::Marks), 10);
+    EXPECT_EQ(marks.FSE[0], "75");
+    EXPECT_EQ(marks.FST, std::vector<std::string>(10, "0"));
+}
+
+TEST_F(EnsureFiles, TheSurplusOfALargerInstallSurvivesThisOnesWrites) {
+    // The larger install's files: twelve papers of three answer slots.
+    UsePapers(std::vector<int>(12, 3));
+    Ensure();
+    Marks large = ReadMarks(Path(ResultsFile::Marks), 12);
+    large.FSE[10] = "55.5";
+    large.FST[10] = "1";
+    WriteMarks(Path(ResultsFile::Marks), large, 12);
+    std::vector<std::string> lines = records::ReadPaperRecords(Path(ResultsFile::First), 12);
+    records::WritePaperRecord(lines, {"a", "b", "c"}, 12, "112", 12, 3, Path(ResultsFile::First));
+
+    // This install has ten papers: it reads its own and marks paper 101.
+    UsePapers(std::vector<int>(10, 3));
+    EXPECT_TRUE(Ensure().repaired.empty());
+    Marks marks = ReadMarks(Path(ResultsFile::Marks), 10);
+    EXPECT_EQ(marks.FSE, std::vector<std::string>(10)) << "the last value stops at its own separator";
+    marks.FSE[0] = "80";
+    WriteMarks(Path(ResultsFile::Marks), marks, 10);
+    lines = records::ReadPaperRecords(Path(ResultsFile::First), 10);
+    records::WritePaperRecord(lines, {"1", "2", "3"}, 1, "101", 10, 3, Path(ResultsFile::First));
+
+    // The larger install finds both its values and this one's.
+    const Marks again = ReadMarks(Path(ResultsFile::Marks), 12);
+    EXPECT_EQ(again.FSE[0], "80");
+    EXPECT_EQ(again.FSE[10], "55.5");
+    EXPECT_EQ(again.FST[10], "1");
+    const auto papers = records::ReadPaperRecords(Path(ResultsFile::First), 12);
+    EXPECT_EQ(papers[0], "#101#>1>2>3");
+    EXPECT_EQ(papers[11], "#112#>a>b>c");
+}
+
+// Results files whose names differ from the program's only in letter case are
+// the program's files: once a second, empty file was made beside each.
+class OtherCase : public EnsureFiles, public ::testing::WithParamInterface<ResultsFile> {};
+
+TEST_P(OtherCase, IsFoundReadAndWrittenUnderItsOwnName) {
+    Ensure();
+    const std::filesystem::path lower = Path(GetParam());
+    std::string upper = lower.filename().string();
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return std::toupper(c); });
+    std::filesystem::rename(lower, m_folder / upper);
+    EXPECT_EQ(Path(GetParam()), m_folder / upper);
+    const EnsureReport report = Ensure();
+    EXPECT_TRUE(report.created.empty() && report.repaired.empty() && report.failed.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 6);
+    EXPECT_FALSE(std::filesystem::exists(lower));
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultsCheck, OtherCase, ::testing::ValuesIn(kResultsFiles),
+                         [](const auto& info) { return std::string(BaseName(info.param)); });
+
+TEST_F(EnsureFiles, MarksInAnotherLetterCaseAreReadAndWrittenBack) {
+    Ensure();
+    Marks marks = ReadMarks(Path(ResultsFile::Marks), 10);
+    marks.FSE[0] = "90";
+    WriteMarks(Path(ResultsFile::Marks), marks, 10);
+    std::filesystem::rename(Path(ResultsFile::Marks), m_folder / "Marks2ENG.txt");
+    EXPECT_EQ(ReadMarks(Path(ResultsFile::Marks), 10).FSE[0], "90");
+    marks.FSE[1] = "70";
+    WriteMarks(Path(ResultsFile::Marks), marks, 10);
+    EXPECT_EQ(ReadMarks(m_folder / "Marks2ENG.txt", 10).FSE[1], "70");
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "marks2ENG.txt"));
+}
 
 TEST_F(EnsureFiles, ASecondDamageTheSameSecondKeepsBothCopies) {
     Ensure();
-    WriteBytes(Path(ResultsFile::Trend), "first damage");
+    WriteBytes(Path(ResultsFile::Marks), "first damage");
     Ensure();
-    WriteBytes(Path(ResultsFile::Trend), "second damage");
+    WriteBytes(Path(ResultsFile::Marks), "second damage");
     const EnsureReport report = Ensure();
     ASSERT_EQ(report.repaired.size(), 1U);
     EXPECT_EQ(ReadBytes(report.repaired[0].copy), "second damage");
-    EXPECT_EQ(ReadBytes(DamagedCopyPath(Path(ResultsFile::Trend), "x").parent_path() /
-                        ("trend2ENG-damaged-" + std::string(kStamp) + ".txt")),
-              "first damage");
+    EXPECT_EQ(ReadBytes(m_folder / ("marks2ENG-damaged-" + std::string(kStamp) + ".txt")), "first damage");
 }
 
 TEST_F(EnsureFiles, FilesWrittenForFewerPapersAreExtendedKeepingTheirValues) {

@@ -3,6 +3,7 @@
 #include "CompiledPack.h"
 #include "TempFolder.h"
 #include "core/formats/PictureHeader.h"
+#include "core/io/FileIO.h"
 #include "core/io/Folders.h"
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
@@ -39,6 +40,40 @@ TEST(StartupFiles, AnEmptyFolderGetsThePicturesAndTheResultsFiles) {
     }
     EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
     EXPECT_EQ(files.results.created.size(), 12U);
+}
+
+TEST(StartupFiles, TemporaryFilesOfWritesCutShortAreRemovedAndTheirFilesKept) {
+    TempFolder folder;
+    PrepareApplicationFolder(folder.path(), orbisk::testing::TestBank().pack(), "stamp");
+    const auto marks = results::FilePath(folder.path(), results::ResultsFile::Marks, 2, "TST");
+    const std::string scores = ReadBytes(marks);
+    const std::vector<std::filesystem::path> stale{
+        files::TemporaryPathFor(marks), files::TemporaryPathFor(GraphicsFolder(folder.path()) / "bar.bmp")};
+    for (const auto& path : stale) {
+        WriteBytes(path, "half");
+    }
+    WriteBytes(folder / "notes.saving", "the learner's own");
+    const StartupFiles files =
+        PrepareApplicationFolder(folder.path(), orbisk::testing::TestBank().pack(), "stamp");
+    EXPECT_EQ(files.staleRemoved.size(), 2U);
+    for (const auto& path : stale) {
+        EXPECT_FALSE(std::filesystem::exists(path)) << path;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / "notes.saving"));
+    EXPECT_EQ(ReadBytes(marks), scores);
+    EXPECT_TRUE(files.results.repaired.empty() && files.results.created.empty());
+}
+
+TEST(StartupFiles, TheConfigurationsScratchFileIsFoundInAnyLetterCase) {
+    TempFolder folder;
+    WriteBytes(folder / "TempText30000.TXT", "left by a copy that was killed");
+    const StartupFiles files =
+        PrepareApplicationFolder(folder.path(), orbisk::testing::TestBank().pack(), "stamp");
+    ASSERT_TRUE(files.config.has_value()) << files.configProblem;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_FALSE(skin::SameFileName(name, "temptext30000.txt")) << name << " left behind";
+    }
 }
 
 TEST(StartupFiles, PicturesAreFoundInAnyLetterCase) {

@@ -1,6 +1,7 @@
 #include "BankChecks.h"
 
 #include "BankCompiler.h"
+#include "BankFolder.h"
 #include "BankReader.h"
 #include "TempFolder.h"
 
@@ -12,49 +13,11 @@ namespace {
 using orbisk::testing::TempFolder;
 using orbisk::testing::WriteBytes;
 
+using fixtures::BankFolder;
+
 std::string goodPaper(int number) {
-    std::string text = "paper: " + std::to_string(number) + "\nquestions:\n";
-    for (int q = 1; q <= 4; ++q) {
-        text += "  - stem: \"Paper " + std::to_string(number) + " question " + std::to_string(q) +
-                " ___.\"\n"
-                "    options: [one, two, three, four]\n"
-                "    key: " +
-                std::to_string(q) + "\n";
-    }
-    return text;
+    return fixtures::GoodPaper(number);
 }
-
-// A bank of one complete topic whose first paper is @p paper101.
-class BankFolder {
-public:
-    explicit BankFolder(const std::string& paper101, const std::string& product = kProduct) {
-        std::filesystem::create_directories(m_folder / "section2");
-        std::filesystem::create_directories(m_folder / "pictures");
-        WriteBytes(m_folder / "pictures" / "logo.png", "\x89PNG");
-        WriteBytes(m_folder / "product.yaml", product);
-        WriteBytes(m_folder / "section2" / "p101.yaml", paper101);
-        for (int paper = 102; paper <= 105; ++paper) {
-            WriteBytes(m_folder / "section2" / ("p" + std::to_string(paper) + ".yaml"), goodPaper(paper));
-        }
-    }
-    const std::filesystem::path& path() const { return m_folder.path(); }
-
-    std::vector<Problem> Problems() const {
-        std::vector<Problem> problems;
-        const Product product = ReadBank(path(), problems);
-        if (problems.empty()) {
-            problems = CheckBank(product);
-        }
-        return problems;
-    }
-
-    static constexpr const char* kProduct =
-        "name: \"Test\"\ncode: TST\npicture: logo.png\nsections:\n"
-        "  - number: 2\n    label: Practice\n    topics: [\"One\", \"Two\"]\n";
-
-private:
-    TempFolder m_folder;
-};
 
 TEST(BankChecks, AGoodBankHasNoProblems) {
     const BankFolder bank(goodPaper(101));
