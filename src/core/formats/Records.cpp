@@ -335,12 +335,18 @@ bool isStorableRest(std::string_view rest) {
 } // namespace
 
 void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::string>& values, int slot,
-                      std::string_view key, int count, int n, const std::filesystem::path& path) {
+                      std::string_view key, int count, int n, const std::filesystem::path& path,
+                      std::string_view rest) {
     if (slot < 1 || slot > count) {
         throw DataError(path, std::string(key),
                         "paper slot " + std::to_string(slot) + " lies outside 1.." + std::to_string(count));
     }
-    std::string record = BuildRecord(key, values, n, path);
+    if (!isStorableRest(rest)) {
+        throw DataError(path, std::string(key),
+                        "the values kept past value " + std::to_string(n) +
+                            " hold a character the file cannot store");
+    }
+    std::string record = BuildRecord(key, values, n, path) + std::string(rest);
     if (lines.size() < static_cast<std::size_t>(count)) {
         lines.resize(static_cast<std::size_t>(count));
     }

@@ -142,8 +142,11 @@ std::string BuildRecord(std::string_view key, const std::vector<std::string>& va
 /// (written by an install with more papers) are written back after them.
 /// @throws DataError for a value the format cannot hold (nothing is written),
 /// WriteError when the file cannot be written (the old file stays whole).
+/// @p rest (see SplitRecordKeepingRest) follows value n: the values past the
+/// paper's answer slots that an install with more answers wrote.
 void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::string>& values, int slot,
-                      std::string_view key, int count, int n, const std::filesystem::path& path);
+                      std::string_view key, int count, int n, const std::filesystem::path& path,
+                      std::string_view rest = {});
 
 /// Rewrites the file with six records, list k under key k, n values each, in
 /// the order given; rest k (see SplitRecordKeepingRest) follows value n of record k.

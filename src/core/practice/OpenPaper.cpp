@@ -59,6 +59,8 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
     paper.m_resultFileLines = std::move(stored.resultFileLines);
     paper.m_answers = std::move(stored.answers);
     paper.m_results = std::move(stored.results);
+    paper.m_answersBeyond = std::move(stored.answersBeyond);
+    paper.m_resultsBeyond = std::move(stored.resultsBeyond);
     paper.m_firstAnswers = std::move(stored.firstAnswers);
     paper.m_firstResults = std::move(stored.firstResults);
     paper.m_marks = std::move(stored.marks);
@@ -215,7 +217,7 @@ std::optional<FileFailure> OpenPaper::writeAnswers() {
     try {
         records::WritePaperRecord(m_answerFileLines, m_answers, m_request.PaperSlot(),
                                   std::to_string(m_request.PaperNum), m_request.TtPapersCon, AnswerSlots(),
-                                  path);
+                                  path, m_answersBeyond);
         return std::nullopt;
     } catch (const Error& error) {
         return FileFailure{file, path, error.what()};

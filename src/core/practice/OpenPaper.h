@@ -256,6 +256,7 @@ private:
     long long m_totalMarks = 0;
     std::vector<std::string> m_answers, m_results, m_firstAnswers, m_firstResults;
     std::vector<std::string> m_answerFileLines, m_resultFileLines;
+    std::string m_answersBeyond, m_resultsBeyond; ///< the paper's values past N, written back as read
     results::Marks m_marks;
     int m_question = 1;
     bool m_marked = false;

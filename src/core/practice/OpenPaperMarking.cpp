@@ -76,7 +76,7 @@ MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText
     try {
         records::WritePaperRecord(resultLines, verdicts, m_request.PaperSlot(),
                                   std::to_string(m_request.PaperNum), m_request.TtPapersCon, AnswerSlots(),
-                                  m_request.File(resultFile));
+                                  m_request.File(resultFile), m_resultsBeyond);
     } catch (const Error& error) {
         return {false, failure(resultFile, m_request.File(resultFile), error), true};
     }

@@ -68,6 +68,7 @@ std::string paperKey(const PaperRequest& request) {
 struct PaperRecord {
     std::vector<std::string> lines;
     std::vector<std::string> values;
+    std::string beyond; ///< values past N, kept whole
 };
 
 PaperRecord readPaperRecord(const PaperRequest& request, results::ResultsFile file, int answerSlots) {
@@ -79,12 +80,16 @@ PaperRecord readPaperRecord(const PaperRequest& request, results::ResultsFile fi
         throw DataError(path, paperKey(request), "the paper's record is missing");
     }
     const std::size_t held = records::CountValues(line, 3);
-    if (held != static_cast<std::size_t>(answerSlots)) {
+    if (held < static_cast<std::size_t>(answerSlots)) {
         throw DataError(path, paperKey(request),
                         "the record holds " + std::to_string(held) + " values where the paper has " +
                             std::to_string(answerSlots) + " answers");
     }
-    record.values = records::SplitRecord(line, answerSlots, records::kAnswersCapacity, path);
+    // An install with more answers for this paper may share the folder: read
+    // the paper's N values and keep the rest to write back.
+    records::ValuesAndRest split = records::SplitRecordKeepingRest(line, 3, answerSlots, path);
+    record.values = std::move(split.values);
+    record.beyond = std::move(split.rest);
     return record;
 }
 
@@ -129,8 +134,10 @@ AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots) 
         PaperRecord verdicts = readPaperRecord(request, ResultsFile::FResults, answerSlots);
         records.answerFileLines = std::move(answers.lines);
         records.answers = std::move(answers.values);
+        records.answersBeyond = std::move(answers.beyond);
         records.resultFileLines = std::move(verdicts.lines);
         records.results = std::move(verdicts.values);
+        records.resultsBeyond = std::move(verdicts.beyond);
     } else {
         records.firstResults = readPaperRecord(request, ResultsFile::FResults, answerSlots).values;
         PaperRecord answers = readPaperRecord(request, ResultsFile::Second, answerSlots);
@@ -138,8 +145,10 @@ AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots) 
         records.firstAnswers = readPaperRecord(request, ResultsFile::First, answerSlots).values;
         records.answerFileLines = std::move(answers.lines);
         records.answers = std::move(answers.values);
+        records.answersBeyond = std::move(answers.beyond);
         records.resultFileLines = std::move(verdicts.lines);
         records.results = std::move(verdicts.values);
+        records.resultsBeyond = std::move(verdicts.beyond);
     }
     records.marks = results::ReadMarks(request.File(ResultsFile::Marks), request.TtPapersCon);
     return records;

@@ -42,9 +42,12 @@ struct AttemptRecords {
     std::vector<std::string> resultFileLines; ///< fresults (or sresults) file, P records
     std::vector<std::string> answers;         ///< the paper's record in the answer file
     std::vector<std::string> results;         ///< the paper's record in the result file
-    std::vector<std::string> firstAnswers;    ///< second attempt only: the first attempt's answers
-    std::vector<std::string> firstResults;    ///< second attempt only: the first attempt's verdicts
-    results::Marks marks;                     ///< the six records of the marks file
+    /// What the paper's records hold past its N answer slots (written by an
+    /// install with more answers sharing the folder), kept to be written back.
+    std::string answersBeyond, resultsBeyond;
+    std::vector<std::string> firstAnswers; ///< second attempt only: the first attempt's answers
+    std::vector<std::string> firstResults; ///< second attempt only: the first attempt's verdicts
+    results::Marks marks;                  ///< the six records of the marks file
 };
 
 /// Reads the attempt's records in the order the paper opens them: for a first
@@ -52,7 +55,7 @@ struct AttemptRecords {
 /// fresults, second, sresults and first files, then the marks file.
 /// @param answerSlots N, the paper's number of answer slots
 /// @throws DataError (naming the file) when a file is missing or unreadable, or
-/// the paper's record is absent or does not hold exactly N values.
+/// the paper's record is absent or holds fewer than N values.
 AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots);
 
 } // namespace orbisk::practice

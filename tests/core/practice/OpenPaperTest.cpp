@@ -189,6 +189,25 @@ TEST(OpenPaper, StoredAnswersComeBackAtQuestionOne) {
     EXPECT_EQ(again.AnsweredCount(), 2);
 }
 
+TEST(OpenPaper, AnswersWrittenByAnInstallWithMoreSlotsAreReadAndKept) {
+    PracticeFolder folder;
+    // Another install whose paper 101 has 32 answers shares the folder.
+    std::string text = orbisk::testing::ReadBytes(folder.File(results::ResultsFile::First));
+    const std::string empty101 = "#101#" + std::string(30, '>');
+    const std::string longer101 = "#101#>2" + std::string(29, '>') + ">extra1>extra2";
+    text.replace(text.find(empty101 + "\r\n"), empty101.size(), longer101);
+    orbisk::testing::WriteBytes(folder.File(results::ResultsFile::First), text);
+    {
+        OpenPaper paper = folder.Open(2, 101);
+        EXPECT_EQ(paper.answers().size(), 30U);
+        EXPECT_EQ(paper.answers().front(), "2");
+        EXPECT_EQ(paper.answers().back(), "") << "value 30 stops at its own separator";
+        EXPECT_FALSE(paper.SavePaper({"3"}).has_value());
+    }
+    const auto lines = records::ReadPaperRecords(folder.File(results::ResultsFile::First), 50);
+    EXPECT_EQ(lines[0], "#101#>3" + std::string(29, '>') + ">extra1>extra2");
+}
+
 struct CountCase {
     const char* name;
     int section;
@@ -324,10 +343,14 @@ INSTANTIATE_TEST_SUITE_P(
                         putTables(s, {onePaper(101, {"T", "T"}, {"0", "0"})});
                     },
                     101, 30025},
-        // Tables fine, but the stored record of paper 101 holds 30 answers where the paper has 2.
-        RefusedCase{"answer_record_of_another_shape",
+        // Tables fine, but the stored record of paper 101 holds 30 answers where the paper has 31.
+        RefusedCase{"answer_record_too_short",
                     [](MapResourceSource& s) {
-                        putTables(s, {onePaper(101, {"T", "T"}, {"1", "1"})});
+                        tables::PaperEntry paper{101, {}};
+                        paper.questions.push_back(
+                            {bank::QuestionId(2, 101, 1), std::vector<std::string>(31, "a"),
+                             std::vector<std::string>(31, "T"), std::vector<std::string>(31, "1")});
+                        putTables(s, {paper});
                     },
                     101, 0}),
     [](const auto& info) { return std::string(info.param.name); });
