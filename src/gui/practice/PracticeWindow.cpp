@@ -109,7 +109,7 @@ void PracticeWindow::build() {
     QPalette titleColour = m_questionTitle->palette();
     titleColour.setColor(QPalette::WindowText, QColor(28, 79, 140));
     m_questionTitle->setPalette(titleColour);
-    m_questionTitle->move(4, 4);
+    m_questionTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_handleStrip = new QWidget(this);
     m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));

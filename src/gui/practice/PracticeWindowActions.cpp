@@ -44,7 +44,6 @@ void PracticeWindow::tellNotWritten(const practice::FileFailure& failure, const 
 
 void PracticeWindow::showQuestion() {
     m_questionTitle->setText(ToQString(m_paper.QuestionTitle()));
-    m_questionTitle->adjustSize();
     m_sheet->Show(m_paper.Sheet());
     showPage();
     m_status->ShowRemaining(m_paper.RemainingQuestions());

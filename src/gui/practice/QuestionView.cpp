@@ -40,6 +40,11 @@ QuestionView::QuestionView(Notifier& notifier, PagePrinter& printer, QWidget* pa
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
+    // The band above the page, under the question's title strip, is the page's white.
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
     setAccessibleName(QStringLiteral("Question page"));
 }
 
