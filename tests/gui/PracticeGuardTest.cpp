@@ -228,6 +228,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortcutRow{"ctrl_page_up", Qt::Key_PageUp, Qt::ControlModifier, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(PracticeGuard, TheMoveShortcutsWorkFromThePageToo) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    window->view()->setFocus();
+    QTest::keyClick(window->view(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(window->paper().QSCount(), 2);
+    window->view()->setFocus();
+    QTest::keyClick(window->view(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(window->paper().QSCount(), 1);
+}
+
 TEST_F(PracticeGuard, CtrlPPrintsAndTheTooltipsNameTheShortcuts) {
     PracticeWindow* window = OpenActive(101);
     ASSERT_NE(window, nullptr);

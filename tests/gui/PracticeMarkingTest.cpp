@@ -140,6 +140,22 @@ TEST_F(PracticeMarking, TheAnimationShowsABarEveryFifthOfASecondAndTakesNoInputM
     EXPECT_EQ(window->paper().QSCount(), 2) << "input comes back once it has played";
 }
 
+TEST_F(PracticeMarking, AWindowReplacedWhileTheAnimationPlaysCompletesTheMarkingFirst) {
+    StoreRecord(ResultsFile::First, 101, choiceAnswers(27));
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    m_asker.answers.push_back(true);
+    window->MarkPaper();
+    ASSERT_TRUE(window->statusBar()->marking()->running());
+    m_home->close(); // the program ends: what the learner confirmed is done, not dropped
+    const results::Marks marks = results::ReadMarks(File(ResultsFile::Marks), 50);
+    EXPECT_EQ(marks.FSE[0], "90");
+    EXPECT_EQ(marks.FST[0], "1");
+    EXPECT_EQ(ReadBytes(File(ResultsFile::Trend)), "#TRD#>90\r\n");
+    EXPECT_EQ(Open(), nullptr);
+    EXPECT_TRUE(PageFiles().empty());
+}
+
 TEST_F(PracticeMarking, TheAnimationEndsOnItsOwnTimer) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

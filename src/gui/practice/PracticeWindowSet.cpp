@@ -41,6 +41,7 @@ void PracticeWindowSet::CloseAll() {
 }
 
 void PracticeWindowSet::Open(const HomeState& handOver) {
+    CloseAll(); // one window at a time, whoever asks
     practice::PaperRequest request;
     request.appFolder = m_services.appFolder;
     request.LChose = handOver.LChose;
