@@ -31,4 +31,9 @@ inline constexpr std::string_view kRemainingTooltip = "Select a remaining questi
 /// The second attempt's window shows this where the first shows its clock.
 inline constexpr std::string_view kSecondAttemptLabel = "Second Attempt";
 
+// The short hints an answer box gives when it refuses what was typed or pasted
+// (the answer file could not hold it).
+inline constexpr std::string_view kRefusedCharacterHint = "An answer cannot hold > or #.";
+inline constexpr std::string_view kLineBreakHint = "An answer is one line: it cannot hold a line break.";
+
 } // namespace orbisk::practice::texts

@@ -27,4 +27,8 @@ void MessageBoxNotifier::Warn(QWidget* owner, const QString& title, const QStrin
     show(QMessageBox::Warning, owner, title, message, details);
 }
 
+void MessageBoxNotifier::Say(QWidget* owner, const QString& title, const QString& message) {
+    show(QMessageBox::NoIcon, owner, title, message, {});
+}
+
 } // namespace orbisk::gui

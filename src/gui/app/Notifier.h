@@ -20,6 +20,11 @@ public:
                         const QString& details = {}) = 0;
     virtual void Warn(QWidget* owner, const QString& title, const QString& message,
                       const QString& details = {}) = 0;
+    /// A bare message with no icon and an OK button (the question view's "Invalid
+    /// operation"). Without its own way of showing one, a notifier informs.
+    virtual void Say(QWidget* owner, const QString& title, const QString& message) {
+        Inform(owner, title, message);
+    }
 };
 
 /// Shows each message in a modal message box.
@@ -28,6 +33,7 @@ public:
     void Inform(QWidget* owner, const QString& title, const QString& message,
                 const QString& details) override;
     void Warn(QWidget* owner, const QString& title, const QString& message, const QString& details) override;
+    void Say(QWidget* owner, const QString& title, const QString& message) override;
 };
 
 } // namespace orbisk::gui

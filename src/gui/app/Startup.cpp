@@ -6,8 +6,12 @@
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/HomeWindow.h"
 #include "gui/popup/PopUpAsker.h"
+#include "gui/practice/DialogPagePrinter.h"
+#include "gui/practice/PracticeServices.h"
+#include "gui/practice/PracticeWindowSet.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QStringList>
 
 namespace orbisk::gui {
@@ -69,7 +73,12 @@ void tellAboutPictures(const std::filesystem::path& appFolder, const setup::Grap
 Started::Started() = default;
 Started::Started(Started&&) noexcept = default;
 Started& Started::operator=(Started&&) noexcept = default;
-Started::~Started() = default;
+Started::~Started() {
+    // The practice windows go first; the home window must not reach for them after.
+    if (home) {
+        home->SetPracticeWindows(nullptr);
+    }
+}
 
 std::string CurrentCopyStamp() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
@@ -120,6 +129,28 @@ Started StartUp(const StartupEnvironment& environment) {
     HomeWindow::Services services{started.appFolder, started.pictures.get(), environment.notifier,
                                   environment.cursor, asker};
     started.home = std::make_unique<HomeWindow>(services, *files.config);
+    PagePrinter* printer = environment.printer;
+    if (printer == nullptr) {
+        started.printer = std::make_unique<DialogPagePrinter>();
+        printer = started.printer.get();
+    }
+    PracticeServices practice;
+    practice.appFolder = started.appFolder;
+    practice.resources = environment.resources;
+    practice.pictures = started.pictures.get();
+    practice.notifier = environment.notifier;
+    practice.asker = asker;
+    practice.printer = printer;
+    practice.cursor = environment.cursor;
+    practice.now = &SteadyNow;
+    practice.today = &TodayShortDate;
+    QPointer<HomeWindow> home = started.home.get();
+    started.practice = std::make_unique<PracticeWindowSet>(practice, started.home.get(), [home] {
+        if (home) {
+            home->RefreshContents();
+        }
+    });
+    started.home->SetPracticeWindows(started.practice.get());
     QStringList lines, details;
     tellAboutResults(*files.config, files.results, lines, details);
     tellAboutPictures(started.appFolder, files.graphics, lines, details);

@@ -14,6 +14,8 @@ namespace orbisk::gui {
 class Asker;
 class HomeWindow;
 class Notifier;
+class PagePrinter;
+class PracticeWindowSet;
 class SkinPictures;
 class SingleInstance;
 
@@ -34,6 +36,9 @@ struct StartupEnvironment {
     Asker* asker = nullptr;
     /// The stamp in the names of kept copies of damaged files, e.g. "20261208-101500".
     std::function<std::string()> copyStamp;
+    /// Prints question pages; when none is given, start-up makes the program's
+    /// own, which asks in the print dialog.
+    PagePrinter* printer = nullptr;
 };
 
 /// A started program: the folder lock, the folder chosen, the pictures and the home window.
@@ -46,8 +51,12 @@ struct Started {
     std::unique_ptr<SingleInstance> instance;
     std::filesystem::path appFolder;
     std::unique_ptr<SkinPictures> pictures;
-    std::unique_ptr<Asker> asker; ///< the pop-up boxes, unless the environment brought its own
+    std::unique_ptr<Asker> asker;         ///< the pop-up boxes, unless the environment brought its own
+    std::unique_ptr<PagePrinter> printer; ///< the print dialog, unless the environment brought its own
     std::unique_ptr<HomeWindow> home;
+    /// The practice windows the home window opens. They go before the home
+    /// window, storing the answers of any still open.
+    std::unique_ptr<PracticeWindowSet> practice;
 };
 
 /// Runs the start-up sequence: chooses the application folder and takes its

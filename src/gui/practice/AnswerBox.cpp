@@ -1,0 +1,158 @@
+#include "gui/practice/AnswerBox.h"
+
+#include "core/practice/AnswerSheet.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/practice/QtText.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QToolTip>
+
+namespace orbisk::gui {
+
+namespace {
+
+bool isLineBreak(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
+           c == QChar::LineSeparator;
+}
+
+} // namespace
+
+AnswerBox::AnswerBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setTabChangesFocus(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    document()->setDocumentMargin(1);
+    setUndoRedoEnabled(true);
+    SetSentence(false);
+}
+
+void AnswerBox::SetSentence(bool sentence) {
+    setLineWrapMode(sentence ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    setWordWrapMode(sentence ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+}
+
+void AnswerBox::SetMaxLength(int length) {
+    m_maxLength = length;
+}
+
+void AnswerBox::SetLocked(bool locked, bool tinted) {
+    setReadOnly(locked);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, tinted ? QColor(192, 192, 255) : QColor(Qt::white));
+    setPalette(colours);
+}
+
+void AnswerBox::SetText(const QString& text) {
+    setPlainText(text);
+    moveCursor(QTextCursor::End);
+}
+
+int AnswerBox::room() const {
+    if (m_maxLength <= 0) {
+        return std::numeric_limits<int>::max();
+    }
+    const QTextCursor cursor = textCursor();
+    const int selected = static_cast<int>(cursor.selectionEnd() - cursor.selectionStart());
+    return std::max(0, m_maxLength - (static_cast<int>(toPlainText().size()) - selected));
+}
+
+QString AnswerBox::admissible(const QString& text, QString& hint) const {
+    QString kept;
+    kept.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (isLineBreak(c)) {
+            // A pasted line break joins its lines with a space.
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+                continue;
+            }
+            hint = ToQString(practice::texts::kLineBreakHint);
+            if (!kept.isEmpty() && !kept.endsWith(QLatin1Char(' '))) {
+                kept += QLatin1Char(' ');
+            }
+        } else if (c.unicode() < 0x80 && practice::IsRefusedInAnswer(static_cast<char>(c.unicode()))) {
+            hint = ToQString(practice::texts::kRefusedCharacterHint);
+        } else {
+            kept += c;
+        }
+    }
+    return kept.left(room());
+}
+
+void AnswerBox::refuse(const QString& hint) {
+    m_lastHint = hint;
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), hint, this, {}, 3000);
+    emit refused(hint);
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!isReadOnly()) {
+            refuse(ToQString(practice::texts::kLineBreakHint));
+        }
+        return;
+    }
+    if ((event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) &&
+        event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit pageScrollRequested(event->key() == Qt::Key_PageDown);
+        return;
+    }
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+    if (printable && !isReadOnly()) {
+        QString hint;
+        const QString kept = admissible(typed, hint);
+        if (!hint.isEmpty()) {
+            event->accept();
+            refuse(hint);
+            return;
+        }
+        if (kept.size() < typed.size()) {
+            event->accept(); // the box is full
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void AnswerBox::inputMethodEvent(QInputMethodEvent* event) {
+    if (!event->commitString().isEmpty() && !isReadOnly()) {
+        QString hint;
+        const QString kept = admissible(event->commitString(), hint);
+        if (kept != event->commitString()) {
+            QInputMethodEvent filtered(event->preeditString(), event->attributes());
+            filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+            QPlainTextEdit::inputMethodEvent(&filtered);
+            if (!hint.isEmpty()) {
+                refuse(hint);
+            }
+            return;
+        }
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool AnswerBox::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasText();
+}
+
+void AnswerBox::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !source->hasText()) {
+        return;
+    }
+    QString hint;
+    const QString kept = admissible(source->text(), hint);
+    insertPlainText(kept);
+    if (!hint.isEmpty()) {
+        refuse(hint);
+    }
+}
+
+} // namespace orbisk::gui

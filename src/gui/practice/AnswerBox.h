@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace orbisk::gui {
+
+/// An answer box (FA1 .. FA20): one line of text, or for a sentence (kind L)
+/// a larger box that wraps its line. It refuses what the answer file cannot
+/// hold, as it is typed, pasted or dropped: ">", "#" and line breaks (Enter
+/// included), and tells the learner why in a short hint. A box may be limited
+/// to one character (a multiple-choice answer) and may be locked.
+class AnswerBox final : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit AnswerBox(QWidget* parent = nullptr);
+
+    /// A sentence box wraps its one line over several; a one-line box scrolls.
+    void SetSentence(bool sentence);
+    /// The most characters the box takes; 0 for no limit.
+    void SetMaxLength(int length);
+    int maxLength() const { return m_maxLength; }
+    /// Read-only boxes show @p tinted in the carried-over colour, others white.
+    void SetLocked(bool locked, bool tinted);
+
+    QString text() const { return toPlainText(); }
+    void SetText(const QString& text);
+
+    /// The hint the box last gave (empty before any).
+    const QString& lastHint() const { return m_lastHint; }
+
+signals:
+    /// What was typed or pasted was refused, in part or whole, for @p hint.
+    void refused(const QString& hint);
+    /// Page Up or Page Down: the learner wants the question page to scroll.
+    void pageScrollRequested(bool down);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    /// @p text without what the box refuses, cut to the room the limit leaves;
+    /// @p hint says why something went.
+    QString admissible(const QString& text, QString& hint) const;
+    int room() const;
+    void refuse(const QString& hint);
+
+    int m_maxLength = 0;
+    QString m_lastHint;
+};
+
+} // namespace orbisk::gui

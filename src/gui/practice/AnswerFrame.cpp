@@ -1,0 +1,129 @@
+#include "gui/practice/AnswerFrame.h"
+
+#include "core/layout/Geometry.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/Fonts.h"
+#include "gui/chrome/Place.h"
+#include "gui/practice/AnswerBox.h"
+#include "gui/practice/QtText.h"
+
+#include <QPainter>
+
+namespace orbisk::gui {
+
+namespace {
+
+const QColor kRightColour(0, 128, 0);
+const QColor kWrongColour(192, 0, 0);
+
+} // namespace
+
+AnswerFrame::AnswerFrame(int n, bool secondAttempt, QWidget* parent) : QWidget(parent), m_number(n) {
+    setObjectName(QStringLiteral("Frame%1").arg(n));
+    const QFont font = BodyFont(8.25);
+    m_partLetter = new QLabel(ToQString(practice::PartLetter(n)), this);
+    m_partLetter->setObjectName(QStringLiteral("QL%1").arg(n));
+    m_partLetter->setFont(font);
+    m_answer = new AnswerBox(this);
+    m_answer->setObjectName(QStringLiteral("FA%1").arg(n));
+    m_answer->setFont(font);
+    m_answer->setToolTip(ToQString(practice::texts::kAnswerBoxTooltip));
+    m_firstVerdict = verdictLabel(QStringLiteral("FR%1").arg(n));
+    if (secondAttempt) {
+        m_secondVerdict = verdictLabel(QStringLiteral("SR%1").arg(n));
+        m_key = new QLabel(this);
+        m_key->setObjectName(QStringLiteral("M%1").arg(n));
+        m_key->setFont(font);
+        m_key->setWordWrap(true);
+        m_key->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_key->setFrameShape(QFrame::Box);
+        m_key->setAutoFillBackground(true);
+        QPalette colours = m_key->palette();
+        colours.setColor(QPalette::Window, QColor(255, 250, 220));
+        colours.setColor(QPalette::WindowText, kRightColour);
+        m_key->setPalette(colours);
+        m_key->setTextInteractionFlags(Qt::NoTextInteraction);
+        m_key->hide();
+    }
+    LayOut(false);
+}
+
+QLabel* AnswerFrame::verdictLabel(const QString& name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    QFont font = BodyFont(8.25);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->hide();
+    return label;
+}
+
+void AnswerFrame::LayOut(bool sentence) {
+    m_layout = layout::LayOutAnswerFrame(sentence);
+    Place(m_partLetter, m_layout.partLetter);
+    Place(m_answer, m_layout.answerBox);
+    m_answer->SetSentence(sentence);
+    Place(m_firstVerdict, m_layout.firstVerdict);
+    if (m_secondVerdict) {
+        Place(m_secondVerdict, m_layout.secondVerdict);
+    }
+    if (m_key) {
+        Place(m_key, m_layout.keyBox);
+    }
+    update();
+}
+
+void AnswerFrame::showVerdict(QLabel* label, const std::string& verdict, bool shown, const QString& which) {
+    label->setText(ToQString(verdict));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, verdict == "Y" ? kRightColour : kWrongColour);
+    label->setPalette(colours);
+    const QString meaning = verdict == "Y"   ? QStringLiteral("right")
+                            : verdict == "N" ? QStringLiteral("wrong")
+                                             : QStringLiteral("not marked");
+    label->setAccessibleName(which + QStringLiteral(": ") + meaning);
+    label->setVisible(shown);
+}
+
+void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
+    const QString part = ToQString(frame.partLetter);
+    m_partLetter->setVisible(frame.partLetterShown);
+    m_answer->SetMaxLength(frame.maxLength);
+    m_answer->SetText(ToQString(frame.answer));
+    m_answer->SetLocked(frame.locked, frame.tinted);
+    m_answer->setAccessibleName(oneAnswer ? QStringLiteral("Answer") : QStringLiteral("Answer ") + part);
+    const QString suffix = oneAnswer ? QString() : QStringLiteral(" ") + part;
+    showVerdict(m_firstVerdict, frame.firstVerdict, frame.firstVerdictShown,
+                m_secondVerdict ? QStringLiteral("First attempt") + suffix
+                                : QStringLiteral("Result") + suffix);
+    if (m_secondVerdict) {
+        // A carried-over answer shows its first verdict just right of its box.
+        if (frame.firstVerdictShown) {
+            layout::Rect at = m_layout.firstVerdict;
+            at.left = m_layout.answerBox.right() + 105;
+            Place(m_firstVerdict, at);
+        }
+        showVerdict(m_secondVerdict, frame.secondVerdict, frame.secondVerdictShown,
+                    QStringLiteral("Second attempt") + suffix);
+    }
+    if (m_key) {
+        m_key->setText(ToQString(frame.key));
+        m_key->setAccessibleName(QStringLiteral("Correct answer") + suffix);
+        m_key->setVisible(frame.keyShown);
+    }
+}
+
+void AnswerFrame::paintEvent(QPaintEvent*) {
+    // drawborder: the light blue frame round the answer box.
+    const layout::Border border =
+        layout::DrawBorder(m_layout.answerBox, layout::kBorderStyle, {255, 255, 255});
+    QPainter painter(this);
+    painter.setPen(QColor(border.colour.red, border.colour.green, border.colour.blue));
+    for (const layout::BorderLine& line : border.lines) {
+        painter.drawLine(QPointF(line.x1 / layout::kTwipsPerPixel, line.y1 / layout::kTwipsPerPixel),
+                         QPointF(line.x2 / layout::kTwipsPerPixel, line.y2 / layout::kTwipsPerPixel));
+    }
+}
+
+} // namespace orbisk::gui

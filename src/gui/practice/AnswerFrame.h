@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/layout/AnswerFrames.h"
+#include "core/practice/AnswerSheet.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace orbisk::gui {
+
+class AnswerBox;
+
+/// One answer frame of the sheet (Frame1 .. Frame20): the part letter QLn, the
+/// answer box FAn with its light blue border, the verdict labels FRn (first
+/// attempt) and, in the second attempt's window, SRn and the key box Mn.
+class AnswerFrame final : public QWidget {
+    Q_OBJECT
+public:
+    AnswerFrame(int n, bool secondAttempt, QWidget* parent = nullptr);
+
+    /// Shows what the sheet says of this frame's slot. @p oneAnswer: the
+    /// question has a single slot, so the box is simply "Answer".
+    void Fill(const practice::SheetFrame& frame, bool oneAnswer);
+    /// The one-line layout, or frame 1's sentence layout.
+    void LayOut(bool sentence);
+
+    int number() const { return m_number; }
+    AnswerBox* answerBox() const { return m_answer; }
+    QLabel* partLetter() const { return m_partLetter; }
+    QLabel* firstVerdict() const { return m_firstVerdict; }
+    QLabel* secondVerdict() const { return m_secondVerdict; }
+    QLabel* keyBox() const { return m_key; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* verdictLabel(const QString& name);
+    void showVerdict(QLabel* label, const std::string& verdict, bool shown, const QString& which);
+
+    int m_number;
+    layout::AnswerFrameLayout m_layout;
+    QLabel* m_partLetter;
+    AnswerBox* m_answer;
+    QLabel* m_firstVerdict;
+    QLabel* m_secondVerdict = nullptr;
+    QLabel* m_key = nullptr;
+};
+
+} // namespace orbisk::gui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+namespace orbisk::gui {
+
+/// The caption lying on a toolbar button (lblTB01 .. lblTB06). A click on it
+/// is a click on its button when the button takes clicks; pressing on it does
+/// not press the button, so the button shows its hover picture, not its
+/// pressed one.
+class CaptionLabel final : public QLabel {
+    Q_OBJECT
+public:
+    explicit CaptionLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace orbisk::gui

@@ -1,0 +1,17 @@
+#pragma once
+
+class QTextDocument;
+class QWidget;
+
+namespace orbisk::gui {
+
+/// Prints the question page on show. The program asks the learner in the
+/// print dialog first; tests record what would have been printed.
+class PagePrinter {
+public:
+    virtual ~PagePrinter() = default;
+    /// Offers @p page for printing over @p owner; prints it only if the learner confirms.
+    virtual void Print(QWidget* owner, const QTextDocument& page) = 0;
+};
+
+} // namespace orbisk::gui

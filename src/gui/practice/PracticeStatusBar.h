@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/practice/OpenPaper.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace orbisk::gui {
+
+class MarkingPanel;
+class SkinPictures;
+
+/// The status bar under the question (RemQnsBG), from left to right: the clock
+/// or the time taken (a second attempt says "Second Attempt" there instead),
+/// the date opened or completed, the answered count out of the total, the
+/// remaining-questions list (TxtRem, hidden in review mode) and the marking
+/// progress panel.
+class PracticeStatusBar final : public QWidget {
+    Q_OBJECT
+public:
+    PracticeStatusBar(SkinPictures& pictures, bool secondAttempt, std::function<practice::Instant()> now,
+                      QWidget* parent = nullptr);
+
+    /// RemQns: the questions that still have an empty answer, none chosen.
+    void ShowRemaining(const std::vector<int>& questions);
+    /// Answering: the clock and the opening date; review mode: the time taken,
+    /// the date completed, and no remaining-questions list.
+    void ShowReview(bool review, const QString& timeTaken, const QString& dateCompleted);
+
+    QLabel* clock() const { return m_clock; }
+    QLabel* timeTaken() const { return m_timeTaken; }
+    QLabel* date() const { return m_date; }
+    QLabel* dateCompleted() const { return m_dateCompleted; }
+    QLabel* secondAttempt() const { return m_secondAttempt; }
+    QLabel* answered() const { return m_answered; }
+    QLabel* total() const { return m_total; }
+    QWidget* remainingPanel() const { return m_remainingPanel; }
+    QComboBox* remaining() const { return m_remaining; }
+    MarkingPanel* marking() const { return m_marking; }
+
+signals:
+    /// A question was picked from the remaining-questions list (even the one on show).
+    void questionChosen(int question);
+
+private:
+    QLabel* background(const char* name, const char* picture, int left, int width);
+    QLabel* text(QWidget* parent, const char* name, const QString& tooltip, int left, int width);
+
+    QLabel* m_clock = nullptr;
+    QLabel* m_timeTaken = nullptr;
+    QLabel* m_date = nullptr;
+    QLabel* m_dateCompleted = nullptr;
+    QLabel* m_secondAttempt = nullptr;
+    QLabel* m_answered = nullptr;
+    QLabel* m_total = nullptr;
+    QWidget* m_remainingPanel = nullptr;
+    QComboBox* m_remaining = nullptr;
+    MarkingPanel* m_marking = nullptr;
+    SkinPictures& m_pictures;
+};
+
+} // namespace orbisk::gui

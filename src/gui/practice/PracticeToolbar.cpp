@@ -1,0 +1,168 @@
+#include "gui/practice/PracticeToolbar.h"
+
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/Fonts.h"
+#include "gui/chrome/HoverPoller.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Place.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/practice/CaptionLabel.h"
+#include "gui/practice/QtText.h"
+
+#include <QShortcut>
+
+namespace orbisk::gui {
+
+namespace {
+
+using practice::ToolbarButton;
+
+std::size_t index(ToolbarButton which) {
+    return static_cast<std::size_t>(which);
+}
+
+// The caption lies on the band the pictures leave plain: 28 px down, 17 px high.
+constexpr int kCaptionTop = 28;
+constexpr int kCaptionHeight = 17;
+
+} // namespace
+
+QList<QKeySequence> PracticeToolbar::Shortcuts(ToolbarButton which) {
+    switch (which) {
+    case ToolbarButton::Save:
+        return {QKeySequence(Qt::CTRL | Qt::Key_S)};
+    case ToolbarButton::Print:
+        return {QKeySequence(Qt::CTRL | Qt::Key_P)};
+    case ToolbarButton::Back:
+        return {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+    case ToolbarButton::Next:
+        return {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
+    case ToolbarButton::Mark:
+    case ToolbarButton::Close:
+        break;
+    }
+    return {};
+}
+
+PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QWidget* window)
+    : QWidget(window) {
+    setObjectName(QStringLiteral("ScnTabBG"));
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(244, 245, 235));
+    setPalette(colours);
+
+    const QFont font = BodyFont(8.25);
+    for (const practice::ToolbarEntry& entry : practice::kToolbar) {
+        const std::size_t i = index(entry.button);
+        auto* button = new ImageButton(this);
+        button->setObjectName(QStringLiteral("ToolBar0%1").arg(i + 1));
+        auto picture = [&](const char* ending) {
+            return pictures.Get(ToQString(entry.family) + QLatin1String(ending));
+        };
+        button->SetPictures({picture("_off.bmp"), picture("_on.bmp"), picture("_pressed.bmp"),
+                             entry.canBeDisabled ? picture("_disabled.bmp") : QPixmap()});
+        const QString caption = ToQString(entry.caption);
+        button->setAccessibleName(caption);
+        QString tip = ToQString(entry.tooltip);
+        const QList<QKeySequence> keys = Shortcuts(entry.button);
+        if (!keys.isEmpty()) {
+            QStringList names;
+            for (const QKeySequence& key : keys) {
+                names << key.toString(QKeySequence::NativeText);
+            }
+            tip += QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')');
+        }
+        button->setToolTip(tip);
+        button->setAccessibleDescription(tip);
+        poller.Add(button, HoverPoller::Rule::Pressable);
+        connect(button, &ImageButton::clicked, this, [this, which = entry.button] { trigger(which); });
+
+        auto* label = new CaptionLabel(caption, button);
+        label->setObjectName(QStringLiteral("lblTB0%1").arg(i + 1));
+        label->setFont(font);
+        label->setGeometry(0, kCaptionTop, layout::Px(layout::PracticeSizes{}.toolButtonWidth),
+                           kCaptionHeight);
+        connect(label, &CaptionLabel::clicked, this, [this, which = entry.button] { trigger(which); });
+
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, window);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, which = entry.button] { trigger(which); });
+        }
+        m_buttons[i] = button;
+        m_captions[i] = label;
+    }
+
+    m_paperSum = new QLabel(this);
+    m_paperSum->setObjectName(QStringLiteral("PaperSum"));
+    m_paperSum->setPixmap(pictures.Get(QStringLiteral("pen.bmp")));
+    QFont scoreFont = TitleFont();
+    scoreFont.setPointSizeF(13);
+    scoreFont.setBold(true);
+    m_score = new QLabel(m_paperSum);
+    m_score->setObjectName(QStringLiteral("PScoring"));
+    m_score->setFont(scoreFont);
+    m_score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_score->setToolTip(ToQString(practice::texts::kScoreTooltip));
+    m_score->setAccessibleName(ToQString(practice::texts::kScoreTooltip));
+    m_percent = new QLabel(QStringLiteral("%"), m_paperSum);
+    m_percent->setObjectName(QStringLiteral("PScoringL"));
+    m_percent->setFont(scoreFont);
+    m_percent->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (QLabel* label : {m_score, m_percent}) {
+        QPalette text = label->palette();
+        text.setColor(QPalette::WindowText, QColor(28, 79, 140));
+        label->setPalette(text);
+    }
+    // The pen takes the panel's left; the score stands right of it.
+    m_score->setGeometry(40, 0, 52, 41);
+    m_percent->setGeometry(93, 0, 20, 41);
+    ShowScore({});
+}
+
+ImageButton* PracticeToolbar::button(ToolbarButton which) const {
+    return m_buttons[index(which)];
+}
+
+CaptionLabel* PracticeToolbar::caption(ToolbarButton which) const {
+    return m_captions[index(which)];
+}
+
+void PracticeToolbar::Place(const layout::PracticeLayout& layout) {
+    gui::Place(this, layout.toolStrip);
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        gui::Place(m_buttons[i], layout.toolButtons[i]);
+    }
+    gui::Place(m_paperSum, layout.paperSum);
+}
+
+void PracticeToolbar::ApplyStates(const practice::ToolbarEnabled& enabled) {
+    for (const practice::ToolbarEntry& entry : practice::kToolbar) {
+        ImageButton* button = m_buttons[index(entry.button)];
+        const bool on = enabled.Of(entry.button);
+        button->setEnabled(on);
+        if (!on) {
+            button->SetState(ImageButton::State::Disabled);
+        } else if (button->state() == ImageButton::State::Disabled) {
+            button->SetState(ImageButton::State::Off);
+        }
+    }
+}
+
+void PracticeToolbar::ShowScore(const QString& percentage) {
+    m_score->setText(percentage);
+    m_percent->setVisible(!percentage.isEmpty());
+    m_score->setAccessibleName(percentage.isEmpty()
+                                   ? ToQString(practice::texts::kScoreTooltip)
+                                   : ToQString(practice::texts::kScoreTooltip) + QStringLiteral(": ") +
+                                         percentage + QLatin1Char('%'));
+}
+
+void PracticeToolbar::trigger(ToolbarButton which) {
+    if (button(which)->isEnabled()) {
+        emit triggered(which);
+    }
+}
+
+} // namespace orbisk::gui

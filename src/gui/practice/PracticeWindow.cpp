@@ -1,0 +1,345 @@
+#include "gui/practice/PracticeWindow.h"
+
+#include "core/layout/CornerResize.h"
+#include "core/layout/Geometry.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/Fonts.h"
+#include "gui/chrome/HoverPoller.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Place.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/chrome/SkinnedFrame.h"
+#include "gui/practice/AnswerBox.h"
+#include "gui/practice/AnswerSheetPanel.h"
+#include "gui/practice/MarkingPanel.h"
+#include "gui/practice/PracticeStatusBar.h"
+#include "gui/practice/PracticeToolbar.h"
+#include "gui/practice/QtText.h"
+#include "gui/practice/QuestionView.h"
+#include "gui/practice/SizeGrip.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace orbisk::gui {
+
+namespace {
+
+const QColor kStripColour(244, 245, 235);
+// The question's title strip lies over the top of the view: the page starts under it.
+constexpr int kPageTopMargin = 32;
+
+} // namespace
+
+PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper paper)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_services(std::move(services)),
+      m_paper(std::move(paper)) {
+    setObjectName(secondAttempt() ? QStringLiteral("Test2") : QStringLiteral("Test1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    build();
+
+    // At 10 % of the screen from its left and top, 80 % of its width and height.
+    const QRect screenArea = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
+    setGeometry(screenArea.x() + screenArea.width() / 10, screenArea.y() + screenArea.height() / 10,
+                screenArea.width() * 8 / 10, screenArea.height() * 8 / 10);
+
+    const QString caption = ToQString(m_paper.Caption());
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    m_frame->title()->setText(caption);
+    placeTitleBar();
+
+    showQuestion();
+    showState();
+    if (m_paper.IsMarked()) {
+        MarkPaper(); // a marked attempt goes straight to review mode
+    }
+    m_sheetShown = true;
+    m_paper.StartClock(m_services.now());
+    m_timer.setInterval(100);
+    connect(&m_timer, &QTimer::timeout, this, &PracticeWindow::Tick);
+    m_timer.start();
+    m_status->total()->setText(QString::number(m_paper.AnswerSlots()));
+    if (m_status->date()) {
+        m_status->date()->setText(m_services.today());
+        m_status->clock()->setText(ToQString(m_paper.ClockText(m_paper.ClockStart())));
+    }
+    m_status->answered()->setText(QString::number(m_paper.AnsweredCount()));
+    setTabOrder();
+    LayOut();
+}
+
+PracticeWindow::~PracticeWindow() {
+    if (!m_unloaded) {
+        // Destroyed without being closed (the program going): the answers still go to disk.
+        m_paper.SavePaper(sheetTexts());
+    }
+}
+
+void PracticeWindow::build() {
+    SkinPictures& pictures = *m_services.pictures;
+    m_poller = new HoverPoller(m_services.cursor, this);
+    m_frame = new SkinnedFrame(this, pictures, *m_poller, SkinnedFrame::Kind::Practice);
+    m_frame->ApplySkin();
+    connect(m_frame, &SkinnedFrame::closeClicked, this, &PracticeWindow::ClosePaper);
+    connect(m_frame, &SkinnedFrame::minimiseClicked, this, &QWidget::showMinimized);
+    connect(m_frame, &SkinnedFrame::maximiseClicked, this, &PracticeWindow::toggleMaximised);
+
+    m_toolbar = new PracticeToolbar(pictures, *m_poller, this);
+    connect(m_toolbar, &PracticeToolbar::triggered, this, &PracticeWindow::runToolbar);
+
+    m_view = new QuestionView(*m_services.notifier, *m_services.printer, this);
+    m_view->SetTopMargin(kPageTopMargin);
+    m_questionTitleStrip = new QLabel(this);
+    m_questionTitleStrip->setObjectName(QStringLiteral("QnTitleBG"));
+    m_questionTitleStrip->setAutoFillBackground(true);
+    QPalette strip = m_questionTitleStrip->palette();
+    strip.setColor(QPalette::Window, QColor(232, 240, 250));
+    m_questionTitleStrip->setPalette(strip);
+    m_questionTitle = new QLabel(m_questionTitleStrip);
+    m_questionTitle->setObjectName(QStringLiteral("QnTitle"));
+    QFont titleFont = TitleFont();
+    titleFont.setPointSizeF(10);
+    m_questionTitle->setFont(titleFont);
+    QPalette titleColour = m_questionTitle->palette();
+    titleColour.setColor(QPalette::WindowText, QColor(28, 79, 140));
+    m_questionTitle->setPalette(titleColour);
+    m_questionTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_handleStrip = new QWidget(this);
+    m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
+    m_handleStrip->setAutoFillBackground(true);
+    QPalette handleColour = m_handleStrip->palette();
+    handleColour.setColor(QPalette::Window, kStripColour);
+    m_handleStrip->setPalette(handleColour);
+    m_handle = new ImageButton(m_handleStrip);
+    m_handle->setObjectName(QStringLiteral("ImgHandle"));
+    const QPixmap handle = pictures.Get(QStringLiteral("Handle.bmp"));
+    m_handle->SetPictures({handle, handle, handle, {}});
+    m_handle->setToolTip(ToQString(layout::kHideSheetTooltip));
+    m_handle->setAccessibleName(ToQString(layout::kHideSheetTooltip));
+    connect(m_handle, &ImageButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
+
+    m_sheet = new AnswerSheetPanel(pictures, secondAttempt(), this);
+    connect(m_sheet, &AnswerSheetPanel::pageScrollRequested, this, [this](bool down) {
+        m_view->verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
+                                                        : QAbstractSlider::SliderPageStepSub);
+    });
+
+    m_status = new PracticeStatusBar(pictures, secondAttempt(), m_services.now, this);
+    connect(m_status, &PracticeStatusBar::questionChosen, this, &PracticeWindow::ChooseQuestion);
+    connect(m_status->marking(), &MarkingPanel::finished, this, &PracticeWindow::completeMarking);
+
+    m_sizer = new SizeGrip(this);
+    m_sizer->setPixmap(pictures.Get(QStringLiteral("statusgrabber.bmp")));
+}
+
+void PracticeWindow::placeTitleBar() {
+    QLabel* title = m_frame->title();
+    const int titleHeight = QFontMetrics(title->font()).height();
+    layout::PracticeTitleBar bar = layout::PlacePracticeTitleBar(layout::Twips(titleHeight));
+    bar.title.width = layout::Twips(QFontMetrics(title->font()).horizontalAdvance(title->text()) + 4);
+    m_frame->PlaceTitle(bar.title);
+    m_frame->PlaceIcon(bar.icon);
+}
+
+void PracticeWindow::setTabOrder() {
+    // Answer boxes, the remaining questions, the toolbar, then the page and the rest.
+    QList<QWidget*> chain;
+    for (int n = 1; n <= practice::kSheetFrames; ++n) {
+        chain << m_sheet->answerBox(n);
+    }
+    chain << m_status->remaining();
+    for (const practice::ToolbarEntry& entry : practice::kToolbar) {
+        chain << m_toolbar->button(entry.button);
+    }
+    chain << m_view << m_handle;
+    for (ImageButton* button :
+         {m_frame->minimiseButton(), m_frame->maximiseButton(), m_frame->closeButton()}) {
+        if (button) {
+            chain << button;
+        }
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void PracticeWindow::LayOut() {
+    const double w = layout::Twips(width());
+    const double h = layout::Twips(height());
+    // A minimised window, or one too small for the fixed pieces, keeps its last layout.
+    if (isMinimized() || !layout::CanLayOutPractice(w, h)) {
+        return;
+    }
+    const layout::PracticeLayout l = layout::LayOutPractice(w, h, m_sheetShown);
+    m_frame->Arrange(l.frame);
+    m_frame->PlaceButtons(l.minButton, &l.maxButton, l.closeButton);
+    m_toolbar->Place(l);
+    Place(m_sheet, l.answerSheet);
+    m_sheet->setVisible(m_sheetShown);
+    m_sheet->PlaceInstruction(l.instruction);
+    Place(m_handleStrip, l.sheetHandle);
+    const QPixmap& handle = m_handle->shownPicture();
+    m_handle->setGeometry((m_handleStrip->width() - handle.width()) / 2,
+                          (m_handleStrip->height() - handle.height()) / 2, handle.width(), handle.height());
+    Place(m_view, l.questionView);
+    Place(m_questionTitleStrip, l.questionTitle);
+    m_questionTitleStrip->raise();
+    m_questionTitle->resize(std::max(0, m_questionTitleStrip->width() - 8),
+                            m_questionTitleStrip->height() - 6);
+    Place(m_status, l.statusBar);
+    Place(m_sizer, l.sizer);
+    m_sizer->raise();
+    m_frame->ApplyOutline();
+}
+
+void PracticeWindow::ToggleAnswerSheet() {
+    const layout::SheetToggle toggle = layout::ToggleAnswerSheet(m_sheetShown, layout::Twips(width()));
+    m_sheetShown = toggle.shown;
+    m_handle->setToolTip(ToQString(toggle.tooltip));
+    m_handle->setAccessibleName(ToQString(toggle.tooltip));
+    LayOut();
+}
+
+void PracticeWindow::toggleMaximised() {
+    if (isMinimized()) {
+        return;
+    }
+    if (isMaximized()) {
+        showNormal();
+    } else {
+        showMaximized();
+    }
+}
+
+void PracticeWindow::runToolbar(practice::ToolbarButton which) {
+    using practice::ToolbarButton;
+    switch (which) {
+    case ToolbarButton::Save:
+        SavePaper();
+        break;
+    case ToolbarButton::Mark:
+        MarkPaper();
+        break;
+    case ToolbarButton::Print:
+        PrintQuestion();
+        break;
+    case ToolbarButton::Close:
+        ClosePaper();
+        break;
+    case ToolbarButton::Back:
+        PreviousQuestion();
+        break;
+    case ToolbarButton::Next:
+        NextQuestion();
+        break;
+    }
+}
+
+void PracticeWindow::Tick() {
+    applyToolbarStates();
+    m_poller->Tick();
+    if (m_status->clock()) {
+        // Written while hidden in review mode too, as the clock always was.
+        m_status->clock()->setText(ToQString(m_paper.ClockText(m_services.now())));
+    }
+    m_status->answered()->setText(QString::number(m_paper.AnsweredCount()));
+}
+
+void PracticeWindow::applyToolbarStates() {
+    m_toolbar->ApplyStates(
+        practice::ToolbarStates(m_paper.Status(), m_paper.QSCount(), m_paper.QuestionCount()));
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void PracticeWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        // Only a change among the program's own windows changes the title bar.
+        if (isActiveWindow()) {
+            m_frame->SetActive(true);
+        } else if (QApplication::activeWindow() != nullptr) {
+            m_frame->SetActive(false);
+        }
+    } else if (event->type() == QEvent::WindowStateChange) {
+        m_frame->SetActive(m_frame->active()); // the maximise button's pictures follow the state
+        LayOut();
+    }
+    QWidget::changeEvent(event);
+}
+
+void PracticeWindow::closeEvent(QCloseEvent* event) {
+    if (m_unloaded) {
+        event->accept();
+        return;
+    }
+    if (m_status->marking()->running()) {
+        event->ignore();
+        return;
+    }
+    if (event->spontaneous()) {
+        // Closed by the window system: asked like the title bar's close, once this event is over.
+        event->ignore();
+        QTimer::singleShot(0, this, &PracticeWindow::ClosePaper);
+        return;
+    }
+    release(false);
+    event->accept();
+}
+
+void PracticeWindow::mousePressEvent(QMouseEvent* event) {
+    m_sizer->PressAt(event->globalPosition().toPoint(), event->button());
+    QWidget::mousePressEvent(event);
+}
+
+void PracticeWindow::mouseMoveEvent(QMouseEvent* event) {
+    const bool held = event->buttons() & Qt::LeftButton;
+    if (held) {
+        m_sizer->DragTo(event->globalPosition().toPoint());
+    }
+    const QPoint at = event->position().toPoint();
+    if (const auto shape =
+            layout::CursorFor(at.x(), at.y(), width(), height(), layout::kResizeEdgePixels, held)) {
+        switch (*shape) {
+        case layout::CursorShape::Default:
+            unsetCursor();
+            break;
+        case layout::CursorShape::SizeWestEast:
+            setCursor(Qt::SizeHorCursor);
+            break;
+        case layout::CursorShape::SizeNorthSouth:
+            setCursor(Qt::SizeVerCursor);
+            break;
+        case layout::CursorShape::SizeNorthWestSouthEast:
+            setCursor(Qt::SizeFDiagCursor);
+            break;
+        case layout::CursorShape::SizeNorthEastSouthWest:
+            setCursor(Qt::SizeBDiagCursor);
+            break;
+        }
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void PracticeWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_sizer->Release();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void PracticeWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kStripColour);
+}
+
+} // namespace orbisk::gui

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "core/layout/PracticeLayout.h"
+#include "core/practice/OpenPaper.h"
+#include "core/practice/Toolbar.h"
+#include "gui/practice/PracticeServices.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orbisk::gui {
+
+class AnswerSheetPanel;
+class HoverPoller;
+class ImageButton;
+class PracticeStatusBar;
+class PracticeToolbar;
+class QuestionView;
+class SizeGrip;
+class SkinnedFrame;
+
+/// A practice window: one attempt of one paper, shown a question at a time
+/// beside its answer sheet. The first attempt's window is Test1, the second's
+/// Test2; they are this one window, differing where the attempts differ
+/// (the second has no clock or date, carries right first answers over, and
+/// shows a key box by each answer still wrong once marked).
+///
+/// The window is a view over the OpenPaper it is given: it paints what the
+/// paper says and hands the learner's actions to it. Every way of closing it
+/// stores the answers on the sheet first.
+class PracticeWindow final : public QWidget {
+    Q_OBJECT
+public:
+    /// Loads the window over @p paper (opened and not yet clocked): places it
+    /// at 10 % / 80 % of the screen, shows question 1, the stored answers and
+    /// the remaining questions, enters review mode for a marked attempt and
+    /// starts the clock. Show it afterwards.
+    PracticeWindow(PracticeServices services, practice::OpenPaper paper);
+    ~PracticeWindow() override;
+
+    const practice::OpenPaper& paper() const { return m_paper; }
+    bool secondAttempt() const { return m_paper.attempt() == practice::Attempt::Second; }
+
+    // The learner's operations, as the toolbar, the title bar and the list run them.
+    void SavePaper();
+    void MarkPaper();
+    void PrintQuestion();
+    /// Asks "Confirm?"; on Yes stores the answers and unloads.
+    void ClosePaper();
+    void NextQuestion();
+    void PreviousQuestion();
+    /// A pick from the remaining-questions list.
+    void ChooseQuestion(int question);
+    /// ImgHandle: hides a shown answer sheet, shows a hidden one.
+    void ToggleAnswerSheet();
+    /// Timer1's tick: toolbar states and pictures, clock, answered count, window buttons.
+    void Tick();
+
+    /// Stores the answers and unloads without asking (another paper is being
+    /// opened, or the program ends). A marking under way completes first.
+    void Unload();
+    bool unloaded() const { return m_unloaded; }
+
+    // What the window shows, by the names the learner's controls have.
+    PracticeToolbar* toolbar() const { return m_toolbar; }
+    QuestionView* view() const { return m_view; }
+    AnswerSheetPanel* sheet() const { return m_sheet; }
+    PracticeStatusBar* statusBar() const { return m_status; }
+    QLabel* questionTitle() const { return m_questionTitle; }
+    QWidget* sheetHandleStrip() const { return m_handleStrip; }
+    ImageButton* sheetHandle() const { return m_handle; }
+    SizeGrip* sizer() const { return m_sizer; }
+    SkinnedFrame& frame() const { return *m_frame; }
+    HoverPoller& poller() const { return *m_poller; }
+    bool sheetShown() const { return m_sheetShown; }
+
+signals:
+    /// The window has stored its answers and removed its page file; it closes now.
+    void unloading(PracticeWindow* window);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void build();
+    void placeTitleBar();
+    void setTabOrder();
+    void LayOut();
+    void toggleMaximised();
+    void runToolbar(practice::ToolbarButton which);
+
+    void showQuestion();
+    void showPage();
+    void showState();
+    void applyToolbarStates();
+    void afterMove(const practice::MoveOutcome& outcome, bool focusFirstAnswer);
+    void enterReviewMode();
+    void completeMarking();
+    /// Stores the answers; on success removes the page file and stops the clock.
+    /// @p learnerCloses: a failure then keeps the window open (returns false).
+    bool release(bool learnerCloses);
+    std::vector<std::string> sheetTexts() const;
+    void tellNotWritten(const practice::FileFailure& failure, const QString& what);
+
+    PracticeServices m_services;
+    practice::OpenPaper m_paper;
+    HoverPoller* m_poller = nullptr;
+    SkinnedFrame* m_frame = nullptr;
+    PracticeToolbar* m_toolbar = nullptr;
+    QuestionView* m_view = nullptr;
+    QLabel* m_questionTitleStrip = nullptr;
+    QLabel* m_questionTitle = nullptr;
+    AnswerSheetPanel* m_sheet = nullptr;
+    QWidget* m_handleStrip = nullptr;
+    ImageButton* m_handle = nullptr;
+    PracticeStatusBar* m_status = nullptr;
+    SizeGrip* m_sizer = nullptr;
+    QTimer m_timer;
+    bool m_sheetShown = true;
+    bool m_unloaded = false;
+};
+
+} // namespace orbisk::gui

@@ -1,0 +1,102 @@
+#include "gui/practice/PracticeWindowSet.h"
+
+#include "core/Errors.h"
+#include "gui/app/Notifier.h"
+#include "gui/home/HomeState.h"
+#include "gui/practice/PracticeWindow.h"
+#include "gui/practice/QtText.h"
+
+#include <stdexcept>
+
+namespace orbisk::gui {
+
+namespace {
+
+QString path(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+}
+
+} // namespace
+
+PracticeWindowSet::PracticeWindowSet(PracticeServices services, QWidget* owner, std::function<void()> refresh)
+    : m_services(std::move(services)), m_owner(owner), m_refresh(std::move(refresh)) {}
+
+PracticeWindowSet::~PracticeWindowSet() {
+    m_ending = true;
+    CloseAll();
+}
+
+void PracticeWindowSet::CloseAll() {
+    // The first attempt's window, then the second's.
+    for (QPointer<PracticeWindow>* slot : {&m_first, &m_second}) {
+        PracticeWindow* window = *slot;
+        *slot = nullptr;
+        if (window) {
+            window->Unload();
+            if (m_ending) {
+                delete window; // no event loop is left to delete it later
+            }
+        }
+    }
+}
+
+void PracticeWindowSet::Open(const HomeState& handOver) {
+    CloseAll(); // one window at a time, whoever asks
+    practice::PaperRequest request;
+    request.appFolder = m_services.appFolder;
+    request.LChose = handOver.LChose;
+    request.lblCOD = handOver.lblCOD;
+    request.TtPapersCon = handOver.TtPapersCon;
+    request.TopicCount = handOver.TopicCount;
+    request.SubH1 = handOver.SubH1;
+    request.PaperNum = handOver.PaperNum;
+    request.TakeNum = handOver.TakeNum == 2 ? practice::Attempt::Second : practice::Attempt::First;
+    const QString paperName = ToQString(practice::PaperCaption(request));
+    const QString title = m_owner ? m_owner->windowTitle() : QStringLiteral("Orbisk");
+    try {
+        auto* window =
+            new PracticeWindow(m_services, practice::OpenPaper::Open(*m_services.resources, request));
+        connect(window, &PracticeWindow::unloading, this, &PracticeWindowSet::unloaded);
+        (request.TakeNum == practice::Attempt::First ? m_first : m_second) = window;
+        window->show();
+        window->raise();
+        window->activateWindow();
+    } catch (const DataError& error) {
+        // A results file is named by its full path; a table of the question bank by its resource.
+        const QString message =
+            error.file().is_absolute()
+                ? QStringLiteral("%1 could not be opened, because %2 could not be read. Nothing was changed.")
+                      .arg(paperName, path(error.file()))
+                : QStringLiteral(
+                      "%1 could not be opened, because the program's own question bank is damaged. "
+                      "Nothing was changed; installing the program again should put this right.")
+                      .arg(paperName);
+        m_services.notifier->Warn(m_owner, title, message, ToQString(error.what()));
+    } catch (const WriteError& error) {
+        m_services.notifier->Warn(
+            m_owner, title,
+            QStringLiteral("%1 could not be opened, because the program could not write "
+                           "%2. Nothing was changed.")
+                .arg(paperName, path(error.file())),
+            ToQString(error.what()));
+    } catch (const std::invalid_argument& error) {
+        m_services.notifier->Warn(m_owner, title,
+                                  QStringLiteral("%1 is not one of this section's papers, so it cannot be "
+                                                 "opened.")
+                                      .arg(paperName),
+                                  ToQString(error.what()));
+    }
+}
+
+void PracticeWindowSet::unloaded(PracticeWindow* window) {
+    if (window == m_first) {
+        m_first = nullptr;
+    } else if (window == m_second) {
+        m_second = nullptr;
+    }
+    if (!m_ending && m_refresh) {
+        m_refresh();
+    }
+}
+
+} // namespace orbisk::gui

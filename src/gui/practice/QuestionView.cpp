@@ -1,0 +1,147 @@
+#include "gui/practice/QuestionView.h"
+
+#include "core/Errors.h"
+#include "core/io/FileIO.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/app/Notifier.h"
+#include "gui/practice/PagePrinter.h"
+#include "gui/practice/QtText.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextDocument>
+
+namespace orbisk::gui {
+
+namespace {
+
+bool isCopyOrCut(const QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
+        return true;
+    }
+    // Ctrl with C or X, whatever else is held (Ctrl+Shift+C too).
+    return (event->modifiers() & Qt::ControlModifier) &&
+           (event->key() == Qt::Key_C || event->key() == Qt::Key_X);
+}
+
+} // namespace
+
+QuestionView::QuestionView(Notifier& notifier, PagePrinter& printer, QWidget* parent)
+    : QTextBrowser(parent), m_notifier(notifier), m_printer(printer) {
+    setObjectName(QStringLiteral("brwWebBrowser"));
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    // Nothing can be selected, so nothing can be copied, dragged out or put
+    // in the selection the middle button pastes.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    setAcceptDrops(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::NoFrame);
+    // The band above the page, under the question's title strip, is the page's white.
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    setAccessibleName(QStringLiteral("Question page"));
+}
+
+bool QuestionView::Navigate(const std::filesystem::path& file, int question) {
+    try {
+        mht::Archive archive = mht::Read(files::ReadWholeFile(file));
+        const QString html = ToQString(archive.RootText());
+        m_archive = std::move(archive);
+        m_question = question;
+        m_errorPage = false;
+        document()->clear();
+        setHtml(html);
+        emit pageReady(question);
+        return true;
+    } catch (const Error& error) {
+        ShowErrorPage(question, QStringLiteral("Its page in %1 could not be read (%2).")
+                                    .arg(QString::fromStdString(file.string()), ToQString(error.what())));
+        return false;
+    }
+}
+
+void QuestionView::ShowErrorPage(int question, const QString& reason) {
+    m_archive.reset();
+    m_question = question;
+    m_errorPage = true;
+    const QString html =
+        QStringLiteral("<html><body><h2>Question %1 cannot be shown</h2><p>%2</p>"
+                       "<p>Your answers are kept. You can still answer this question on the answer sheet, "
+                       "move to another question, or close the paper and open it again.</p></body></html>")
+            .arg(question)
+            .arg(reason.toHtmlEscaped());
+    setHtml(html);
+    emit pageReady(question);
+}
+
+void QuestionView::PrintPage() {
+    m_printer.Print(window(), *document());
+}
+
+QVariant QuestionView::loadResource(int type, const QUrl& name) {
+    // Only the archive on show answers: never a file, never the network.
+    if (!m_archive) {
+        return {};
+    }
+    const QByteArray reference = name.toString().toUtf8();
+    const mht::Part* part = m_archive->Resolve(std::string_view(reference.constData(), reference.size()));
+    if (part == nullptr) {
+        return {};
+    }
+    switch (type) {
+    case QTextDocument::ImageResource:
+        return QByteArray(part->body.data(), static_cast<qsizetype>(part->body.size()));
+    case QTextDocument::StyleSheetResource:
+        return ToQString(mht::ToUtf8(part->body, part->charset));
+    default:
+        return {}; // no frames or other documents
+    }
+}
+
+void QuestionView::refuse() {
+    m_notifier.Say(window(), ToQString(practice::texts::kGuardTitle),
+                   ToQString(practice::texts::kGuardMessage));
+}
+
+void QuestionView::keyPressEvent(QKeyEvent* event) {
+    if (isCopyOrCut(event)) {
+        event->accept();
+        refuse();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
+}
+
+void QuestionView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton && event->buttons() == Qt::RightButton) {
+        event->accept();
+        refuse();
+        return;
+    }
+    QTextBrowser::mousePressEvent(event);
+}
+
+void QuestionView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A quick second right-click is another press to refuse, not a word to pick.
+    if (event->button() == Qt::RightButton) {
+        mousePressEvent(event);
+        return;
+    }
+    QTextBrowser::mouseDoubleClickEvent(event);
+}
+
+void QuestionView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept(); // no menu: it would offer to copy
+}
+
+QMimeData* QuestionView::createMimeDataFromSelection() const {
+    return new QMimeData; // nothing of the page leaves it
+}
+
+} // namespace orbisk::gui

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/formats/mht/Mht.h"
+
+#include <QTextBrowser>
+#include <filesystem>
+#include <optional>
+
+namespace orbisk::gui {
+
+class Notifier;
+class PagePrinter;
+
+/// The question page on show (brwWebBrowser): a page archive's HTML with the
+/// pictures the archive carries. It follows no link, runs no script and loads
+/// nothing from outside the archive: no network, no other file.
+///
+/// It guards the page against copying: Ctrl+C, Ctrl+X (with any other
+/// modifier) and a right-click answer "Invalid operation" and are cancelled;
+/// the text cannot be selected, so it cannot be dragged out or pasted
+/// elsewhere with the middle button either. The keys that scroll (arrows,
+/// Page Up, Page Down, Space, Home, End) scroll the page.
+class QuestionView final : public QTextBrowser {
+    Q_OBJECT
+public:
+    QuestionView(Notifier& notifier, PagePrinter& printer, QWidget* parent = nullptr);
+
+    /// Shows the archive in @p file, the page of question @p question. When it
+    /// cannot be read, shows the error page naming the question instead.
+    /// Emits pageReady either way. @returns true when the page itself shows.
+    bool Navigate(const std::filesystem::path& file, int question);
+    /// Shows the page that says question @p question cannot be shown, with
+    /// @p reason in plain words; never the previous question's page.
+    void ShowErrorPage(int question, const QString& reason);
+    /// PrintQuestion: offers the page on show to the printer through its dialog.
+    void PrintPage();
+    /// Leaves @p pixels free above the page, where the question's title lies over the view.
+    void SetTopMargin(int pixels) { setViewportMargins(0, pixels, 0, 0); }
+
+    /// The question whose page (or error page) is on show; 0 before the first.
+    int question() const { return m_question; }
+    bool showsErrorPage() const { return m_errorPage; }
+
+signals:
+    /// A new page (or error page) is on show and guarded.
+    void pageReady(int question);
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+
+private:
+    void refuse();
+
+    Notifier& m_notifier;
+    PagePrinter& m_printer;
+    std::optional<mht::Archive> m_archive;
+    int m_question = 0;
+    bool m_errorPage = false;
+};
+
+} // namespace orbisk::gui

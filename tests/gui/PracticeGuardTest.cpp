@@ -1,0 +1,314 @@
+// The question page's guard against copying, the answer boxes' refusal of
+// what the answer file cannot hold, and the keyboard and accessibility of
+// the practice window.
+#include "PracticeFixture.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/SkinnedFrame.h"
+#include "gui/practice/AnswerBox.h"
+#include "gui/practice/AnswerSheetPanel.h"
+#include "gui/practice/CaptionLabel.h"
+#include "gui/practice/PracticeStatusBar.h"
+#include "gui/practice/PracticeToolbar.h"
+#include "gui/practice/QuestionView.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+
+namespace orbisk::gui {
+namespace {
+
+using orbisk::testing::PracticeFixture;
+using practice::ToolbarButton;
+using results::ResultsFile;
+
+class PracticeGuard : public PracticeFixture {
+protected:
+    PracticeWindow* OpenActive(int paper) {
+        PracticeWindow* window = OpenPaper(paper);
+        EXPECT_NE(window, nullptr);
+        if (window) {
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        }
+        return window;
+    }
+};
+
+struct KeyRow {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool refused;
+};
+
+class GuardKeys : public PracticeGuard, public ::testing::WithParamInterface<KeyRow> {};
+
+TEST_P(GuardKeys, CopyAndCutSayInvalidOperationOtherKeysPass) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    window->view()->setFocus();
+    QTest::keyClick(window->view(), GetParam().key, GetParam().modifiers);
+    if (GetParam().refused) {
+        EXPECT_EQ(m_notifier.messages, orbisk::testing::Texts({"Error: Invalid operation"}));
+    } else {
+        EXPECT_TRUE(m_notifier.messages.isEmpty());
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"))
+        << "nothing of the page was copied";
+}
+
+INSTANTIATE_TEST_SUITE_P(QuestionView, GuardKeys,
+                         ::testing::Values(KeyRow{"ctrl_c", Qt::Key_C, Qt::ControlModifier, true},
+                                           KeyRow{"ctrl_x", Qt::Key_X, Qt::ControlModifier, true},
+                                           KeyRow{"ctrl_shift_c", Qt::Key_C,
+                                                  Qt::ControlModifier | Qt::ShiftModifier, true},
+                                           KeyRow{"ctrl_insert", Qt::Key_Insert, Qt::ControlModifier, true},
+                                           KeyRow{"ctrl_v", Qt::Key_V, Qt::ControlModifier, false},
+                                           KeyRow{"ctrl_a", Qt::Key_A, Qt::ControlModifier, false},
+                                           KeyRow{"plain_c", Qt::Key_C, Qt::NoModifier, false},
+                                           KeyRow{"page_down", Qt::Key_PageDown, Qt::NoModifier, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeGuard, ARightClickIsRefusedOncePerPressAndOpensNoMenuALeftClickPasses) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    QWidget* page = window->view()->viewport();
+    QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(40, 60));
+    QTest::mouseClick(page, Qt::MiddleButton, {}, QPoint(40, 60));
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+    QTest::mouseClick(page, Qt::RightButton, {}, QPoint(40, 60));
+    QTest::mouseClick(page, Qt::RightButton, {}, QPoint(50, 60));
+    EXPECT_EQ(m_notifier.messages,
+              orbisk::testing::Texts({"Error: Invalid operation", "Error: Invalid operation"}));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(PracticeGuard, NothingOfThePageCanBeSelectedDraggedOrCopied) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    QuestionView* view = window->view();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, QPoint(5, 60));
+    QTest::mouseMove(view->viewport(), QPoint(300, 120));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, QPoint(300, 120));
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_FALSE(view->textCursor().hasSelection());
+    view->selectAll(); // even a selection made by the program gives nothing away
+    view->copy();
+    EXPECT_NE(QApplication::clipboard()->text(), view->toPlainText());
+    if (QApplication::clipboard()->supportsSelection()) {
+        EXPECT_TRUE(QApplication::clipboard()->text(QClipboard::Selection).isEmpty());
+    }
+}
+
+TEST_F(PracticeGuard, TheGuardWatchesTheNewPageAfterAMoveAndNotTheAnswerBoxes) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    window->NextQuestion();
+    QTest::keyClick(window->view(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(m_notifier.messages.size(), 1);
+    AnswerBox* box = window->sheet()->answerBox(1);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QTest::mouseClick(box->viewport(), Qt::RightButton);
+    EXPECT_EQ(m_notifier.messages.size(), 1);
+}
+
+TEST_F(PracticeGuard, ThePageScrollsByKeysAndFromTheAnswerBoxes) {
+    PracticeWindow* window = OpenActive(146); // a reading passage with five questions under it
+    ASSERT_NE(window, nullptr);
+    window->resize(600, 400);
+    QScrollBar* bar = window->view()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    window->view()->setFocus();
+    QTest::keyClick(window->view(), Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0);
+    QTest::keyClick(window->view(), Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    QTest::keyClick(window->view(), Qt::Key_Down);
+    EXPECT_GT(bar->value(), 0);
+    bar->setValue(0);
+    AnswerBox* box = window->sheet()->answerBox(1);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(window->paper().QSCount(), 1) << "scrolling never leaves the question";
+}
+
+struct RefusalRow {
+    const char* name;
+    const char* typed;  ///< typed key by key (empty: pasted instead)
+    const char* pasted; ///< put on the clipboard and pasted
+    const char* kept;
+    const char* hint;
+};
+
+class AnswerRefusal : public PracticeGuard, public ::testing::WithParamInterface<RefusalRow> {};
+
+TEST_P(AnswerRefusal, RefusesWhatTheAnswerFileCannotHoldWithAHint) {
+    PracticeWindow* window = OpenActive(141); // word order: a sentence box
+    ASSERT_NE(window, nullptr);
+    AnswerBox* box = window->sheet()->answerBox(1);
+    box->setFocus();
+    const RefusalRow row = GetParam();
+    if (*row.typed != '\0') {
+        for (const QChar c : QString::fromUtf8(row.typed)) {
+            if (c == QLatin1Char('\n')) {
+                QTest::keyClick(box, Qt::Key_Return);
+            } else {
+                QTest::keyClicks(box, QString(c));
+            }
+        }
+    } else {
+        QApplication::clipboard()->setText(QString::fromUtf8(row.pasted));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    EXPECT_EQ(box->text(), QString::fromUtf8(row.kept));
+    EXPECT_EQ(box->lastHint(), QString::fromUtf8(row.hint));
+    window->NextQuestion();
+    EXPECT_EQ(Values(ResultsFile::First, 141, 40)[0], row.kept);
+}
+
+const char* const kCharacterHint = practice::texts::kRefusedCharacterHint.data();
+const char* const kLineHint = practice::texts::kLineBreakHint.data();
+
+INSTANTIATE_TEST_SUITE_P(
+    AnswerBox, AnswerRefusal,
+    ::testing::Values(RefusalRow{"typed_greater_than", "a>b", "", "ab", kCharacterHint},
+                      RefusalRow{"typed_hash", "#1", "", "1", kCharacterHint},
+                      RefusalRow{"typed_enter", "Jane\nruns", "", "Janeruns", kLineHint},
+                      RefusalRow{"pasted_lines", "", "Jane cut\nthe cake.", "Jane cut the cake.", kLineHint},
+                      RefusalRow{"pasted_windows_lines", "", "one\r\ntwo", "one two", kLineHint},
+                      RefusalRow{"pasted_markers", "", "a>b#c", "abc", kCharacterHint},
+                      RefusalRow{"plain_sentence", "My cat sleeps.", "", "My cat sleeps.", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeGuard, AChoiceBoxTakesOneCharacterTypedOrPasted) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    AnswerBox* box = window->sheet()->answerBox(1);
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("23"));
+    EXPECT_EQ(box->text(), QStringLiteral("2"));
+    box->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("41"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("4"));
+}
+
+struct ShortcutRow {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int question; ///< the question on show after it, from question 2
+};
+
+class MoveShortcut : public PracticeGuard, public ::testing::WithParamInterface<ShortcutRow> {};
+
+TEST_P(MoveShortcut, MovesLikeItsButtonWhereverTheKeyboardIs) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    window->NextQuestion();
+    Put(*window, 1, QStringLiteral("3"));
+    QTest::keyClick(window->sheet()->answerBox(1), GetParam().key, GetParam().modifiers);
+    EXPECT_EQ(window->paper().QSCount(), GetParam().question);
+    EXPECT_EQ(Values(ResultsFile::First, 101, 30)[1], "3");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PracticeWindow, MoveShortcut,
+    ::testing::Values(ShortcutRow{"alt_right", Qt::Key_Right, Qt::AltModifier, 3},
+                      ShortcutRow{"ctrl_page_down", Qt::Key_PageDown, Qt::ControlModifier, 3},
+                      ShortcutRow{"alt_left", Qt::Key_Left, Qt::AltModifier, 1},
+                      ShortcutRow{"ctrl_page_up", Qt::Key_PageUp, Qt::ControlModifier, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeGuard, TheMoveShortcutsWorkFromThePageToo) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    window->view()->setFocus();
+    QTest::keyClick(window->view(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(window->paper().QSCount(), 2);
+    window->view()->setFocus();
+    QTest::keyClick(window->view(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(window->paper().QSCount(), 1);
+}
+
+TEST_F(PracticeGuard, CtrlPPrintsAndTheTooltipsNameTheShortcuts) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(m_printer.printed.size(), 1);
+    PracticeToolbar* toolbar = window->toolbar();
+    EXPECT_EQ(toolbar->button(ToolbarButton::Save)->toolTip(), QStringLiteral("Save paper (Ctrl+S)"));
+    EXPECT_EQ(toolbar->button(ToolbarButton::Print)->toolTip(), QStringLiteral("Print question (Ctrl+P)"));
+    EXPECT_EQ(toolbar->button(ToolbarButton::Back)->toolTip(),
+              QStringLiteral("Previous question (Alt+Left, Ctrl+PgUp)"));
+    EXPECT_EQ(toolbar->button(ToolbarButton::Next)->toolTip(),
+              QStringLiteral("Next question (Alt+Right, Ctrl+PgDown)"));
+    EXPECT_EQ(toolbar->button(ToolbarButton::Mark)->toolTip(), QStringLiteral("Mark paper"));
+    EXPECT_EQ(toolbar->button(ToolbarButton::Close)->toolTip(), QStringLiteral("Close paper"));
+}
+
+TEST_F(PracticeGuard, EveryControlHasAnAccessibleNameAndTabGoesFromTheAnswersToTheListToTheToolbar) {
+    PracticeWindow* window = OpenActive(128);
+    ASSERT_NE(window, nullptr);
+    const char* captions[] = {"Save", "Mark", "Print", "Close", "Back", "Next"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(window->toolbar()->button(static_cast<ToolbarButton>(i))->accessibleName(),
+                  QString::fromUtf8(captions[i]));
+    }
+    EXPECT_EQ(window->statusBar()->clock()->accessibleName(), QStringLiteral("Clock"));
+    EXPECT_FALSE(window->statusBar()->remaining()->accessibleName().isEmpty());
+    EXPECT_EQ(window->sheetHandle()->accessibleName(), QStringLiteral("Hide answer sheet"));
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() != Qt::NoFocus && widget->isVisibleTo(window) &&
+            widget->parentWidget() != window->statusBar()->remaining()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            ASSERT_NE(accessible, nullptr);
+            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << widget->objectName().toStdString();
+        }
+    }
+    // Tab: the ten answer boxes in turn, then the list, then the toolbar.
+    window->sheet()->answerBox(1)->setFocus();
+    for (int n = 2; n <= 10; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), window->sheet()->answerBox(n));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->statusBar()->remaining());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->toolbar()->button(ToolbarButton::Save));
+    // Space on a focused toolbar button runs it.
+    window->toolbar()->button(ToolbarButton::Next)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(window->paper().QSCount(), 2);
+}
+
+TEST_F(PracticeGuard, PressingOnACaptionShowsTheHoverPictureAndStillRunsTheButton) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    ImageButton* save = window->toolbar()->button(ToolbarButton::Save);
+    m_cursor = save->mapToGlobal(QPoint(20, 35));
+    QWidget* caption = window->toolbar()->caption(ToolbarButton::Save);
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(20, 7));
+    window->Tick();
+    EXPECT_EQ(save->state(), ImageButton::State::On);
+    m_asker.answers.push_back(true);
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(20, 7));
+    EXPECT_EQ(m_asker.asked, orbisk::testing::Texts({"Orbisk: Paper saved (1)"}));
+    // Pressing on the picture itself shows the pressed picture.
+    m_cursor = save->mapToGlobal(QPoint(20, 10));
+    QTest::mousePress(save, Qt::LeftButton, {}, QPoint(20, 10));
+    window->Tick();
+    EXPECT_EQ(save->state(), ImageButton::State::Pressed);
+    QTest::mouseRelease(save, Qt::LeftButton, {}, QPoint(20, 10));
+}
+
+} // namespace
+} // namespace orbisk::gui

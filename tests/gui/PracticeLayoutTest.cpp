@@ -1,0 +1,197 @@
+// The practice window's layout on the screen: the pass on every resize, the
+// answer sheet's handle, the corner grip, maximise and restore, the sheet's
+// sentence box and instruction picture.
+#include "PracticeFixture.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/SkinnedFrame.h"
+#include "gui/practice/AnswerBox.h"
+#include "gui/practice/AnswerFrame.h"
+#include "gui/practice/AnswerSheetPanel.h"
+#include "gui/practice/PracticeStatusBar.h"
+#include "gui/practice/PracticeToolbar.h"
+#include "gui/practice/QuestionView.h"
+#include "gui/practice/SizeGrip.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+namespace orbisk::gui {
+namespace {
+
+using orbisk::testing::PracticeFixture;
+using practice::ToolbarButton;
+
+class PracticeLayout : public PracticeFixture {};
+
+TEST_F(PracticeLayout, At1024By768TheAreasStandWhereTheLayoutPassPutsThem) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(1024, 768);
+    EXPECT_EQ(window->sheet()->geometry(), QRect(747, 79, 273, 768 - 79 - 4));
+    EXPECT_NEAR(window->sheetHandleStrip()->x(), 740, 1);
+    const QRect view = window->view()->geometry();
+    EXPECT_EQ(view.x(), 4);
+    EXPECT_EQ(view.y(), 79);
+    EXPECT_NEAR(view.width(), 736, 1);
+    EXPECT_EQ(view.bottom() + 1, 739);
+    EXPECT_EQ(window->statusBar()->geometry(), QRect(4, 739, view.width(), 25));
+    // Save, Mark, Print and Close from the left of the strip; Back and Next at its right end.
+    PracticeToolbar* toolbar = window->toolbar();
+    EXPECT_EQ(toolbar->button(ToolbarButton::Save)->geometry(), QRect(8, 4, 44, 45));
+    EXPECT_EQ(toolbar->button(ToolbarButton::Next)->geometry().right() + 1, toolbar->width() - 8);
+    // The window buttons at the right end of the title bar (120 HIMETRIC in), centred on it.
+    EXPECT_NEAR(window->frame().closeButton()->geometry().right() + 1, 1024 - 4.5, 1);
+    EXPECT_NEAR(window->frame().closeButton()->y(), 4.5, 1);
+    // The outline follows the size.
+    EXPECT_EQ(window->mask().boundingRect(), QRect(0, 0, 1024, 768));
+}
+
+TEST_F(PracticeLayout, TheHandleHidesAndShowsTheSheetAndAResizeKeepsItAsItIs) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(1024, 768);
+    QTest::mouseClick(window->sheetHandle(), Qt::LeftButton);
+    EXPECT_FALSE(window->sheetShown());
+    EXPECT_FALSE(window->sheet()->isVisibleTo(window));
+    EXPECT_EQ(window->sheet()->x(), 1024);
+    EXPECT_EQ(window->sheetHandle()->toolTip(), QStringLiteral("Show answer sheet"));
+    EXPECT_EQ(window->sheetHandleStrip()->geometry().right() + 1, 1024 - 4) << "against the right border";
+    EXPECT_EQ(window->view()->width(), window->statusBar()->width());
+    EXPECT_GT(window->view()->width(), 1000);
+
+    window->resize(900, 700);
+    EXPECT_FALSE(window->sheetShown());
+    EXPECT_FALSE(window->sheet()->isVisibleTo(window)) << "the tooltip and the sheet agree after a resize";
+    EXPECT_EQ(window->sheetHandle()->toolTip(), QStringLiteral("Show answer sheet"));
+
+    QTest::mouseClick(window->sheetHandle(), Qt::LeftButton);
+    EXPECT_TRUE(window->sheet()->isVisibleTo(window));
+    EXPECT_EQ(window->sheet()->geometry().right() + 1, 900 - 4);
+    EXPECT_EQ(window->sheetHandle()->toolTip(), QStringLiteral("Hide answer sheet"));
+    EXPECT_EQ(window->sheetHandle()->accessibleName(), QStringLiteral("Hide answer sheet"));
+}
+
+/// Sends the grip a press, a drag to @p to (window pixels) a pixel at a time, and a release.
+void dragGrip(PracticeWindow& window, Qt::MouseButton button, QPoint from, QPoint to) {
+    SizeGrip* grip = window.sizer();
+    const QPoint globalFrom = window.mapToGlobal(from);
+    QMouseEvent press(QEvent::MouseButtonPress, grip->mapFromGlobal(globalFrom), globalFrom, button, button,
+                      {});
+    QApplication::sendEvent(grip, &press);
+    const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    for (int step = 1; step <= steps; ++step) {
+        const QPoint at = window.mapToGlobal(from + (to - from) * step / steps);
+        QMouseEvent move(QEvent::MouseMove, grip->mapFromGlobal(at), at, Qt::NoButton, button, {});
+        QApplication::sendEvent(grip, &move);
+    }
+    const QPoint globalTo = window.mapToGlobal(to);
+    QMouseEvent release(QEvent::MouseButtonRelease, grip->mapFromGlobal(globalTo), globalTo, button,
+                        Qt::NoButton, {});
+    QApplication::sendEvent(grip, &release);
+}
+
+struct GripRow {
+    const char* name;
+    Qt::MouseButton button;
+    QPoint fromCorner; ///< the press, from the window's bottom-right corner
+    QPoint to;         ///< where the drag ends, in the window
+    QSize size;        ///< the window's size afterwards (from 800 x 600)
+};
+
+class CornerGrip : public PracticeFixture, public ::testing::WithParamInterface<GripRow> {};
+
+TEST_P(CornerGrip, ResizesOnlyFromTheCornerAndNeverBelowTheLeastSize) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(800, 600);
+    const GripRow row = GetParam();
+    dragGrip(*window, row.button, QPoint(800, 600) - row.fromCorner, row.to);
+    EXPECT_EQ(window->size(), row.size);
+    EXPECT_EQ(window->mask().boundingRect().size(), window->size());
+    EXPECT_EQ(window->sizer()->geometry().bottomRight() + QPoint(1, 1),
+              QPoint(window->width() - 2, window->height() - 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PracticeWindow, CornerGrip,
+    ::testing::Values(
+        // The grip's lower-right part lies within 6 px of both edges: the corner follows the mouse.
+        GripRow{"corner_follows", Qt::LeftButton, QPoint(3, 3), QPoint(700, 500), QSize(700, 500)},
+        // Dragged far up and left it stops just above 7300 x 5000 twips (487 x 334 px).
+        GripRow{"stops_above_the_least_size", Qt::LeftButton, QPoint(3, 3), QPoint(100, 50), QSize(487, 334)},
+        GripRow{"right_button_does_nothing", Qt::RightButton, QPoint(3, 3), QPoint(700, 500),
+                QSize(800, 600)},
+        // The grip's upper-left part lies outside the zones: no resize, whatever the drag.
+        GripRow{"upper_left_of_the_grip", Qt::LeftButton, QPoint(9, 9), QPoint(700, 500), QSize(800, 600)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeLayout, TheCursorShowsTheSizingShapeNearAnEdgeOfTheWindowsOwnSurface) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(800, 600);
+    auto moveTo = [&](QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, window->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(window, &move);
+        return window->cursor().shape();
+    };
+    EXPECT_EQ(moveTo(QPoint(798, 300)), Qt::SizeHorCursor);
+    EXPECT_EQ(moveTo(QPoint(400, 598)), Qt::SizeVerCursor);
+    EXPECT_EQ(moveTo(QPoint(798, 598)), Qt::SizeFDiagCursor);
+    EXPECT_EQ(moveTo(QPoint(2, 598)), Qt::SizeBDiagCursor);
+    EXPECT_EQ(moveTo(QPoint(400, 300)), Qt::ArrowCursor);
+}
+
+TEST_F(PracticeLayout, MaximiseAndRestoreLayTheWindowOutAgainWithItsOutline) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(700, 500);
+    QTest::mouseClick(window->frame().maximiseButton(), Qt::LeftButton);
+    EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->isMaximized(); }));
+    EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->width() > 700; }));
+    EXPECT_EQ(window->mask().boundingRect().size(), window->size());
+    EXPECT_EQ(window->sheet()->geometry().right() + 1, window->width() - 4);
+    QTest::mouseClick(window->frame().maximiseButton(), Qt::LeftButton);
+    EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->size() == QSize(700, 500); }));
+    EXPECT_EQ(window->mask().boundingRect().size(), QSize(700, 500));
+    EXPECT_EQ(window->sheet()->geometry().right() + 1, 700 - 4);
+}
+
+TEST_F(PracticeLayout, ASentenceEnlargesTheFirstFrameAndAChoiceShrinksItAgain) {
+    PracticeWindow* window = OpenPaper(102, 1, 3); // numbers, spacing, F, X, then a sentence
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->sheet()->frame(1)->height(), 25);
+    EXPECT_FALSE(window->sheet()->instruction()->isVisibleTo(window));
+    window->ChooseQuestion(3); // kind F
+    EXPECT_TRUE(window->sheet()->instruction()->isVisibleTo(window));
+    EXPECT_EQ(window->sheet()->instruction()->geometry().bottom() + 1, window->sheet()->height());
+    window->ChooseQuestion(5); // kind L
+    EXPECT_FALSE(window->sheet()->instruction()->isVisibleTo(window));
+    AnswerFrame* frame = window->sheet()->frame(1);
+    EXPECT_EQ(frame->height(), 140);
+    EXPECT_EQ(frame->answerBox()->height(), 66); // 1000 twips, edges rounded
+    EXPECT_EQ(frame->answerBox()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    window->ChooseQuestion(1);
+    EXPECT_EQ(frame->height(), 25);
+    EXPECT_EQ(frame->answerBox()->height(), 17);
+    EXPECT_EQ(frame->answerBox()->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(PracticeLayout, TheTitleBarLooksInactiveWhileAnotherOfTheProgramsWindowsIsActive) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(window->frame().active());
+    m_home->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_home.get()));
+    EXPECT_FALSE(window->frame().active());
+    // While inactive, the title-bar buttons keep their inactive pictures under the cursor.
+    const QPixmap inactive = window->frame().closeButton()->shownPicture();
+    m_cursor = window->frame().closeButton()->mapToGlobal(QPoint(5, 5));
+    window->Tick();
+    EXPECT_EQ(window->frame().closeButton()->shownPicture().cacheKey(), inactive.cacheKey());
+}
+
+} // namespace
+} // namespace orbisk::gui
