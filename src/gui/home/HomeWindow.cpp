@@ -231,7 +231,7 @@ void HomeWindow::LoadSection() {
     } catch (const DataError& error) {
         // Empty scores rather than another section's, and the file as it is.
         const std::vector<std::string> none(static_cast<std::size_t>(section.paperCount));
-        m_marks = {none, none, none, none, none, none};
+        m_marks = {none, none, none, none, none, none, {}};
         m_services.notifier->Warn(
             this, windowTitle(),
             QStringLiteral("Your results for %1 could not be read from %2, so no scores "
