@@ -52,6 +52,8 @@ protected:
     QPoint m_cursor{-100, -100};
     std::unique_ptr<gui::SkinPictures> m_pictures;
     config::ProductConfig m_config;
+    /// The results card's printer of the windows opened; none prints nothing.
+    gui::CardPrinter* m_cardPrinter = nullptr;
 };
 
 /// A list of texts written as plain literals.

@@ -5,6 +5,8 @@
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/HomeWindow.h"
+#include "gui/home/QtCardPrinter.h"
+#include "gui/home/SystemPrinterAccess.h"
 #include "gui/popup/PopUpAsker.h"
 #include "gui/practice/DialogPagePrinter.h"
 #include "gui/practice/PracticeServices.h"
@@ -128,6 +130,10 @@ Started StartUp(const StartupEnvironment& environment) {
     }
     HomeWindow::Services services{started.appFolder, started.pictures.get(), environment.notifier,
                                   environment.cursor, asker};
+    started.printerAccess = std::make_unique<SystemPrinterAccess>();
+    started.cardPrinter =
+        std::make_unique<QtCardPrinter>(*started.printerAccess, *environment.notifier, started.appFolder);
+    services.cardPrinter = started.cardPrinter.get();
     started.home = std::make_unique<HomeWindow>(services, *files.config);
     PagePrinter* printer = environment.printer;
     if (printer == nullptr) {

@@ -12,9 +12,11 @@
 namespace orbisk::gui {
 
 class Asker;
+class CardPrinter;
 class HomeWindow;
 class Notifier;
 class PagePrinter;
+class PrinterAccess;
 class PracticeWindowSet;
 class SkinPictures;
 class SingleInstance;
@@ -53,6 +55,8 @@ struct Started {
     std::unique_ptr<SkinPictures> pictures;
     std::unique_ptr<Asker> asker;         ///< the pop-up boxes, unless the environment brought its own
     std::unique_ptr<PagePrinter> printer; ///< the print dialog, unless the environment brought its own
+    std::unique_ptr<PrinterAccess> printerAccess; ///< the system's printers and print dialogs
+    std::unique_ptr<CardPrinter> cardPrinter;     ///< the results card's printer
     std::unique_ptr<HomeWindow> home;
     /// The practice windows the home window opens. They go before the home
     /// window, storing the answers of any still open.

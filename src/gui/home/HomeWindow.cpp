@@ -9,6 +9,7 @@
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
+#include "gui/home/CardPrinter.h"
 #include "gui/home/HomePage.h"
 #include "gui/home/HomeToolbar.h"
 #include "gui/home/PracticeWindows.h"
@@ -206,7 +207,11 @@ void HomeWindow::ShowPage() {
         CloseProgram();
         break;
     case layout::PageAction::PrintCard:
+        PrintResultsCard(); // the page stays as it is
+        break;
     case layout::PageAction::PrinterSetup:
+        PrintSetup();
+        break;
     case layout::PageAction::None:
         break; // the page stays as it is
     }
@@ -291,6 +296,19 @@ bool HomeWindow::CallPop(const QString& title, const QString& message, int butto
         }
     }
     return m_state.PopUpResponse.value_or(false);
+}
+
+void HomeWindow::PrintResultsCard() {
+    if (m_services.cardPrinter && m_state.LChose >= 1 && m_state.LChose <= 3) {
+        m_services.cardPrinter->Print(this, report::ComposeResultsCard(windowTitle().toStdString(), m_marks,
+                                                                       m_config.Section(m_state.LChose)));
+    }
+}
+
+void HomeWindow::PrintSetup() {
+    if (m_services.cardPrinter) {
+        m_services.cardPrinter->Setup(this);
+    }
 }
 
 void HomeWindow::CloseProgram() {

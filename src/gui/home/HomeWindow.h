@@ -14,6 +14,7 @@
 namespace orbisk::gui {
 
 class Asker;
+class CardPrinter;
 class HomePage;
 class HomeToolbar;
 class ImageButton;
@@ -43,6 +44,9 @@ public:
         /// Opens and closes the practice windows; without them, opening a paper
         /// records the hand-over and opens nothing.
         PracticeWindows* practice = nullptr;
+        /// Prints the results card and sets up its printer; without one, Print
+        /// and Setup do nothing.
+        CardPrinter* cardPrinter = nullptr;
     };
 
     /// Builds the window for @p config and selects the first section, as the
@@ -89,6 +93,10 @@ public:
     /// and keeps the answer as PopUpResponse until the next box is answered.
     /// @return PopUpResponse after the box: true for the first button.
     bool CallPop(const QString& title, const QString& message, int buttons, QWidget* owner = nullptr);
+    /// Prints the current section's results card, titled with the window's caption.
+    void PrintResultsCard();
+    /// Lets the learner choose the printer of the next results card.
+    void PrintSetup();
     /// Closes the practice windows, then this window, which ends the program.
     void CloseProgram();
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace orbisk::gui {
+
+/// The printer a card goes to: a name from the set-up dialog (empty for the
+/// system's default printer) and, when the learner set it there, the page.
+struct PrinterChoice {
+    QString printerName;
+    std::optional<QPageLayout> page;
+};
+
+/// What painting the card on a printer came to.
+struct CardPainting {
+    bool painted = false;
+    int pages = 0;
+    QString problem; ///< why nothing was painted, in the printing system's words
+};
+
+/// How a print run ended.
+struct PrintRun {
+    enum class Outcome { Printed, Cancelled, Failed };
+    Outcome outcome = Outcome::Cancelled;
+    QString printer; ///< the printer it went to or should have gone to
+    QString problem; ///< for Failed: what went wrong
+};
+
+/// Paints the card on the printer it is given.
+using CardPaint = std::function<CardPainting(QPrinter&)>;
+
+/// What the card printer asks of the system: which printers there are, and
+/// the modal dialogs. The program asks the real system; tests answer themselves
+/// so that no test waits on a dialog.
+class PrinterAccess {
+public:
+    virtual ~PrinterAccess() = default;
+    /// The names of the installed printers; empty when there is none.
+    virtual QStringList Printers() const = 0;
+    /// The system's default printer, empty when none is set.
+    virtual QString DefaultPrinter() const = 0;
+    /// Shows the printer set-up dialog over @p owner, starting from @p current.
+    /// @return the learner's choice, or nothing when the dialog was cancelled.
+    virtual std::optional<PrinterChoice> ChoosePrinter(QWidget* owner, const PrinterChoice& current) = 0;
+    /// Shows the card painted by @p paint as it will print on @p target, and
+    /// prints it there if the learner asks to.
+    virtual PrintRun Preview(QWidget* owner, const PrinterChoice& target, const CardPaint& paint) = 0;
+    /// Asks where to save the card as a PDF file, proposing @p proposed.
+    /// @return the file chosen, or nothing when the learner cancelled.
+    virtual std::optional<QString> AskPdfFile(QWidget* owner, const QString& proposed) = 0;
+};
+
+} // namespace orbisk::gui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "gui/home/PrinterAccess.h"
+
+#include <QPrinter>
+#include <vector>
+
+namespace orbisk::testing {
+
+/// A printing system with the printers a test names, whose dialogs answer
+/// as the test says and remember what they were shown.
+class FakePrinterAccess final : public gui::PrinterAccess {
+public:
+    QStringList Printers() const override { return printers; }
+    QString DefaultPrinter() const override { return defaultPrinter; }
+
+    std::optional<gui::PrinterChoice> ChoosePrinter(QWidget*, const gui::PrinterChoice& current) override {
+        setupShownWith.push_back(current);
+        return setupAnswer;
+    }
+
+    gui::PrintRun Preview(QWidget*, const gui::PrinterChoice& target, const gui::CardPaint&) override {
+        previewed.push_back(target);
+        return {previewOutcome, target.printerName, previewProblem};
+    }
+
+    std::optional<QString> AskPdfFile(QWidget*, const QString& proposed) override {
+        proposedFiles << proposed;
+        return saveAnswer;
+    }
+
+    QStringList printers; ///< none: the system has no printer
+    QString defaultPrinter;
+    std::optional<gui::PrinterChoice> setupAnswer; ///< nothing: the set-up is cancelled
+    gui::PrintRun::Outcome previewOutcome = gui::PrintRun::Outcome::Printed;
+    QString previewProblem;
+    std::optional<QString> saveAnswer; ///< nothing: the save dialog is cancelled
+
+    std::vector<gui::PrinterChoice> setupShownWith;
+    std::vector<gui::PrinterChoice> previewed;
+    QStringList proposedFiles;
+};
+
+} // namespace orbisk::testing
