@@ -339,13 +339,15 @@ TEST_F(HomeReport, TwentyFiveTrendScoresPlotTheLastTwentyOldestFirst) {
     // What the learner sees: a blue dot on each point, the right-most column free.
     const QImage image = plot->grab().toImage();
     const QRect area = plot->plotArea();
-    const auto pixelAt = [&](const layout::PlotPoint& p) {
-        return image.pixelColor(area.left() + layout::Px(p.x), area.top() + layout::Px(p.y));
-    };
     for (const layout::PlotPoint& dot : {shape.dots.front(), shape.dots.back()}) {
-        const QColor seen = pixelAt(dot);
-        EXPECT_GT(seen.blue(), 200) << seen.name().toStdString();
-        EXPECT_LT(seen.red(), 80) << seen.name().toStdString();
+        // The dot is filled round its centre: every diagonal neighbour is blue,
+        // where a line through the point would colour at most two of them.
+        const QPoint centre(area.left() + layout::Px(dot.x), area.top() + layout::Px(dot.y));
+        for (const QPoint step : {QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1), QPoint(1, 1), QPoint()}) {
+            const QColor seen = image.pixelColor(centre + step);
+            EXPECT_GT(seen.blue(), 200) << seen.name().toStdString();
+            EXPECT_LT(seen.red(), 80) << seen.name().toStdString();
+        }
     }
     EXPECT_LT(shape.dots.back().x, area.width() * layout::kTwipsPerPixel);
 }
