@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/layout/HomeToolbar.h"
 #include "core/product/BankNumbers.h"
+#include "core/report/ReportFigures.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/ImageButton.h"
@@ -85,7 +86,12 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     m_bodyHome = new HomePage(*m_services.pictures, *m_poller, m_layout.body, this);
     connect(m_bodyHome, &HomePage::topicClicked, this, &HomeWindow::TopicClick);
     connect(m_bodyHome, &HomePage::paperClicked, this, &HomeWindow::OpenPaper);
-    m_bodyReport = buildPage("Body_Report");
+    m_bodyReport = new ReportPage(*m_services.pictures, m_layout.body, this);
+    m_bodyReport->lower();
+    connect(m_bodyReport, &ReportPage::barClicked, this, [this](int n) {
+        m_state.txtReportPos = n;
+        m_bodyReport->ArrangeReportPanels(n);
+    });
     m_bodyTrash = buildPage("Body_Trash");
     m_bodyAbout = buildPage("Body_About");
     m_poller->Start();
@@ -195,6 +201,7 @@ void HomeWindow::ShowPage() {
         placePage(m_bodyHome);
         break;
     case layout::PageAction::ShowReport:
+        BuildReport();
         placePage(m_bodyReport);
         break;
     case layout::PageAction::ShowAbout:
@@ -221,6 +228,16 @@ void HomeWindow::placePage(QWidget* page) {
     Place(page, m_layout.body);
     page->raise();
     m_currentPage = page;
+}
+
+void HomeWindow::BuildReport() {
+    // Rebuilt on every visit from the marks LoadSection read and the trend file as it is now.
+    if (m_state.LChose >= 1 && m_state.LChose <= 3) {
+        const auto trendFile = results::FilePath(m_services.appFolder, results::ResultsFile::Trend,
+                                                 m_state.LChose, m_state.lblCOD);
+        m_bodyReport->BuildReport(report::BuildReport(m_marks, m_config.Section(m_state.LChose), trendFile));
+    }
+    m_bodyReport->ArrangeReportPanels(m_state.txtReportPos);
 }
 
 void HomeWindow::LoadSection() {

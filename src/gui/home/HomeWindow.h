@@ -5,6 +5,7 @@
 #include "core/results/ResultsStore.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/home/HomeState.h"
+#include "gui/home/ReportPage.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -64,7 +65,7 @@ public:
     ImageButton* tab(int n) const { return m_tabs.at(static_cast<std::size_t>(n - 1)); }
     TopicButton* topicLabel(int t) const;
     HomePage* homePage() const { return m_bodyHome; }
-    QWidget* reportPage() const { return m_bodyReport; }
+    ReportPage* reportPage() const { return m_bodyReport; }
     QWidget* trashPage() const { return m_bodyTrash; }
     QWidget* aboutPage() const { return m_bodyAbout; }
     /// The page in front.
@@ -112,6 +113,7 @@ private:
     void placeTabs(int chosen);
     void ShowPage();
     void placePage(QWidget* page);
+    void BuildReport();
 
     Services m_services;
     config::ProductConfig m_config;
@@ -125,7 +127,7 @@ private:
     QLabel* m_logo = nullptr;
     std::array<ImageButton*, 4> m_tabs{};
     HomePage* m_bodyHome = nullptr;
-    QWidget* m_bodyReport = nullptr;
+    ReportPage* m_bodyReport = nullptr;
     QWidget* m_bodyTrash = nullptr;
     QWidget* m_bodyAbout = nullptr;
     QWidget* m_currentPage = nullptr;
