@@ -24,7 +24,10 @@ enum class Sync {
 /// Sync::ToDisk the folder is flushed after the rename as well, so that a power
 /// cut cannot lose the new name. A failure at any step before the rename
 /// removes the temporary file and leaves the old file whole; a process killed
-/// there leaves the temporary file (see RemoveStaleTemporaryFiles).
+/// there leaves the temporary file (see RemoveStaleTemporaryFiles). An
+/// existing file without its owner's write permission is read-only: it is
+/// refused, not replaced, and left as it is (even for a process that could
+/// write it anyway, such as one running as root).
 /// @throws WriteError naming the file and the reason.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync = Sync::ToDisk);
 
