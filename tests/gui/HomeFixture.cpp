@@ -39,6 +39,8 @@ std::unique_ptr<gui::HomeWindow> HomeFixture::Open(const config::ProductConfig& 
     services.cursor = [this] { return m_cursor; };
     services.asker = &m_asker;
     services.practice = &m_practice;
+    services.resources = &TestBank().pack();
+    services.browser = &m_browser;
     auto home = std::make_unique<gui::HomeWindow>(services, config);
     home->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(home.get()));

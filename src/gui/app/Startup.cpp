@@ -4,6 +4,7 @@
 #include "gui/app/Notifier.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/SkinPictures.h"
+#include "gui/home/DesktopBrowserLauncher.h"
 #include "gui/home/HomeWindow.h"
 #include "gui/popup/PopUpAsker.h"
 #include "gui/practice/DialogPagePrinter.h"
@@ -128,6 +129,12 @@ Started StartUp(const StartupEnvironment& environment) {
     }
     HomeWindow::Services services{started.appFolder, started.pictures.get(), environment.notifier,
                                   environment.cursor, asker};
+    services.resources = environment.resources;
+    services.browser = environment.browser;
+    if (services.browser == nullptr) {
+        started.browser = std::make_unique<DesktopBrowserLauncher>();
+        services.browser = started.browser.get();
+    }
     started.home = std::make_unique<HomeWindow>(services, *files.config);
     PagePrinter* printer = environment.printer;
     if (printer == nullptr) {

@@ -85,8 +85,18 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     connect(m_bodyHome, &HomePage::topicClicked, this, &HomeWindow::TopicClick);
     connect(m_bodyHome, &HomePage::paperClicked, this, &HomeWindow::OpenPaper);
     m_bodyReport = buildPage("Body_Report");
-    m_bodyTrash = buildPage("Body_Trash");
-    m_bodyAbout = buildPage("Body_About");
+    m_bodyTrash = new TrashPage(
+        *m_services.pictures, *m_poller, m_layout.body,
+        [this] {
+            static const MapResourceSource none; // no templates: every file is reported, none written
+            return results::ResetResults(m_services.appFolder, m_config.code, m_config.ExistingSections(),
+                                         m_services.resources ? *m_services.resources : none);
+        },
+        *m_services.notifier, this);
+    m_bodyTrash->lower();
+    m_bodyAbout = new AboutPage(*m_services.pictures, name, m_layout.body, *m_services.notifier,
+                                m_services.browser, this);
+    m_bodyAbout->lower();
     m_poller->Start();
 
     // Select the first section, which shows its home page with topic 1.
@@ -200,6 +210,7 @@ void HomeWindow::ShowPage() {
         placePage(m_bodyAbout);
         break;
     case layout::PageAction::ShowTrash:
+        m_bodyTrash->ShowOffer();
         placePage(m_bodyTrash);
         break;
     case layout::PageAction::CloseProgram:

@@ -4,7 +4,9 @@
 #include "core/product/Config.h"
 #include "core/results/ResultsStore.h"
 #include "gui/chrome/HoverPoller.h"
+#include "gui/home/AboutPage.h"
 #include "gui/home/HomeState.h"
+#include "gui/home/TrashPage.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -14,6 +16,7 @@
 namespace orbisk::gui {
 
 class Asker;
+class BrowserLauncher;
 class HomePage;
 class HomeToolbar;
 class ImageButton;
@@ -43,6 +46,10 @@ public:
         /// Opens and closes the practice windows; without them, opening a paper
         /// records the hand-over and opens nothing.
         PracticeWindows* practice = nullptr;
+        /// The program's resources: erasing writes the results templates back.
+        const ResourceSource* resources = nullptr;
+        /// Finds and starts the web browser; without one, the web link finds none.
+        BrowserLauncher* browser = nullptr;
     };
 
     /// Builds the window for @p config and selects the first section, as the
@@ -61,8 +68,8 @@ public:
     TopicButton* topicLabel(int t) const;
     HomePage* homePage() const { return m_bodyHome; }
     QWidget* reportPage() const { return m_bodyReport; }
-    QWidget* trashPage() const { return m_bodyTrash; }
-    QWidget* aboutPage() const { return m_bodyAbout; }
+    TrashPage* trashPage() const { return m_bodyTrash; }
+    AboutPage* aboutPage() const { return m_bodyAbout; }
     /// The page in front.
     QWidget* currentPage() const { return m_currentPage; }
 
@@ -118,8 +125,8 @@ private:
     std::array<ImageButton*, 4> m_tabs{};
     HomePage* m_bodyHome = nullptr;
     QWidget* m_bodyReport = nullptr;
-    QWidget* m_bodyTrash = nullptr;
-    QWidget* m_bodyAbout = nullptr;
+    TrashPage* m_bodyTrash = nullptr;
+    AboutPage* m_bodyAbout = nullptr;
     QWidget* m_currentPage = nullptr;
 };
 
