@@ -127,6 +127,14 @@ std::vector<std::filesystem::path> RemoveStaleTemporaryFiles(const std::filesyst
     return removed;
 }
 
+void RemoveLeftoverFile(const std::filesystem::path& path) noexcept {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, ec);
+    if (!ec && (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status))) {
+        std::filesystem::remove(path, ec);
+    }
+}
+
 std::string ReadWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {

@@ -31,6 +31,11 @@ enum class Sync {
 /// @throws WriteError naming the file and the reason.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync = Sync::ToDisk);
 
+/// Removes the file at @p path when it is a file (or a link), whatever its
+/// permissions; a folder or nothing there is left alone. For the program's own
+/// scratch files, which a leftover from an earlier run must not block.
+void RemoveLeftoverFile(const std::filesystem::path& path) noexcept;
+
 /// The name of the temporary file WriteFileAtomically uses for @p path:
 /// "marks2ENG.txt" is written as ".marks2ENG.txt.saving" first.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& path);

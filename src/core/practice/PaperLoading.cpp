@@ -18,7 +18,9 @@ class ScratchFile final {
 public:
     /// A leftover of an earlier run is removed first: were it read-only, the
     /// write would refuse it.
-    explicit ScratchFile(std::filesystem::path path) : m_path(std::move(path)) { Delete(); }
+    explicit ScratchFile(std::filesystem::path path) : m_path(std::move(path)) {
+        files::RemoveLeftoverFile(m_path);
+    }
     ~ScratchFile() { Delete(); }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;

@@ -76,8 +76,7 @@ StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, co
     // Read once and removed: nothing to keep safe on the disk.
     const std::filesystem::path temp = ConfigurationTempPath(appFolder);
     // A leftover of an earlier run goes first: were it read-only, the write would refuse it.
-    std::error_code ec;
-    std::filesystem::remove(temp, ec);
+    orbisk::files::RemoveLeftoverFile(temp);
     if (const int error =
             ExtractResource(resources, ids::kConfiguration, "Custom", temp, orbisk::files::Sync::NoWait);
         error != 0) {
@@ -92,6 +91,7 @@ StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, co
     } catch (const DataError& error) {
         files.configProblem = error.what();
     }
+    std::error_code ec;
     std::filesystem::remove(temp, ec);
     if (!files.config) {
         return files;

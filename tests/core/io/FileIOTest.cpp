@@ -131,6 +131,20 @@ INSTANTIATE_TEST_SUITE_P(
         PermissionCase{"owner_may_only_write", P::owner_write, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RemoveLeftoverFile, RemovesAReadOnlyFileButNeverAFolder) {
+    TempFolder folder;
+    const auto file = folder / "temptext.txt";
+    WriteBytes(file, "left over");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    RemoveLeftoverFile(file);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    const auto emptyFolder = folder / "temppaper13001.mht";
+    std::filesystem::create_directory(emptyFolder);
+    RemoveLeftoverFile(emptyFolder);
+    EXPECT_TRUE(std::filesystem::is_directory(emptyFolder));
+    RemoveLeftoverFile(folder / "absent.txt"); // nothing there: nothing happens
+}
+
 struct StaleCase {
     const char* name;
     std::string entry; // a file, or a folder when it ends in "/"
