@@ -40,6 +40,8 @@ std::unique_ptr<gui::HomeWindow> HomeFixture::Open(const config::ProductConfig& 
     services.asker = &m_asker;
     services.practice = &m_practice;
     services.cardPrinter = m_cardPrinter;
+    services.resources = &TestBank().pack();
+    services.browser = &m_browser;
     auto home = std::make_unique<gui::HomeWindow>(services, config);
     home->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(home.get()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeAsker.h"
+#include "FakeBrowserLauncher.h"
 #include "FakeNotifier.h"
 #include "FakePracticeWindows.h"
 #include "TempFolder.h"
@@ -49,6 +50,7 @@ protected:
     FakeNotifier m_notifier;
     FakeAsker m_asker;
     FakePracticeWindows m_practice;
+    FakeBrowserLauncher m_browser;
     QPoint m_cursor{-100, -100};
     std::unique_ptr<gui::SkinPictures> m_pictures;
     config::ProductConfig m_config;

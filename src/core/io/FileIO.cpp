@@ -127,6 +127,14 @@ std::vector<std::filesystem::path> RemoveStaleTemporaryFiles(const std::filesyst
     return removed;
 }
 
+void RemoveLeftoverFile(const std::filesystem::path& path) noexcept {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, ec);
+    if (!ec && (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status))) {
+        std::filesystem::remove(path, ec);
+    }
+}
+
 std::string ReadWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -164,6 +172,15 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync) {
     const std::filesystem::path temporary = TemporaryPathFor(path);
     std::error_code ec;
+    // A rename replaces a file whatever its permissions (and a process running
+    // as root may write anything), so a file someone made read-only would be
+    // replaced without a word. Its permission bits are taken as the owner's
+    // wish: it is left as it is and the write fails.
+    if (const std::filesystem::file_status status = std::filesystem::status(path, ec);
+        !ec && std::filesystem::is_regular_file(status) &&
+        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+        throw WriteError(path, "the file is read-only", EACCES);
+    }
     if (const int error = writeAndSync(temporary, bytes, sync); error != 0) {
         std::filesystem::remove(temporary, ec);
         throw WriteError(path, errnoText(error), error);

@@ -24,9 +24,17 @@ enum class Sync {
 /// Sync::ToDisk the folder is flushed after the rename as well, so that a power
 /// cut cannot lose the new name. A failure at any step before the rename
 /// removes the temporary file and leaves the old file whole; a process killed
-/// there leaves the temporary file (see RemoveStaleTemporaryFiles).
+/// there leaves the temporary file (see RemoveStaleTemporaryFiles). An
+/// existing file without its owner's write permission is read-only: it is
+/// refused, not replaced, and left as it is (even for a process that could
+/// write it anyway, such as one running as root).
 /// @throws WriteError naming the file and the reason.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync = Sync::ToDisk);
+
+/// Removes the file at @p path when it is a file (or a link), whatever its
+/// permissions; a folder or nothing there is left alone. For the program's own
+/// scratch files, which a leftover from an earlier run must not block.
+void RemoveLeftoverFile(const std::filesystem::path& path) noexcept;
 
 /// The name of the temporary file WriteFileAtomically uses for @p path:
 /// "marks2ENG.txt" is written as ".marks2ENG.txt.saving" first.

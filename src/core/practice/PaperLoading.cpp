@@ -16,7 +16,11 @@ namespace {
 /// Deletes the scratch file when reading a table ends, however it ends.
 class ScratchFile final {
 public:
-    explicit ScratchFile(std::filesystem::path path) : m_path(std::move(path)) {}
+    /// A leftover of an earlier run is removed first: were it read-only, the
+    /// write would refuse it.
+    explicit ScratchFile(std::filesystem::path path) : m_path(std::move(path)) {
+        files::RemoveLeftoverFile(m_path);
+    }
     ~ScratchFile() { Delete(); }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;

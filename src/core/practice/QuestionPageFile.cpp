@@ -1,6 +1,7 @@
 #include "core/practice/QuestionPageFile.h"
 
 #include "core/formats/Extract.h"
+#include "core/io/FileIO.h"
 #include "core/text/TextForms.h"
 
 #include <cerrno>
@@ -46,7 +47,9 @@ const PageOutcome& QuestionPageFile::Show(int question, std::string_view questio
         return m_current;
     }
     m_current.path = m_folder / QuestionPageName(static_cast<int>(*id));
-    // The page is scratch, written anew on every visit: no need to wait for the disk.
+    // The page is scratch, written anew on every visit: no need to wait for the
+    // disk, and a leftover of an earlier run goes first (a read-only one would be refused).
+    files::RemoveLeftoverFile(m_current.path);
     m_current.error =
         ExtractResource(*m_resources, static_cast<int>(*id), "Custom", m_current.path, files::Sync::NoWait);
     m_onDisk = m_current.error == 0;

@@ -75,6 +75,8 @@ StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, co
 
     // Read once and removed: nothing to keep safe on the disk.
     const std::filesystem::path temp = ConfigurationTempPath(appFolder);
+    // A leftover of an earlier run goes first: were it read-only, the write would refuse it.
+    orbisk::files::RemoveLeftoverFile(temp);
     if (const int error =
             ExtractResource(resources, ids::kConfiguration, "Custom", temp, orbisk::files::Sync::NoWait);
         error != 0) {

@@ -4,6 +4,7 @@
 #include "gui/app/Notifier.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/SkinPictures.h"
+#include "gui/home/DesktopBrowserLauncher.h"
 #include "gui/home/HomeWindow.h"
 #include "gui/home/QtCardPrinter.h"
 #include "gui/home/SystemPrinterAccess.h"
@@ -134,6 +135,12 @@ Started StartUp(const StartupEnvironment& environment) {
     started.cardPrinter =
         std::make_unique<QtCardPrinter>(*started.printerAccess, *environment.notifier, started.appFolder);
     services.cardPrinter = started.cardPrinter.get();
+    services.resources = environment.resources;
+    services.browser = environment.browser;
+    if (services.browser == nullptr) {
+        started.browser = std::make_unique<DesktopBrowserLauncher>();
+        services.browser = started.browser.get();
+    }
     started.home = std::make_unique<HomeWindow>(services, *files.config);
     PagePrinter* printer = environment.printer;
     if (printer == nullptr) {

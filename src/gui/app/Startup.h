@@ -12,6 +12,7 @@
 namespace orbisk::gui {
 
 class Asker;
+class BrowserLauncher;
 class CardPrinter;
 class HomeWindow;
 class Notifier;
@@ -41,6 +42,9 @@ struct StartupEnvironment {
     /// Prints question pages; when none is given, start-up makes the program's
     /// own, which asks in the print dialog.
     PagePrinter* printer = nullptr;
+    /// Opens the maker's web page; when none is given, start-up makes the
+    /// program's own, which asks the desktop for its default browser.
+    BrowserLauncher* browser = nullptr;
 };
 
 /// A started program: the folder lock, the folder chosen, the pictures and the home window.
@@ -57,6 +61,8 @@ struct Started {
     std::unique_ptr<PagePrinter> printer; ///< the print dialog, unless the environment brought its own
     std::unique_ptr<PrinterAccess> printerAccess; ///< the system's printers and print dialogs
     std::unique_ptr<CardPrinter> cardPrinter;     ///< the results card's printer
+    std::unique_ptr<BrowserLauncher>
+        browser; ///< the desktop's browser, unless the environment brought its own
     std::unique_ptr<HomeWindow> home;
     /// The practice windows the home window opens. They go before the home
     /// window, storing the answers of any still open.

@@ -92,8 +92,18 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
         m_state.txtReportPos = n;
         m_bodyReport->ArrangeReportPanels(n);
     });
-    m_bodyTrash = buildPage("Body_Trash");
-    m_bodyAbout = buildPage("Body_About");
+    m_bodyTrash = new TrashPage(
+        *m_services.pictures, *m_poller, m_layout.body,
+        [this] {
+            static const MapResourceSource none; // no templates: every file is reported, none written
+            return results::ResetResults(m_services.appFolder, m_config.code, m_config.ExistingSections(),
+                                         m_services.resources ? *m_services.resources : none);
+        },
+        *m_services.notifier, this);
+    m_bodyTrash->lower();
+    m_bodyAbout = new AboutPage(*m_services.pictures, name, m_layout.body, *m_services.notifier,
+                                m_services.browser, this);
+    m_bodyAbout->lower();
     m_poller->Start();
 
     // Select the first section, which shows its home page with topic 1.
@@ -141,19 +151,6 @@ void HomeWindow::buildTabs() {
         m_poller->Add(tab, HoverPoller::Rule::TwoState);
         m_tabs[static_cast<std::size_t>(n - 1)] = tab;
     }
-}
-
-QWidget* HomeWindow::buildPage(const char* name) {
-    // Pages stack at the same place; the page switch brings one to the front.
-    auto* page = new QWidget(this);
-    page->setObjectName(QString::fromLatin1(name));
-    page->setAutoFillBackground(true);
-    QPalette palette = page->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    page->setPalette(palette);
-    Place(page, m_layout.body);
-    page->lower();
-    return page;
 }
 
 void HomeWindow::TabClick(int n) {
@@ -208,6 +205,7 @@ void HomeWindow::ShowPage() {
         placePage(m_bodyAbout);
         break;
     case layout::PageAction::ShowTrash:
+        m_bodyTrash->ShowOffer();
         placePage(m_bodyTrash);
         break;
     case layout::PageAction::CloseProgram:
@@ -225,8 +223,17 @@ void HomeWindow::ShowPage() {
 }
 
 void HomeWindow::placePage(QWidget* page) {
+    // The pages share one place; those behind are hidden so that the keyboard
+    // and screen readers reach only the page in front.
     Place(page, m_layout.body);
+    page->show();
     page->raise();
+    for (QWidget* other : {static_cast<QWidget*>(m_bodyHome), static_cast<QWidget*>(m_bodyReport),
+                           static_cast<QWidget*>(m_bodyTrash), static_cast<QWidget*>(m_bodyAbout)}) {
+        if (other != page) {
+            other->hide();
+        }
+    }
     m_currentPage = page;
 }
 

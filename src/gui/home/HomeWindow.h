@@ -4,8 +4,10 @@
 #include "core/product/Config.h"
 #include "core/results/ResultsStore.h"
 #include "gui/chrome/HoverPoller.h"
+#include "gui/home/AboutPage.h"
 #include "gui/home/HomeState.h"
 #include "gui/home/ReportPage.h"
+#include "gui/home/TrashPage.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -15,6 +17,7 @@
 namespace orbisk::gui {
 
 class Asker;
+class BrowserLauncher;
 class CardPrinter;
 class HomePage;
 class HomeToolbar;
@@ -48,6 +51,10 @@ public:
         /// Prints the results card and sets up its printer; without one, Print
         /// and Setup do nothing.
         CardPrinter* cardPrinter = nullptr;
+        /// The program's resources: erasing writes the results templates back.
+        const ResourceSource* resources = nullptr;
+        /// Finds and starts the web browser; without one, the web link finds none.
+        BrowserLauncher* browser = nullptr;
     };
 
     /// Builds the window for @p config and selects the first section, as the
@@ -66,8 +73,8 @@ public:
     TopicButton* topicLabel(int t) const;
     HomePage* homePage() const { return m_bodyHome; }
     ReportPage* reportPage() const { return m_bodyReport; }
-    QWidget* trashPage() const { return m_bodyTrash; }
-    QWidget* aboutPage() const { return m_bodyAbout; }
+    TrashPage* trashPage() const { return m_bodyTrash; }
+    AboutPage* aboutPage() const { return m_bodyAbout; }
     /// The page in front.
     QWidget* currentPage() const { return m_currentPage; }
 
@@ -109,7 +116,6 @@ protected:
 private:
     void buildStrip();
     void buildTabs();
-    QWidget* buildPage(const char* name);
     void placeTabs(int chosen);
     void ShowPage();
     void placePage(QWidget* page);
@@ -128,8 +134,8 @@ private:
     std::array<ImageButton*, 4> m_tabs{};
     HomePage* m_bodyHome = nullptr;
     ReportPage* m_bodyReport = nullptr;
-    QWidget* m_bodyTrash = nullptr;
-    QWidget* m_bodyAbout = nullptr;
+    TrashPage* m_bodyTrash = nullptr;
+    AboutPage* m_bodyAbout = nullptr;
     QWidget* m_currentPage = nullptr;
 };
 

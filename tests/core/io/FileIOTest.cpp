@@ -87,6 +87,64 @@ TEST(AtomicWrite, FlushesTheFolderAfterTheRenameWhenWritingToDisk) {
     EXPECT_EQ(synced.size(), 1U) << "pictures are written anew on every start and wait for nothing";
 }
 
+struct PermissionCase {
+    const char* name;
+    std::filesystem::perms perms;
+    bool written;
+};
+
+class WritePermission : public ::testing::TestWithParam<PermissionCase> {};
+
+// A rename replaced a read-only file as if it were writable (and running as
+// root, every permission check says yes): the owner's write bit decides.
+TEST_P(WritePermission, AReadOnlyFileIsRefusedAndLeftAsItIs) {
+    const PermissionCase& c = GetParam();
+    TempFolder folder;
+    const auto path = folder / "fresults2ENG.txt";
+    WriteBytes(path, "old");
+    std::filesystem::permissions(path, c.perms);
+    if (c.written) {
+        WriteFileAtomically(path, "new");
+        EXPECT_EQ(ReadBytes(path), "new");
+    } else {
+        try {
+            WriteFileAtomically(path, "new");
+            FAIL() << "a read-only file was replaced";
+        } catch (const WriteError& error) {
+            EXPECT_EQ(error.file(), path);
+            EXPECT_NE(error.problem().find("read-only"), std::string::npos) << error.problem();
+        }
+        EXPECT_EQ(ReadBytes(path), "old");
+        EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all, c.perms);
+    }
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
+}
+
+using P = std::filesystem::perms;
+INSTANTIATE_TEST_SUITE_P(
+    AtomicWrite, WritePermission,
+    ::testing::Values(
+        PermissionCase{"read_only_for_all", P::owner_read | P::group_read | P::others_read, false},
+        PermissionCase{"only_others_may_write", P::owner_read | P::group_write | P::others_write, false},
+        PermissionCase{"no_permission_at_all", P::none, false},
+        PermissionCase{"owner_may_write", P::owner_read | P::owner_write, true},
+        PermissionCase{"owner_may_only_write", P::owner_write, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RemoveLeftoverFile, RemovesAReadOnlyFileButNeverAFolder) {
+    TempFolder folder;
+    const auto file = folder / "temptext.txt";
+    WriteBytes(file, "left over");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    RemoveLeftoverFile(file);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    const auto emptyFolder = folder / "temppaper13001.mht";
+    std::filesystem::create_directory(emptyFolder);
+    RemoveLeftoverFile(emptyFolder);
+    EXPECT_TRUE(std::filesystem::is_directory(emptyFolder));
+    RemoveLeftoverFile(folder / "absent.txt"); // nothing there: nothing happens
+}
+
 struct StaleCase {
     const char* name;
     std::string entry; // a file, or a folder when it ends in "/"

@@ -188,6 +188,27 @@ INSTANTIATE_TEST_SUITE_P(MarkPaper, FailedMarking,
                                            FailedWriteCase{"trend_file", ResultsFile::Trend}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A real read-only file, not a simulated failure: it is refused like a full
+// disk, and marking puts the marks back.
+TEST(MarkPaper, AReadOnlyTrendFileLeavesThePaperUnmarkedAndTheMarksAsTheyWere) {
+    PracticeFolder folder;
+    OpenPaper paper = folder.Open(2, 101);
+    paper.StartClock(kStart);
+    AnswerEveryQuestion(paper, rightUpTo(paper, 27));
+    const std::string marks = ReadBytes(folder.File(ResultsFile::Marks));
+    const std::string trend = ReadBytes(folder.File(ResultsFile::Trend));
+    std::filesystem::permissions(folder.File(ResultsFile::Trend), std::filesystem::perms::owner_read);
+    ASSERT_EQ(paper.BeginMarking({paper.keys()[29]}).next, MarkingStart::Next::Confirm);
+    const MarkingOutcome outcome = paper.CompleteMarking(kStart + 1min, "08/12/2026");
+    EXPECT_FALSE(outcome.marked);
+    ASSERT_TRUE(outcome.failure.has_value());
+    EXPECT_EQ(outcome.failure->path, folder.File(ResultsFile::Trend));
+    EXPECT_TRUE(outcome.marksFileRestored);
+    EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Marks)), marks);
+    EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Trend)), trend);
+    EXPECT_EQ(paper.Status(), 0);
+}
+
 TEST(MarkPaper, TrendAndMarksBothFailingAreStillCompletedByTheNextMark) {
     PracticeFolder folder;
     OpenPaper paper = folder.Open(2, 146);

@@ -67,6 +67,19 @@ TEST_P(PaperShapes, OpenAtQuestionOneWithOnlyItsPageFileWritten) {
     EXPECT_EQ(ReadBytes(paper.Page().path), *TestBank().pack().Find(id));
 }
 
+TEST(OpenPaper, ReadOnlyLeftoverScratchAndPageFilesAreReplaced) {
+    PracticeFolder folder;
+    const auto page = folder.path() / QuestionPageName(bank::QuestionId(2, 101, 1));
+    for (const auto& leftover : {folder.path() / kScratchFileName, page}) {
+        orbisk::testing::WriteBytes(leftover, "left by a copy that was killed");
+        std::filesystem::permissions(leftover, std::filesystem::perms::owner_read);
+    }
+    const OpenPaper paper = folder.Open(2, 101);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / kScratchFileName));
+    ASSERT_TRUE(paper.Page().ok());
+    EXPECT_EQ(ReadBytes(page), *TestBank().pack().Find(bank::QuestionId(2, 101, 1)));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     OpenPaper, PaperShapes,
     ::testing::Values(

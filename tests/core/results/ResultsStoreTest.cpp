@@ -68,6 +68,28 @@ TEST(ResultsStore, ResetReportsTheFilesItCouldNotWrite) {
     EXPECT_TRUE(std::filesystem::exists(FilePath(folder.path(), ResultsFile::Marks, 2, "ENG")));
 }
 
+TEST(ResultsStore, ResetNamesAReadOnlyFileAndResetsTheOthers) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
+    for (const ResultsFile file : kResultsFiles) {
+        WriteBytes(FilePath(folder.path(), file, 2, "ENG"), "learner's results");
+    }
+    const auto locked = FilePath(folder.path(), ResultsFile::First, 2, "ENG");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    const auto problems = ResetResults(folder.path(), "ENG", {2}, templates);
+    ASSERT_EQ(problems.size(), 1U);
+    EXPECT_EQ(problems[0].file, locked);
+    EXPECT_EQ(problems[0].section, 2);
+    EXPECT_EQ(ReadBytes(locked), "learner's results");
+    for (const ResultsFile file : kResultsFiles) {
+        if (file != ResultsFile::First) {
+            EXPECT_EQ(ReadBytes(FilePath(folder.path(), file, 2, "ENG")),
+                      *templates.Find(TemplateId(file, 2)));
+        }
+    }
+}
+
 TEST(ResultsStore, MarksRoundTripInTheirOrder) {
     TempFolder folder;
     const auto path = folder / "marks2ENG.txt";

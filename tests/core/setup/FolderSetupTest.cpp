@@ -76,6 +76,18 @@ TEST(StartupFiles, TheConfigurationsScratchFileIsFoundInAnyLetterCase) {
     }
 }
 
+// The program's own scratch files are replaced whatever their permissions: a
+// read-only leftover must not stop the start or the opening of a paper.
+TEST(StartupFiles, AReadOnlyLeftoverScratchFileDoesNotStopTheStart) {
+    TempFolder folder;
+    WriteBytes(ConfigurationTempPath(folder.path()), "left by a copy that was killed");
+    std::filesystem::permissions(ConfigurationTempPath(folder.path()), std::filesystem::perms::owner_read);
+    const StartupFiles files =
+        PrepareApplicationFolder(folder.path(), orbisk::testing::TestBank().pack(), "stamp");
+    ASSERT_TRUE(files.config.has_value()) << files.configProblem;
+    EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
+}
+
 TEST(StartupFiles, PicturesAreFoundInAnyLetterCase) {
     TempFolder folder;
     InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());

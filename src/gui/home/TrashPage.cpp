@@ -1,0 +1,173 @@
+#include "gui/home/TrashPage.h"
+
+#include "gui/app/Notifier.h"
+#include "gui/chrome/Fonts.h"
+#include "gui/chrome/HoverPoller.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Place.h"
+#include "gui/chrome/SkinPictures.h"
+#include "gui/practice/CaptionLabel.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace orbisk::gui {
+
+namespace {
+
+// The page's own arrangement, in pixels of the page: the message across the
+// top, the buttons in one row under it.
+constexpr int kMargin = 24;
+constexpr int kTextTop = 40;
+constexpr int kTextHeight = 64;
+constexpr int kButtonTop = kTextTop + kTextHeight + 16;
+constexpr int kButtonGap = 24;
+
+QString path(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+}
+
+} // namespace
+
+TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::Rect& at, EraseResults erase,
+                     Notifier& notifier, QWidget* parent)
+    : QWidget(parent), m_erase(std::move(erase)), m_notifier(notifier) {
+    setObjectName(QStringLiteral("Body_Trash"));
+    Place(this, at);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setFont(BodyFont(10));
+
+    m_offer =
+        makeText("Trashlbl1", QStringLiteral("Click on the button below if you wish to erase all your past "
+                                             "results and reset the program."));
+    m_confirm = makeText("Trashlbl2", QStringLiteral("Are you sure?"));
+    m_done = makeText("Trashlbl3", QStringLiteral("All your past results have been erased."));
+
+    const QPixmap off = pictures.Get(QStringLiteral("button_off.bmp"));
+    const QPixmap on = pictures.Get(QStringLiteral("button_on.bmp"));
+    // Made in the order Tab takes them: No before Yes, as they stand.
+    m_trash = makeButton(off, on, poller, "ButTrash", QStringLiteral("Trash"),
+                         QStringLiteral("Trash all past results"), m_trashCaption);
+    m_no = makeButton(off, on, poller, "ButTrash_No", QStringLiteral("No"),
+                      QStringLiteral("No, keep all past results"), m_noCaption);
+    m_yes = makeButton(off, on, poller, "ButTrash_Yes", QStringLiteral("Yes"),
+                       QStringLiteral("Yes, erase all past results"), m_yesCaption);
+    connect(m_trash, &ImageButton::clicked, this, &TrashPage::ButTrash_Click);
+    connect(m_yes, &ImageButton::clicked, this, &TrashPage::ButTrash_Yes_Click);
+    connect(m_no, &ImageButton::clicked, this, &TrashPage::ButTrash_No_Click);
+
+    // One row: Trash in the middle, No left of the middle and Yes right of it.
+    const QSize button = off.isNull() ? QSize(80, 25) : off.size();
+    const int middle = width() / 2;
+    auto place = [&](ImageButton* target, CaptionLabel* caption, int left) {
+        target->setGeometry(left, kButtonTop, button.width(), button.height());
+        caption->setGeometry(target->geometry());
+    };
+    place(m_trash, m_trashCaption, middle - button.width() / 2);
+    place(m_no, m_noCaption, middle - kButtonGap / 2 - button.width());
+    place(m_yes, m_yesCaption, middle + kButtonGap / 2);
+    show(Stage::Offer);
+}
+
+QLabel* TrashPage::makeText(const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    label->setGeometry(kMargin, kTextTop, width() - 2 * kMargin, kTextHeight);
+    return label;
+}
+
+ImageButton* TrashPage::makeButton(const QPixmap& off, const QPixmap& on, HoverPoller& poller,
+                                   const char* name, const QString& caption, const QString& spoken,
+                                   CaptionLabel*& label) {
+    auto* button = new ImageButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->SetPictures({off, on, {}, {}});
+    // Its own name for screen readers and automation, holding the caption: the
+    // toolbar has a "Trash" button too.
+    button->setAccessibleName(spoken);
+    button->setToolTip(spoken);
+    poller.Add(button, HoverPoller::Rule::TwoState);
+    label = new CaptionLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name) + QStringLiteral("lbl"));
+    QFont font = BodyFont(9);
+    font.setBold(true);
+    label->setFont(font);
+    label->setToolTip(spoken);
+    // The caption speaks for its button, so a screen reader does not read it twice.
+    label->setAccessibleName(QString());
+    connect(label, &CaptionLabel::clicked, button, &ImageButton::click);
+    return button;
+}
+
+void TrashPage::ShowOffer() {
+    show(Stage::Offer);
+}
+
+void TrashPage::ButTrash_Click() {
+    show(Stage::Confirm);
+}
+
+void TrashPage::ButTrash_No_Click() {
+    show(Stage::Offer);
+}
+
+void TrashPage::ButTrash_Yes_Click() {
+    const std::vector<results::FileProblem> problems = m_erase();
+    if (problems.empty()) {
+        show(Stage::Done);
+        return;
+    }
+    // Not done: the learner is told which files still hold results, and the
+    // offer stands for another try once they are put right.
+    show(Stage::Offer);
+    tellWhatWasNotErased(problems);
+}
+
+void TrashPage::show(Stage stage) {
+    const bool focused = isAncestorOf(QApplication::focusWidget());
+    m_stage = stage;
+    const bool offer = stage == Stage::Offer;
+    const bool confirm = stage == Stage::Confirm;
+    m_offer->setVisible(offer);
+    m_trash->setVisible(offer);
+    m_trashCaption->setVisible(offer);
+    m_confirm->setVisible(confirm);
+    for (QWidget* widget : {static_cast<QWidget*>(m_yes), static_cast<QWidget*>(m_yesCaption),
+                            static_cast<QWidget*>(m_no), static_cast<QWidget*>(m_noCaption)}) {
+        widget->setVisible(confirm);
+    }
+    m_done->setVisible(stage == Stage::Done);
+    // Keyboard users stay on the page: "No" is the safe answer to offer first.
+    if (focused) {
+        if (confirm) {
+            m_no->setFocus(Qt::OtherFocusReason);
+        } else if (offer) {
+            m_trash->setFocus(Qt::OtherFocusReason);
+        } else {
+            setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void TrashPage::tellWhatWasNotErased(const std::vector<results::FileProblem>& problems) {
+    QStringList files, details;
+    for (const results::FileProblem& problem : problems) {
+        files << path(problem.file);
+        details << path(problem.file) + QStringLiteral(": ") + QString::fromStdString(problem.problem);
+    }
+    const QString message =
+        QStringLiteral(
+            "Not all your past results could be erased. These files could not be rewritten, so "
+            "they still hold your results:\n\n%1\n\nYour other results files were erased. Make sure "
+            "the files above may be changed (they may be read-only), then try again.")
+            .arg(files.join(QLatin1Char('\n')));
+    m_notifier.Warn(window(), window()->windowTitle(), message, details.join(QLatin1Char('\n')));
+}
+
+} // namespace orbisk::gui
