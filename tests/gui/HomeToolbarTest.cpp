@@ -74,6 +74,12 @@ TEST_P(PageSwitch, PrintAndSetupLeaveThePageAsItWas) {
         seen = seen->parentWidget();
     }
     EXPECT_EQ(seen, home->currentPage());
+    // The pages behind are out of reach of Tab and of screen readers.
+    for (QWidget* page :
+         {static_cast<QWidget*>(home->homePage()), static_cast<QWidget*>(home->reportPage()),
+          static_cast<QWidget*>(home->trashPage()), static_cast<QWidget*>(home->aboutPage())}) {
+        EXPECT_EQ(page->isVisible(), page == home->currentPage()) << page->objectName().toStdString();
+    }
     EXPECT_TRUE(m_practice.calls.empty());
     EXPECT_TRUE(home->isVisible());
 }
