@@ -7,10 +7,13 @@
 #include "gui/chrome/ImageButton.h"
 #include "gui/home/HomePage.h"
 #include "gui/home/HomeToolbar.h"
+#include "gui/home/ReportPage.h"
 #include "gui/home/TrashPage.h"
+#include "gui/home/TrendPlotView.h"
 #include "gui/practice/CaptionLabel.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <map>
 
@@ -114,6 +117,16 @@ TEST_F(HomeTrash, TrashThenYesResetsEveryFileAndTheHomePageShowsNoScores) {
             EXPECT_FALSE(home->homePage()->tryAgainButton(n)->isVisibleTo(home->homePage()));
         }
     }
+
+    // The report reads the rewritten files: no averages and an empty plot.
+    QTest::mouseClick(home->toolbar().button(2), Qt::LeftButton);
+    ASSERT_EQ(home->currentPage(), home->reportPage());
+    for (const char* figure : {"OScore1", "OScore2", "WT", "ST"}) {
+        const auto* label = home->reportPage()->findChild<QLabel*>(QString::fromLatin1(figure));
+        ASSERT_NE(label, nullptr) << figure;
+        EXPECT_EQ(label->text(), QStringLiteral("-")) << figure;
+    }
+    EXPECT_TRUE(home->reportPage()->trendPlot()->shape().dots.empty());
 }
 
 TEST_F(HomeTrash, LeavingInConfirmAndComingBackThroughTheTrashButtonShowsOffer) {

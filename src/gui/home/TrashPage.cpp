@@ -70,7 +70,7 @@ TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::
     place(m_trash, m_trashCaption, middle - button.width() / 2);
     place(m_no, m_noCaption, middle - kButtonGap / 2 - button.width());
     place(m_yes, m_yesCaption, middle + kButtonGap / 2);
-    show(Stage::Offer);
+    showStage(Stage::Offer);
 }
 
 QLabel* TrashPage::makeText(const char* name, const QString& text) {
@@ -106,30 +106,30 @@ ImageButton* TrashPage::makeButton(const QPixmap& off, const QPixmap& on, HoverP
 }
 
 void TrashPage::ShowOffer() {
-    show(Stage::Offer);
+    showStage(Stage::Offer);
 }
 
 void TrashPage::ButTrash_Click() {
-    show(Stage::Confirm);
+    showStage(Stage::Confirm);
 }
 
 void TrashPage::ButTrash_No_Click() {
-    show(Stage::Offer);
+    showStage(Stage::Offer);
 }
 
 void TrashPage::ButTrash_Yes_Click() {
     const std::vector<results::FileProblem> problems = m_erase();
     if (problems.empty()) {
-        show(Stage::Done);
+        showStage(Stage::Done);
         return;
     }
     // Not done: the learner is told which files still hold results, and the
     // offer stands for another try once they are put right.
-    show(Stage::Offer);
+    showStage(Stage::Offer);
     tellWhatWasNotErased(problems);
 }
 
-void TrashPage::show(Stage stage) {
+void TrashPage::showStage(Stage stage) {
     const bool focused = isAncestorOf(QApplication::focusWidget());
     m_stage = stage;
     const bool offer = stage == Stage::Offer;

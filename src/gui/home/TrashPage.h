@@ -54,7 +54,7 @@ private:
     ImageButton* makeButton(const QPixmap& off, const QPixmap& on, HoverPoller& poller, const char* name,
                             const QString& caption, const QString& spoken, CaptionLabel*& label);
     QLabel* makeText(const char* name, const QString& text);
-    void show(Stage stage);
+    void showStage(Stage stage);
     void tellWhatWasNotErased(const std::vector<results::FileProblem>& problems);
 
     EraseResults m_erase;
