@@ -81,6 +81,46 @@ TEST_F(HomeKeyboard, EveryVisibleButtonIsOnTheTabChain) {
     }
 }
 
+struct PageVisit {
+    const char* name;
+    int tab;
+    int slot;
+};
+
+class PageKeyboard : public HomeKeyboard, public ::testing::WithParamInterface<PageVisit> {};
+
+TEST_P(PageKeyboard, EveryButtonOfThePageIsNamedAndOnTheTabChain) {
+    StoreScores({{1, {"80", "100"}}, {7, {"55.5", ""}}});
+    const auto home = OpenActive();
+    home->TabClick(GetParam().tab);
+    home->ToolBarClick(GetParam().slot);
+    QWidget* page = home->currentPage();
+    ASSERT_NE(page, nullptr);
+    std::set<QWidget*> reached;
+    for (int presses = 0; presses < 80; ++presses) {
+        Press(home.get(), Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    int buttons = 0;
+    for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(home.get())) {
+            continue;
+        }
+        ++buttons;
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(access, nullptr);
+        EXPECT_FALSE(access->text(QAccessible::Name).trimmed().isEmpty())
+            << button->objectName().toStdString() << " has no accessible name";
+        EXPECT_TRUE(reached.count(button)) << button->objectName().toStdString() << " is not reached by Tab";
+    }
+    EXPECT_GT(buttons, 0) << "the page shows no button";
+}
+
+INSTANTIATE_TEST_SUITE_P(HomeWindow, PageKeyboard,
+                         ::testing::Values(PageVisit{"report", 2, 2}, PageVisit{"about", 4, 1},
+                                           PageVisit{"trash", 4, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 class TopicKeys : public HomeKeyboard, public ::testing::WithParamInterface<Qt::Key> {};
 
 TEST_P(TopicKeys, ChooseTheFocusedTopic) {
