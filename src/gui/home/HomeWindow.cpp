@@ -86,24 +86,6 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     m_bodyHome = new HomePage(*m_services.pictures, *m_poller, m_layout.body, this);
     connect(m_bodyHome, &HomePage::topicClicked, this, &HomeWindow::TopicClick);
     connect(m_bodyHome, &HomePage::paperClicked, this, &HomeWindow::OpenPaper);
-    m_bodyReport = new ReportPage(*m_services.pictures, m_layout.body, this);
-    m_bodyReport->lower();
-    connect(m_bodyReport, &ReportPage::barClicked, this, [this](int n) {
-        m_state.txtReportPos = n;
-        m_bodyReport->ArrangeReportPanels(n);
-    });
-    m_bodyTrash = new TrashPage(
-        *m_services.pictures, *m_poller, m_layout.body,
-        [this] {
-            static const MapResourceSource none; // no templates: every file is reported, none written
-            return results::ResetResults(m_services.appFolder, m_config.code, m_config.ExistingSections(),
-                                         m_services.resources ? *m_services.resources : none);
-        },
-        *m_services.notifier, this);
-    m_bodyTrash->lower();
-    m_bodyAbout = new AboutPage(*m_services.pictures, name, m_layout.body, *m_services.notifier,
-                                m_services.browser, this);
-    m_bodyAbout->lower();
     m_poller->Start();
 
     // Select the first section, which shows its home page with topic 1.
@@ -153,6 +135,41 @@ void HomeWindow::buildTabs() {
     }
 }
 
+ReportPage* HomeWindow::reportPage() {
+    // The report, erase and About pages are built on their first visit, so
+    // the start shows the home page without waiting for them.
+    if (m_bodyReport == nullptr) {
+        m_bodyReport = new ReportPage(*m_services.pictures, m_layout.body, this);
+        connect(m_bodyReport, &ReportPage::barClicked, this, [this](int n) {
+            m_state.txtReportPos = n;
+            m_bodyReport->ArrangeReportPanels(n);
+        });
+    }
+    return m_bodyReport;
+}
+
+TrashPage* HomeWindow::trashPage() {
+    if (m_bodyTrash == nullptr) {
+        m_bodyTrash = new TrashPage(
+            *m_services.pictures, *m_poller, m_layout.body,
+            [this] {
+                static const MapResourceSource none; // no templates: every file is reported, none written
+                return results::ResetResults(m_services.appFolder, m_config.code, m_config.ExistingSections(),
+                                             m_services.resources ? *m_services.resources : none);
+            },
+            *m_services.notifier, this);
+    }
+    return m_bodyTrash;
+}
+
+AboutPage* HomeWindow::aboutPage() {
+    if (m_bodyAbout == nullptr) {
+        m_bodyAbout = new AboutPage(*m_services.pictures, fromUtf8(m_config.name), m_layout.body,
+                                    *m_services.notifier, m_services.browser, this);
+    }
+    return m_bodyAbout;
+}
+
 void HomeWindow::TabClick(int n) {
     m_state.txtTabPos = n;
     m_state.txtToolBarPos = 1;
@@ -199,14 +216,14 @@ void HomeWindow::ShowPage() {
         break;
     case layout::PageAction::ShowReport:
         BuildReport();
-        placePage(m_bodyReport);
+        placePage(reportPage());
         break;
     case layout::PageAction::ShowAbout:
-        placePage(m_bodyAbout);
+        placePage(aboutPage());
         break;
     case layout::PageAction::ShowTrash:
-        m_bodyTrash->ShowOffer();
-        placePage(m_bodyTrash);
+        trashPage()->ShowOffer();
+        placePage(trashPage());
         break;
     case layout::PageAction::CloseProgram:
         CloseProgram();
@@ -230,7 +247,7 @@ void HomeWindow::placePage(QWidget* page) {
     page->raise();
     for (QWidget* other : {static_cast<QWidget*>(m_bodyHome), static_cast<QWidget*>(m_bodyReport),
                            static_cast<QWidget*>(m_bodyTrash), static_cast<QWidget*>(m_bodyAbout)}) {
-        if (other != page) {
+        if (other != nullptr && other != page) {
             other->hide();
         }
     }
@@ -242,9 +259,9 @@ void HomeWindow::BuildReport() {
     if (m_state.LChose >= 1 && m_state.LChose <= 3) {
         const auto trendFile = results::FilePath(m_services.appFolder, results::ResultsFile::Trend,
                                                  m_state.LChose, m_state.lblCOD);
-        m_bodyReport->BuildReport(report::BuildReport(m_marks, m_config.Section(m_state.LChose), trendFile));
+        reportPage()->BuildReport(report::BuildReport(m_marks, m_config.Section(m_state.LChose), trendFile));
     }
-    m_bodyReport->ArrangeReportPanels(m_state.txtReportPos);
+    reportPage()->ArrangeReportPanels(m_state.txtReportPos);
 }
 
 void HomeWindow::LoadSection() {

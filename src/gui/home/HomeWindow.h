@@ -72,9 +72,11 @@ public:
     ImageButton* tab(int n) const { return m_tabs.at(static_cast<std::size_t>(n - 1)); }
     TopicButton* topicLabel(int t) const;
     HomePage* homePage() const { return m_bodyHome; }
-    ReportPage* reportPage() const { return m_bodyReport; }
-    TrashPage* trashPage() const { return m_bodyTrash; }
-    AboutPage* aboutPage() const { return m_bodyAbout; }
+    /// The report, erase and About pages, built on first use (their first
+    /// visit, or here); a page built here stays hidden until it is visited.
+    ReportPage* reportPage();
+    TrashPage* trashPage();
+    AboutPage* aboutPage();
     /// The page in front.
     QWidget* currentPage() const { return m_currentPage; }
 
