@@ -4,13 +4,13 @@
 #include "HomeFixture.h"
 #include "TempFolder.h"
 #include "core/results/ResultsStore.h"
+#include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/home/HomePage.h"
 #include "gui/home/HomeToolbar.h"
 #include "gui/home/ReportPage.h"
 #include "gui/home/TrashPage.h"
 #include "gui/home/TrendPlotView.h"
-#include "gui/practice/CaptionLabel.h"
 
 #include <QApplication>
 #include <QLabel>

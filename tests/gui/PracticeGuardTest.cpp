@@ -3,11 +3,11 @@
 // the practice window.
 #include "PracticeFixture.h"
 #include "core/practice/PracticeTexts.h"
+#include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerSheetPanel.h"
-#include "gui/practice/CaptionLabel.h"
 #include "gui/practice/PracticeStatusBar.h"
 #include "gui/practice/PracticeToolbar.h"
 #include "gui/practice/QuestionView.h"

@@ -132,28 +132,24 @@ tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
 
 AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots) {
     using results::ResultsFile;
+    const bool first = request.TakeNum == Attempt::First;
     AttemptRecords records;
-    if (request.TakeNum == Attempt::First) {
-        PaperRecord answers = readPaperRecord(request, ResultsFile::First, answerSlots);
-        PaperRecord verdicts = readPaperRecord(request, ResultsFile::FResults, answerSlots);
-        records.answerFileLines = std::move(answers.lines);
-        records.answers = std::move(answers.values);
-        records.answersBeyond = std::move(answers.beyond);
-        records.resultFileLines = std::move(verdicts.lines);
-        records.results = std::move(verdicts.values);
-        records.resultsBeyond = std::move(verdicts.beyond);
-    } else {
+    if (!first) {
         records.firstResults = readPaperRecord(request, ResultsFile::FResults, answerSlots).values;
-        PaperRecord answers = readPaperRecord(request, ResultsFile::Second, answerSlots);
-        PaperRecord verdicts = readPaperRecord(request, ResultsFile::SResults, answerSlots);
-        records.firstAnswers = readPaperRecord(request, ResultsFile::First, answerSlots).values;
-        records.answerFileLines = std::move(answers.lines);
-        records.answers = std::move(answers.values);
-        records.answersBeyond = std::move(answers.beyond);
-        records.resultFileLines = std::move(verdicts.lines);
-        records.results = std::move(verdicts.values);
-        records.resultsBeyond = std::move(verdicts.beyond);
     }
+    PaperRecord answers =
+        readPaperRecord(request, first ? ResultsFile::First : ResultsFile::Second, answerSlots);
+    PaperRecord verdicts =
+        readPaperRecord(request, first ? ResultsFile::FResults : ResultsFile::SResults, answerSlots);
+    if (!first) {
+        records.firstAnswers = readPaperRecord(request, ResultsFile::First, answerSlots).values;
+    }
+    records.answerFileLines = std::move(answers.lines);
+    records.answers = std::move(answers.values);
+    records.answersBeyond = std::move(answers.beyond);
+    records.resultFileLines = std::move(verdicts.lines);
+    records.results = std::move(verdicts.values);
+    records.resultsBeyond = std::move(verdicts.beyond);
     records.marks = results::ReadMarks(request.File(ResultsFile::Marks), request.TtPapersCon);
     return records;
 }

@@ -7,6 +7,7 @@
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/BrowserLauncher.h"
 #include "gui/home/LinkLabel.h"
+#include "gui/home/PageSurface.h"
 
 #include <QStringList>
 #include <QSysInfo>
@@ -45,13 +46,7 @@ const QString AboutPage::kAddress = QStringLiteral("http://www.orbisk.example/ed
 AboutPage::AboutPage(SkinPictures& pictures, const QString& productName, const layout::Rect& at,
                      Notifier& notifier, BrowserLauncher* launcher, QWidget* parent)
     : QWidget(parent), m_notifier(notifier), m_launcher(launcher) {
-    setObjectName(QStringLiteral("Body_About"));
-    Place(this, at);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
+    SetUpHomePage(*this, QStringLiteral("Body_About"), at);
 
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("Logo"));

@@ -5,6 +5,7 @@
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
+#include "gui/home/PageSurface.h"
 #include "gui/home/PercentColumn.h"
 #include "gui/home/TopicButton.h"
 
@@ -26,13 +27,7 @@ std::size_t index(int oneBased) {
 
 HomePage::HomePage(SkinPictures& pictures, HoverPoller& poller, const layout::Rect& at, QWidget* parent)
     : QWidget(parent), m_layout(layout::LayOutHomePage(at.width)) {
-    setObjectName(QStringLiteral("Body_Home"));
-    Place(this, at);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
+    SetUpHomePage(*this, QStringLiteral("Body_Home"), at);
     setFont(BodyFont(8.25));
     buildTopics(pictures);
     buildPapers(pictures, poller);

@@ -7,6 +7,7 @@
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
+#include "gui/home/PageSurface.h"
 #include "gui/home/TopicTrack.h"
 #include "gui/home/TrendPlotView.h"
 
@@ -42,13 +43,7 @@ QFont boldFont(double points) {
 } // namespace
 
 ReportPage::ReportPage(SkinPictures& pictures, const layout::Rect& at, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Body_Report"));
-    Place(this, at);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
+    SetUpHomePage(*this, QStringLiteral("Body_Report"), at);
     setFont(BodyFont(8.25));
 
     buildBars(pictures);

@@ -1,12 +1,13 @@
 #include "gui/home/TrashPage.h"
 
 #include "gui/app/Notifier.h"
+#include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
-#include "gui/practice/CaptionLabel.h"
+#include "gui/home/PageSurface.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -32,13 +33,7 @@ QString path(const std::filesystem::path& file) {
 TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::Rect& at, EraseResults erase,
                      Notifier& notifier, QWidget* parent)
     : QWidget(parent), m_erase(std::move(erase)), m_notifier(notifier) {
-    setObjectName(QStringLiteral("Body_Trash"));
-    Place(this, at);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
+    SetUpHomePage(*this, QStringLiteral("Body_Trash"), at);
     setFont(BodyFont(10));
 
     m_offer =

@@ -1,12 +1,12 @@
 #include "gui/practice/PracticeToolbar.h"
 
 #include "core/practice/PracticeTexts.h"
+#include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
-#include "gui/practice/CaptionLabel.h"
 #include "gui/practice/QtText.h"
 
 #include <QShortcut>

@@ -1,4 +1,4 @@
-#include "gui/practice/CaptionLabel.h"
+#include "gui/chrome/CaptionLabel.h"
 
 #include <QMouseEvent>
 

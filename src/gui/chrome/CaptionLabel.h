@@ -4,7 +4,8 @@
 
 namespace orbisk::gui {
 
-/// The caption lying on a toolbar button (lblTB01 .. lblTB06). A click on it
+/// The caption lying on a picture button: the practice toolbar's (lblTB01 ..
+/// lblTB06) and the erase page's (ButTrashlbl, ...). A click on it
 /// is a click on its button when the button takes clicks; pressing on it does
 /// not press the button, so the button shows its hover picture, not its
 /// pressed one.
