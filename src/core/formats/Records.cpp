@@ -306,26 +306,30 @@ constexpr int kLastPaperKey = 999;
 
 // The records of the papers after the first @p count that the file holds, in
 // order: an install with more papers wrote them, and finds them again.
+std::vector<std::string> laterPaperRecords(const RecordText& text, int count) {
+    std::vector<std::string> later;
+    std::size_t from = 0;
+    for (int paper = 101 + count; paper <= kLastPaperKey; ++paper) {
+        from = findFrom(text.lines(), from, std::to_string(paper));
+        if (from == text.lines().size()) {
+            break;
+        }
+        later.emplace_back(text.lines()[from++]);
+    }
+    return later;
+}
+
 std::vector<std::string> laterPaperRecords(const std::filesystem::path& path, int count) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         return {};
     }
-    std::vector<std::string> later;
     try {
-        const RecordText text = RecordText::Load(path);
-        std::size_t from = 0;
-        for (int paper = 101 + count; paper <= kLastPaperKey; ++paper) {
-            from = findFrom(text.lines(), from, std::to_string(paper));
-            if (from == text.lines().size()) {
-                break;
-            }
-            later.emplace_back(text.lines()[from++]);
-        }
+        return laterPaperRecords(RecordText::Load(path), count);
     } catch (const DataError&) {
         // Unreadable: there is nothing to keep, and the write itself will say what is wrong.
+        return {};
     }
-    return later;
 }
 
 bool isStorableRest(std::string_view rest) {
@@ -358,9 +362,38 @@ void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::st
     WriteLines(out, path);
 }
 
-void WriteMarksFile(const std::array<std::vector<std::string>, 6>& lists,
-                    const std::array<std::string_view, 6>& keys, int n, const std::filesystem::path& path,
-                    const std::array<std::string, 6>& rests) {
+std::string ReplacePaperRecordText(const std::filesystem::path& path, int slot, std::string_view key,
+                                   int count, int n, const std::vector<std::string>& values) {
+    if (slot < 1 || slot > count) {
+        throw DataError(path, std::string(key),
+                        "paper slot " + std::to_string(slot) + " lies outside 1.." + std::to_string(count));
+    }
+    const RecordText text = RecordText::Load(path);
+    std::vector<std::string> lines = ReadPaperRecords(text, count);
+    for (int i = 1; i <= count; ++i) {
+        if (lines[static_cast<std::size_t>(i - 1)].empty()) {
+            throw DataError(path, std::to_string(100 + i), "the paper's record is missing");
+        }
+    }
+    std::string& own = lines[static_cast<std::size_t>(slot - 1)];
+    // The paper's values past n stay, as an install with more answers wrote them.
+    std::string rest;
+    if (CountValues(own, key.size()) > static_cast<std::size_t>(n)) {
+        rest = SplitRecordKeepingRest(own, key.size(), n, path).rest;
+    }
+    if (!isStorableRest(rest)) {
+        rest.clear();
+    }
+    own = BuildRecord(key, values, n, path) + rest;
+    for (std::string& later : laterPaperRecords(text, count)) {
+        lines.push_back(std::move(later));
+    }
+    return JoinLines(lines);
+}
+
+std::string MarksFileText(const std::array<std::vector<std::string>, 6>& lists,
+                          const std::array<std::string_view, 6>& keys, int n,
+                          const std::filesystem::path& path, const std::array<std::string, 6>& rests) {
     std::vector<std::string> records;
     records.reserve(6);
     for (std::size_t k = 0; k < 6; ++k) {
@@ -371,7 +404,13 @@ void WriteMarksFile(const std::array<std::vector<std::string>, 6>& lists,
         }
         records.push_back(BuildRecord(keys[k], lists[k], n, path) + rests[k]);
     }
-    WriteLines(records, path);
+    return JoinLines(records);
+}
+
+void WriteMarksFile(const std::array<std::vector<std::string>, 6>& lists,
+                    const std::array<std::string_view, 6>& keys, int n, const std::filesystem::path& path,
+                    const std::array<std::string, 6>& rests) {
+    files::WriteFileAtomically(path, MarksFileText(lists, keys, n, path, rests));
 }
 
 } // namespace orbisk::records

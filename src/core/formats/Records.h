@@ -148,6 +148,23 @@ void WritePaperRecord(std::vector<std::string>& lines, const std::vector<std::st
                       std::string_view key, int count, int n, const std::filesystem::path& path,
                       std::string_view rest = {});
 
+/// The text of the results file at @p path, read afresh, with only the record
+/// of paper slot @p slot replaced by the record of @p key with values 1..n:
+/// every other record stays as the file holds it (those of papers past
+/// @p count too, written by an install with more papers), and so do the
+/// paper's own values past n (written by an install with more answers).
+/// Lines end in CR LF. A window writes its paper this way, never from a copy
+/// of the file it read earlier, so nothing written since is lost.
+/// @throws DataError when the file cannot be read, lacks the record of one of
+/// papers 1..count, or a value holds a character the format cannot store.
+std::string ReplacePaperRecordText(const std::filesystem::path& path, int slot, std::string_view key,
+                                   int count, int n, const std::vector<std::string>& values);
+
+/// The text WriteMarksFile writes.
+std::string MarksFileText(const std::array<std::vector<std::string>, 6>& lists,
+                          const std::array<std::string_view, 6>& keys, int n,
+                          const std::filesystem::path& path, const std::array<std::string, 6>& rests = {});
+
 /// Rewrites the file with six records, list k under key k, n values each, in
 /// the order given; rest k (see SplitRecordKeepingRest) follows value n of record k.
 /// @throws DataError for a value or rest the format cannot hold, WriteError

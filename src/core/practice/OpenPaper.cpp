@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/formats/Records.h"
+#include "core/io/FileIO.h"
 #include "core/practice/Marking.h"
 #include "core/practice/PaperLoading.h"
 #include "core/product/AnswerKinds.h"
@@ -55,22 +56,18 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
     paper.m_page.Show(1, paper.m_questionIds.front());
 
     AttemptRecords stored = ReadAttemptRecords(r, paper.AnswerSlots());
-    paper.m_answerFileLines = std::move(stored.answerFileLines);
-    paper.m_resultFileLines = std::move(stored.resultFileLines);
     paper.m_answers = std::move(stored.answers);
     paper.m_results = std::move(stored.results);
-    paper.m_answersBeyond = std::move(stored.answersBeyond);
-    paper.m_resultsBeyond = std::move(stored.resultsBeyond);
     paper.m_firstAnswers = std::move(stored.firstAnswers);
     paper.m_firstResults = std::move(stored.firstResults);
-    paper.m_marks = std::move(stored.marks);
+    const results::Marks& marks = stored.marks;
 
     const auto slot = static_cast<std::size_t>(r.PaperSlot() - 1);
     if (r.TakeNum == Attempt::First) {
-        paper.m_marked = readsAsOne(paper.m_marks.FST[slot]);
-        paper.m_pscoring = paper.m_marks.FSE[slot];
-        paper.m_ltime = paper.m_marks.LTM[slot];
-        paper.m_etime = paper.m_marks.CDD[slot];
+        paper.m_marked = readsAsOne(marks.FST[slot]);
+        paper.m_pscoring = marks.FSE[slot];
+        paper.m_ltime = marks.LTM[slot];
+        paper.m_etime = marks.CDD[slot];
     } else {
         // A right first answer always comes back, whatever a saved second attempt holds.
         for (std::size_t i = 0; i < paper.m_answers.size(); ++i) {
@@ -79,8 +76,8 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
                 paper.m_results[i] = std::string(kRight);
             }
         }
-        paper.m_marked = readsAsOne(paper.m_marks.SST[slot]);
-        paper.m_pscoring = paper.m_marks.SSE[slot];
+        paper.m_marked = readsAsOne(marks.SST[slot]);
+        paper.m_pscoring = marks.SSE[slot];
     }
     return paper;
 }
@@ -215,9 +212,10 @@ std::optional<FileFailure> OpenPaper::writeAnswers() {
         attempt() == Attempt::First ? results::ResultsFile::First : results::ResultsFile::Second;
     const std::filesystem::path path = m_request.File(file);
     try {
-        records::WritePaperRecord(m_answerFileLines, m_answers, m_request.PaperSlot(),
-                                  std::to_string(m_request.PaperNum), m_request.TtPapersCon, AnswerSlots(),
-                                  path, m_answersBeyond);
+        // Read afresh, so that only this paper's record changes.
+        files::WriteFileAtomically(path, records::ReplacePaperRecordText(
+                                             path, m_request.PaperSlot(), std::to_string(m_request.PaperNum),
+                                             m_request.TtPapersCon, AnswerSlots(), m_answers));
         return std::nullopt;
     } catch (const Error& error) {
         return FileFailure{file, path, error.what()};

@@ -53,9 +53,9 @@ struct MarkingOutcome {
     /// The file that could not be written; the attempt stays answering and a
     /// later Mark completes the marking.
     std::optional<FileFailure> failure;
-    /// After a trend file that could not be written: false when the marks file
-    /// could not be put back either, so the paper is marked on disk without its
-    /// trend value (a later Mark in this window still completes it).
+    /// After a failed write: false when a file already written (the marks file,
+    /// say) could not be put back either, so the paper may be marked on disk
+    /// without its trend value (a later Mark in this window still completes it).
     bool marksFileRestored = true;
 };
 
@@ -77,10 +77,12 @@ inline constexpr std::string_view kMarkNowQuestion = "Do you want to mark your p
 /// Numbering: questions 1..Q and answer slots 1..N, as the learner sees them;
 /// the lists returned are indexed from 0 (slot i is element i - 1).
 ///
-/// Files: the answer file of the attempt is rewritten on every move, on Save
-/// and at the start of marking, always with all P records. Marking writes the
-/// result file, the marks file and, for a first attempt, the trend file, in
-/// that order. The question on show has its page file in the application
+/// Files: the paper's record in the attempt's answer file is rewritten on
+/// every move, on Save and at the start of marking; marking writes the result
+/// file, the marks file and, for a first attempt, the trend file as one change
+/// (files::ReplaceFilesTogether). Every write reads its file afresh and
+/// replaces only this paper's record or its slot's marks values, never a whole
+/// file from a copy read earlier. The question on show has its page file in the application
 /// folder; it is the only one, and it goes when the OpenPaper goes (or on
 /// ClosePage).
 class OpenPaper final {
@@ -134,11 +136,6 @@ public:
     /// Second attempt only (empty for a first): the first attempt's answers and verdicts.
     const std::vector<std::string>& firstAnswers() const { return m_firstAnswers; }
     const std::vector<std::string>& firstResults() const { return m_firstResults; }
-    /// The records of the attempt's answer and result files, as they are written.
-    const std::vector<std::string>& answerFileLines() const { return m_answerFileLines; }
-    const std::vector<std::string>& resultFileLines() const { return m_resultFileLines; }
-    /// The six records of the marks file, as last read or written.
-    const results::Marks& marks() const { return m_marks; }
 
     // ---- The window's state ----------------------------------------------
 
@@ -225,19 +222,18 @@ public:
 
     /// After the learner confirmed (and the progress animation): marks every
     /// slot, computes `Scoring` and `PScoring`, and writes the result file, the
-    /// marks file and (first attempt) the trend file, in that order, each
-    /// atomically. A first attempt also sets `LTime` (the time from the clock
+    /// marks file and (first attempt) the trend file as one change, so that a
+    /// program killed half way leaves the paper either unmarked or marked once
+    /// its next start has completed the change. A first attempt also sets `LTime` (the time from the clock
     /// start to @p now) and `ETime` (@p dateText, the date as the window
     /// formats it), and stores FSE, LTM, CDD, FST = "1"; a second attempt stores
     /// SSE and SST = "1" only and ignores both arguments.
     ///
     /// When a write fails the attempt stays answering (nothing in memory
-    /// changes) and a later BeginMarking/CompleteMarking does the whole marking
-    /// again: the result file is simply rewritten; a failed marks file left the
-    /// paper unmarked on disk; a failed trend file makes the marks file go back
-    /// as it was, so the trend gets its value exactly once, from the marking
-    /// that completes. A marked attempt is never marked again (returns marked
-    /// and writes nothing).
+    /// changes), the files already written are put back, and a later
+    /// BeginMarking/CompleteMarking does the whole marking again, so the trend
+    /// gets its value exactly once, from the marking that completes. A marked attempt is never marked again
+    /// (returns marked and writes nothing).
     MarkingOutcome CompleteMarking(Instant now, std::string_view dateText);
 
 private:
@@ -255,9 +251,6 @@ private:
     std::vector<std::string> m_keys, m_kinds, m_weights;
     long long m_totalMarks = 0;
     std::vector<std::string> m_answers, m_results, m_firstAnswers, m_firstResults;
-    std::vector<std::string> m_answerFileLines, m_resultFileLines;
-    std::string m_answersBeyond, m_resultsBeyond; ///< the paper's values past N, written back as read
-    results::Marks m_marks;
     int m_question = 1;
     bool m_marked = false;
     long long m_scoring = 0;

@@ -2,11 +2,14 @@
 // the writes of a marking as one unit that either completes or can be redone.
 #include "core/Errors.h"
 #include "core/formats/Records.h"
-#include "core/io/FileIO.h"
+#include "core/io/Journal.h"
 #include "core/practice/Marking.h"
 #include "core/practice/OpenPaper.h"
 #include "core/product/AnswerKinds.h"
 #include "core/text/TextForms.h"
+
+#include <optional>
+#include <utility>
 
 namespace orbisk::practice {
 
@@ -50,74 +53,81 @@ MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText
         return {true, std::nullopt, true};
     }
     const bool first = attempt() == Attempt::First;
-    const auto slot = static_cast<std::size_t>(m_request.PaperSlot() - 1);
+    const int paperSlot = m_request.PaperSlot();
+    const auto slot = static_cast<std::size_t>(paperSlot - 1);
 
     std::vector<std::string> verdicts = markAll();
     const long long raw = RawScore(verdicts, m_weights);
     const std::string percentage = ScorePercentage(raw, m_totalMarks);
     std::string timeTaken, dateCompleted;
-    results::Marks marks = m_marks;
     if (first) {
         timeTaken = text::FormatTimeTaken(std::chrono::floor<std::chrono::seconds>(now - m_clockStart));
         dateCompleted = StorableAnswer(dateText); // a date never needs ">" or "#"
-        marks.FSE[slot] = percentage;
-        marks.LTM[slot] = timeTaken;
-        marks.CDD[slot] = dateCompleted;
-        marks.FST[slot] = std::string(results::kMarked);
-    } else {
-        marks.SSE[slot] = percentage;
-        marks.SST[slot] = std::string(results::kMarked);
     }
 
-    // Nothing in memory changes until every file is written, so a failed
-    // marking leaves the window answering and the next Mark starts afresh.
+    // Each file is read afresh and only this paper's record, or its slot's
+    // marks, change: whatever else was written since the paper opened stays.
     const ResultsFile resultFile = first ? ResultsFile::FResults : ResultsFile::SResults;
-    std::vector<std::string> resultLines = m_resultFileLines;
-    try {
-        records::WritePaperRecord(resultLines, verdicts, m_request.PaperSlot(),
-                                  std::to_string(m_request.PaperNum), m_request.TtPapersCon, AnswerSlots(),
-                                  m_request.File(resultFile), m_resultsBeyond);
-    } catch (const Error& error) {
-        return {false, failure(resultFile, m_request.File(resultFile), error), true};
-    }
-    const std::filesystem::path marksPath = m_request.File(ResultsFile::Marks);
-    std::optional<std::string> marksBefore;
-    if (first) {
+    std::vector<std::pair<ResultsFile, files::FileReplacement>> writes;
+    auto compose = [&](ResultsFile file, auto&& text) -> std::optional<FileFailure> {
+        const std::filesystem::path path = m_request.File(file);
         try {
-            marksBefore = files::ReadWholeFile(marksPath);
-        } catch (const Error&) {
-            // Put back from the lists should the trend fail.
-        }
-    }
-    try {
-        results::WriteMarks(marksPath, marks, m_request.TtPapersCon);
-    } catch (const Error& error) {
-        return {false, failure(ResultsFile::Marks, marksPath, error), true};
-    }
-    if (first) {
-        const std::filesystem::path trendPath = m_request.File(ResultsFile::Trend);
-        try {
-            results::AppendTrend(trendPath, percentage);
+            writes.push_back({file, {path, text(path)}});
+            return std::nullopt;
         } catch (const Error& error) {
-            // Without its trend value the paper must not stay marked on disk: it
-            // could never be marked again to add it. Put the marks back.
-            bool restored = true;
-            try {
-                if (marksBefore) {
-                    files::WriteFileAtomically(marksPath, *marksBefore);
-                } else {
-                    results::WriteMarks(marksPath, m_marks, m_request.TtPapersCon);
-                }
-            } catch (const Error&) {
-                restored = false;
-            }
-            return {false, failure(ResultsFile::Trend, trendPath, error), restored};
+            return failure(file, path, error);
         }
+    };
+    if (auto failed = compose(resultFile, [&](const std::filesystem::path& path) {
+            return records::ReplacePaperRecordText(path, paperSlot, std::to_string(m_request.PaperNum),
+                                                   m_request.TtPapersCon, AnswerSlots(), verdicts);
+        })) {
+        return {false, std::move(failed), true};
+    }
+    if (auto failed = compose(ResultsFile::Marks, [&](const std::filesystem::path& path) {
+            results::Marks marks = results::ReadMarks(path, m_request.TtPapersCon);
+            if (first) {
+                marks.FSE[slot] = percentage;
+                marks.LTM[slot] = timeTaken;
+                marks.CDD[slot] = dateCompleted;
+                marks.FST[slot] = std::string(results::kMarked);
+            } else {
+                marks.SSE[slot] = percentage;
+                marks.SST[slot] = std::string(results::kMarked);
+            }
+            return results::MarksText(path, marks, m_request.TtPapersCon);
+        })) {
+        return {false, std::move(failed), true};
+    }
+    if (first) {
+        if (auto failed = compose(ResultsFile::Trend, [&](const std::filesystem::path& path) {
+                return results::AppendedTrendText(path, percentage);
+            })) {
+            return {false, std::move(failed), true};
+        }
+    }
+
+    // The three files change as one: a program killed half way is completed
+    // at its next start; a write that fails puts back what was written.
+    std::vector<files::FileReplacement> replacements;
+    for (const auto& write : writes) {
+        replacements.push_back(write.second);
+    }
+    bool undone = true;
+    try {
+        files::ReplaceFilesTogether(results::MarkingJournalPath(m_request.appFolder), replacements, &undone);
+    } catch (const Error& error) {
+        // The journal, or the file it failed on (the result file, should neither match).
+        ResultsFile failed = resultFile;
+        for (const auto& write : writes) {
+            if (write.second.path == error.file()) {
+                failed = write.first;
+            }
+        }
+        return {false, failure(failed, error.file(), error), undone};
     }
 
     m_results = std::move(verdicts);
-    m_resultFileLines = std::move(resultLines);
-    m_marks = std::move(marks);
     m_scoring = raw;
     m_pscoring = percentage;
     if (first) {

@@ -69,17 +69,11 @@ std::string paperKey(const PaperRequest& request) {
     return std::to_string(request.PaperNum);
 }
 
-struct PaperRecord {
-    std::vector<std::string> lines;
-    std::vector<std::string> values;
-    std::string beyond; ///< values past N, kept whole
-};
-
-PaperRecord readPaperRecord(const PaperRequest& request, results::ResultsFile file, int answerSlots) {
+std::vector<std::string> readPaperRecord(const PaperRequest& request, results::ResultsFile file,
+                                         int answerSlots) {
     const std::filesystem::path path = request.File(file);
-    PaperRecord record;
-    record.lines = records::ReadPaperRecords(path, request.TtPapersCon);
-    const std::string& line = record.lines[static_cast<std::size_t>(request.PaperSlot() - 1)];
+    const std::vector<std::string> lines = records::ReadPaperRecords(path, request.TtPapersCon);
+    const std::string& line = lines[static_cast<std::size_t>(request.PaperSlot() - 1)];
     if (line.empty()) {
         throw DataError(path, paperKey(request), "the paper's record is missing");
     }
@@ -90,11 +84,8 @@ PaperRecord readPaperRecord(const PaperRequest& request, results::ResultsFile fi
                             std::to_string(answerSlots) + " answers");
     }
     // An install with more answers for this paper may share the folder: read
-    // the paper's N values and keep the rest to write back.
-    records::ValuesAndRest split = records::SplitRecordKeepingRest(line, 3, answerSlots, path);
-    record.values = std::move(split.values);
-    record.beyond = std::move(split.rest);
-    return record;
+    // the paper's N values; the rest stays in the file.
+    return records::SplitRecordKeepingRest(line, 3, answerSlots, path).values;
 }
 
 } // namespace
@@ -135,21 +126,14 @@ AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots) 
     const bool first = request.TakeNum == Attempt::First;
     AttemptRecords records;
     if (!first) {
-        records.firstResults = readPaperRecord(request, ResultsFile::FResults, answerSlots).values;
+        records.firstResults = readPaperRecord(request, ResultsFile::FResults, answerSlots);
     }
-    PaperRecord answers =
-        readPaperRecord(request, first ? ResultsFile::First : ResultsFile::Second, answerSlots);
-    PaperRecord verdicts =
+    records.answers = readPaperRecord(request, first ? ResultsFile::First : ResultsFile::Second, answerSlots);
+    records.results =
         readPaperRecord(request, first ? ResultsFile::FResults : ResultsFile::SResults, answerSlots);
     if (!first) {
-        records.firstAnswers = readPaperRecord(request, ResultsFile::First, answerSlots).values;
+        records.firstAnswers = readPaperRecord(request, ResultsFile::First, answerSlots);
     }
-    records.answerFileLines = std::move(answers.lines);
-    records.answers = std::move(answers.values);
-    records.answersBeyond = std::move(answers.beyond);
-    records.resultFileLines = std::move(verdicts.lines);
-    records.results = std::move(verdicts.values);
-    records.resultsBeyond = std::move(verdicts.beyond);
     records.marks = results::ReadMarks(request.File(ResultsFile::Marks), request.TtPapersCon);
     return records;
 }

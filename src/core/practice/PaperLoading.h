@@ -36,15 +36,11 @@ tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
                                                 int paperNumber);
 
 /// What the results files hold for one attempt of one paper. Lists indexed by
-/// answer slot hold N values; line lists hold the P records of their file.
+/// answer slot hold N values (what a record holds past them is left in the
+/// file, where every write keeps it).
 struct AttemptRecords {
-    std::vector<std::string> answerFileLines; ///< first (or second) file, P records
-    std::vector<std::string> resultFileLines; ///< fresults (or sresults) file, P records
-    std::vector<std::string> answers;         ///< the paper's record in the answer file
-    std::vector<std::string> results;         ///< the paper's record in the result file
-    /// What the paper's records hold past its N answer slots (written by an
-    /// install with more answers sharing the folder), kept to be written back.
-    std::string answersBeyond, resultsBeyond;
+    std::vector<std::string> answers;      ///< the paper's record in the answer file
+    std::vector<std::string> results;      ///< the paper's record in the result file
     std::vector<std::string> firstAnswers; ///< second attempt only: the first attempt's answers
     std::vector<std::string> firstResults; ///< second attempt only: the first attempt's verdicts
     results::Marks marks;                  ///< the six records of the marks file

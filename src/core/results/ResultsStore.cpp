@@ -4,6 +4,7 @@
 #include "core/formats/Records.h"
 #include "core/io/FileIO.h"
 #include "core/io/Folders.h"
+#include "core/io/Journal.h"
 #include "core/product/ResourceIds.h"
 
 namespace orbisk::results {
@@ -61,12 +62,16 @@ Marks ReadMarks(const std::filesystem::path& marksFile, int paperCount) {
     return marks;
 }
 
-void WriteMarks(const std::filesystem::path& marksFile, const Marks& marks, int paperCount) {
-    records::WriteMarksFile({marks.FSE, marks.SSE, marks.LTM, marks.CDD, marks.FST, marks.SST}, kMarksKeys,
-                            paperCount, marksFile, marks.beyond);
+std::string MarksText(const std::filesystem::path& marksFile, const Marks& marks, int paperCount) {
+    return records::MarksFileText({marks.FSE, marks.SSE, marks.LTM, marks.CDD, marks.FST, marks.SST},
+                                  kMarksKeys, paperCount, marksFile, marks.beyond);
 }
 
-void AppendTrend(const std::filesystem::path& trendFile, std::string_view percentage) {
+void WriteMarks(const std::filesystem::path& marksFile, const Marks& marks, int paperCount) {
+    files::WriteFileAtomically(marksFile, MarksText(marksFile, marks, paperCount));
+}
+
+std::string AppendedTrendText(const std::filesystem::path& trendFile, std::string_view percentage) {
     if (!records::IsStorableValue(percentage)) {
         throw DataError(trendFile, std::string(kTrendKey),
                         "the percentage holds a character the file cannot store");
@@ -77,12 +82,26 @@ void AppendTrend(const std::filesystem::path& trendFile, std::string_view percen
     }
     record += '>';
     record += percentage;
-    records::WriteLines({record}, trendFile);
+    return records::JoinLines({record});
+}
+
+void AppendTrend(const std::filesystem::path& trendFile, std::string_view percentage) {
+    files::WriteFileAtomically(trendFile, AppendedTrendText(trendFile, percentage));
+}
+
+std::filesystem::path MarkingJournalPath(const std::filesystem::path& appFolder) {
+    return appFolder / std::string(kMarkingJournalName);
 }
 
 std::vector<FileProblem> ResetResults(const std::filesystem::path& appFolder, std::string_view code,
                                       const std::vector<int>& sections, const ResourceSource& templates) {
     std::vector<FileProblem> problems;
+    // An unfinished marking must not come back over the erased files at the next start.
+    try {
+        files::DiscardJournal(MarkingJournalPath(appFolder));
+    } catch (const WriteError& error) {
+        problems.push_back({error.file(), error.what(), 0});
+    }
     for (const int section : sections) {
         for (const ResultsFile file : kResultsFiles) {
             const std::filesystem::path path = FilePath(appFolder, file, section, code);

@@ -66,11 +66,24 @@ Marks ReadMarks(const std::filesystem::path& marksFile, int paperCount);
 /// CDD, FST, SST, each followed by what Marks::beyond keeps for it.
 /// @throws DataError for a value the format cannot hold, WriteError when the file cannot be written.
 void WriteMarks(const std::filesystem::path& marksFile, const Marks& marks, int paperCount);
+/// The text WriteMarks writes.
+/// @throws DataError for a value the format cannot hold.
+std::string MarksText(const std::filesystem::path& marksFile, const Marks& marks, int paperCount);
 
 /// Adds one first-attempt percentage to the trend record and rewrites the file
 /// as that one record ending in CR LF. A file without a trend record gets a new one.
 /// @throws DataError when the file cannot be read, WriteError when it cannot be written.
 void AppendTrend(const std::filesystem::path& trendFile, std::string_view percentage);
+/// The text AppendTrend writes, from the trend file as it is now.
+/// @throws DataError when the file cannot be read or the percentage cannot be stored.
+std::string AppendedTrendText(const std::filesystem::path& trendFile, std::string_view percentage);
+
+/// The journal a marking writes before it replaces the result, marks and
+/// trend files (see files::ReplaceFilesTogether): it exists only while a
+/// marking writes, or after a marking was cut short by the program's end,
+/// until the next start completes it.
+inline constexpr std::string_view kMarkingJournalName = "marking.journal";
+std::filesystem::path MarkingJournalPath(const std::filesystem::path& appFolder);
 
 /// A file that an operation could not write or repair, and why.
 struct FileProblem {
@@ -80,7 +93,8 @@ struct FileProblem {
 };
 
 /// Rewrites the six results files of every listed section from its templates,
-/// so each holds exactly its template. Every file is attempted; the ones that
+/// so each holds exactly its template. An unfinished marking's journal is
+/// removed first, so that no next start brings erased results back. Every file is attempted; the ones that
 /// could not be written are returned (an empty list means all were written).
 std::vector<FileProblem> ResetResults(const std::filesystem::path& appFolder, std::string_view code,
                                       const std::vector<int>& sections, const ResourceSource& templates);

@@ -6,6 +6,7 @@
 #include "core/io/Folders.h"
 #include "core/product/ResourceIds.h"
 #include "core/product/SkinTable.h"
+#include "core/results/ResultsStore.h"
 
 #include <system_error>
 
@@ -71,6 +72,8 @@ StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, co
             files.staleRemoved.push_back(std::move(removed));
         }
     }
+    files.marking =
+        orbisk::files::CompleteInterruptedReplacement(results::MarkingJournalPath(appFolder), copyStamp);
     files.graphics = InstallGraphics(appFolder, resources);
 
     // Read once and removed: nothing to keep safe on the disk.

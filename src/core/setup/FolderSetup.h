@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/formats/ResourceSource.h"
+#include "core/io/Journal.h"
 #include "core/product/Config.h"
 #include "core/results/ResultsCheck.h"
 
@@ -39,6 +40,8 @@ struct StartupFiles {
     /// Temporary files of writes that were cut short (the program killed
     /// mid-save), removed without a word: the file they were to replace is whole.
     std::vector<std::filesystem::path> staleRemoved;
+    /// A marking the program's end cut short, completed before anything reads the results.
+    files::JournalRecovery marking;
     GraphicsReport graphics;
     std::optional<config::ProductConfig> config; ///< empty when it could not be read
     std::string configProblem;                   ///< why, for the learner
@@ -46,7 +49,8 @@ struct StartupFiles {
 };
 
 /// Removes the temporary files interrupted writes left in the application
-/// folder and its Graphics folder, installs the graphics, reads the
+/// folder and its Graphics folder, completes a marking cut short by the
+/// program's end (see results::MarkingJournalPath), installs the graphics, reads the
 /// configuration through its temporary file (removed again whatever happens),
 /// and makes sure every results file of every existing section can be read
 /// (see EnsureResultsFiles; @p copyStamp names the copies of damaged files).

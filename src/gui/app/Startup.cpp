@@ -58,6 +58,28 @@ void tellAboutResults(const config::ProductConfig& config, const results::Ensure
     }
 }
 
+// A marking the program's end cut short that start-up could not complete.
+void tellAboutMarking(const files::JournalRecovery& marking, QStringList& lines, QStringList& details) {
+    switch (marking.outcome) {
+    case files::JournalRecovery::Outcome::None:
+    case files::JournalRecovery::Outcome::Completed:
+        return;
+    case files::JournalRecovery::Outcome::Failed:
+        lines << QStringLiteral("A paper was being marked when the program last ended, and its marking "
+                                "could not be finished, because %1 could not be written. The program will "
+                                "try again the next time it starts.")
+                     .arg(path(marking.file));
+        break;
+    case files::JournalRecovery::Outcome::Damaged:
+        lines << QStringLiteral("A paper was being marked when the program last ended, but the record of "
+                                "that marking could not be read, so the paper may show as not marked. The "
+                                "record was kept as %1.")
+                     .arg(path(marking.file));
+        break;
+    }
+    details << path(marking.file) + QStringLiteral(": ") + text(marking.problem);
+}
+
 void tellAboutPictures(const std::filesystem::path& appFolder, const setup::GraphicsReport& graphics,
                        QStringList& lines, QStringList& details) {
     if (graphics.failed.empty()) {
@@ -165,6 +187,7 @@ Started StartUp(const StartupEnvironment& environment) {
     });
     started.home->SetPracticeWindows(started.practice.get());
     QStringList lines, details;
+    tellAboutMarking(files.marking, lines, details);
     tellAboutResults(*files.config, files.results, lines, details);
     tellAboutPictures(started.appFolder, files.graphics, lines, details);
     if (!lines.isEmpty()) {

@@ -139,6 +139,23 @@ TEST(MarkPaper, AnswersThatCannotBeWrittenStopTheMarkingBeforeAsking) {
     EXPECT_EQ(paper.answers()[0], "3"); // kept in memory for the next write
 }
 
+TEST(MarkPaper, MarkingChangesOnlyItsOwnPapersMarksAndVerdicts) {
+    PracticeFolder folder;
+    OpenPaper paper = folder.Open(2, 146);
+    AnswerEveryQuestion(paper, [](int) { return "1"; });
+    // Another paper marked meanwhile (or an erase since the paper opened).
+    results::Marks marks = results::ReadMarks(folder.File(ResultsFile::Marks), 50);
+    marks.FSE[1] = "55";
+    marks.FST[1] = "1";
+    results::WriteMarks(folder.File(ResultsFile::Marks), marks, 50);
+    ASSERT_TRUE(paper.CompleteMarking(kStart, "08/12/2026").marked);
+    const results::Marks after = results::ReadMarks(folder.File(ResultsFile::Marks), 50);
+    EXPECT_EQ(after.FSE[1], "55");
+    EXPECT_EQ(after.FST[1], "1");
+    EXPECT_EQ(after.FST[45], "1");
+    EXPECT_FALSE(std::filesystem::exists(results::MarkingJournalPath(folder.path())));
+}
+
 struct FailedWriteCase {
     const char* name;
     ResultsFile failing;

@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "core/Errors.h"
 #include "core/formats/Records.h"
+#include "core/io/Journal.h"
 #include "core/results/ResultsTemplates.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,18 @@ TEST(ResultsStore, ResetWritesEveryFileByteForByteFromItsTemplate) {
         }
     }
     EXPECT_EQ(ReadBytes(folder / "trend2ENG.txt"), "#TRD#");
+}
+
+TEST(ResultsStore, ResetDropsAMarkingCutShortSoThatNoStartBringsItBack) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
+    const auto marks = FilePath(folder.path(), ResultsFile::Marks, 2, "ENG");
+    WriteBytes(MarkingJournalPath(folder.path()), files::ComposeJournal({{marks, "old marks"}}));
+    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    EXPECT_EQ(files::CompleteInterruptedReplacement(MarkingJournalPath(folder.path()), "stamp").outcome,
+              files::JournalRecovery::Outcome::None);
+    EXPECT_EQ(ReadBytes(marks), *templates.Find(TemplateId(ResultsFile::Marks, 2)));
 }
 
 TEST(ResultsStore, ResetReportsTheFilesItCouldNotWrite) {
