@@ -11,7 +11,11 @@ namespace orbisk::testing {
 /// Records what the home window asks of the practice windows.
 class FakePracticeWindows final : public gui::PracticeWindows {
 public:
-    void CloseAll() override { calls.push_back("close all"); }
+    void CloseAll() override {
+        calls.push_back("close all");
+        openName.clear();
+    }
+    QString OpenPaperName() const override { return openName; }
     void Open(const gui::HomeState& handOver) override {
         calls.push_back("open " + std::to_string(handOver.PaperNum) + " take " +
                         std::to_string(handOver.TakeNum));
@@ -20,6 +24,7 @@ public:
 
     std::vector<std::string> calls;
     gui::HomeState opened;
+    QString openName; ///< what OpenPaperName says until CloseAll
 };
 
 } // namespace orbisk::testing

@@ -151,15 +151,26 @@ ReportPage* HomeWindow::reportPage() {
 TrashPage* HomeWindow::trashPage() {
     if (m_bodyTrash == nullptr) {
         m_bodyTrash = new TrashPage(
-            *m_services.pictures, *m_poller, m_layout.body,
-            [this] {
-                static const MapResourceSource none; // no templates: every file is reported, none written
-                return results::ResetResults(m_services.appFolder, m_config.code, m_config.ExistingSections(),
-                                             m_services.resources ? *m_services.resources : none);
-            },
+            *m_services.pictures, *m_poller, m_layout.body, [this] { return EraseResults(); },
+            [this] { return m_services.practice ? m_services.practice->OpenPaperName() : QString(); },
             *m_services.notifier, this);
     }
     return m_bodyTrash;
+}
+
+std::vector<results::FileProblem> HomeWindow::EraseResults() {
+    // An open paper holds answers of its own: it closes first, as Close does,
+    // so that nothing it writes later can bring erased results back.
+    if (m_services.practice) {
+        m_services.practice->CloseAll();
+    }
+    static const MapResourceSource none; // no templates: every file is reported, none written
+    std::vector<results::FileProblem> problems =
+        results::ResetResults(m_services.appFolder, m_config.code, m_config.ExistingSections(),
+                              m_services.resources ? *m_services.resources : none);
+    // The scores in memory follow the files at once (the results card prints them).
+    RefreshContents();
+    return problems;
 }
 
 AboutPage* HomeWindow::aboutPage() {

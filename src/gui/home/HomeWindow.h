@@ -107,6 +107,10 @@ public:
     void PrintResultsCard();
     /// Lets the learner choose the printer of the next results card.
     void PrintSetup();
+    /// Erasing every result: closes the open paper (its answers stored), then
+    /// rewrites every results file from its template and reads the scores
+    /// again. Returns the files that could not be rewritten.
+    std::vector<results::FileProblem> EraseResults();
     /// Closes the practice windows, then this window, which ends the program.
     void CloseProgram();
 

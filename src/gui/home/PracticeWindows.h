@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace orbisk::gui {
 
 struct HomeState;
@@ -13,6 +15,9 @@ public:
     virtual ~PracticeWindows() = default;
     /// Closes the first-attempt window, then the second-attempt window, without asking.
     virtual void CloseAll() = 0;
+    /// The caption of the paper open in a practice window ("Grammar (1) - Paper 1"),
+    /// or empty when none is open.
+    virtual QString OpenPaperName() const = 0;
     /// Opens paper @p handOver.PaperNum in the window of attempt @p handOver.TakeNum,
     /// modeless; the window reads the rest of what it needs from the hand-over.
     virtual void Open(const HomeState& handOver) = 0;

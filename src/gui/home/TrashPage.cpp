@@ -31,8 +31,8 @@ QString path(const std::filesystem::path& file) {
 } // namespace
 
 TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::Rect& at, EraseResults erase,
-                     Notifier& notifier, QWidget* parent)
-    : QWidget(parent), m_erase(std::move(erase)), m_notifier(notifier) {
+                     OpenPaperName openPaper, Notifier& notifier, QWidget* parent)
+    : QWidget(parent), m_erase(std::move(erase)), m_openPaper(std::move(openPaper)), m_notifier(notifier) {
     SetUpHomePage(*this, QStringLiteral("Body_Trash"), at);
     setFont(BodyFont(10));
 
@@ -105,6 +105,10 @@ void TrashPage::ShowOffer() {
 }
 
 void TrashPage::ButTrash_Click() {
+    const QString open = m_openPaper ? m_openPaper() : QString();
+    m_confirm->setText(open.isEmpty()
+                           ? QStringLiteral("Are you sure?")
+                           : QStringLiteral("Are you sure? %1 is open: it will be closed first.").arg(open));
     showStage(Stage::Confirm);
 }
 

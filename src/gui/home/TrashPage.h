@@ -19,18 +19,23 @@ class SkinPictures;
 /// The erase page (Body_Trash): offers to erase every past result, asks to be
 /// sure on the page itself, then erases and says so. When some results files
 /// could not be rewritten the learner is told which, and the page offers the
-/// erase again instead of claiming it was done.
+/// erase again instead of claiming it was done. With a paper open, the
+/// question says that the paper will be closed first (its answers kept until
+/// the erase).
 class TrashPage final : public QWidget {
     Q_OBJECT
 public:
-    /// Rewrites every results file from its template; returns the files it could not.
+    /// Closes any open paper (its answers stored), then rewrites every results
+    /// file from its template; returns the files it could not.
     using EraseResults = std::function<std::vector<results::FileProblem>()>;
+    /// The name of the paper open in a practice window, or empty.
+    using OpenPaperName = std::function<QString()>;
 
     enum class Stage { Offer, Confirm, Done };
 
     /// Builds the page at @p at (twips of @p parent), in the Offer stage.
     TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::Rect& at, EraseResults erase,
-              Notifier& notifier, QWidget* parent);
+              OpenPaperName openPaper, Notifier& notifier, QWidget* parent);
 
     Stage stage() const { return m_stage; }
     /// Back to the first stage, as every visit through the Trash button starts.
@@ -58,6 +63,7 @@ private:
     void tellWhatWasNotErased(const std::vector<results::FileProblem>& problems);
 
     EraseResults m_erase;
+    OpenPaperName m_openPaper;
     Notifier& m_notifier;
     Stage m_stage = Stage::Offer;
     QLabel* m_offer = nullptr;

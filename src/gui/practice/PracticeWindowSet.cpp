@@ -40,6 +40,15 @@ void PracticeWindowSet::CloseAll() {
     }
 }
 
+QString PracticeWindowSet::OpenPaperName() const {
+    for (const PracticeWindow* window : {m_first.data(), m_second.data()}) {
+        if (window != nullptr && !window->unloaded()) {
+            return ToQString(window->paper().Caption());
+        }
+    }
+    return {};
+}
+
 void PracticeWindowSet::Open(const HomeState& handOver) {
     CloseAll(); // one window at a time, whoever asks
     practice::PaperRequest request;

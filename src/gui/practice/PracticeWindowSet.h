@@ -24,6 +24,7 @@ public:
     ~PracticeWindowSet() override;
 
     void CloseAll() override;
+    QString OpenPaperName() const override;
     void Open(const HomeState& handOver) override;
 
     /// The open window of each attempt, or null.
