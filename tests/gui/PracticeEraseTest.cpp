@@ -8,6 +8,8 @@
 #include "gui/home/TrashPage.h"
 #include "gui/practice/AnswerSheetPanel.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -30,6 +32,30 @@ protected:
         TrashPage* page = home.trashPage();
         QTest::mouseClick(page->trashButton(), Qt::LeftButton);
         return page;
+    }
+
+    /// The control a screen reader or an automation script finds by @p name
+    /// among the shown controls of @p window.
+    static QWidget* Named(QWidget* window, const QString& name) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            if (widget->isVisibleTo(window) && accessible && accessible->text(QAccessible::Name) == name) {
+                return widget;
+            }
+        }
+        ADD_FAILURE() << "no control named " << name.toStdString();
+        return nullptr;
+    }
+
+    /// Presses the control named @p name through its accessible action, as automation does.
+    static void Press(QWidget* window, const QString& name) {
+        QWidget* control = Named(window, name);
+        ASSERT_NE(control, nullptr);
+        QAccessibleActionInterface* action =
+            QAccessible::queryAccessibleInterface(control)->actionInterface();
+        ASSERT_NE(action, nullptr) << name.toStdString();
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(150); // a pressed button lets go 100 ms later, as a click does
     }
 
     void ExpectEveryFileIsItsTemplate() {
@@ -77,6 +103,24 @@ TEST_F(PracticeErase, AMarkedPaperAndOldScoresDoNotComeBackAfterTheErase) {
     EXPECT_EQ(marks.FST[0], "1");
     EXPECT_EQ(ReadBytes(File(ResultsFile::Trend)), "#TRD#>" + marks.FSE[0] + "\r\n");
     EXPECT_EQ(Home().marks().FSE[2], "");
+}
+
+TEST_F(PracticeErase, DrivenByAccessibleNamesEveryFileEndsAsItsTemplate) {
+    HomeWindow& home = Home();
+    Press(&home, QStringLiteral("Load paper 1"));
+    PracticeWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    QTest::keyClicks(Named(window, QStringLiteral("Answer")), QStringLiteral("2"));
+    Press(window, QStringLiteral("Next"));
+    Press(&home, QStringLiteral("Help"));
+    Press(&home, QStringLiteral("Trash"));
+    Press(&home, QStringLiteral("Trash all past results"));
+    Press(&home, QStringLiteral("Yes, erase all past results"));
+    EXPECT_TRUE(m_asker.asked.isEmpty()) << m_asker.asked.join(QLatin1Char('\n')).toStdString();
+    // Close what is left: nothing.
+    EXPECT_EQ(Open(), nullptr);
+    m_set.reset();
+    ExpectEveryFileIsItsTemplate();
 }
 
 } // namespace
