@@ -144,6 +144,23 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"wrong_paper_number", "paper: 102\nquestions: []\n", "says paper 102", 1},
         Refusal{"unknown_field", PaperWith("  - stem: \"x ___\"\n    optoins: [a, b]\n    key: 1\n"),
                 "unknown field \"optoins\"", 4},
+        Refusal{"explanations_fewer_than_gaps",
+                PaperWith("  - passage: \"A [1] B [2] C [3]\"\n    key: [a, b, c]\n    explain: [x, y]\n"),
+                "3 keys but 2 explanations; give one explanation per gap", 5},
+        Refusal{"one_explanation_for_several_answers",
+                PaperWith("  - stem: \"x\"\n    kind: T\n    key: [a, b]\n    explain: \"Both.\"\n"),
+                "2 keys but one explanation", 6},
+        Refusal{"explanation_on_a_comprehension_question",
+                PaperWith("  - passage: \"Read.\"\n    explain: \"Why.\"\n    items:\n"
+                          "      - stem: \"s\"\n        options: [a, b]\n        key: 1\n"),
+                "explains each item's answer in the item", 4},
+        Refusal{"explanation_of_several_lines",
+                PaperWith("  - stem: \"x ___\"\n    options: [a, b, c, d]\n    key: 1\n"
+                          "    explain: |\n      One.\n      Two.\n"),
+                "an explanation is one line", 6},
+        Refusal{"explanation_of_spaces",
+                PaperWith("  - words: [b, a]\n    key: \"A b.\"\n    explain: \"  \"\n"),
+                "the explanation is empty", 5},
         Refusal{"yaml_syntax", "paper: 101\nquestions:\n  - stem: [a, b\n    key: 1\n",
                 "end of sequence flow not found", 4}),
     [](const auto& info) { return std::string(info.param.name); });

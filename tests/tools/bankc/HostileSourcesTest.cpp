@@ -115,6 +115,10 @@ INSTANTIATE_TEST_SUITE_P(
         HostileSource{"carriage_return_in_a_key", "p101.yaml",
                       PaperWith("  - stem: \"x\"\n    kind: T\n    key: \"a\\rb\"\n"),
                       "5: the key holds the control character \\x0D"},
+        HostileSource{"tab_in_an_item_explanation", "p101.yaml",
+                      PaperWith("  - passage: \"Read.\"\n    items:\n      - stem: \"s\"\n"
+                                "        options: [a, b]\n        key: 1\n        explain: \"a\\tb\"\n"),
+                      "8: the explanation holds the control character \\x09"},
         HostileSource{"delete_in_a_passage", "p101.yaml",
                       PaperWith("  - passage: \"A [1] \\x7F\"\n    key: [a]\n"),
                       "3: the passage holds the control character \\x7F"},
