@@ -8,6 +8,7 @@
 #include "core/io/FileIO.h"
 #include "core/product/BankNumbers.h"
 #include "core/product/Config.h"
+#include "core/product/Explanations.h"
 #include "core/product/ResourceIds.h"
 #include "core/product/SectionTables.h"
 #include "core/product/SkinTable.h"
@@ -79,6 +80,20 @@ void addResultsTemplates(const Section& section, std::map<int, std::string>& out
     out.merge(results::SectionTemplates(section.number, answerSlots));
 }
 
+// The explanations of a question's answers, kept apart from its page: the page
+// is shown while the learner answers.
+void addExplanations(const Question& question, int id, CompiledBank& out) {
+    std::vector<std::string> perSlot;
+    for (const Slot& slot : question.slots) {
+        perSlot.push_back(slot.explanation);
+    }
+    if (std::all_of(perSlot.begin(), perSlot.end(), [](const std::string& text) { return text.empty(); })) {
+        return;
+    }
+    out.resources[ids::ExplanationId(id)] = explain::ComposeExplanations(perSlot);
+    ++out.explained;
+}
+
 void addPages(const Product& product, const Section& section, CompiledBank& out,
               std::vector<Problem>& problems) {
     std::string productPicture;
@@ -119,6 +134,7 @@ void addPages(const Product& product, const Section& section, CompiledBank& out,
                 mht::Write(product.name + " - Question " + std::to_string(q + 1),
                            "file:///orbisk/question" + std::to_string(id) + ".html", html, parts);
             ++out.questions;
+            addExplanations(question, id, out);
         }
         ++out.papers;
     }

@@ -14,15 +14,16 @@ namespace orbisk::bankc {
 struct CompiledBank {
     std::map<int, std::string> resources;
     int questions = 0;
+    int explained = 0; ///< questions with at least one explanation
     int papers = 0;
 };
 
 /// Turns a checked bank into the numbered resources: the configuration, the
 /// four tables and six results templates of each section, one page per
-/// question, and the 89 skin pictures of @p skinFolder (matched to their
-/// names without regard to letter case). A skin folder that is missing or
-/// cannot be read, and every picture that is missing, unreadable or does not
-/// match its table entry, is added to @p problems: the program needs them all.
+/// question, the explanations of every question that has any, and the 89 skin pictures of @p skinFolder
+/// (matched to their names without regard to letter case). A skin folder that is missing or cannot be read,
+/// and every picture that is missing, unreadable or does not match its table entry, is added to @p problems:
+/// the program needs them all.
 CompiledBank CompileBank(const Product& product, const std::filesystem::path& skinFolder,
                          std::vector<Problem>& problems);
 

@@ -26,6 +26,7 @@ struct Slot {
     std::string key;
     std::string kind;
     std::string weight;
+    std::string explanation; ///< why the key is right, shown after marking; empty when none
     Where where;
 };
 

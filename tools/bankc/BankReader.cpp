@@ -6,6 +6,7 @@
 #include "core/io/FileIO.h"
 #include "core/product/AnswerKinds.h"
 #include "core/text/CleanText.h"
+#include "core/text/TextForms.h"
 
 #include <algorithm>
 #include <charconv>
@@ -49,12 +50,36 @@ PerSlot perSlot(const YAML::Node& node, const Context& context, std::string_view
     return result;
 }
 
+// An explanation is one line of text, not blank: the program shows it beside
+// its answer, one line per answer slot.
+// @p at is where an empty one is pointed at (an empty value has the line after it).
+std::optional<std::string> explanation(const YAML::Node& node, const YAML::Node& at, const Context& context) {
+    if (node.IsNull()) {
+        context.refuse(at, "the explanation is empty: write it, or leave out explain");
+        return std::nullopt;
+    }
+    auto value = text(node, context, "the explanation");
+    if (!value) {
+        return std::nullopt;
+    }
+    if (value->find('\n') != std::string::npos) {
+        context.refuse(node, "an explanation is one line: write it in double quotes without line breaks "
+                             "(a long one may be folded with \">-\")");
+        return std::nullopt;
+    }
+    if (orbisk::text::TrimSpaces(*value).empty()) {
+        context.refuse(node, "the explanation is empty: write it, or leave out explain");
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<Item> readItem(const YAML::Node& node, const Context& context, Slot& slot) {
     if (!isMap(node)) {
         context.refuse(node, "an item must be a mapping of stem, options and key");
         return std::nullopt;
     }
-    if (!knownFieldsOnly(node, context, {"stem", "options", "key", "weight"}, "an item")) {
+    if (!knownFieldsOnly(node, context, {"stem", "options", "key", "weight", "explain"}, "an item")) {
         return std::nullopt;
     }
     Item item;
@@ -76,6 +101,11 @@ std::optional<Item> readItem(const YAML::Node& node, const Context& context, Slo
     if (const YAML::Node weight = field(node, "weight"); weight.IsDefined()) {
         if (auto value = text(weight, context, "the weight")) {
             slot.weight = std::move(*value);
+        }
+    }
+    if (const YAML::Node explain = field(node, "explain"); explain.IsDefined()) {
+        if (auto value = explanation(explain, fieldOrName(node, "explain"), context)) {
+            slot.explanation = std::move(*value);
         }
     }
     return item;
@@ -101,9 +131,47 @@ void readItems(const YAML::Node& node, const YAML::Node& items, const Context& c
     if (!question.options.empty()) {
         context.refuse(field(node, "options"), "a question with items gives each item its own options");
     }
+    if (field(node, "explain").IsDefined()) {
+        context.refuse(fieldOrName(node, "explain"),
+                       "a question with items explains each item's answer in the item: move explain there");
+    }
     question.shape = Shape::Comprehension;
     if (question.passage.empty()) {
         context.refuse(node, "a question with items needs the passage they ask about");
+    }
+}
+
+// The question's explanations: one text for a question of one answer slot, or
+// a list with one text per slot (per gap of a cloze passage, in gap order).
+void readExplanations(const YAML::Node& node, const Context& context, Question& question) {
+    const YAML::Node explain = field(node, "explain");
+    if (!explain.IsDefined()) {
+        return;
+    }
+    const std::size_t count = question.slots.size();
+    const std::string keys = std::to_string(count) + (count == 1 ? " key" : " keys");
+    const std::string each = question.shape == Shape::Cloze ? "gap, in gap order" : "answer, in order";
+    if (explain.IsSequence()) {
+        if (explain.size() != count) {
+            context.refuse(explain, "unequal answer counts: " + keys + " but " +
+                                        std::to_string(explain.size()) +
+                                        " explanations; give one explanation per " + each);
+            return;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            if (auto value = explanation(explain[i], explain[i], context)) {
+                question.slots[i].explanation = std::move(*value);
+            }
+        }
+        return;
+    }
+    if (count != 1 && explain.IsScalar()) {
+        context.refuse(explain, "unequal answer counts: " + keys +
+                                    " but one explanation; give a list with one explanation per " + each);
+        return;
+    }
+    if (auto value = explanation(explain, fieldOrName(node, "explain"), context)) {
+        question.slots.front().explanation = std::move(*value);
     }
 }
 
@@ -162,6 +230,7 @@ void readSlots(const YAML::Node& node, const Context& context, Question& questio
         slot.weight = pick(weights, i, "1");
         question.slots.push_back(std::move(slot));
     }
+    readExplanations(node, context, question);
 }
 
 std::optional<Question> readQuestion(const YAML::Node& node, const Context& context) {
@@ -172,7 +241,7 @@ std::optional<Question> readQuestion(const YAML::Node& node, const Context& cont
     if (!CheckDuplicateKeys(node, context) ||
         !knownFieldsOnly(node, context,
                          {"stem", "instruction", "options", "passage", "wordbank", "words", "items", "parts",
-                          "picture", "key", "kind", "weight"},
+                          "picture", "key", "kind", "weight", "explain"},
                          "a question")) {
         return std::nullopt;
     }

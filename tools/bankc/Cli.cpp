@@ -93,8 +93,9 @@ int compile(const fs::path& bankFolder, const fs::path& outFolder, const fs::pat
         return kRefused;
     }
     out << "bankc: " << product.sections.size() << " section(s), " << compiled.papers << " paper(s), "
-        << compiled.questions << " question(s); " << compiled.resources.size() << " resources, "
-        << pack.size() << " bytes in " << (outFolder / "resources.pack").string() << "\n";
+        << compiled.questions << " question(s), " << compiled.explained << " with explanations; "
+        << compiled.resources.size() << " resources, " << pack.size() << " bytes in "
+        << (outFolder / "resources.pack").string() << "\n";
     return kCompiled;
 }
 

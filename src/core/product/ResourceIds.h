@@ -6,7 +6,9 @@
 /// - 10000 to 24999: question pages, numbered by their question ids (see QuestionId);
 /// - 30000: the product configuration;
 /// - 30000 + 10 s + 2 to + 5: the four question bank tables of section s;
-/// - 30100 + 10 s + 1 to + 6: the six results templates of section s.
+/// - 30100 + 10 s + 1 to + 6: the six results templates of section s;
+/// - 40000 to 54999: the explanations of a question's answers, numbered by its
+///   question id + 30000 (see ExplanationId); only questions that have any.
 namespace orbisk::ids {
 
 inline constexpr int kConfiguration = 30000;
@@ -24,6 +26,12 @@ constexpr int TableId(int section, Table table) {
 /// + file, so 30121 to 30126 for section 2.
 constexpr int ResultsTemplateId(int section, int file) {
     return 30100 + 10 * section + file;
+}
+
+/// Resource number of the explanations of question @p questionId (see
+/// explain::ReadExplanations): the id + 30000, so 45001 for question 15001.
+constexpr int ExplanationId(int questionId) {
+    return questionId + 30000;
 }
 
 /// The skin pictures' resource numbers lie in 1..92.

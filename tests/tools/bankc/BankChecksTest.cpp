@@ -14,6 +14,7 @@ using orbisk::testing::TempFolder;
 using orbisk::testing::WriteBytes;
 
 using fixtures::BankFolder;
+using fixtures::PaperWith;
 
 std::string goodPaper(int number) {
     return fixtures::GoodPaper(number);
@@ -50,85 +51,75 @@ TEST_P(Refused, WithTheFileAndLine) {
                        << "\"; first: " << Describe(problems.front());
 }
 
-// Three good questions after the one under test, so the key spread holds.
-std::string paperWith(const std::string& question) {
-    std::string text = "paper: 101\nquestions:\n" + question;
-    for (int q = 2; q <= 4; ++q) {
-        text += "  - stem: \"Filler " + std::to_string(q) +
-                " ___.\"\n    options: [a, b, c, d]\n    key: " + std::to_string(q) + "\n";
-    }
-    return text;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     BankChecks, Refused,
     ::testing::Values(
-        Refusal{"unequal_kinds", paperWith("  - stem: \"x\"\n    key: [a, b, c]\n    kind: [T, T]\n"),
+        Refusal{"unequal_kinds", PaperWith("  - stem: \"x\"\n    key: [a, b, c]\n    kind: [T, T]\n"),
                 "3 keys but 2 kinds", 5},
         Refusal{"unequal_weights",
-                paperWith("  - stem: \"x\"\n    kind: T\n    key: [a, b]\n    weight: [1]\n"),
+                PaperWith("  - stem: \"x\"\n    kind: T\n    key: [a, b]\n    weight: [1]\n"),
                 "2 keys but 1 weights", 6},
-        Refusal{"unknown_kind", paperWith("  - stem: \"x\"\n    kind: Z\n    key: a\n"), "kind \"Z\"", 5},
+        Refusal{"unknown_kind", PaperWith("  - stem: \"x\"\n    kind: Z\n    key: a\n"), "kind \"Z\"", 5},
         Refusal{"choice_key_outside_options",
-                paperWith("  - stem: \"x ___\"\n    options: [a, b, c, d]\n    key: 5\n"),
+                PaperWith("  - stem: \"x ___\"\n    options: [a, b, c, d]\n    key: 5\n"),
                 "not one of the 4 options", 5},
-        Refusal{"cloze_gaps_do_not_match", paperWith("  - passage: \"A [1] B [3]\"\n    key: [a, b]\n"),
+        Refusal{"cloze_gaps_do_not_match", PaperWith("  - passage: \"A [1] B [3]\"\n    key: [a, b]\n"),
                 "do not match its 2 answers", 3},
         Refusal{"cloze_gap_missing_answer",
-                paperWith("  - passage: \"A [1] B [2] C [3]\"\n    key: [a, b]\n"),
+                PaperWith("  - passage: \"A [1] B [2] C [3]\"\n    key: [a, b]\n"),
                 "do not match its 2 answers", 3},
         Refusal{
             "word_box_lacks_a_key",
-            paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, hen]\n    key: [cat, cow]\n"),
+            PaperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, hen]\n    key: [cat, cow]\n"),
             "\"cow\" is not in the word box", 5},
         Refusal{
             "word_box_word_used_twice",
-            paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, hen]\n    key: [cat, cat]\n"),
+            PaperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, hen]\n    key: [cat, cat]\n"),
             "used for two gaps", 5},
         Refusal{
             "word_box_shows_a_word_twice",
-            paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, cat]\n    key: [cat, dog]\n"),
+            PaperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog, cat]\n    key: [cat, dog]\n"),
             "shows \"cat\" twice", 3},
         Refusal{"word_box_without_spare_words",
-                paperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog]\n    key: [cat, dog]\n"),
+                PaperWith("  - passage: \"A [1] B [2]\"\n    wordbank: [cat, dog]\n    key: [cat, dog]\n"),
                 "more words than gaps", 3},
         Refusal{"word_order_other_words",
-                paperWith("  - words: [cat, the, sat]\n    key: \"The dog sat.\"\n"),
+                PaperWith("  - words: [cat, the, sat]\n    key: \"The dog sat.\"\n"),
                 "exactly the words shown", 4},
-        Refusal{"word_order_double_space", paperWith("  - words: [a, b]\n    key: \"A  b.\"\n"),
+        Refusal{"word_order_double_space", PaperWith("  - words: [a, b]\n    key: \"A  b.\"\n"),
                 "exactly the words shown", 4},
         Refusal{"word_order_without_end_mark",
-                paperWith("  - words: [the, sat, cat]\n    key: \"The cat sat\"\n"),
+                PaperWith("  - words: [the, sat, cat]\n    key: \"The cat sat\"\n"),
                 "must end with its full stop", 4},
         Refusal{"word_order_small_first_letter",
-                paperWith("  - words: [the, sat, cat]\n    key: \"the cat sat.\"\n"), "capital letter", 4},
+                PaperWith("  - words: [the, sat, cat]\n    key: \"the cat sat.\"\n"), "capital letter", 4},
         Refusal{"word_order_capital_moved_to_another_word",
-                paperWith("  - words: [The, sat, cat]\n    key: \"Cat sat the.\"\n"),
+                PaperWith("  - words: [The, sat, cat]\n    key: \"Cat sat the.\"\n"),
                 "exactly the words shown", 4},
         Refusal{
             "too_many_answers_in_a_question",
-            paperWith("  - stem: \"x\"\n    kind: T\n    key: [a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t,u]\n"),
+            PaperWith("  - stem: \"x\"\n    kind: T\n    key: [a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t,u]\n"),
             "at most 20", 3},
         Refusal{"weight_not_positive",
-                paperWith("  - stem: \"x\"\n    kind: T\n    key: a\n    weight: -1\n"),
+                PaperWith("  - stem: \"x\"\n    kind: T\n    key: a\n    weight: -1\n"),
                 "not a positive number", 5},
         Refusal{"weight_not_a_number",
-                paperWith("  - stem: \"x\"\n    kind: T\n    key: a\n    weight: two\n"),
+                PaperWith("  - stem: \"x\"\n    kind: T\n    key: a\n    weight: two\n"),
                 "not a positive number", 5},
         Refusal{"total_marks_zero",
                 "paper: 101\nquestions:\n  - stem: \"x\"\n    kind: T\n    key: a\n    weight: 0.4\n",
                 "total marks would be 0", 1},
-        Refusal{"group_key_not_a_list", paperWith("  - stem: \"x\"\n    kind: G\n    key: [red, \" \"]\n"),
+        Refusal{"group_key_not_a_list", PaperWith("  - stem: \"x\"\n    kind: G\n    key: [red, \" \"]\n"),
                 "introduced by", 5},
         Refusal{"group_later_slot_alone",
-                paperWith("  - stem: \"x\"\n    kind: [T, M]\n    key: [a, \" \"]\n"),
+                PaperWith("  - stem: \"x\"\n    kind: [T, M]\n    key: [a, \" \"]\n"),
                 "must follow the group's first slot", 5},
-        Refusal{"value_holds_separator", paperWith("  - stem: \"x\"\n    kind: T\n    key: \"a>b\"\n"),
+        Refusal{"value_holds_separator", PaperWith("  - stem: \"x\"\n    kind: T\n    key: \"a>b\"\n"),
                 "cannot store", 5},
-        Refusal{"value_holds_hash", paperWith("  - stem: \"x\"\n    kind: T\n    key: \"#1\"\n"),
+        Refusal{"value_holds_hash", PaperWith("  - stem: \"x\"\n    kind: T\n    key: \"#1\"\n"),
                 "cannot store", 5},
         Refusal{"duplicate_key_in_mapping",
-                paperWith("  - stem: \"x ___\"\n    options: [a, b, c, d]\n    key: 1\n    key: 2\n"),
+                PaperWith("  - stem: \"x ___\"\n    options: [a, b, c, d]\n    key: 1\n    key: 2\n"),
                 "appears twice", 6},
         Refusal{"repeated_stem",
                 "paper: 101\nquestions:\n  - stem: \"Same ___\"\n    options: [a, b, c, d]\n    key: 1\n"
@@ -136,10 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "  - stem: \"q3 ___\"\n    options: [a, b, c, d]\n    key: 3\n"
                 "  - stem: \"q4 ___\"\n    options: [a, b, c, d]\n    key: 4\n",
                 "repeats the one at", 6},
-        Refusal{"option_repeated", paperWith("  - stem: \"x ___\"\n    options: [a, b, B, d]\n    key: 1\n"),
+        Refusal{"option_repeated", PaperWith("  - stem: \"x ___\"\n    options: [a, b, B, d]\n    key: 1\n"),
                 "shown twice", 3},
         Refusal{"option_empty",
-                paperWith("  - stem: \"x ___\"\n    options: [a, \"  \", c, d]\n    key: 1\n"),
+                PaperWith("  - stem: \"x ___\"\n    options: [a, \"  \", c, d]\n    key: 1\n"),
                 "option is empty", 3},
         Refusal{"keys_not_spread",
                 "paper: 101\nquestions:\n  - stem: \"s1 ___\"\n    options: [a, b, c, d]\n    key: 1\n"
@@ -147,12 +138,29 @@ INSTANTIATE_TEST_SUITE_P(
                 "  - stem: \"s3 ___\"\n    options: [a, b, c, d]\n    key: 1\n"
                 "  - stem: \"s4 ___\"\n    options: [a, b, c, d]\n    key: 4\n",
                 "not spread evenly", 1},
-        Refusal{"unquoted_null", paperWith("  - stem: \"x\"\n    kind: T\n    key: ~\n"), "is empty", 5},
-        Refusal{"number_key_not_a_number", paperWith("  - stem: \"x\"\n    kind: N\n    key: twelve\n"),
+        Refusal{"unquoted_null", PaperWith("  - stem: \"x\"\n    kind: T\n    key: ~\n"), "is empty", 5},
+        Refusal{"number_key_not_a_number", PaperWith("  - stem: \"x\"\n    kind: N\n    key: twelve\n"),
                 "not a number", 5},
         Refusal{"wrong_paper_number", "paper: 102\nquestions: []\n", "says paper 102", 1},
-        Refusal{"unknown_field", paperWith("  - stem: \"x ___\"\n    optoins: [a, b]\n    key: 1\n"),
+        Refusal{"unknown_field", PaperWith("  - stem: \"x ___\"\n    optoins: [a, b]\n    key: 1\n"),
                 "unknown field \"optoins\"", 4},
+        Refusal{"explanations_fewer_than_gaps",
+                PaperWith("  - passage: \"A [1] B [2] C [3]\"\n    key: [a, b, c]\n    explain: [x, y]\n"),
+                "3 keys but 2 explanations; give one explanation per gap", 5},
+        Refusal{"one_explanation_for_several_answers",
+                PaperWith("  - stem: \"x\"\n    kind: T\n    key: [a, b]\n    explain: \"Both.\"\n"),
+                "2 keys but one explanation", 6},
+        Refusal{"explanation_on_a_comprehension_question",
+                PaperWith("  - passage: \"Read.\"\n    explain: \"Why.\"\n    items:\n"
+                          "      - stem: \"s\"\n        options: [a, b]\n        key: 1\n"),
+                "explains each item's answer in the item", 4},
+        Refusal{"explanation_of_several_lines",
+                PaperWith("  - stem: \"x ___\"\n    options: [a, b, c, d]\n    key: 1\n"
+                          "    explain: |\n      One.\n      Two.\n"),
+                "an explanation is one line", 6},
+        Refusal{"explanation_of_spaces",
+                PaperWith("  - words: [b, a]\n    key: \"A b.\"\n    explain: \"  \"\n"),
+                "the explanation is empty", 5},
         Refusal{"yaml_syntax", "paper: 101\nquestions:\n  - stem: [a, b\n    key: 1\n",
                 "end of sequence flow not found", 4}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -191,7 +199,7 @@ TEST(BankChecks, TopicsMustBeCompleteAndInOrder) {
 }
 
 TEST(BankChecks, AWordOrderJumbleMayShowItsFirstWordInLowerCase) {
-    const BankFolder bank(paperWith("  - words: [sat, the, cat]\n    key: \"The cat sat.\"\n"
+    const BankFolder bank(PaperWith("  - words: [sat, the, cat]\n    key: \"The cat sat.\"\n"
                                     "  - words: [came, I, Tom, and]\n    key: \"Tom and I came!\"\n"));
     EXPECT_TRUE(bank.Problems().empty()) << Describe(bank.Problems().front());
 }

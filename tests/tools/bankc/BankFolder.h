@@ -23,6 +23,17 @@ inline std::string GoodPaper(int number) {
     return text;
 }
 
+/// Paper 101 whose first question is @p question, followed by three sound
+/// ones whose keys keep the right options spread evenly.
+inline std::string PaperWith(const std::string& question) {
+    std::string text = "paper: 101\nquestions:\n" + question;
+    for (int q = 2; q <= 4; ++q) {
+        text += "  - stem: \"Filler " + std::to_string(q) +
+                " ___.\"\n    options: [a, b, c, d]\n    key: " + std::to_string(q) + "\n";
+    }
+    return text;
+}
+
 /// A bank of one complete topic (papers 101 to 105) whose first paper and
 /// product file are given.
 class BankFolder {

@@ -6,6 +6,7 @@
 #include "core/formats/mht/Mht.h"
 #include "core/io/FileIO.h"
 #include "core/product/BankNumbers.h"
+#include "core/product/Explanations.h"
 #include "core/product/ResourceIds.h"
 #include "core/results/ResultsStore.h"
 
@@ -142,6 +143,26 @@ TEST(CompiledBank, AWordOrderPageShowsItsWordsAndTheMarkToEndWith) {
     EXPECT_NE(html.find("End your sentence with a full stop: <b>.</b>"), std::string::npos) << html;
     EXPECT_EQ(html.find("Jane cut the watermelon"), std::string::npos)
         << "the page must not give the key away";
+}
+
+TEST(CompiledBank, ExplanationsBelongToAQuestionWhosePageDoesNotShowThem) {
+    const ResourcePack& pack = orbisk::testing::TestBank().pack();
+    int explained = 0;
+    for (const int id : pack.Ids()) {
+        if (id < ids::ExplanationId(10000) || id > ids::ExplanationId(24999)) {
+            continue;
+        }
+        ++explained;
+        const int question = id - ids::ExplanationId(0);
+        ASSERT_TRUE(pack.Find(question)) << id << " explains no question";
+        const std::string page = mht::Read(*pack.Find(question)).RootText();
+        for (const std::string& text :
+             explain::ParseExplanations(*pack.Find(id), bank::kMaxAnswersPerQuestion)) {
+            EXPECT_TRUE(text.empty() || page.find(text) == std::string::npos)
+                << question << " shows " << text;
+        }
+    }
+    EXPECT_GT(explained, 0) << "the test bank explains some of its questions";
 }
 
 TEST(CompiledBank, EveryPackedPictureIsASkinPicture) {

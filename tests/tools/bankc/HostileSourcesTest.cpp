@@ -13,6 +13,7 @@ namespace {
 
 using fixtures::BankFolder;
 using fixtures::GoodPaper;
+using fixtures::PaperWith;
 
 struct Outcome {
     int code;
@@ -62,16 +63,6 @@ TEST_P(Hostile, GetsOneReadableRefusalNamingFileAndLine) {
     }
 }
 
-// A paper whose first question is @p question, followed by three sound ones.
-std::string paperWith(const std::string& question) {
-    std::string text = "paper: 101\nquestions:\n" + question;
-    for (int q = 2; q <= 4; ++q) {
-        text += "  - stem: \"Filler " + std::to_string(q) +
-                " ___.\"\n    options: [a, b, c, d]\n    key: " + std::to_string(q) + "\n";
-    }
-    return text;
-}
-
 const std::string kProductHead = "name: \"Test\"\ncode: TST\npicture: logo.png\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,17 +89,17 @@ INSTANTIATE_TEST_SUITE_P(
         HostileSource{"paper_cut_off_after_questions", "p101.yaml", "paper: 101\nquestions:\n",
                       "2: a paper needs a list of questions"},
         HostileSource{"paper_a_number", "p101.yaml", "101\n", "1: a paper file must be a mapping"},
-        HostileSource{"question_a_text", "p101.yaml", paperWith("  - just a line\n"),
+        HostileSource{"question_a_text", "p101.yaml", PaperWith("  - just a line\n"),
                       "3: a question must be a mapping of fields"},
-        HostileSource{"items_a_text", "p101.yaml", paperWith("  - passage: \"Read.\"\n    items: none\n"),
+        HostileSource{"items_a_text", "p101.yaml", PaperWith("  - passage: \"Read.\"\n    items: none\n"),
                       "4: items must be a list of questions"},
         HostileSource{"alias_that_refers_to_itself", "p101.yaml",
-                      paperWith("  - &q {stem: \"x ___\", options: [a, b], key: 1, parts: [*q]}\n"),
+                      PaperWith("  - &q {stem: \"x ___\", options: [a, b], key: 1, parts: [*q]}\n"),
                       "3: the text nests too deeply"},
         // Text that is not clean: compiled into the pages and the configuration until refused.
         HostileSource{
             "stray_byte_before_a_quoted_option", "p101.yaml",
-            paperWith("  - stem: \"x ___\"\n    options: [\xFE\"one\", two, three, four]\n    key: 1\n"),
+            PaperWith("  - stem: \"x ___\"\n    options: [\xFE\"one\", two, three, four]\n    key: 1\n"),
             "4: an option holds the byte \\xFE, which is not UTF-8 text: \"\\xFE\"one\"\""},
         HostileSource{"topic_name_cut_mid_character", "product.yaml",
                       kProductHead + "sections:\n  - number: 2\n    label: Practice\n"
@@ -116,16 +107,20 @@ INSTANTIATE_TEST_SUITE_P(
                                      "der\"]\n",
                       "7: a topic name holds the byte \\xC3, which is not UTF-8 text: \"Word O\\xC3der\""},
         HostileSource{"nul_in_a_stem", "p101.yaml",
-                      paperWith("  - stem: \"a\\0b ___\"\n    options: [a, b, c, d]\n    key: 1\n"),
+                      PaperWith("  - stem: \"a\\0b ___\"\n    options: [a, b, c, d]\n    key: 1\n"),
                       "3: the stem holds the control character \\x00"},
         HostileSource{"tab_in_an_option", "p101.yaml",
-                      paperWith("  - stem: \"x ___\"\n    options: [a, \"b\\tc\", c, d]\n    key: 1\n"),
+                      PaperWith("  - stem: \"x ___\"\n    options: [a, \"b\\tc\", c, d]\n    key: 1\n"),
                       "4: an option holds the control character \\x09"},
         HostileSource{"carriage_return_in_a_key", "p101.yaml",
-                      paperWith("  - stem: \"x\"\n    kind: T\n    key: \"a\\rb\"\n"),
+                      PaperWith("  - stem: \"x\"\n    kind: T\n    key: \"a\\rb\"\n"),
                       "5: the key holds the control character \\x0D"},
+        HostileSource{"tab_in_an_item_explanation", "p101.yaml",
+                      PaperWith("  - passage: \"Read.\"\n    items:\n      - stem: \"s\"\n"
+                                "        options: [a, b]\n        key: 1\n        explain: \"a\\tb\"\n"),
+                      "8: the explanation holds the control character \\x09"},
         HostileSource{"delete_in_a_passage", "p101.yaml",
-                      paperWith("  - passage: \"A [1] \\x7F\"\n    key: [a]\n"),
+                      PaperWith("  - passage: \"A [1] \\x7F\"\n    key: [a]\n"),
                       "3: the passage holds the control character \\x7F"},
         HostileSource{"next_line_control_in_a_label", "product.yaml",
                       kProductHead +
@@ -137,21 +132,21 @@ INSTANTIATE_TEST_SUITE_P(
                       "5: the topic name \"A > B\" holds"},
         // Refusals that quote the input show its bytes escaped, once.
         HostileSource{"unknown_escape_of_a_raw_byte", "p101.yaml",
-                      paperWith("  - stem: \"x \\\xFE\"\n    options: [a, b, c, d]\n    key: 1\n"),
+                      PaperWith("  - stem: \"x \\\xFE\"\n    options: [a, b, c, d]\n    key: 1\n"),
                       "3: unknown escape character: \\xFE"},
         HostileSource{"field_name_broken_by_a_raw_byte", "p101.yaml",
-                      paperWith("  - stem: \"x ___\"\n    opti\xFEons: [a, b, c, d]\n    key: 1\n"),
+                      PaperWith("  - stem: \"x ___\"\n    opti\xFEons: [a, b, c, d]\n    key: 1\n"),
                       "4: unknown field \"opti\\xFEons\" in a question"},
         HostileSource{"a_list_inside_the_options", "p101.yaml",
-                      paperWith("  - stem: \"x ___\"\n    options: [a, [b], c, d]\n    key: 4\n"),
+                      PaperWith("  - stem: \"x ___\"\n    options: [a, [b], c, d]\n    key: 4\n"),
                       "4: an option must be one text, not a list or mapping"},
         HostileSource{"a_gap_number_too_large_for_any_answer", "p101.yaml",
-                      paperWith("  - passage: \"A [99999999999999999999].\"\n    key: [a]\n"),
+                      PaperWith("  - passage: \"A [99999999999999999999].\"\n    key: [a]\n"),
                       "3: the passage's gaps ([999999999999...]) do not match its 1 answers"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Bankc, TheLineBreaksOfABlockOfTextAreKept) {
-    const BankFolder bank(paperWith("  - passage: |\n      One [1] line.\n\n      Another.\n    key: [a]\n"));
+    const BankFolder bank(PaperWith("  - passage: |\n      One [1] line.\n\n      Another.\n    key: [a]\n"));
     EXPECT_TRUE(bank.Problems().empty()) << Describe(bank.Problems().front());
 }
 
