@@ -5,6 +5,7 @@
 #include "core/formats/Records.h"
 #include "core/product/BankNumbers.h"
 #include "core/product/Config.h"
+#include "core/product/Explanations.h"
 #include "core/product/ResourceIds.h"
 
 #include <algorithm>
@@ -84,6 +85,27 @@ TEST_P(ProductPaper, HasTheShapeOfItsTopic) {
                 << key;
         }
     }
+}
+
+// Every answer can say why it is right, in a sentence or two a learner reads at a glance.
+TEST_P(ProductPaper, ExplainsEveryAnswerSlotBriefly) {
+    const PaperTables paper = load(orbisk::testing::ProductBank(), 2, GetParam().paper);
+    std::string unexplained, long_;
+    for (std::size_t q = 0; q < paper.questionIds.size(); ++q) {
+        const auto texts = explain::ReadExplanations(orbisk::testing::ProductBank().pack(),
+                                                     std::stoi(paper.questionIds[q]), paper.answerCounts[q]);
+        for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+            const std::string where = " " + paper.questionIds[q] + "/" + std::to_string(slot + 1);
+            if (texts[slot].empty()) {
+                unexplained += where;
+            }
+            if (std::count(texts[slot].begin(), texts[slot].end(), ' ') >= 40) {
+                long_ += where;
+            }
+        }
+    }
+    EXPECT_EQ(unexplained, "") << "question/answer slots without an explanation";
+    EXPECT_EQ(long_, "") << "explanations of 40 words or more";
 }
 
 INSTANTIATE_TEST_SUITE_P(ProductBank, ProductPaper, ::testing::ValuesIn(writtenPapers()),
