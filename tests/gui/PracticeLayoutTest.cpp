@@ -1,9 +1,10 @@
 // The practice window's layout on the screen: the pass on every resize, the
 // answer sheet's handle, the corner grip, maximise and restore, the sheet's
-// sentence box and instruction picture.
+// sentence box and instruction picture, and which title bar looks active.
 #include "PracticeFixture.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinnedFrame.h"
+#include "gui/popup/PopUpBox.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
 #include "gui/practice/AnswerSheetPanel.h"
@@ -191,6 +192,76 @@ TEST_F(PracticeLayout, TheTitleBarLooksInactiveWhileAnotherOfTheProgramsWindowsI
     m_cursor = window->frame().closeButton()->mapToGlobal(QPoint(5, 5));
     window->Tick();
     EXPECT_EQ(window->frame().closeButton()->shownPicture().cacheKey(), inactive.cacheKey());
+}
+
+// ---- which title bar looks active, however the learner comes back
+
+enum class Comeback { Home, Practice, PopUpBox };
+
+struct ActivationCase {
+    const char* name;
+    bool fromPractice;    ///< the practice window was active before (else the home window)
+    bool viaOtherProgram; ///< another program was active in between
+    Comeback comesBackTo;
+};
+
+class Activation : public PracticeFixture, public ::testing::WithParamInterface<ActivationCase> {};
+
+TEST_P(Activation, OnlyTheActiveWindowOfTheProgramShowsTheActiveTitleBar) {
+    const ActivationCase& c = GetParam();
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    PopUpBox box(
+        *m_pictures, [this] { return m_cursor; }, window);
+    box.CallPop(QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1, window);
+    QApplication::setActiveWindow(c.fromPractice ? static_cast<QWidget*>(window) : m_home.get());
+    if (c.viaOtherProgram) {
+        QApplication::setActiveWindow(nullptr);
+    }
+    QWidget* back = c.comesBackTo == Comeback::Home       ? static_cast<QWidget*>(m_home.get())
+                    : c.comesBackTo == Comeback::Practice ? static_cast<QWidget*>(window)
+                                                          : &box;
+    if (back == &box) {
+        box.show();
+    }
+    QApplication::setActiveWindow(back);
+    ASSERT_EQ(QApplication::activeWindow(), back);
+    EXPECT_EQ(m_home->frame().active(), back == m_home.get());
+    EXPECT_EQ(window->frame().active(), back == window);
+    EXPECT_EQ(window->frame().title()->palette().color(QPalette::WindowText),
+              back == window ? QColor(Qt::white) : QColor(128, 128, 128));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PracticeLayout, Activation,
+    ::testing::Values(ActivationCase{"practice_to_home", true, false, Comeback::Home},
+                      ActivationCase{"home_to_practice", false, false, Comeback::Practice},
+                      ActivationCase{"practice_other_program_home", true, true, Comeback::Home},
+                      ActivationCase{"home_other_program_practice", false, true, Comeback::Practice},
+                      ActivationCase{"practice_other_program_pop_up_box", true, true, Comeback::PopUpBox}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeLayout, SwitchingToAnotherProgramLeavesBothTitleBarsAsTheyWere) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(window->frame().active());
+    ASSERT_FALSE(m_home->frame().active());
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_TRUE(window->frame().active());
+    EXPECT_FALSE(m_home->frame().active());
+}
+
+TEST_F(PracticeLayout, BackFromAnotherProgramByTheHomeWindowThePracticeButtonsDoNotLightUpUnderTheCursor) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(m_home.get());
+    m_cursor = window->frame().closeButton()->mapToGlobal(QPoint(5, 5));
+    window->Tick();
+    EXPECT_EQ(window->frame().closeButton()->shownPicture().cacheKey(),
+              Picture("prog_white_close.bmp").cacheKey());
 }
 
 } // namespace

@@ -364,19 +364,6 @@ void HomeWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void HomeWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange) {
-        // Only a change among the program's own windows changes the title bar;
-        // switching to another program leaves it as it is.
-        if (isActiveWindow()) {
-            m_frame->SetActive(true);
-        } else if (QApplication::activeWindow() != nullptr) {
-            m_frame->SetActive(false);
-        }
-    }
-    QWidget::changeEvent(event);
-}
-
 void HomeWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kStripColour);
