@@ -1,5 +1,5 @@
-// The pop-up message box, filled and shown without waiting on it, and the
-// answer the home window keeps.
+// The pop-up message box, filled and shown without waiting on it, and the one
+// way the windows ask through it.
 #include "gui/popup/PopUpBox.h"
 
 #include "CompiledPack.h"
@@ -208,30 +208,39 @@ TEST_F(PopUp, DraggingTheTitleMovesTheBoxAndNotItsOwner) {
     EXPECT_EQ(m_owner.pos(), ownerBefore);
 }
 
-class PopUpResponse : public orbisk::testing::HomeFixture {};
+// ---- the one way the windows ask
 
-TEST_F(PopUpResponse, TheAnswerStaysUntilTheNextBoxIsAnswered) {
-    const auto home = Open();
-    EXPECT_FALSE(home->state().PopUpResponse.has_value());
-    m_asker.answers = {true, std::nullopt, false};
-    EXPECT_TRUE(home->CallPop(QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1));
-    EXPECT_EQ(home->state().PopUpResponse, std::optional<bool>(true));
-    EXPECT_TRUE(home->CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2))
-        << "a box left without an answer keeps the last one";
-    EXPECT_FALSE(home->CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2));
-    EXPECT_EQ(home->state().PopUpResponse, std::optional<bool>(false));
-    EXPECT_EQ(m_asker.asked,
-              orbisk::testing::Texts({"Orbisk: Paper saved (1)", "Close Practice: Confirm? (2)",
-                                      "Close Practice: Confirm? (2)"}));
-    EXPECT_EQ(m_asker.owners.front(), home.get()) << "over the home window when no owner is named";
-    QWidget practice;
-    m_asker.answers = {true};
-    home->CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"), 2,
-                  &practice);
-    EXPECT_EQ(m_asker.owners.back(), &practice);
+struct AskCase {
+    const char* name;
+    std::optional<bool> given; ///< the box's answer; empty when it went without one
+    bool reads;
+};
+
+class AskLearnerAnswer : public ::testing::TestWithParam<AskCase> {};
+
+TEST_P(AskLearnerAnswer, ReadsYesOnlyForTheFirstButton) {
+    orbisk::testing::FakeAsker asker;
+    asker.answers = {GetParam().given};
+    QWidget owner;
+    EXPECT_EQ(AskLearner(&asker, &owner, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2),
+              GetParam().reads);
+    EXPECT_EQ(asker.asked, orbisk::testing::Texts({"Close Practice: Confirm? (2)"}));
+    EXPECT_EQ(asker.owners, std::vector<QWidget*>{&owner});
 }
 
-TEST_F(PopUpResponse, TheWindowUnderAnOpenBoxShowsTheInactiveTitleBarUntilItIsAnswered) {
+INSTANTIATE_TEST_SUITE_P(PopUp, AskLearnerAnswer,
+                         ::testing::Values(AskCase{"first_button", true, true},
+                                           AskCase{"second_button", false, false},
+                                           AskCase{"closed_without_an_answer", std::nullopt, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AskLearner, WithoutAnAskerNothingIsAskedAndItReadsAsNo) {
+    EXPECT_FALSE(AskLearner(nullptr, nullptr, QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1));
+}
+
+class PopUpOverHome : public orbisk::testing::HomeFixture {};
+
+TEST_F(PopUpOverHome, TheWindowUnderAnOpenBoxShowsTheInactiveTitleBarUntilItIsAnswered) {
     const auto home = Open();
     QApplication::setActiveWindow(home.get());
     ASSERT_TRUE(home->frame().active());
