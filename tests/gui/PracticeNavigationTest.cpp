@@ -404,6 +404,7 @@ TEST_F(PracticeNavigation, PrintOffersThePageOnShowAndNothingElse) {
     ASSERT_EQ(m_printer.printed.size(), 1);
     EXPECT_TRUE(m_printer.printed[0].contains(QStringLiteral("Test question 101.2")));
     EXPECT_FALSE(m_printer.printed[0].contains(QStringLiteral("Enter your answer")));
+    EXPECT_EQ(m_printer.names, QStringList{window->windowTitle() + QStringLiteral(": 2")});
 }
 
 struct ClockRow {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QTextDocument;
 class QWidget;
 
@@ -10,8 +11,9 @@ namespace orbisk::gui {
 class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
-    /// Offers @p page for printing over @p owner; prints it only if the learner confirms.
-    virtual void Print(QWidget* owner, const QTextDocument& page) = 0;
+    /// Offers @p page, question @p question of the paper captioned @p paper,
+    /// for printing over @p owner; prints it only if the learner confirms.
+    virtual void Print(QWidget* owner, const QTextDocument& page, const QString& paper, int question) = 0;
 };
 
 } // namespace orbisk::gui

@@ -106,7 +106,7 @@ void PracticeWindow::SavePaper() {
 }
 
 void PracticeWindow::PrintQuestion() {
-    m_view->PrintPage();
+    m_view->PrintPage(windowTitle());
 }
 
 void PracticeWindow::ClosePaper() {
