@@ -1,5 +1,5 @@
-// The pop-up message box, filled and shown without waiting on it, and the one
-// way the windows ask through it.
+// The pop-up message box, filled and shown without waiting on it and as the
+// program asks with it (modally), and the one way the windows ask through it.
 #include "gui/popup/PopUpBox.h"
 
 #include "CompiledPack.h"
@@ -9,11 +9,13 @@
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
+#include "gui/popup/PopUpAsker.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 namespace orbisk::gui {
 namespace {
@@ -207,6 +209,51 @@ TEST_F(PopUp, DraggingTheTitleMovesTheBoxAndNotItsOwner) {
     EXPECT_EQ(box->pos(), before + QPoint(-20, 15));
     EXPECT_EQ(m_owner.pos(), ownerBefore);
 }
+
+// ---- the box as the program asks with it: shown modally, Ask waiting on it
+
+enum class Reply { FirstButton, SecondButton, HiddenUnanswered };
+
+struct ModalCase {
+    const char* name;
+    Reply reply;
+    std::optional<bool> answer;
+};
+
+class PopUpAskerWaits : public PopUp, public ::testing::WithParamInterface<ModalCase> {};
+
+TEST_P(PopUpAskerWaits, UntilTheBoxIsAnsweredAndReturnsTheAnswer) {
+    PopUpAsker asker(*m_pictures, [this] { return m_cursor; });
+    bool modalWhileAsking = false;
+    // Runs inside Ask's wait, as the learner's click would.
+    QTimer::singleShot(0, &m_owner, [&] {
+        auto* box = m_owner.findChild<PopUpBox*>();
+        ASSERT_NE(box, nullptr);
+        modalWhileAsking = box->isVisible() && QApplication::activeModalWidget() == box;
+        switch (GetParam().reply) {
+        case Reply::FirstButton:
+            QTest::mouseClick(box->button(1), Qt::LeftButton);
+            break;
+        case Reply::SecondButton:
+            QTest::mouseClick(box->button(2), Qt::LeftButton);
+            break;
+        case Reply::HiddenUnanswered: // as when the program is ended meanwhile
+            box->hide();
+            break;
+        }
+    });
+    EXPECT_EQ(asker.Ask(&m_owner, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2),
+              GetParam().answer);
+    EXPECT_TRUE(modalWhileAsking);
+    EXPECT_EQ(m_owner.findChild<PopUpBox*>(), nullptr) << "each question gets a box of its own";
+}
+
+INSTANTIATE_TEST_SUITE_P(PopUp, PopUpAskerWaits,
+                         ::testing::Values(ModalCase{"first_button", Reply::FirstButton, true},
+                                           ModalCase{"second_button", Reply::SecondButton, false},
+                                           ModalCase{"hidden_unanswered", Reply::HiddenUnanswered,
+                                                     std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the one way the windows ask
 
