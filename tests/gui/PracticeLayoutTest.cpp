@@ -57,6 +57,7 @@ TEST_F(PracticeLayout, TheHandleHidesAndShowsTheSheetAndAResizeKeepsItAsItIs) {
     EXPECT_FALSE(window->sheet()->isVisibleTo(window));
     EXPECT_EQ(window->sheet()->x(), 1024);
     EXPECT_EQ(window->sheetHandle()->toolTip(), QStringLiteral("Show answer sheet"));
+    EXPECT_EQ(window->sheetHandle()->accessibleName(), QStringLiteral("Show answer sheet"));
     EXPECT_EQ(window->sheetHandleStrip()->geometry().right() + 1, 1024 - 4) << "against the right border";
     EXPECT_EQ(window->view()->width(), window->statusBar()->width());
     EXPECT_GT(window->view()->width(), 1000);
@@ -156,6 +157,29 @@ TEST_F(PracticeLayout, MaximiseAndRestoreLayTheWindowOutAgainWithItsOutline) {
     EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->size() == QSize(700, 500); }));
     EXPECT_EQ(window->mask().boundingRect().size(), QSize(700, 500));
     EXPECT_EQ(window->sheet()->geometry().right() + 1, 700 - 4);
+}
+
+TEST_F(PracticeLayout, MinimisedAndRestoredEveryPieceKeepsItsPlaceAndSize) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(900, 700);
+    const auto pieces = [window] {
+        std::vector<QRect> rects{window->mask().boundingRect()};
+        for (const QWidget* piece : window->findChildren<QWidget*>()) {
+            rects.push_back(piece->geometry());
+        }
+        return rects;
+    };
+    const std::vector<QRect> before = pieces();
+    QTest::mouseClick(window->frame().minimiseButton(), Qt::LeftButton);
+    ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->isMinimized(); }));
+    window->resize(1, 1); // as a window system may size an iconified window
+    EXPECT_EQ(pieces(), before) << "a minimised window keeps its layout; nothing shrinks to nothing";
+    window->showNormal();
+    window->resize(900, 700);
+    ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return !window->isMinimized(); }));
+    EXPECT_EQ(window->size(), QSize(900, 700));
+    EXPECT_EQ(pieces(), before) << "laid out as before, at once";
 }
 
 TEST_F(PracticeLayout, ASentenceEnlargesTheFirstFrameAndAChoiceShrinksItAgain) {
