@@ -15,8 +15,13 @@ FrameActivation::FrameActivation(QObject* parent) : QObject(parent) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-FrameActivation* FrameActivation::instance() {
+QPointer<FrameActivation>& FrameActivation::current() {
     static QPointer<FrameActivation> coordinator;
+    return coordinator;
+}
+
+FrameActivation* FrameActivation::instance() {
+    QPointer<FrameActivation>& coordinator = current();
     if (coordinator.isNull() && QCoreApplication::instance() != nullptr) {
         coordinator = new FrameActivation(QCoreApplication::instance());
     }
@@ -30,7 +35,7 @@ void FrameActivation::Register(SkinnedFrame* frame) {
 }
 
 void FrameActivation::Unregister(SkinnedFrame* frame) {
-    if (FrameActivation* coordinator = instance()) {
+    if (FrameActivation* coordinator = current().data()) {
         auto& frames = coordinator->m_frames;
         frames.erase(std::remove(frames.begin(), frames.end(), frame), frames.end());
     }
@@ -38,7 +43,7 @@ void FrameActivation::Unregister(SkinnedFrame* frame) {
 
 void FrameActivation::Update() {
     const QWidget* active = QApplication::activeWindow();
-    FrameActivation* coordinator = instance();
+    FrameActivation* coordinator = current().data();
     if (active == nullptr || coordinator == nullptr) {
         return; // another program is in front: every title bar stays as it is
     }

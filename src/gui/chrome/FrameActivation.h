@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <vector>
 
 namespace orbisk::gui {
@@ -32,6 +33,8 @@ private:
     explicit FrameActivation(QObject* parent);
     /// The one coordinator, made on first use and owned by the application.
     static FrameActivation* instance();
+    /// The coordinator if one was made and still lives, else null.
+    static QPointer<FrameActivation>& current();
 
     std::vector<SkinnedFrame*> m_frames;
 };

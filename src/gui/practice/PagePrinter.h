@@ -7,7 +7,8 @@ class QWidget;
 namespace orbisk::gui {
 
 /// Prints the question page on show. The program asks the learner in the
-/// print dialog first; tests record what would have been printed.
+/// print dialog, or offers the page as a PDF file when there is no printer;
+/// tests record what would have been printed.
 class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
