@@ -25,7 +25,7 @@ protected:
     PagePrint() {
         m_pagePrinter = &m_pages;
         // A topic whose name holds characters a file name cannot.
-        m_config.Section(2).topicNames[0] = "Reading/Writing: Part 1?";
+        m_config.Section(2).topicNames[0] = "Reading/Writing: Unit 1?";
     }
 
     /// Opens paper 101 on its second question and presses Print.
@@ -39,7 +39,7 @@ protected:
     }
 
     std::filesystem::path Proposed() const {
-        return m_folder.path() / "Reading_Writing_ Part 1_ - Paper 1 - Question 2.pdf";
+        return m_folder.path() / "Reading_Writing_ Unit 1_ - Paper 1 - Question 2.pdf";
     }
 
     orbisk::testing::FakePrinterAccess m_access;
