@@ -55,26 +55,6 @@ TEST(ResultsStore, ResetWritesEveryFileByteForByteFromItsTemplate) {
     EXPECT_EQ(ReadBytes(folder / "trend2ENG.txt"), "#TRD#");
 }
 
-TEST(ResultsStore, ResetRewritesFilesNamedInAnotherLetterCaseWithoutMakingSecondOnes) {
-    TempFolder folder;
-    MapResourceSource templates;
-    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 3));
-    ASSERT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
-    for (const ResultsFile file : kResultsFiles) {
-        std::string name = FileName(file, 2, "ENG");
-        name[0] = static_cast<char>(name[0] - 'a' + 'A'); // Marks2ENG.txt
-        std::filesystem::rename(folder / FileName(file, 2, "ENG"), folder / name);
-        WriteBytes(folder / name, "results to erase");
-    }
-    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
-    for (const ResultsFile file : kResultsFiles) {
-        std::string name = FileName(file, 2, "ENG");
-        name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        EXPECT_EQ(ReadBytes(folder / name), *templates.Find(TemplateId(file, 2))) << name;
-    }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
-}
-
 TEST(ResultsStore, ResetReportsTheFilesItCouldNotWrite) {
     TempFolder folder;
     MapResourceSource templates;
@@ -108,6 +88,26 @@ TEST(ResultsStore, ResetNamesAReadOnlyFileAndResetsTheOthers) {
                       *templates.Find(TemplateId(file, 2)));
         }
     }
+}
+
+TEST(ResultsStore, ResetRewritesFilesNamedInAnotherLetterCaseWithoutMakingSecondOnes) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 3));
+    ASSERT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    for (const ResultsFile file : kResultsFiles) {
+        std::string name = FileName(file, 2, "ENG");
+        name[0] = static_cast<char>(name[0] - 'a' + 'A'); // Marks2ENG.txt
+        std::filesystem::rename(folder / FileName(file, 2, "ENG"), folder / name);
+        WriteBytes(folder / name, "results to erase");
+    }
+    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    for (const ResultsFile file : kResultsFiles) {
+        std::string name = FileName(file, 2, "ENG");
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        EXPECT_EQ(ReadBytes(folder / name), *templates.Find(TemplateId(file, 2))) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
 }
 
 TEST(ResultsStore, MarksRoundTripInTheirOrder) {
