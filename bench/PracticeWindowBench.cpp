@@ -14,10 +14,11 @@
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/HomeWindow.h"
 #include "gui/popup/Asker.h"
-#include "gui/practice/DialogPagePrinter.h"
 #include "gui/practice/PracticeWindow.h"
 #include "gui/practice/PracticeWindowSet.h"
+#include "gui/practice/QtPagePrinter.h"
 #include "gui/practice/QuestionView.h"
+#include "gui/print/SystemPrinterAccess.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -91,7 +92,8 @@ int main(int argc, char* argv[]) {
     }
     gui::SkinPictures pictures(setup::GraphicsFolder(appFolder));
     Silent silent;
-    gui::DialogPagePrinter printer;
+    gui::SystemPrinterAccess printerAccess;
+    gui::QtPagePrinter printer(printerAccess, silent, appFolder);
     const gui::CursorSource cursor = [] { return QPoint(-100, -100); };
     gui::HomeWindow::Services services{appFolder, &pictures, &silent, cursor, &silent, nullptr};
     gui::HomeWindow home(services, *files.config);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/home/PrinterAccess.h"
+#include "gui/print/PrinterAccess.h"
 
 #include <QPrinter>
 #include <vector>
@@ -19,12 +19,17 @@ public:
         return setupAnswer;
     }
 
-    gui::PrintRun Preview(QWidget*, const gui::PrinterChoice& target, const gui::CardPaint&) override {
+    gui::PrintRun Preview(QWidget*, const gui::PrinterChoice& target, const gui::Paint&) override {
         previewed.push_back(target);
         return {previewOutcome, target.printerName, previewProblem};
     }
 
-    std::optional<QString> AskPdfFile(QWidget*, const QString& proposed) override {
+    gui::PrintRun PrintWithDialog(QWidget*, const QString& name, const gui::Paint&) override {
+        printDialogs << name;
+        return {previewOutcome, printers.value(0), previewProblem};
+    }
+
+    std::optional<QString> AskPdfFile(QWidget*, const QString&, const QString& proposed) override {
         proposedFiles << proposed;
         return saveAnswer;
     }
@@ -32,12 +37,13 @@ public:
     QStringList printers; ///< none: the system has no printer
     QString defaultPrinter;
     std::optional<gui::PrinterChoice> setupAnswer; ///< nothing: the set-up is cancelled
-    gui::PrintRun::Outcome previewOutcome = gui::PrintRun::Outcome::Printed;
+    gui::PrintRun::Outcome previewOutcome = gui::PrintRun::Outcome::Printed; ///< of a preview or print dialog
     QString previewProblem;
     std::optional<QString> saveAnswer; ///< nothing: the save dialog is cancelled
 
     std::vector<gui::PrinterChoice> setupShownWith;
     std::vector<gui::PrinterChoice> previewed;
+    QStringList printDialogs; ///< the name of each document the print dialog was shown for
     QStringList proposedFiles;
 };
 

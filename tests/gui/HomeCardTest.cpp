@@ -310,7 +310,7 @@ TEST_F(CardOnPaper, TenTopicsPrintOverSeveralPagesOnAPdfPrinter) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path(file));
     printer.setPageSize(QPageSize(QPageSize::A4));
-    const gui::CardPainting painting = PaintResultsCard(printer, TenTopicCard());
+    const gui::Painting painting = PaintResultsCard(printer, TenTopicCard());
     EXPECT_TRUE(painting.painted) << painting.problem.toStdString();
     EXPECT_GE(painting.pages, 2);
     EXPECT_EQ(PdfPages(ReadBytes(file)), painting.pages);

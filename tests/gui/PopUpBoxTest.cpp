@@ -1,5 +1,5 @@
-// The pop-up message box, filled and shown without waiting on it, and the
-// answer the home window keeps.
+// The pop-up message box, filled and shown without waiting on it and as the
+// program asks with it (modally), and the one way the windows ask through it.
 #include "gui/popup/PopUpBox.h"
 
 #include "CompiledPack.h"
@@ -9,11 +9,13 @@
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
+#include "gui/popup/PopUpAsker.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 namespace orbisk::gui {
 namespace {
@@ -208,30 +210,84 @@ TEST_F(PopUp, DraggingTheTitleMovesTheBoxAndNotItsOwner) {
     EXPECT_EQ(m_owner.pos(), ownerBefore);
 }
 
-class PopUpResponse : public orbisk::testing::HomeFixture {};
+// ---- the box as the program asks with it: shown modally, Ask waiting on it
 
-TEST_F(PopUpResponse, TheAnswerStaysUntilTheNextBoxIsAnswered) {
-    const auto home = Open();
-    EXPECT_FALSE(home->state().PopUpResponse.has_value());
-    m_asker.answers = {true, std::nullopt, false};
-    EXPECT_TRUE(home->CallPop(QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1));
-    EXPECT_EQ(home->state().PopUpResponse, std::optional<bool>(true));
-    EXPECT_TRUE(home->CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2))
-        << "a box left without an answer keeps the last one";
-    EXPECT_FALSE(home->CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2));
-    EXPECT_EQ(home->state().PopUpResponse, std::optional<bool>(false));
-    EXPECT_EQ(m_asker.asked,
-              orbisk::testing::Texts({"Orbisk: Paper saved (1)", "Close Practice: Confirm? (2)",
-                                      "Close Practice: Confirm? (2)"}));
-    EXPECT_EQ(m_asker.owners.front(), home.get()) << "over the home window when no owner is named";
-    QWidget practice;
-    m_asker.answers = {true};
-    home->CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"), 2,
-                  &practice);
-    EXPECT_EQ(m_asker.owners.back(), &practice);
+enum class Reply { FirstButton, SecondButton, HiddenUnanswered };
+
+struct ModalCase {
+    const char* name;
+    Reply reply;
+    std::optional<bool> answer;
+};
+
+class PopUpAskerWaits : public PopUp, public ::testing::WithParamInterface<ModalCase> {};
+
+TEST_P(PopUpAskerWaits, UntilTheBoxIsAnsweredAndReturnsTheAnswer) {
+    PopUpAsker asker(*m_pictures, [this] { return m_cursor; });
+    bool modalWhileAsking = false;
+    // Runs inside Ask's wait, as the learner's click would.
+    QTimer::singleShot(0, &m_owner, [&] {
+        auto* box = m_owner.findChild<PopUpBox*>();
+        ASSERT_NE(box, nullptr);
+        modalWhileAsking = box->isVisible() && QApplication::activeModalWidget() == box;
+        switch (GetParam().reply) {
+        case Reply::FirstButton:
+            QTest::mouseClick(box->button(1), Qt::LeftButton);
+            break;
+        case Reply::SecondButton:
+            QTest::mouseClick(box->button(2), Qt::LeftButton);
+            break;
+        case Reply::HiddenUnanswered: // as when the program is ended meanwhile
+            box->hide();
+            break;
+        }
+    });
+    EXPECT_EQ(asker.Ask(&m_owner, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2),
+              GetParam().answer);
+    EXPECT_TRUE(modalWhileAsking);
+    EXPECT_EQ(m_owner.findChild<PopUpBox*>(), nullptr) << "each question gets a box of its own";
 }
 
-TEST_F(PopUpResponse, TheWindowUnderAnOpenBoxShowsTheInactiveTitleBarUntilItIsAnswered) {
+INSTANTIATE_TEST_SUITE_P(PopUp, PopUpAskerWaits,
+                         ::testing::Values(ModalCase{"first_button", Reply::FirstButton, true},
+                                           ModalCase{"second_button", Reply::SecondButton, false},
+                                           ModalCase{"hidden_unanswered", Reply::HiddenUnanswered,
+                                                     std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- the one way the windows ask
+
+struct AskCase {
+    const char* name;
+    std::optional<bool> given; ///< the box's answer; empty when it went without one
+    bool reads;
+};
+
+class AskLearnerAnswer : public ::testing::TestWithParam<AskCase> {};
+
+TEST_P(AskLearnerAnswer, ReadsYesOnlyForTheFirstButton) {
+    orbisk::testing::FakeAsker asker;
+    asker.answers = {GetParam().given};
+    QWidget owner;
+    EXPECT_EQ(AskLearner(&asker, &owner, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2),
+              GetParam().reads);
+    EXPECT_EQ(asker.asked, orbisk::testing::Texts({"Close Practice: Confirm? (2)"}));
+    EXPECT_EQ(asker.owners, std::vector<QWidget*>{&owner});
+}
+
+INSTANTIATE_TEST_SUITE_P(PopUp, AskLearnerAnswer,
+                         ::testing::Values(AskCase{"first_button", true, true},
+                                           AskCase{"second_button", false, false},
+                                           AskCase{"closed_without_an_answer", std::nullopt, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AskLearner, WithoutAnAskerNothingIsAskedAndItReadsAsNo) {
+    EXPECT_FALSE(AskLearner(nullptr, nullptr, QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1));
+}
+
+class PopUpOverHome : public orbisk::testing::HomeFixture {};
+
+TEST_F(PopUpOverHome, TheWindowUnderAnOpenBoxShowsTheInactiveTitleBarUntilItIsAnswered) {
     const auto home = Open();
     QApplication::setActiveWindow(home.get());
     ASSERT_TRUE(home->frame().active());

@@ -28,7 +28,7 @@ gui::HomeWindow& PracticeFixture::Home() {
         services.pictures = m_pictures.get();
         services.notifier = &m_notifier;
         services.asker = &m_asker;
-        services.printer = &m_printer;
+        services.printer = m_pagePrinter;
         services.cursor = [this] { return m_cursor; };
         services.now = [this] { return m_now; };
         services.today = [this] { return m_today; };

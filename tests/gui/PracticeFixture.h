@@ -55,6 +55,8 @@ protected:
     practice::Instant m_now = practice::Instant{} + std::chrono::hours(1000);
     QString m_today = QStringLiteral("08/12/2026");
     FakePagePrinter m_printer;
+    /// The page printer of the windows opened (set before the first); the fake by default.
+    gui::PagePrinter* m_pagePrinter = &m_printer;
     const ResourceSource* m_resources;
     int m_refreshes = 0;
     std::unique_ptr<gui::HomeWindow> m_home;

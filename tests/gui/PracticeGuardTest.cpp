@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 
@@ -84,6 +85,19 @@ TEST_F(PracticeGuard, ARightClickIsRefusedOncePerPressAndOpensNoMenuALeftClickPa
     EXPECT_TRUE(m_notifier.messages.isEmpty());
     QTest::mouseClick(page, Qt::RightButton, {}, QPoint(40, 60));
     QTest::mouseClick(page, Qt::RightButton, {}, QPoint(50, 60));
+    EXPECT_EQ(m_notifier.messages,
+              orbisk::testing::Texts({"Error: Invalid operation", "Error: Invalid operation"}));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(PracticeGuard, AQuickSecondRightClickArrivingAsADoubleClickIsRefusedLikeTheFirst) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    QWidget* page = window->view()->viewport();
+    QTest::mouseClick(page, Qt::RightButton, {}, QPoint(40, 60));
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(40, 60), page->mapToGlobal(QPointF(40, 60)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(page, &twice);
     EXPECT_EQ(m_notifier.messages,
               orbisk::testing::Texts({"Error: Invalid operation", "Error: Invalid operation"}));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);

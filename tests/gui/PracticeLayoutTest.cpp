@@ -1,9 +1,10 @@
 // The practice window's layout on the screen: the pass on every resize, the
 // answer sheet's handle, the corner grip, maximise and restore, the sheet's
-// sentence box and instruction picture.
+// sentence box and instruction picture, and which title bar looks active.
 #include "PracticeFixture.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinnedFrame.h"
+#include "gui/popup/PopUpBox.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
 #include "gui/practice/AnswerSheetPanel.h"
@@ -56,6 +57,7 @@ TEST_F(PracticeLayout, TheHandleHidesAndShowsTheSheetAndAResizeKeepsItAsItIs) {
     EXPECT_FALSE(window->sheet()->isVisibleTo(window));
     EXPECT_EQ(window->sheet()->x(), 1024);
     EXPECT_EQ(window->sheetHandle()->toolTip(), QStringLiteral("Show answer sheet"));
+    EXPECT_EQ(window->sheetHandle()->accessibleName(), QStringLiteral("Show answer sheet"));
     EXPECT_EQ(window->sheetHandleStrip()->geometry().right() + 1, 1024 - 4) << "against the right border";
     EXPECT_EQ(window->view()->width(), window->statusBar()->width());
     EXPECT_GT(window->view()->width(), 1000);
@@ -157,6 +159,29 @@ TEST_F(PracticeLayout, MaximiseAndRestoreLayTheWindowOutAgainWithItsOutline) {
     EXPECT_EQ(window->sheet()->geometry().right() + 1, 700 - 4);
 }
 
+TEST_F(PracticeLayout, MinimisedAndRestoredEveryPieceKeepsItsPlaceAndSize) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(900, 700);
+    const auto pieces = [window] {
+        std::vector<QRect> rects{window->mask().boundingRect()};
+        for (const QWidget* piece : window->findChildren<QWidget*>()) {
+            rects.push_back(piece->geometry());
+        }
+        return rects;
+    };
+    const std::vector<QRect> before = pieces();
+    QTest::mouseClick(window->frame().minimiseButton(), Qt::LeftButton);
+    ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->isMinimized(); }));
+    window->resize(1, 1); // as a window system may size an iconified window
+    EXPECT_EQ(pieces(), before) << "a minimised window keeps its layout; nothing shrinks to nothing";
+    window->showNormal();
+    window->resize(900, 700);
+    ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return !window->isMinimized(); }));
+    EXPECT_EQ(window->size(), QSize(900, 700));
+    EXPECT_EQ(pieces(), before) << "laid out as before, at once";
+}
+
 TEST_F(PracticeLayout, ASentenceEnlargesTheFirstFrameAndAChoiceShrinksItAgain) {
     PracticeWindow* window = OpenPaper(102, 1, 3); // numbers, spacing, F, X, then a sentence
     ASSERT_NE(window, nullptr);
@@ -191,6 +216,76 @@ TEST_F(PracticeLayout, TheTitleBarLooksInactiveWhileAnotherOfTheProgramsWindowsI
     m_cursor = window->frame().closeButton()->mapToGlobal(QPoint(5, 5));
     window->Tick();
     EXPECT_EQ(window->frame().closeButton()->shownPicture().cacheKey(), inactive.cacheKey());
+}
+
+// ---- which title bar looks active, however the learner comes back
+
+enum class Comeback { Home, Practice, PopUpBox };
+
+struct ActivationCase {
+    const char* name;
+    bool fromPractice;    ///< the practice window was active before (else the home window)
+    bool viaOtherProgram; ///< another program was active in between
+    Comeback comesBackTo;
+};
+
+class Activation : public PracticeFixture, public ::testing::WithParamInterface<ActivationCase> {};
+
+TEST_P(Activation, OnlyTheActiveWindowOfTheProgramShowsTheActiveTitleBar) {
+    const ActivationCase& c = GetParam();
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    PopUpBox box(
+        *m_pictures, [this] { return m_cursor; }, window);
+    box.CallPop(QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1, window);
+    QApplication::setActiveWindow(c.fromPractice ? static_cast<QWidget*>(window) : m_home.get());
+    if (c.viaOtherProgram) {
+        QApplication::setActiveWindow(nullptr);
+    }
+    QWidget* back = c.comesBackTo == Comeback::Home       ? static_cast<QWidget*>(m_home.get())
+                    : c.comesBackTo == Comeback::Practice ? static_cast<QWidget*>(window)
+                                                          : &box;
+    if (back == &box) {
+        box.show();
+    }
+    QApplication::setActiveWindow(back);
+    ASSERT_EQ(QApplication::activeWindow(), back);
+    EXPECT_EQ(m_home->frame().active(), back == m_home.get());
+    EXPECT_EQ(window->frame().active(), back == window);
+    EXPECT_EQ(window->frame().title()->palette().color(QPalette::WindowText),
+              back == window ? QColor(Qt::white) : QColor(128, 128, 128));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PracticeLayout, Activation,
+    ::testing::Values(ActivationCase{"practice_to_home", true, false, Comeback::Home},
+                      ActivationCase{"home_to_practice", false, false, Comeback::Practice},
+                      ActivationCase{"practice_other_program_home", true, true, Comeback::Home},
+                      ActivationCase{"home_other_program_practice", false, true, Comeback::Practice},
+                      ActivationCase{"practice_other_program_pop_up_box", true, true, Comeback::PopUpBox}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeLayout, SwitchingToAnotherProgramLeavesBothTitleBarsAsTheyWere) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(window->frame().active());
+    ASSERT_FALSE(m_home->frame().active());
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_TRUE(window->frame().active());
+    EXPECT_FALSE(m_home->frame().active());
+}
+
+TEST_F(PracticeLayout, BackFromAnotherProgramByTheHomeWindowThePracticeButtonsDoNotLightUpUnderTheCursor) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(m_home.get());
+    m_cursor = window->frame().closeButton()->mapToGlobal(QPoint(5, 5));
+    window->Tick();
+    EXPECT_EQ(window->frame().closeButton()->shownPicture().cacheKey(),
+              Picture("prog_white_close.bmp").cacheKey());
 }
 
 } // namespace

@@ -396,6 +396,38 @@ TEST_F(PracticeNavigation, AnAnswerFileThatCannotBeWrittenKeepsTheAnswersAndSays
     EXPECT_EQ(Values(ResultsFile::First, 101, 30)[0], "2");
 }
 
+TEST_F(PracticeNavigation, ASaveThatCannotBeWrittenSaysWhereAndNeverPaperSaved) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    Put(*window, 1, QStringLiteral("2"));
+    orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
+    m_asker.answers.push_back(true);
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(m_asker.asked.isEmpty());
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QString::fromStdString(File(ResultsFile::First).string())));
+}
+
+TEST_F(PracticeNavigation, ReplacedWhileItsAnswersCannotBeWrittenItSaysSoAndLosesNothingElse) {
+    std::vector<std::string> other = Values(ResultsFile::First, 103, 30);
+    other[0] = "4";
+    StoreRecord(ResultsFile::First, 103, other);
+    StoreScores({{3, {"80", ""}}});
+    const std::string answers = orbisk::testing::ReadBytes(File(ResultsFile::First));
+    const std::string marks = orbisk::testing::ReadBytes(File(ResultsFile::Marks));
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    Put(*window, 1, QStringLiteral("2"));
+    {
+        orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
+        ASSERT_NE(OpenPaper(102), nullptr) << "the home window opens the next paper all the same";
+    }
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QString::fromStdString(File(ResultsFile::First).string())));
+    EXPECT_EQ(orbisk::testing::ReadBytes(File(ResultsFile::First)), answers);
+    EXPECT_EQ(orbisk::testing::ReadBytes(File(ResultsFile::Marks)), marks);
+}
+
 TEST_F(PracticeNavigation, PrintOffersThePageOnShowAndNothingElse) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
@@ -404,6 +436,7 @@ TEST_F(PracticeNavigation, PrintOffersThePageOnShowAndNothingElse) {
     ASSERT_EQ(m_printer.printed.size(), 1);
     EXPECT_TRUE(m_printer.printed[0].contains(QStringLiteral("Test question 101.2")));
     EXPECT_FALSE(m_printer.printed[0].contains(QStringLiteral("Enter your answer")));
+    EXPECT_EQ(m_printer.names, QStringList{window->windowTitle() + QStringLiteral(": 2")});
 }
 
 struct ClockRow {

@@ -7,11 +7,11 @@
 #include "gui/home/DesktopBrowserLauncher.h"
 #include "gui/home/HomeWindow.h"
 #include "gui/home/QtCardPrinter.h"
-#include "gui/home/SystemPrinterAccess.h"
 #include "gui/popup/PopUpAsker.h"
-#include "gui/practice/DialogPagePrinter.h"
 #include "gui/practice/PracticeServices.h"
 #include "gui/practice/PracticeWindowSet.h"
+#include "gui/practice/QtPagePrinter.h"
+#include "gui/print/SystemPrinterAccess.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -166,7 +166,8 @@ Started StartUp(const StartupEnvironment& environment) {
     started.home = std::make_unique<HomeWindow>(services, *files.config);
     PagePrinter* printer = environment.printer;
     if (printer == nullptr) {
-        started.printer = std::make_unique<DialogPagePrinter>();
+        started.printer =
+            std::make_unique<QtPagePrinter>(*started.printerAccess, *environment.notifier, started.appFolder);
         printer = started.printer.get();
     }
     PracticeServices practice;

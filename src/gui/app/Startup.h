@@ -40,7 +40,8 @@ struct StartupEnvironment {
     /// The stamp in the names of kept copies of damaged files, e.g. "20261208-101500".
     std::function<std::string()> copyStamp;
     /// Prints question pages; when none is given, start-up makes the program's
-    /// own, which asks in the print dialog.
+    /// own, which asks in the print dialog, or offers a PDF file when there is
+    /// no printer.
     PagePrinter* printer = nullptr;
     /// Opens the maker's web page; when none is given, start-up makes the
     /// program's own, which asks the desktop for its default browser.
@@ -58,7 +59,7 @@ struct Started {
     std::filesystem::path appFolder;
     std::unique_ptr<SkinPictures> pictures;
     std::unique_ptr<Asker> asker;         ///< the pop-up boxes, unless the environment brought its own
-    std::unique_ptr<PagePrinter> printer; ///< the print dialog, unless the environment brought its own
+    std::unique_ptr<PagePrinter> printer; ///< the page printer, unless the environment brought its own
     std::unique_ptr<PrinterAccess> printerAccess; ///< the system's printers and print dialogs
     std::unique_ptr<CardPrinter> cardPrinter;     ///< the results card's printer
     std::unique_ptr<BrowserLauncher>

@@ -2,6 +2,7 @@
 
 #include "core/layout/Geometry.h"
 #include "gui/chrome/Fonts.h"
+#include "gui/chrome/FrameActivation.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
@@ -49,7 +50,12 @@ SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller&
             m_maximise = addButton("imgProgMax", QStringLiteral("Restore"), &SkinnedFrame::maximiseClicked);
         }
         m_close = addButton("imgProgClose", QStringLiteral("Close"), &SkinnedFrame::closeClicked);
+        FrameActivation::Register(this);
     }
+}
+
+SkinnedFrame::~SkinnedFrame() {
+    FrameActivation::Unregister(this);
 }
 
 QLabel* SkinnedFrame::makePiece(const char* name, bool stretched) {

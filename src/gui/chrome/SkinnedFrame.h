@@ -21,7 +21,10 @@ class SkinnedFrame final : public QObject {
 public:
     enum class Kind { Home, Practice, PopUp };
 
+    /// A home or practice window's frame shows the active title bar while its
+    /// window is the program's active one (FrameActivation keeps it so).
     SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller& poller, Kind kind);
+    ~SkinnedFrame() override;
 
     /// Loads the border and icon pictures of this kind of window.
     void ApplySkin();
@@ -37,6 +40,7 @@ public:
     /// Sets the window outline from its current size.
     void ApplyOutline();
 
+    QWidget* window() const { return m_window; }
     QLabel* title() const { return m_title; }
     QLabel* icon() const { return m_icon; }
     ImageButton* closeButton() const { return m_close; }

@@ -65,7 +65,7 @@ CardLayout LayOutCard(const std::vector<report::CardLine>& card, const QFont& fo
     return layout;
 }
 
-CardPainting PaintResultsCard(QPagedPaintDevice& device, const std::vector<report::CardLine>& card) {
+Painting PaintResultsCard(QPagedPaintDevice& device, const std::vector<report::CardLine>& card) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return {false, 0, QStringLiteral("the printer could not be started")};
@@ -79,7 +79,7 @@ CardPainting PaintResultsCard(QPagedPaintDevice& device, const std::vector<repor
     const auto linesPerPage = static_cast<int>(std::floor(page.height() / layout.lineSpacing));
     const std::vector<report::LinePlace> places = report::PaginateCard(card, linesPerPage);
 
-    CardPainting painting{true, 1, {}};
+    Painting painting{true, 1, {}};
     for (std::size_t i = 0; i < places.size() && painting.painted; ++i) {
         const report::LinePlace& place = places[i];
         if (!place.shown || layout.lines[i].empty()) {

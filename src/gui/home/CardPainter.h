@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/report/ResultsCard.h"
-#include "gui/home/PrinterAccess.h"
+#include "gui/print/PrinterAccess.h"
 
 #include <QFont>
 #include <vector>
@@ -31,6 +31,6 @@ CardLayout LayOutCard(const std::vector<report::CardLine>& card, const QFont& fo
 /// Paints @p card on @p device with the device's own font: one print line
 /// after another at the font's line spacing, each item at its zone, on pages
 /// cut as PaginateCard does (a topic's block is not split between pages).
-CardPainting PaintResultsCard(QPagedPaintDevice& device, const std::vector<report::CardLine>& card);
+Painting PaintResultsCard(QPagedPaintDevice& device, const std::vector<report::CardLine>& card);
 
 } // namespace orbisk::gui

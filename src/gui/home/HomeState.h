@@ -1,13 +1,11 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace orbisk::gui {
 
 /// What the home window knows between its handlers and hands to the practice
-/// windows: the chosen section, tab, topic and paper, and the last answer the
-/// learner gave in a pop-up box.
+/// windows: the chosen section, tab, topic and paper.
 struct HomeState {
     int LChose = 0;          ///< the current section, 1 to 3
     std::string lblCOD;      ///< the product code, part of every results file name
@@ -20,9 +18,6 @@ struct HomeState {
     int txtTabPos = 0;       ///< the current tab: 1 to 3 sections, 4 Help
     int txtToolBarPos = 1;   ///< the last toolbar slot pressed
     int txtReportPos = 1;    ///< the open report panel
-    /// The answer to the last pop-up box: true for its first button, false for
-    /// its second. It stays until the next box is answered; empty before any.
-    std::optional<bool> PopUpResponse;
 };
 
 } // namespace orbisk::gui

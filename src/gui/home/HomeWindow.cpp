@@ -340,16 +340,6 @@ void HomeWindow::RefreshContents() {
     m_state.RefreshLog = false;
 }
 
-bool HomeWindow::CallPop(const QString& title, const QString& message, int buttons, QWidget* owner) {
-    if (m_services.asker) {
-        if (const std::optional<bool> answer =
-                m_services.asker->Ask(owner ? owner : this, title, message, buttons)) {
-            m_state.PopUpResponse = answer;
-        }
-    }
-    return m_state.PopUpResponse.value_or(false);
-}
-
 void HomeWindow::PrintResultsCard() {
     if (m_services.cardPrinter && m_state.LChose >= 1 && m_state.LChose <= 3) {
         m_services.cardPrinter->Print(this, report::ComposeResultsCard(windowTitle().toStdString(), m_marks,
@@ -373,19 +363,6 @@ void HomeWindow::closeEvent(QCloseEvent* event) {
         m_services.practice->CloseAll();
     }
     QWidget::closeEvent(event);
-}
-
-void HomeWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange) {
-        // Only a change among the program's own windows changes the title bar;
-        // switching to another program leaves it as it is.
-        if (isActiveWindow()) {
-            m_frame->SetActive(true);
-        } else if (QApplication::activeWindow() != nullptr) {
-            m_frame->SetActive(false);
-        }
-    }
-    QWidget::changeEvent(event);
 }
 
 void HomeWindow::paintEvent(QPaintEvent*) {

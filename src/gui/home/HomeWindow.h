@@ -33,8 +33,9 @@ class TopicButton;
 /// page and printing through the toolbar.
 ///
 /// The practice windows read what they need from state() (the hand-over:
-/// PaperNum, TakeNum, TopicCount, SubH1, LChose, lblCOD, TtPapersCon), ask the
-/// learner through CallPop, and call RefreshContents when they close.
+/// PaperNum, TakeNum, TopicCount, SubH1, LChose, lblCOD, TtPapersCon) and call
+/// RefreshContents when they close; every window asks the learner through
+/// AskLearner (gui/popup/Asker.h).
 class HomeWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -43,7 +44,7 @@ public:
         SkinPictures* pictures = nullptr;
         Notifier* notifier = nullptr;
         CursorSource cursor;
-        /// Asks the learner in a pop-up box; without one, CallPop asks nothing.
+        /// Asks the learner in a pop-up box (AskLearner); without one, nothing is asked.
         Asker* asker = nullptr;
         /// Opens and closes the practice windows; without them, opening a paper
         /// records the hand-over and opens nothing.
@@ -99,10 +100,6 @@ public:
     void OpenPaper(int offset, int take);
     /// Re-reads the results and shows the same topic again (a practice window closed).
     void RefreshContents();
-    /// Asks the learner in a pop-up box over @p owner (this window when null)
-    /// and keeps the answer as PopUpResponse until the next box is answered.
-    /// @return PopUpResponse after the box: true for the first button.
-    bool CallPop(const QString& title, const QString& message, int buttons, QWidget* owner = nullptr);
     /// Prints the current section's results card, titled with the window's caption.
     void PrintResultsCard();
     /// Lets the learner choose the printer of the next results card.
@@ -115,7 +112,6 @@ public:
     void CloseProgram();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "gui/home/CardPrinter.h"
-#include "gui/home/PrinterAccess.h"
+#include "gui/print/PrinterAccess.h"
 
-#include <QString>
 #include <filesystem>
-#include <optional>
 
 namespace orbisk::gui {
 
@@ -16,8 +14,8 @@ class Notifier;
 ///
 /// With no printer installed, or when printing fails, the card is offered as
 /// a PDF file instead ("results-card.pdf" in the application folder, in a save
-/// dialog), and the learner is told where it went or why it could not be
-/// written. The set-up choice is kept for the next card.
+/// dialog; see OfferPdf), and the learner is told where it went or why it
+/// could not be written. The set-up choice is kept for the next card.
 class QtCardPrinter final : public CardPrinter {
 public:
     QtCardPrinter(PrinterAccess& access, Notifier& notifier, std::filesystem::path appFolder);
@@ -27,10 +25,6 @@ public:
 
     /// The printer of the next card, as the set-up dialog last left it.
     const PrinterChoice& choice() const { return m_choice; }
-
-    /// Writes @p card as a PDF file at @p file, replacing it whole or not at all.
-    /// @return what went wrong, or nothing when the file was written.
-    std::optional<QString> WritePdf(const QString& file, const std::vector<report::CardLine>& card) const;
 
 private:
     void offerPdf(QWidget* owner, const std::vector<report::CardLine>& card, const PrintRun* failed);

@@ -21,4 +21,13 @@ public:
                                     int buttons) = 0;
 };
 
+/// The one way the windows ask the learner: through @p asker, over @p owner.
+/// @return true only when the first button ("OK", "Yes") was pressed. A box
+/// that went without an answer reads as the harmless second one ("No"), and
+/// so does asking without an asker, which asks nothing.
+inline bool AskLearner(Asker* asker, QWidget* owner, const QString& title, const QString& message,
+                       int buttons) {
+    return asker != nullptr && asker->Ask(owner, title, message, buttons).value_or(false);
+}
+
 } // namespace orbisk::gui

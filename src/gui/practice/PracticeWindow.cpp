@@ -263,14 +263,8 @@ void PracticeWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void PracticeWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange) {
-        // Only a change among the program's own windows changes the title bar.
-        if (isActiveWindow()) {
-            m_frame->SetActive(true);
-        } else if (QApplication::activeWindow() != nullptr) {
-            m_frame->SetActive(false);
-        }
-    } else if (event->type() == QEvent::WindowStateChange) {
+    // The title bar follows activation through FrameActivation.
+    if (event->type() == QEvent::WindowStateChange) {
         m_frame->SetActive(m_frame->active()); // the maximise button's pictures follow the state
         LayOut();
     }

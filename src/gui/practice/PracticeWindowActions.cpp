@@ -23,13 +23,6 @@ QString path(const std::filesystem::path& file) {
     return QString::fromStdString(file.string());
 }
 
-bool ask(Asker* asker, QWidget* owner, std::string_view title, std::string_view message, int buttons) {
-    if (asker == nullptr) {
-        return false;
-    }
-    return asker->Ask(owner, ToQString(title), ToQString(message), buttons).value_or(false);
-}
-
 } // namespace
 
 std::vector<std::string> PracticeWindow::sheetTexts() const {
@@ -108,18 +101,20 @@ void PracticeWindow::SavePaper() {
                                                 "paper stays open: press Save to try again."));
         return;
     }
-    ask(m_services.asker, this, practice::texts::kSavedTitle, practice::texts::kSavedMessage, 1);
+    AskLearner(m_services.asker, this, ToQString(practice::texts::kSavedTitle),
+               ToQString(practice::texts::kSavedMessage), 1);
 }
 
 void PracticeWindow::PrintQuestion() {
-    m_view->PrintPage();
+    m_view->PrintPage(windowTitle());
 }
 
 void PracticeWindow::ClosePaper() {
     if (m_unloaded || m_status->marking()->running()) {
         return;
     }
-    if (!ask(m_services.asker, this, practice::texts::kCloseTitle, practice::texts::kCloseQuestion, 2)) {
+    if (!AskLearner(m_services.asker, this, ToQString(practice::texts::kCloseTitle),
+                    ToQString(practice::texts::kCloseQuestion), 2)) {
         return;
     }
     if (release(true)) {
@@ -178,7 +173,8 @@ void PracticeWindow::MarkPaper() {
     case practice::MarkingStart::Next::Confirm:
         break;
     }
-    if (!ask(m_services.asker, this, practice::kMarkingTitle, start.question, 2)) {
+    if (!AskLearner(m_services.asker, this, ToQString(practice::kMarkingTitle), ToQString(start.question),
+                    2)) {
         return;
     }
     repaint();

@@ -80,8 +80,8 @@ void QuestionView::ShowErrorPage(int question, const QString& reason) {
     emit pageReady(question);
 }
 
-void QuestionView::PrintPage() {
-    m_printer.Print(window(), *document());
+void QuestionView::PrintPage(const QString& paper) {
+    m_printer.Print(window(), *document(), paper, m_question);
 }
 
 QVariant QuestionView::loadResource(int type, const QUrl& name) {

@@ -32,8 +32,8 @@ public:
     /// Shows the page that says question @p question cannot be shown, with
     /// @p reason in plain words; never the previous question's page.
     void ShowErrorPage(int question, const QString& reason);
-    /// PrintQuestion: offers the page on show to the printer through its dialog.
-    void PrintPage();
+    /// PrintQuestion: offers the page on show, of the paper captioned @p paper, to the printer.
+    void PrintPage(const QString& paper);
     /// Leaves @p pixels free above the page, where the question's title lies over the view.
     void SetTopMargin(int pixels) { setViewportMargins(0, pixels, 0, 0); }
 

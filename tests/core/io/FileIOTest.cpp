@@ -30,6 +30,16 @@ TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
+TEST(AtomicWrite, ALongerLeftoverTemporaryFileLeavesNothingOfItsOwnInTheNewFile) {
+    TempFolder folder;
+    const auto path = folder / "trend2ENG.txt";
+    WriteBytes(path, "#TRD#>90\r\n");
+    WriteBytes(TemporaryPathFor(path), std::string(4096, 'x'));
+    WriteFileAtomically(path, "#TRD#");
+    EXPECT_EQ(ReadBytes(path), "#TRD#");
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
+}
+
 TEST(AtomicWrite, AWriteInterruptedBeforeTheRenameLeavesTheOldFileIntact) {
     TempFolder folder;
     const auto path = folder / "first2ENG.txt";

@@ -90,6 +90,38 @@ TEST(MarkPaper, FirstAttemptWritesResultsMarksAndTrendInTurn) {
     EXPECT_TRUE(again.Sheet().frames.front().firstVerdictShown);
 }
 
+TEST(MarkPaper, SpacingKindsAnsweredWithExtraSpacesAreRightThroughAWholePaper) {
+    PracticeFolder folder;
+    OpenPaper paper = folder.Open(3, 102); // numbers, then kinds R, F and X, then a sentence
+    const auto spacing = [&paper](int slot) {
+        const std::string& kind = paper.kinds()[static_cast<std::size_t>(slot - 1)];
+        return kind == "R" || kind == "F" || kind == "X";
+    };
+    // The key with every space doubled and spaces around it.
+    const auto answer = [&paper, &spacing](int slot) {
+        const std::string& key = paper.keys()[static_cast<std::size_t>(slot - 1)];
+        if (!spacing(slot)) {
+            return key;
+        }
+        std::string spaced = "  ";
+        for (const char c : key) {
+            spaced += c == ' ' ? std::string("  ") : std::string(1, c);
+        }
+        return spaced + " ";
+    };
+    AnswerEveryQuestion(paper, answer);
+    ASSERT_EQ(paper.BeginMarking(SheetOf(paper, paper.QSCount(), answer)).next, MarkingStart::Next::Confirm);
+    ASSERT_TRUE(paper.CompleteMarking(kStart, "08/12/2026").marked);
+    int checked = 0;
+    for (int slot = 1; slot <= static_cast<int>(paper.results().size()); ++slot) {
+        if (spacing(slot)) {
+            EXPECT_EQ(paper.results()[static_cast<std::size_t>(slot - 1)], "Y") << "slot " << slot;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 4);
+}
+
 struct AskCase {
     const char* name;
     const char* lastAnswer;

@@ -92,10 +92,14 @@ inline std::vector<std::string> SheetOf(const OpenPaper& paper, int q,
 }
 
 /// Types @p answer(slot) into every box, question by question from the one on
-/// show to the last, moving with Next, and saves on the last.
+/// show to the last, moving with Next, and saves on the last. A move that is
+/// refused, or more moves than the paper has questions, fails the test.
 inline void AnswerEveryQuestion(OpenPaper& paper, const std::function<std::string(int)>& answer) {
-    while (paper.CanGoNext()) {
-        EXPECT_TRUE(paper.NextQuestion(SheetOf(paper, paper.QSCount(), answer)).moved);
+    for (int moves = 0; paper.CanGoNext(); ++moves) {
+        ASSERT_LT(moves, paper.QuestionCount()) << "Next never reached the last question";
+        const int from = paper.QSCount();
+        ASSERT_TRUE(paper.NextQuestion(SheetOf(paper, from, answer)).moved)
+            << "Next was refused on question " << from << " of " << paper.QuestionCount();
     }
     EXPECT_FALSE(paper.SavePaper(SheetOf(paper, paper.QSCount(), answer)).has_value());
 }

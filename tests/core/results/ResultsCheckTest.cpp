@@ -294,6 +294,37 @@ TEST_F(EnsureFiles, AFileThatCannotBeKeptAsideIsLeftAloneAndReported) {
     EXPECT_TRUE(std::filesystem::is_directory(Path(ResultsFile::Second)));
 }
 
+// A template made for fewer papers than the configuration names cannot check
+// the file: the file is reported and left as it is, not repaired from it.
+struct MismatchCase {
+    const char* name;
+    ResultsFile file;
+};
+
+class TemplateMismatch : public EnsureFiles, public ::testing::WithParamInterface<MismatchCase> {};
+
+TEST_P(TemplateMismatch, IsReportedForItsFileWhichIsLeftAsItIs) {
+    Ensure();
+    const ResultsFile kind = GetParam().file;
+    const std::string before = ReadBytes(Path(kind));
+    m_templates.Set(TemplateId(kind, 2), kind == ResultsFile::Marks
+                                             ? MarksTemplate(5)
+                                             : PaperRecordsTemplate(std::vector<int>(5, 3)));
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.failed.size(), 1U);
+    EXPECT_EQ(report.failed[0].file, Path(kind));
+    EXPECT_NE(report.failed[0].problem.find("template does not fit"), std::string::npos)
+        << report.failed[0].problem;
+    EXPECT_TRUE(report.created.empty() && report.extended.empty() && report.repaired.empty());
+    EXPECT_EQ(ReadBytes(Path(kind)), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 6);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultsCheck, TemplateMismatch,
+                         ::testing::Values(MismatchCase{"marks", ResultsFile::Marks},
+                                           MismatchCase{"answers", ResultsFile::First}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(EnsureFiles, AMissingTemplateIsReportedForItsFile) {
     m_templates.Remove(TemplateId(ResultsFile::SResults, 2));
     const EnsureReport report = Ensure();

@@ -103,6 +103,26 @@ TEST(ResultsStore, ResetNamesAReadOnlyFileAndResetsTheOthers) {
     }
 }
 
+TEST(ResultsStore, ResetRewritesFilesNamedInAnotherLetterCaseWithoutMakingSecondOnes) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 3));
+    ASSERT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    for (const ResultsFile file : kResultsFiles) {
+        std::string name = FileName(file, 2, "ENG");
+        name[0] = static_cast<char>(name[0] - 'a' + 'A'); // Marks2ENG.txt
+        std::filesystem::rename(folder / FileName(file, 2, "ENG"), folder / name);
+        WriteBytes(folder / name, "results to erase");
+    }
+    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    for (const ResultsFile file : kResultsFiles) {
+        std::string name = FileName(file, 2, "ENG");
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        EXPECT_EQ(ReadBytes(folder / name), *templates.Find(TemplateId(file, 2))) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
+}
+
 TEST(ResultsStore, MarksRoundTripInTheirOrder) {
     TempFolder folder;
     const auto path = folder / "marks2ENG.txt";

@@ -1,4 +1,4 @@
-#include "gui/home/SystemPrinterAccess.h"
+#include "gui/print/SystemPrinterAccess.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -45,7 +45,7 @@ std::optional<PrinterChoice> SystemPrinterAccess::ChoosePrinter(QWidget* owner,
     return PrinterChoice{printer.printerName(), printer.pageLayout()};
 }
 
-PrintRun SystemPrinterAccess::Preview(QWidget* owner, const PrinterChoice& target, const CardPaint& paint) {
+PrintRun SystemPrinterAccess::Preview(QWidget* owner, const PrinterChoice& target, const Paint& paint) {
     QPrinter printer(QPrinter::HighResolution);
     applyChoice(printer, target);
     QPrintPreviewDialog dialog(&printer, owner);
@@ -53,7 +53,7 @@ PrintRun SystemPrinterAccess::Preview(QWidget* owner, const PrinterChoice& targe
     dialog.setAccessibleName(QStringLiteral("Results card preview"));
     // The dialog paints for its pages and, after its Print button, once more on
     // the printer before it closes accepted: that last painting is the print.
-    CardPainting last;
+    Painting last;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&last, &paint](QPrinter* shown) { last = paint(*shown); });
     const QString name = target.printerName;
@@ -67,9 +67,26 @@ PrintRun SystemPrinterAccess::Preview(QWidget* owner, const PrinterChoice& targe
     return {PrintRun::Outcome::Printed, printed, {}};
 }
 
-std::optional<QString> SystemPrinterAccess::AskPdfFile(QWidget* owner, const QString& proposed) {
-    QFileDialog dialog(owner, QStringLiteral("Save the results card as a PDF file"));
-    dialog.setAccessibleName(QStringLiteral("Save the results card"));
+PrintRun SystemPrinterAccess::PrintWithDialog(QWidget* owner, const QString& name, const Paint& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(name);
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("Print %1").arg(name));
+    dialog.setAccessibleName(dialog.windowTitle());
+    if (dialog.exec() != QDialog::Accepted) {
+        return {PrintRun::Outcome::Cancelled, printer.printerName(), {}};
+    }
+    const Painting painting = paint(printer);
+    if (!painting.painted) {
+        return {PrintRun::Outcome::Failed, printer.printerName(), painting.problem};
+    }
+    return {PrintRun::Outcome::Printed, printer.printerName(), {}};
+}
+
+std::optional<QString> SystemPrinterAccess::AskPdfFile(QWidget* owner, const QString& title,
+                                                       const QString& proposed) {
+    QFileDialog dialog(owner, title);
+    dialog.setAccessibleName(title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));

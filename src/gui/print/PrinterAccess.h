@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace orbisk::gui {
@@ -18,8 +18,9 @@ struct PrinterChoice {
     std::optional<QPageLayout> page;
 };
 
-/// What painting the card on a printer came to.
-struct CardPainting {
+/// What painting a document (the results card, a question page) on a printer
+/// or a PDF file came to.
+struct Painting {
     bool painted = false;
     int pages = 0;
     QString problem; ///< why nothing was painted, in the printing system's words
@@ -33,11 +34,11 @@ struct PrintRun {
     QString problem; ///< for Failed: what went wrong
 };
 
-/// Paints the card on the printer it is given.
-using CardPaint = std::function<CardPainting(QPrinter&)>;
+/// Paints a document on the printer or PDF file it is given.
+using Paint = std::function<Painting(QPagedPaintDevice&)>;
 
-/// What the card printer asks of the system: which printers there are, and
-/// the modal dialogs. The program asks the real system; tests answer themselves
+/// What the printers ask of the system: which printers there are, and the
+/// modal dialogs. The program asks the real system; tests answer themselves
 /// so that no test waits on a dialog.
 class PrinterAccess {
 public:
@@ -51,10 +52,15 @@ public:
     virtual std::optional<PrinterChoice> ChoosePrinter(QWidget* owner, const PrinterChoice& current) = 0;
     /// Shows the card painted by @p paint as it will print on @p target, and
     /// prints it there if the learner asks to.
-    virtual PrintRun Preview(QWidget* owner, const PrinterChoice& target, const CardPaint& paint) = 0;
-    /// Asks where to save the card as a PDF file, proposing @p proposed.
+    virtual PrintRun Preview(QWidget* owner, const PrinterChoice& target, const Paint& paint) = 0;
+    /// Shows the print dialog for the document @p name over @p owner and, when
+    /// the learner confirms it, prints the document painted by @p paint.
+    virtual PrintRun PrintWithDialog(QWidget* owner, const QString& name, const Paint& paint) = 0;
+    /// Asks where to save a document as a PDF file, in a save dialog titled
+    /// @p title proposing @p proposed.
     /// @return the file chosen, or nothing when the learner cancelled.
-    virtual std::optional<QString> AskPdfFile(QWidget* owner, const QString& proposed) = 0;
+    virtual std::optional<QString> AskPdfFile(QWidget* owner, const QString& title,
+                                              const QString& proposed) = 0;
 };
 
 } // namespace orbisk::gui
