@@ -3,6 +3,7 @@
 #include "core/setup/FolderSetup.h"
 #include "gui/app/Notifier.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/DesktopBrowserLauncher.h"
 #include "gui/home/HomeWindow.h"
@@ -23,17 +24,9 @@ namespace {
 
 const QString kTitle = QStringLiteral("Orbisk");
 
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
-}
-
 QString sectionLabel(const config::ProductConfig& config, int section) {
     if (section >= 1 && section <= 3 && config.Section(section).exists()) {
-        return text(config.Section(section).label);
+        return ToQString(config.Section(section).label);
     }
     return QStringLiteral("this product");
 }
@@ -46,15 +39,15 @@ void tellAboutResults(const config::ProductConfig& config, const results::Ensure
         lines << QStringLiteral(
                      "Your results for %1 in %2 could not be read. They were set aside as %3 in the "
                      "same folder, and the program started that file afresh.")
-                     .arg(sectionLabel(config, repaired.section), path(repaired.file),
-                          path(repaired.copy.filename()));
-        details << path(repaired.file) + QStringLiteral(": ") + text(repaired.problem);
+                     .arg(sectionLabel(config, repaired.section), PathText(repaired.file),
+                          PathText(repaired.copy.filename()));
+        details << PathText(repaired.file) + QStringLiteral(": ") + ToQString(repaired.problem);
     }
     for (const results::FileProblem& failed : report.failed) {
         lines << QStringLiteral(
                      "Your results for %1 in %2 could not be put right, so they were left as they are.")
-                     .arg(sectionLabel(config, failed.section), path(failed.file));
-        details << path(failed.file) + QStringLiteral(": ") + text(failed.problem);
+                     .arg(sectionLabel(config, failed.section), PathText(failed.file));
+        details << PathText(failed.file) + QStringLiteral(": ") + ToQString(failed.problem);
     }
 }
 
@@ -68,16 +61,16 @@ void tellAboutMarking(const files::JournalRecovery& marking, QStringList& lines,
         lines << QStringLiteral("A paper was being marked when the program last ended, and its marking "
                                 "could not be finished, because %1 could not be written. The program will "
                                 "try again the next time it starts.")
-                     .arg(path(marking.file));
+                     .arg(PathText(marking.file));
         break;
     case files::JournalRecovery::Outcome::Damaged:
         lines << QStringLiteral("A paper was being marked when the program last ended, but the record of "
                                 "that marking could not be read, so the paper may show as not marked. The "
                                 "record was kept as %1.")
-                     .arg(path(marking.file));
+                     .arg(PathText(marking.file));
         break;
     }
-    details << path(marking.file) + QStringLiteral(": ") + text(marking.problem);
+    details << PathText(marking.file) + QStringLiteral(": ") + ToQString(marking.problem);
 }
 
 void tellAboutPictures(const std::filesystem::path& appFolder, const setup::GraphicsReport& graphics,
@@ -87,9 +80,9 @@ void tellAboutPictures(const std::filesystem::path& appFolder, const setup::Grap
     }
     lines << QStringLiteral("Some of the program's pictures could not be put in %1, so parts of its windows "
                             "may show blank.")
-                 .arg(path(setup::GraphicsFolder(appFolder)));
+                 .arg(PathText(setup::GraphicsFolder(appFolder)));
     for (const setup::PictureProblem& picture : graphics.failed) {
-        details << text(picture.name) + QStringLiteral(": ") + text(picture.problem);
+        details << ToQString(picture.name) + QStringLiteral(": ") + ToQString(picture.problem);
     }
 }
 
@@ -119,7 +112,7 @@ Started StartUp(const StartupEnvironment& environment) {
         environment.notifier->Warn(nullptr, kTitle,
                                    QStringLiteral("Orbisk is already running with its files in %1. "
                                                   "Use the copy that is open; this one will close.")
-                                       .arg(path(choice.folder)));
+                                       .arg(PathText(choice.folder)));
         started.instance.reset();
         return started;
     }
@@ -127,8 +120,8 @@ Started StartUp(const StartupEnvironment& environment) {
         environment.notifier->Warn(nullptr, kTitle,
                                    QStringLiteral("Orbisk cannot keep your results in %1, because it may not "
                                                   "write there. The program will close; nothing was changed.")
-                                       .arg(path(choice.folder)),
-                                   text(choice.lock.problem));
+                                       .arg(PathText(choice.folder)),
+                                   ToQString(choice.lock.problem));
         started.instance.reset();
         return started;
     }
@@ -141,8 +134,8 @@ Started StartUp(const StartupEnvironment& environment) {
             QStringLiteral("The program's own settings could not be read, so it cannot "
                            "start. Your results in %1 were not touched; installing the "
                            "program again should put this right.")
-                .arg(path(started.appFolder)),
-            text(files.configProblem));
+                .arg(PathText(started.appFolder)),
+            ToQString(files.configProblem));
         return started;
     }
     started.pictures = std::make_unique<SkinPictures>(setup::GraphicsFolder(started.appFolder));
@@ -192,7 +185,7 @@ Started StartUp(const StartupEnvironment& environment) {
     tellAboutResults(*files.config, files.results, lines, details);
     tellAboutPictures(started.appFolder, files.graphics, lines, details);
     if (!lines.isEmpty()) {
-        environment.notifier->Warn(started.home.get(), text(files.config->name),
+        environment.notifier->Warn(started.home.get(), ToQString(files.config->name),
                                    lines.join(QStringLiteral("\n\n")), details.join(QLatin1Char('\n')));
     }
     return started;

@@ -1,6 +1,7 @@
 #include "gui/home/CardPainter.h"
 
 #include "core/report/CardPages.h"
+#include "gui/chrome/QtText.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -17,10 +18,6 @@ namespace {
 /// Smaller than this the card is hard to read; past it a too-wide line is cut instead.
 constexpr double kSmallestPointSize = 6.0;
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 CardLayout measure(const std::vector<report::CardLine>& card, const QFont& font, QPaintDevice* device) {
     CardLayout layout;
     layout.font = font;
@@ -30,12 +27,12 @@ CardLayout measure(const std::vector<report::CardLine>& card, const QFont& font,
     layout.ascent = metrics.ascent();
     const double column = layout.column;
     layout.lines = report::ZoneResultsCard(card, [&metrics, column](std::string_view text) {
-        return metrics.horizontalAdvance(fromUtf8(text)) / column;
+        return metrics.horizontalAdvance(ToQString(text)) / column;
     });
     for (const std::vector<report::ZonedItem>& line : layout.lines) {
         for (const report::ZonedItem& item : line) {
             const double right = (item.zone - 1) * report::kZoneColumns * column +
-                                 metrics.horizontalAdvance(fromUtf8(item.text));
+                                 metrics.horizontalAdvance(ToQString(item.text));
             layout.widest = std::max(layout.widest, right);
         }
     }
@@ -94,7 +91,7 @@ Painting PaintResultsCard(QPagedPaintDevice& device, const std::vector<report::C
         }
         const double baseline = place.row * layout.lineSpacing + layout.ascent;
         for (const report::ZonedItem& item : layout.lines[i]) {
-            painter.drawText(QPointF((item.zone - 1) * zoneWidth, baseline), fromUtf8(item.text));
+            painter.drawText(QPointF((item.zone - 1) * zoneWidth, baseline), ToQString(item.text));
         }
     }
     if (!painter.end() && painting.painted) {

@@ -2,6 +2,7 @@
 
 #include "core/desktop/DesktopEntry.h"
 #include "core/io/FileIO.h"
+#include "gui/chrome/QtText.h"
 
 #include <QProcess>
 
@@ -14,10 +15,6 @@ constexpr int kAnswerWaitMs = 5000;
 
 std::string environment(const char* name) {
     return qEnvironmentVariable(name).toStdString();
-}
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
 }
 
 } // namespace
@@ -57,9 +54,9 @@ BrowserLauncher::Lookup DesktopBrowserLauncher::FindHtmlHandler() {
                 seen = true;
                 try {
                     if (auto exec = desktop::ExecLine(files::ReadWholeFile(candidate))) {
-                        return {std::move(*exec), path(candidate)};
+                        return {std::move(*exec), PathText(candidate)};
                     }
-                    looked << path(candidate) + QStringLiteral(" has no Exec line");
+                    looked << PathText(candidate) + QStringLiteral(" has no Exec line");
                 } catch (const std::exception& error) {
                     looked << QString::fromUtf8(error.what());
                 }

@@ -4,6 +4,7 @@
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/PageSurface.h"
 #include "gui/home/PercentColumn.h"
@@ -14,10 +15,6 @@ namespace orbisk::gui {
 namespace {
 
 const QString kHeadingColour = QStringLiteral("color: #1c4f8c;");
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::size_t index(int oneBased) {
     return static_cast<std::size_t>(oneBased - 1);
@@ -137,7 +134,7 @@ void HomePage::ShowTopics(const std::vector<std::string>& names, int topicCount)
     for (int t = 1; t <= 10; ++t) {
         const bool shown = t <= topicCount;
         TopicButton* topic = m_topics[index(t)];
-        topic->setText(index(t) < names.size() ? fromUtf8(names[index(t)]) : QString());
+        topic->setText(index(t) < names.size() ? ToQString(names[index(t)]) : QString());
         topic->setVisible(shown);
         m_bullets[index(t)]->setVisible(shown);
     }
@@ -156,8 +153,8 @@ void HomePage::ShowPapers(const QString& heading, const std::array<std::string, 
     std::array<QString, 5> firstTexts, secondTexts;
     std::array<layout::ShownScores, 5> shown;
     for (std::size_t r = 0; r < 5; ++r) {
-        firstTexts[r] = fromUtf8(first[r]);
-        secondTexts[r] = fromUtf8(second[r]);
+        firstTexts[r] = ToQString(first[r]);
+        secondTexts[r] = ToQString(second[r]);
         const QFontMetrics metrics(m_firstScores[r]->font());
         shown[r] = {
             first[r], static_cast<double>(layout::Twips(metrics.horizontalAdvance(firstTexts[r]) + 1)),

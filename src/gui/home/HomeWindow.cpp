@@ -7,7 +7,9 @@
 #include "gui/app/Notifier.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/home/CardPrinter.h"
@@ -25,21 +27,11 @@ namespace orbisk::gui {
 
 namespace {
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
-}
-
 /// Entry @p slot (1-based) of a results record, or empty when the record is shorter.
 std::string entry(const std::vector<std::string>& values, int slot) {
     const auto i = static_cast<std::size_t>(slot - 1);
     return slot >= 1 && i < values.size() ? values[i] : std::string();
 }
-
-constexpr QColor kStripColour(244, 245, 235);
 
 } // namespace
 
@@ -77,7 +69,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     buildStrip();
 
     // The product's name on the window and its title bar.
-    const QString name = fromUtf8(m_config.name);
+    const QString name = ToQString(m_config.name);
     setWindowTitle(name);
     m_frame->title()->setText(name);
     m_state.lblCOD = m_config.code;
@@ -109,7 +101,7 @@ void HomeWindow::buildStrip() {
     m_strip->setObjectName(QStringLiteral("ScnTabBG"));
     Place(m_strip, m_layout.strip);
     QPixmap strip(m_strip->size());
-    strip.fill(kStripColour);
+    strip.fill(palette::kWindow);
     {
         QPainter painter(&strip);
         painter.setPen(Qt::black);
@@ -125,7 +117,7 @@ void HomeWindow::buildTabs() {
         auto* tab = new ImageButton(this);
         tab->setObjectName(QString::fromLatin1(names[n - 1]));
         tab->setFont(BodyFont(8.25));
-        const QString label = n <= 3 ? fromUtf8(m_config.Section(n).label) : QStringLiteral("Help");
+        const QString label = n <= 3 ? ToQString(m_config.Section(n).label) : QStringLiteral("Help");
         tab->SetCaption(label);
         tab->setToolTip(n <= 3 ? QStringLiteral("Load ") + label + QStringLiteral(" Module")
                                : QStringLiteral("Help"));
@@ -175,7 +167,7 @@ std::vector<results::FileProblem> HomeWindow::EraseResults() {
 
 AboutPage* HomeWindow::aboutPage() {
     if (m_bodyAbout == nullptr) {
-        m_bodyAbout = new AboutPage(*m_services.pictures, fromUtf8(m_config.name), m_layout.body,
+        m_bodyAbout = new AboutPage(*m_services.pictures, ToQString(m_config.name), m_layout.body,
                                     *m_services.notifier, m_services.browser, this);
     }
     return m_bodyAbout;
@@ -293,7 +285,7 @@ void HomeWindow::LoadSection() {
             this, windowTitle(),
             QStringLiteral("Your results for %1 could not be read from %2, so no scores "
                            "are shown. The file was left as it is.")
-                .arg(fromUtf8(section.label), path(marksFile)),
+                .arg(ToQString(section.label), PathText(marksFile)),
             QString::fromStdString(error.what()));
     }
     m_bodyHome->ShowTopics(section.topicNames, section.topicCount);
@@ -317,7 +309,7 @@ void HomeWindow::TopicChoosing(int firstSlot) {
     const config::SectionConfig& section = m_config.Section(m_state.LChose);
     const auto topic = static_cast<std::size_t>((firstSlot - 1) / bank::kPapersPerTopic);
     m_state.SubH1 = topic < section.topicNames.size() ? section.topicNames[topic] : std::string();
-    m_bodyHome->ShowPapers(fromUtf8(m_state.SubH1), first, second);
+    m_bodyHome->ShowPapers(ToQString(m_state.SubH1), first, second);
 }
 
 void HomeWindow::OpenPaper(int offset, int take) {
@@ -367,7 +359,7 @@ void HomeWindow::closeEvent(QCloseEvent* event) {
 
 void HomeWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), kStripColour);
+    painter.fillRect(rect(), palette::kWindow);
 }
 
 } // namespace orbisk::gui

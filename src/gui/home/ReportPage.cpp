@@ -6,6 +6,7 @@
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/PageSurface.h"
 #include "gui/home/TopicTrack.h"
@@ -25,10 +26,6 @@ constexpr int kBarFallbackHeight = 17;
 constexpr int kBarCaptionIndent = 8;
 /// Room under the overall figures before the note of unreadable scores.
 constexpr double kNoteGap = layout::Twips(14);
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::size_t index(int oneBased) {
     return static_cast<std::size_t>(oneBased - 1);
@@ -95,8 +92,8 @@ void ReportPage::buildBars(SkinPictures& pictures) {
     const QPixmap picture = pictures.Get(QStringLiteral("bar.bmp"));
     const QFont captionFont = boldFont(8.25);
     for (int n = 1; n <= 3; ++n) {
-        const QString caption = fromUtf8(report::kReportBarCaptions[index(n)]);
-        const QString tip = fromUtf8(report::kReportBarTooltips[index(n)]);
+        const QString caption = ToQString(report::kReportBarCaptions[index(n)]);
+        const QString tip = ToQString(report::kReportBarTooltips[index(n)]);
         auto* bar = new ImageButton(this);
         bar->setObjectName(QStringLiteral("RCBar%1").arg(n));
         bar->SetPictures({picture, picture, {}, {}});
@@ -128,10 +125,10 @@ void ReportPage::buildOverall(double width) {
     const char* names[] = {"OScore1", "OScore2", "PCNum", "WT", "ST"};
     const QFont figureFont = boldFont(9);
     for (std::size_t i = 0; i < l.captions.size(); ++i) {
-        m_overallCaptions[i] = fromUtf8(report::kOverallCaptions[i]);
+        m_overallCaptions[i] = ToQString(report::kOverallCaptions[i]);
         makeLabel(panel, m_overallCaptions[i], {}, l.captions[i])->setFont(BodyFont(9));
         QLabel* figure =
-            makeLabel(panel, fromUtf8(report::kNoFigure), QString::fromLatin1(names[i]), l.figures[i]);
+            makeLabel(panel, ToQString(report::kNoFigure), QString::fromLatin1(names[i]), l.figures[i]);
         figure->setFont(figureFont);
         figure->setStyleSheet(kHeadingColour);
         m_overallFigures[i] = figure;
@@ -154,7 +151,7 @@ void ReportPage::buildTopical(double width, double height) {
     for (const auto& [text, name, at] :
          {std::tuple{report::kFirstAttemptHeading, "lblFirstHeading", l.firstHeading},
           std::tuple{report::kSecondAttemptHeading, "lblSecondHeading", l.secondHeading}}) {
-        QLabel* heading = makeLabel(panel, fromUtf8(text), QString::fromLatin1(name), at);
+        QLabel* heading = makeLabel(panel, ToQString(text), QString::fromLatin1(name), at);
         heading->setFont(headingFont);
         heading->setStyleSheet(kHeadingColour);
     }
@@ -178,14 +175,14 @@ void ReportPage::buildTrend(double width, double height) {
     m_plot = new TrendPlotView(panel);
     const layout::PixelRect area = layout::ToPixels(l.plot);
     m_plot->PlaceArea(QRect(area.x, area.y, area.width, area.height));
-    m_plot->setAccessibleName(fromUtf8(report::kTrendCaption));
+    m_plot->setAccessibleName(ToQString(report::kTrendCaption));
     const QFont axisFont = BodyFont(7);
     for (std::size_t k = 0; k < l.axisLabels.size(); ++k) {
-        makeLabel(panel, fromUtf8(report::kTrendAxisLabels[k]), QStringLiteral("lblTrendAxis%1").arg(k + 1),
+        makeLabel(panel, ToQString(report::kTrendAxisLabels[k]), QStringLiteral("lblTrendAxis%1").arg(k + 1),
                   l.axisLabels[k], Qt::AlignRight | Qt::AlignVCenter)
             ->setFont(axisFont);
     }
-    makeLabel(panel, fromUtf8(report::kTrendCaption), QStringLiteral("lblTrendCaption"), l.caption,
+    makeLabel(panel, ToQString(report::kTrendCaption), QStringLiteral("lblTrendCaption"), l.caption,
               Qt::AlignHCenter | Qt::AlignVCenter)
         ->setFont(boldFont(8.25));
 }
@@ -214,7 +211,7 @@ void ReportPage::BuildReport(const report::ReportFigures& figures) {
     const std::array<const std::string*, 5> texts{&figures.OScore1, &figures.OScore2, &figures.PCNum,
                                                   &figures.WT, &figures.ST};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const QString text = fromUtf8(*texts[i]);
+        const QString text = ToQString(*texts[i]);
         m_overallFigures[i]->setText(text);
         // Read together, the caption and its figure make sense on their own.
         m_overallFigures[i]->setAccessibleName(m_overallCaptions[i] + QLatin1Char(' ') + text.trimmed());
@@ -223,8 +220,8 @@ void ReportPage::BuildReport(const report::ReportFigures& figures) {
 
     for (int k = 1; k <= 10; ++k) {
         const report::TopicFigures& topic = figures.topics[index(k)];
-        const QString name = fromUtf8(topic.name);
-        const QString description = fromUtf8(report::DescribeTopicRow(topic));
+        const QString name = ToQString(topic.name);
+        const QString description = ToQString(report::DescribeTopicRow(topic));
         QLabel* nameBox = m_topicNames[index(k)];
         nameBox->setText(name);
         nameBox->setAccessibleDescription(description);
@@ -244,7 +241,7 @@ void ReportPage::BuildReport(const report::ReportFigures& figures) {
     }
 
     m_plot->SetScores(report::TrendScores(figures.trend));
-    m_plot->setAccessibleDescription(fromUtf8(report::DescribeTrend(figures.trend)));
+    m_plot->setAccessibleDescription(ToQString(report::DescribeTrend(figures.trend)));
 }
 
 void ReportPage::showUnreadable(const report::ReportFigures& figures) {
@@ -253,7 +250,7 @@ void ReportPage::showUnreadable(const report::ReportFigures& figures) {
         const auto topic = static_cast<std::size_t>((score.slot - 1) / bank::kPapersPerTopic);
         const int paper = (score.slot - 1) % bank::kPapersPerTopic + 1;
         const QString name = topic < figures.topics.size() && !figures.topics[topic].name.empty()
-                                 ? fromUtf8(figures.topics[topic].name)
+                                 ? ToQString(figures.topics[topic].name)
                                  : QStringLiteral("Topic %1").arg(topic + 1);
         papers << QStringLiteral("%1 paper %2 (%3 attempt)")
                       .arg(name)

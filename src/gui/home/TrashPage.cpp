@@ -6,6 +6,7 @@
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/PageSurface.h"
 
@@ -23,10 +24,6 @@ constexpr int kTextTop = 40;
 constexpr int kTextHeight = 64;
 constexpr int kButtonTop = kTextTop + kTextHeight + 16;
 constexpr int kButtonGap = 24;
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
-}
 
 } // namespace
 
@@ -157,8 +154,8 @@ void TrashPage::showStage(Stage stage) {
 void TrashPage::tellWhatWasNotErased(const std::vector<results::FileProblem>& problems) {
     QStringList files, details;
     for (const results::FileProblem& problem : problems) {
-        files << path(problem.file);
-        details << path(problem.file) + QStringLiteral(": ") + QString::fromStdString(problem.problem);
+        files << PathText(problem.file);
+        details << PathText(problem.file) + QStringLiteral(": ") + QString::fromStdString(problem.problem);
     }
     const QString message =
         QStringLiteral(

@@ -2,6 +2,7 @@
 
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
@@ -141,7 +142,7 @@ void PopUpBox::closeEvent(QCloseEvent* event) {
 
 void PopUpBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(244, 245, 235));
+    painter.fillRect(rect(), palette::kWindow);
 }
 
 } // namespace orbisk::gui

@@ -2,7 +2,7 @@
 
 #include "core/practice/AnswerSheet.h"
 #include "core/practice/PracticeTexts.h"
-#include "gui/practice/QtText.h"
+#include "gui/chrome/QtText.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -4,8 +4,8 @@
 #include "core/practice/PracticeTexts.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/practice/AnswerBox.h"
-#include "gui/practice/QtText.h"
 
 #include <QPainter>
 

@@ -2,10 +2,10 @@
 
 #include "core/layout/AnswerFrames.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
-#include "gui/practice/QtText.h"
 
 namespace orbisk::gui {
 

@@ -2,9 +2,10 @@
 
 #include "core/practice/PracticeTexts.h"
 #include "gui/chrome/Fonts.h"
+#include "gui/chrome/Palette.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/MarkingPanel.h"
-#include "gui/practice/QtText.h"
 
 namespace orbisk::gui {
 
@@ -22,7 +23,7 @@ PracticeStatusBar::PracticeStatusBar(SkinPictures& pictures, bool secondAttempt,
     setObjectName(QStringLiteral("RemQnsBG"));
     setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(244, 245, 235));
+    colours.setColor(QPalette::Window, palette::kWindow);
     setPalette(colours);
     setFont(BodyFont(8.25));
 

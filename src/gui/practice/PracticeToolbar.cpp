@@ -5,9 +5,10 @@
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
-#include "gui/practice/QtText.h"
 
 #include <QShortcut>
 
@@ -49,7 +50,7 @@ PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QW
     setObjectName(QStringLiteral("ScnTabBG"));
     setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(244, 245, 235));
+    colours.setColor(QPalette::Window, palette::kWindow);
     setPalette(colours);
 
     const QFont font = BodyFont(8.25);

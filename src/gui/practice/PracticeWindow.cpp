@@ -6,7 +6,9 @@
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/practice/AnswerBox.h"
@@ -14,7 +16,6 @@
 #include "gui/practice/MarkingPanel.h"
 #include "gui/practice/PracticeStatusBar.h"
 #include "gui/practice/PracticeToolbar.h"
-#include "gui/practice/QtText.h"
 #include "gui/practice/QuestionView.h"
 #include "gui/practice/SizeGrip.h"
 
@@ -29,7 +30,6 @@ namespace orbisk::gui {
 
 namespace {
 
-const QColor kStripColour(244, 245, 235);
 // The question's title strip lies over the top of the view: the page starts under it.
 constexpr int kPageTopMargin = 32;
 
@@ -115,7 +115,7 @@ void PracticeWindow::build() {
     m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
     m_handleStrip->setAutoFillBackground(true);
     QPalette handleColour = m_handleStrip->palette();
-    handleColour.setColor(QPalette::Window, kStripColour);
+    handleColour.setColor(QPalette::Window, palette::kWindow);
     m_handleStrip->setPalette(handleColour);
     m_handle = new ImageButton(m_handleStrip);
     m_handle->setObjectName(QStringLiteral("ImgHandle"));
@@ -333,7 +333,7 @@ void PracticeWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 void PracticeWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), kStripColour);
+    painter.fillRect(rect(), palette::kWindow);
 }
 
 } // namespace orbisk::gui

@@ -3,6 +3,7 @@
 // repaint of what changed.
 #include "core/practice/PracticeTexts.h"
 #include "gui/app/Notifier.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/popup/Asker.h"
 #include "gui/practice/AnswerSheetPanel.h"
@@ -10,27 +11,19 @@
 #include "gui/practice/PracticeStatusBar.h"
 #include "gui/practice/PracticeToolbar.h"
 #include "gui/practice/PracticeWindow.h"
-#include "gui/practice/QtText.h"
 #include "gui/practice/QuestionView.h"
 
 #include <system_error>
 
 namespace orbisk::gui {
 
-namespace {
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
-}
-
-} // namespace
-
 std::vector<std::string> PracticeWindow::sheetTexts() const {
     return m_sheet->Texts();
 }
 
 void PracticeWindow::tellNotWritten(const practice::FileFailure& failure, const QString& what) {
-    m_services.notifier->Warn(this, windowTitle(), what.arg(path(failure.path)), ToQString(failure.problem));
+    m_services.notifier->Warn(this, windowTitle(), what.arg(PathText(failure.path)),
+                              ToQString(failure.problem));
 }
 
 // ---- Showing the paper ----------------------------------------------------
@@ -51,7 +44,7 @@ void PracticeWindow::showPage() {
     }
     m_view->ShowErrorPage(page.question,
                           QStringLiteral("Its page could not be written in %1 (%2).")
-                              .arg(path(m_services.appFolder),
+                              .arg(PathText(m_services.appFolder),
                                    QString::fromStdString(std::generic_category().message(page.error))));
 }
 

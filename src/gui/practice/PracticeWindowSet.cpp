@@ -2,21 +2,13 @@
 
 #include "core/Errors.h"
 #include "gui/app/Notifier.h"
+#include "gui/chrome/QtText.h"
 #include "gui/home/HomeState.h"
 #include "gui/practice/PracticeWindow.h"
-#include "gui/practice/QtText.h"
 
 #include <stdexcept>
 
 namespace orbisk::gui {
-
-namespace {
-
-QString path(const std::filesystem::path& file) {
-    return QString::fromStdString(file.string());
-}
-
-} // namespace
 
 PracticeWindowSet::PracticeWindowSet(PracticeServices services, QWidget* owner, std::function<void()> refresh)
     : m_services(std::move(services)), m_owner(owner), m_refresh(std::move(refresh)) {}
@@ -75,7 +67,7 @@ void PracticeWindowSet::Open(const HomeState& handOver) {
         const QString message =
             error.file().is_absolute()
                 ? QStringLiteral("%1 could not be opened, because %2 could not be read. Nothing was changed.")
-                      .arg(paperName, path(error.file()))
+                      .arg(paperName, PathText(error.file()))
                 : QStringLiteral(
                       "%1 could not be opened, because the program's own question bank is damaged. "
                       "Nothing was changed; installing the program again should put this right.")
@@ -86,7 +78,7 @@ void PracticeWindowSet::Open(const HomeState& handOver) {
             m_owner, title,
             QStringLiteral("%1 could not be opened, because the program could not write "
                            "%2. Nothing was changed.")
-                .arg(paperName, path(error.file())),
+                .arg(paperName, PathText(error.file())),
             ToQString(error.what()));
     } catch (const std::invalid_argument& error) {
         m_services.notifier->Warn(m_owner, title,

@@ -4,8 +4,8 @@
 #include "core/io/FileIO.h"
 #include "core/practice/PracticeTexts.h"
 #include "gui/app/Notifier.h"
+#include "gui/chrome/QtText.h"
 #include "gui/practice/PagePrinter.h"
-#include "gui/practice/QtText.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,18 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace orbisk::gui {
 
-/// Core texts are UTF-8.
+/// Texts between the core and the windows: the core's texts are UTF-8.
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 inline std::string ToUtf8(const QString& text) {
     return text.toStdString();
+}
+
+/// A file's full path as the learner reads it in a message.
+inline QString PathText(const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
 }
 
 } // namespace orbisk::gui
