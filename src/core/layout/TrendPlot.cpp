@@ -26,7 +26,7 @@ TrendPlotShape PlotTrend(double width, double height, const std::vector<double>&
     for (int g = kGridStep; g < kLevels; g += kGridStep) {
         s.grid.push_back({{0, g * s.dy}, {width, g * s.dy}});
     }
-    const std::size_t shown = std::min(scores.size(), static_cast<std::size_t>(kTrendPlotPoints));
+    const std::size_t shown = std::min(scores.size(), static_cast<std::size_t>(report::kTrendPoints));
     PlotPoint previous{0, height};
     for (std::size_t i = 0; i < shown; ++i) {
         const double score = onThePlot(scores[scores.size() - shown + i]);

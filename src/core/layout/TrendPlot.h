@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/report/Trend.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -21,8 +23,6 @@ inline constexpr double kTrendDotRadius = 30;
 inline constexpr std::uint32_t kTrendGridColour = 0xE0E0E0;  ///< light grey
 inline constexpr std::uint32_t kTrendStemColour = 0x000000;  ///< black
 inline constexpr std::uint32_t kTrendPointColour = 0x0000FF; ///< blue: the dots and the joins
-/// The most points the plot shows.
-inline constexpr int kTrendPlotPoints = 20;
 
 struct PlotPoint {
     double x = 0;
@@ -49,7 +49,7 @@ struct TrendPlotShape {
 };
 
 /// The plot of @p scores (in percent, oldest first) in an area of @p width x
-/// @p height twips. Only the last kTrendPlotPoints scores are drawn; a score
+/// @p height twips. Only the last report::kTrendPoints scores are drawn; a score
 /// outside 0..100 is drawn on the nearer edge. No scores give the grid alone.
 TrendPlotShape PlotTrend(double width, double height, const std::vector<double>& scores);
 

@@ -29,16 +29,21 @@ std::vector<TrendPoint> TrendFromRecord(std::string_view recordLine) {
     if (at == std::string_view::npos) {
         return points;
     }
-    const std::string_view values = recordLine.substr(at);
-    // Each value follows a ">"; whatever stands before the first ">" is not a value.
-    for (std::size_t open = values.find('>'); open != std::string_view::npos;) {
-        const std::size_t next = values.find('>', open + 1);
-        const std::string_view value = text::TrimSpaces(
-            values.substr(open + 1, next == std::string_view::npos ? next : next - open - 1));
+    // Each value follows a ">"; whatever stands before the first ">" is not a
+    // value. From there on the line is an ordinary record for the record reader.
+    const std::size_t open = recordLine.find('>', at);
+    if (open == std::string_view::npos) {
+        return points;
+    }
+    const std::string record =
+        "#" + std::string(results::kTrendKey) + "#" + std::string(recordLine.substr(open));
+    const std::size_t count = records::CountValues(record, results::kTrendKey.size());
+    for (const std::string& written :
+         records::SplitRecordValues(record, results::kTrendKey.size(), static_cast<int>(count))) {
+        const std::string_view value = text::TrimSpaces(written);
         if (const std::optional<double> score = text::ParseStoredNumber(value)) {
             points.push_back({*score, std::string(value)});
         }
-        open = next;
     }
     if (points.size() > static_cast<std::size_t>(kTrendPoints)) {
         points.erase(points.begin(), points.end() - kTrendPoints);
