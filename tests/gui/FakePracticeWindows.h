@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/home/HomeState.h"
 #include "gui/home/PracticeWindows.h"
 
 #include <string>
@@ -16,14 +15,14 @@ public:
         openName.clear();
     }
     QString OpenPaperName() const override { return openName; }
-    void Open(const gui::HomeState& handOver) override {
+    void Open(const practice::PaperRequest& handOver) override {
         calls.push_back("open " + std::to_string(handOver.PaperNum) + " take " +
-                        std::to_string(handOver.TakeNum));
+                        std::to_string(static_cast<int>(handOver.TakeNum)));
         opened = handOver;
     }
 
     std::vector<std::string> calls;
-    gui::HomeState opened;
+    practice::PaperRequest opened;
     QString openName; ///< what OpenPaperName says until CloseAll
 };
 

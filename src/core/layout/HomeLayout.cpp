@@ -26,7 +26,8 @@ constexpr double kIcon = Twips(16);
 
 } // namespace
 
-HomeLayout LayOutHome(const std::array<bool, 3>& sectionExists, int chosenTab, double titleHeight) {
+HomeLayout LayOutHome(const std::array<bool, bank::kMaxSections>& sectionExists, int chosenTab,
+                      double titleHeight) {
     const double w = kHomeWindow.width;
     const double h = kHomeWindow.height;
     HomeLayout l;
@@ -49,7 +50,7 @@ HomeLayout LayOutHome(const std::array<bool, 3>& sectionExists, int chosenTab, d
     l.stripLineTop = l.strip.bottom() - 10;
 
     double x = kStripLeft;
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= bank::kMaxSections; ++n) {
         Rect& tab = l.tabs[static_cast<std::size_t>(n - 1)];
         const double height = n == chosenTab ? kFrontTabHeight : kBackTabHeight;
         const double top = l.strip.top - height + (n == chosenTab ? 0.5 : 2.5);
@@ -61,10 +62,12 @@ HomeLayout LayOutHome(const std::array<bool, 3>& sectionExists, int chosenTab, d
             tab = {-kTabWidth, top, kTabWidth, height}; // out of sight, left of the window
         }
     }
-    const double helpHeight = chosenTab == 4 ? kFrontTabHeight : kBackTabHeight;
-    l.tabs[3] = {kContentLeft + x, l.strip.top - helpHeight + (chosenTab == 4 ? 0.5 : 2.5), kTabWidth,
-                 helpHeight};
-    l.tabVisible[3] = true;
+    constexpr auto help = static_cast<std::size_t>(home::kHelpTab - 1);
+    const bool helpChosen = chosenTab == home::kHelpTab;
+    const double helpHeight = helpChosen ? kFrontTabHeight : kBackTabHeight;
+    l.tabs[help] = {kContentLeft + x, l.strip.top - helpHeight + (helpChosen ? 0.5 : 2.5), kTabWidth,
+                    helpHeight};
+    l.tabVisible[help] = true;
 
     l.logo = {w - l.frame.right.width - Twips(6) - kLogoWidth,
               kToolbarTop + (kToolbarButtonHeight - kLogoHeight) / 2, kLogoWidth, kLogoHeight};

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/home/HomeNavigation.h"
 #include "core/layout/Frame.h"
 #include "core/layout/Geometry.h"
+#include "core/product/BankNumbers.h"
 
 #include <array>
 
@@ -17,20 +19,21 @@ struct HomeLayout {
     Rect title; ///< left and top of the title text; height as given
     Rect closeButton;
     Rect minimiseButton;
-    std::array<Rect, 4> toolbar; ///< ToolBar01 to ToolBar04, in a row under the title bar
-    Rect strip;                  ///< the tab strip under the tabs
-    double stripLineTop = 0;     ///< the black line across the strip, 10 twips above its bottom
-    std::array<Rect, 4> tabs;    ///< tabs 1 to 3 (sections) and 4 (Help)
-    std::array<bool, 4> tabVisible{};
+    std::array<Rect, home::kToolbarSlots> toolbar; ///< ToolBar01 to ToolBar04, in a row under the title bar
+    Rect strip;                                    ///< the tab strip under the tabs
+    double stripLineTop = 0;                ///< the black line across the strip, 10 twips above its bottom
+    std::array<Rect, home::kTabCount> tabs; ///< the sections' tabs, then the Help tab
+    std::array<bool, home::kTabCount> tabVisible{};
     Rect logo; ///< at the right of the toolbar row
     Rect body; ///< where the pages go: directly below the strip
 };
 
-/// Lays out the home window for the sections that exist (index 0 to 2 for
-/// sections 1 to 3) with @p chosenTab (1 to 4) in front. The toolbar runs
+/// Lays out the home window for the sections that exist (index 0 for section
+/// 1) with @p chosenTab (1 to home::kHelpTab) in front. The toolbar runs
 /// under the title bar with the logo at its right; the tabs stand on the strip
 /// below it. A missing section's tab moves out of sight; the Help tab follows
 /// the last section's tab; tabs overlap their neighbour by 4 twips.
-HomeLayout LayOutHome(const std::array<bool, 3>& sectionExists, int chosenTab, double titleHeight);
+HomeLayout LayOutHome(const std::array<bool, bank::kMaxSections>& sectionExists, int chosenTab,
+                      double titleHeight);
 
 } // namespace orbisk::layout

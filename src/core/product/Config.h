@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/formats/Records.h"
+#include "core/product/BankNumbers.h"
 
 #include <array>
 #include <string>
@@ -52,7 +53,7 @@ struct SectionConfig {
 struct ProductConfig {
     std::string name;
     std::string code;
-    std::array<SectionConfig, 3> sections; ///< sections 1, 2, 3
+    std::array<SectionConfig, bank::kMaxSections> sections; ///< sections 1, 2, 3
 
     /// The numbers of the sections that exist, ascending.
     std::vector<int> ExistingSections() const;

@@ -38,4 +38,21 @@ std::string DescribeTrend(const std::vector<TrendPoint>& trend) {
     return text + ".";
 }
 
+std::string DescribeUnreadableScores(const ReportFigures& figures) {
+    std::string papers;
+    for (const UnreadableScore& score : figures.unreadable) {
+        const int paper = bank::PaperOfSlot(score.slot);
+        const int topic = bank::TopicOfPaper(paper);
+        const auto index = static_cast<std::size_t>(topic - 1);
+        const std::string name = index < figures.topics.size() && !figures.topics[index].name.empty()
+                                     ? figures.topics[index].name
+                                     : "Topic " + std::to_string(topic);
+        papers += (papers.empty() ? "" : "; ") + name + " paper " +
+                  std::to_string(bank::PaperInTopic(paper)) +
+                  (score.attempt == 1 ? " (first attempt)" : " (second attempt)");
+    }
+    return papers.empty() ? std::string()
+                          : "Not counted here, because the stored score is not a number: " + papers + ".";
+}
+
 } // namespace orbisk::report

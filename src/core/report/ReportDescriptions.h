@@ -20,4 +20,10 @@ std::string DescribeTopicRow(const TopicFigures& topic);
 /// oldest first: 80%, 92.5%, 100%." or "No first-attempt scores yet."
 std::string DescribeTrend(const std::vector<TrendPoint>& trend);
 
+/// The note under the overall figures naming the stored scores left out
+/// because they are not numbers, e.g. "Not counted here, because the stored
+/// score is not a number: Grammar (1) paper 3 (first attempt)."; empty when
+/// every score was counted.
+std::string DescribeUnreadableScores(const ReportFigures& figures);
+
 } // namespace orbisk::report

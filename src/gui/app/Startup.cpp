@@ -1,5 +1,6 @@
 #include "gui/app/Startup.h"
 
+#include "core/product/BankNumbers.h"
 #include "core/setup/FolderSetup.h"
 #include "gui/app/Notifier.h"
 #include "gui/app/SingleInstance.h"
@@ -25,7 +26,7 @@ namespace {
 const QString kTitle = QStringLiteral("Orbisk");
 
 QString sectionLabel(const config::ProductConfig& config, int section) {
-    if (section >= 1 && section <= 3 && config.Section(section).exists()) {
+    if (section >= 1 && section <= bank::kMaxSections && config.Section(section).exists()) {
         return ToQString(config.Section(section).label);
     }
     return QStringLiteral("this product");

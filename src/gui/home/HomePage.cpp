@@ -1,5 +1,6 @@
 #include "gui/home/HomePage.h"
 
+#include "core/home/HomeTexts.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
@@ -52,11 +53,11 @@ void HomePage::buildTopics(SkinPictures& pictures) {
         text->setStyleSheet(kHeadingColour);
         text->setGeometry(8, 0, head->width() - 8, head->height());
     };
-    columnHead("ColHead1", "columnhead1.bmp", QStringLiteral("Topics"), m_layout.topicsHead);
-    columnHead("ColHead2", "columnhead2.bmp", QStringLiteral("Papers"), m_layout.papersHead);
+    columnHead("ColHead1", "columnhead1.bmp", ToQString(home::texts::kTopicsHead), m_layout.topicsHead);
+    columnHead("ColHead2", "columnhead2.bmp", ToQString(home::texts::kPapersHead), m_layout.papersHead);
 
     const QPixmap bullet = pictures.Get(QStringLiteral("bullet.bmp"));
-    for (int t = 1; t <= 10; ++t) {
+    for (int t = 1; t <= bank::kMaxTopics; ++t) {
         auto* mark = new QLabel(this);
         mark->setObjectName(QStringLiteral("Bullet%1").arg(t));
         mark->setPixmap(bullet);
@@ -64,7 +65,7 @@ void HomePage::buildTopics(SkinPictures& pictures) {
         auto* topic = new TopicButton(this);
         topic->setObjectName(QStringLiteral("Topic%1").arg(t));
         topic->setFont(BodyFont(9));
-        topic->setToolTip(QStringLiteral("Click to select topic"));
+        topic->setToolTip(ToQString(home::texts::kTopicTooltip));
         Place(topic, m_layout.topics[index(t)]);
         connect(topic, &TopicButton::clicked, this, [this, t] { emit topicClicked(t); });
         m_bullets[index(t)] = mark;
@@ -73,7 +74,8 @@ void HomePage::buildTopics(SkinPictures& pictures) {
 }
 
 void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
-    m_subHeading = makeText(QStringLiteral("Select a Paper"), QStringLiteral("SubH1"), m_layout.subHeading);
+    m_subHeading =
+        makeText(ToQString(home::texts::kNoTopicHeading), QStringLiteral("SubH1"), m_layout.subHeading);
     QFont heading = BodyFont(10);
     heading.setBold(true);
     m_subHeading->setFont(heading);
@@ -102,20 +104,20 @@ void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
         poller.Add(button, HoverPoller::Rule::TwoState);
         return button;
     };
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= bank::kPapersPerTopic; ++n) {
         const layout::PaperRowLayout& row = m_layout.papers[index(n)];
-        makeText(QStringLiteral("Paper %1").arg(n), QStringLiteral("LblP%1").arg(n), row.name)
+        makeText(ToQString(home::texts::PaperName(n)), QStringLiteral("LblP%1").arg(n), row.name)
             ->setFont(paperFont);
-        makeText(QStringLiteral("1st Attempt:"), {}, row.firstCaption);
-        makeText(QStringLiteral("2nd Attempt:"), {}, row.secondCaption);
+        makeText(ToQString(home::texts::kFirstAttemptCaption), {}, row.firstCaption);
+        makeText(ToQString(home::texts::kSecondAttemptCaption), {}, row.secondCaption);
         m_firstScores[index(n)] = makeText({}, QStringLiteral("MSA%1").arg(n), row.firstRow);
         m_secondScores[index(n)] = makeText({}, QStringLiteral("MSB%1").arg(n), row.secondRow);
         // Load, then try again, paper by paper: the order Tab takes them in.
-        m_load[index(n)] = paperButton(QStringLiteral("P%1a").arg(n), QStringLiteral("Load"),
-                                       QStringLiteral("Load paper %1").arg(n), row.load, n - 1, 1);
+        m_load[index(n)] = paperButton(QStringLiteral("P%1a").arg(n), ToQString(home::texts::kLoadCaption),
+                                       ToQString(home::texts::LoadTooltip(n)), row.load, n - 1, 1);
         m_tryAgain[index(n)] =
-            paperButton(QStringLiteral("P%1b").arg(n), QStringLiteral("Retry"),
-                        QStringLiteral("Try paper %1 again").arg(n), row.tryAgain, n - 1, 2);
+            paperButton(QStringLiteral("P%1b").arg(n), ToQString(home::texts::kTryAgainCaption),
+                        ToQString(home::texts::TryAgainTooltip(n)), row.tryAgain, n - 1, 2);
     }
 
     m_percent = new PercentColumn(this);
@@ -131,7 +133,7 @@ void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
 }
 
 void HomePage::ShowTopics(const std::vector<std::string>& names, int topicCount) {
-    for (int t = 1; t <= 10; ++t) {
+    for (int t = 1; t <= bank::kMaxTopics; ++t) {
         const bool shown = t <= topicCount;
         TopicButton* topic = m_topics[index(t)];
         topic->setText(index(t) < names.size() ? ToQString(names[index(t)]) : QString());
@@ -141,36 +143,27 @@ void HomePage::ShowTopics(const std::vector<std::string>& names, int topicCount)
 }
 
 void HomePage::ChooseTopic(int t) {
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= bank::kMaxTopics; ++i) {
         m_topics[index(i)]->SetChosen(i == t);
     }
 }
 
-void HomePage::ShowPapers(const QString& heading, const std::array<std::string, 5>& first,
-                          const std::array<std::string, 5>& second) {
+void HomePage::ShowPapers(const QString& heading,
+                          const std::array<home::PaperRow, bank::kPapersPerTopic>& papers) {
     m_subHeading->setText(heading);
-    // The score labels size themselves to their text; the rule then places them.
-    std::array<QString, 5> firstTexts, secondTexts;
-    std::array<layout::ShownScores, 5> shown;
-    for (std::size_t r = 0; r < 5; ++r) {
-        firstTexts[r] = ToQString(first[r]);
-        secondTexts[r] = ToQString(second[r]);
-        const QFontMetrics metrics(m_firstScores[r]->font());
-        shown[r] = {
-            first[r], static_cast<double>(layout::Twips(metrics.horizontalAdvance(firstTexts[r]) + 1)),
-            second[r], static_cast<double>(layout::Twips(metrics.horizontalAdvance(secondTexts[r]) + 1))};
-    }
-    const auto arranged = layout::ArrangeScores(shown, m_layout.percent.left);
-    for (std::size_t r = 0; r < 5; ++r) {
+    // The score labels size themselves to their text and end against the "%" column.
+    const double percentLeft = m_layout.percent.left;
+    auto place = [&](QLabel* label, const std::string& score, const layout::Rect& rowRect) {
+        const QString text = ToQString(score);
+        const double width = layout::Twips(QFontMetrics(label->font()).horizontalAdvance(text) + 1);
+        label->setText(text);
+        Place(label, {layout::ScoreLeft(score, width, percentLeft), rowRect.top, width, rowRect.height});
+    };
+    for (std::size_t r = 0; r < papers.size(); ++r) {
         const layout::PaperRowLayout& row = m_layout.papers[r];
-        auto place = [](QLabel* label, const QString& text, const layout::Rect& rowRect, double left,
-                        double width) {
-            label->setText(text);
-            Place(label, {left, rowRect.top, width, rowRect.height});
-        };
-        place(m_firstScores[r], firstTexts[r], row.firstRow, arranged[r].firstLeft, shown[r].firstWidth);
-        place(m_secondScores[r], secondTexts[r], row.secondRow, arranged[r].secondLeft, shown[r].secondWidth);
-        m_tryAgain[r]->setVisible(arranged[r].tryAgain);
+        place(m_firstScores[r], papers[r].first, row.firstRow);
+        place(m_secondScores[r], papers[r].second, row.secondRow);
+        m_tryAgain[r]->setVisible(papers[r].tryAgain);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/layout/HomePage.h"
+#include "core/home/HomeScreen.h"
+#include "core/layout/HomePageLayout.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -34,9 +35,8 @@ public:
     void ChooseTopic(int t);
     /// Shows the topic's name over the papers and each paper's stored scores as
     /// they are, placed against the "%" column, with the try-again buttons the
-    /// scores offer.
-    void ShowPapers(const QString& heading, const std::array<std::string, 5>& first,
-                    const std::array<std::string, 5>& second);
+    /// rows offer.
+    void ShowPapers(const QString& heading, const std::array<home::PaperRow, bank::kPapersPerTopic>& papers);
 
     TopicButton* topic(int t) const { return m_topics.at(static_cast<std::size_t>(t - 1)); }
     QLabel* bullet(int t) const { return m_bullets.at(static_cast<std::size_t>(t - 1)); }

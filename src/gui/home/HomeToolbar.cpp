@@ -1,6 +1,6 @@
 #include "gui/home/HomeToolbar.h"
 
-#include "core/layout/HomeToolbar.h"
+#include "core/home/HomeNavigation.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
@@ -17,9 +17,9 @@ constexpr int kCaptionBand = 14;
 } // namespace
 
 HomeToolbar::HomeToolbar(SkinPictures& pictures, HoverPoller& poller,
-                         const std::array<layout::Rect, 4>& places, QWidget* window)
+                         const std::array<layout::Rect, home::kToolbarSlots>& places, QWidget* window)
     : QObject(window), m_pictures(pictures) {
-    for (int slot = 1; slot <= layout::kToolbarSlots; ++slot) {
+    for (int slot = 1; slot <= home::kToolbarSlots; ++slot) {
         auto* button = new ImageButton(window);
         button->setObjectName(QStringLiteral("ToolBar0%1").arg(slot));
         button->setFont(BodyFont(8.25));
@@ -36,15 +36,15 @@ void HomeToolbar::Show(int tab) {
         return;
     }
     m_tab = tab;
-    for (int slot = 1; slot <= layout::kToolbarSlots; ++slot) {
+    for (int slot = 1; slot <= home::kToolbarSlots; ++slot) {
         ImageButton* button = m_buttons[static_cast<std::size_t>(slot - 1)];
-        const layout::ToolbarFunction function = layout::ToolbarFunctionOf(tab, slot);
+        const home::ToolbarFunction function = home::ToolbarFunctionOf(tab, slot);
         button->setVisible(function.visible);
         if (!function.visible) {
             continue;
         }
         auto picture = [&](const char* ending) {
-            return m_pictures.Get(QString::fromStdString(layout::Picture(function.family, ending)));
+            return m_pictures.Get(QString::fromStdString(home::Picture(function.family, ending)));
         };
         button->SetPictures({picture("_off"), picture("_on"), picture("_pressed"), {}});
         button->SetCaption(QString::fromStdString(function.caption));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/home/HomeNavigation.h"
 #include "core/layout/Geometry.h"
 
 #include <QObject>
@@ -20,10 +21,10 @@ class SkinPictures;
 class HomeToolbar final : public QObject {
     Q_OBJECT
 public:
-    HomeToolbar(SkinPictures& pictures, HoverPoller& poller, const std::array<layout::Rect, 4>& places,
-                QWidget* window);
+    HomeToolbar(SkinPictures& pictures, HoverPoller& poller,
+                const std::array<layout::Rect, home::kToolbarSlots>& places, QWidget* window);
 
-    /// Gives the four slots the functions they have in tab @p tab (1 to 4).
+    /// Gives the slots the functions they have in tab @p tab (1 to home::kHelpTab).
     void Show(int tab);
 
     ImageButton* button(int slot) const { return m_buttons.at(static_cast<std::size_t>(slot - 1)); }
@@ -33,7 +34,7 @@ signals:
 
 private:
     SkinPictures& m_pictures;
-    std::array<ImageButton*, 4> m_buttons{};
+    std::array<ImageButton*, home::kToolbarSlots> m_buttons{};
     int m_tab = 0;
 };
 

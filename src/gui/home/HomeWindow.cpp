@@ -1,9 +1,5 @@
 #include "gui/home/HomeWindow.h"
 
-#include "core/Errors.h"
-#include "core/layout/HomeToolbar.h"
-#include "core/product/BankNumbers.h"
-#include "core/report/ReportFigures.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/ImageButton.h"
@@ -25,19 +21,9 @@
 
 namespace orbisk::gui {
 
-namespace {
-
-/// Entry @p slot (1-based) of a results record, or empty when the record is shorter.
-std::string entry(const std::vector<std::string>& values, int slot) {
-    const auto i = static_cast<std::size_t>(slot - 1);
-    return slot >= 1 && i < values.size() ? values[i] : std::string();
-}
-
-} // namespace
-
 HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_services(std::move(services)),
-      m_config(std::move(config)) {
+      m_home(std::move(config), m_services.appFolder) {
     setObjectName(QStringLiteral("Contents"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_poller = new HoverPoller(m_services.cursor, this);
@@ -51,9 +37,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     setGeometry(window.x, window.y, window.width, window.height);
     setFixedSize(window.width, window.height);
     const int titleHeight = QFontMetrics(m_frame->title()->font()).height();
-    m_layout = layout::LayOutHome(
-        {m_config.sections[0].exists(), m_config.sections[1].exists(), m_config.sections[2].exists()},
-        m_config.FirstSection(), layout::Twips(titleHeight));
+    m_layout = layout::LayOutHome(m_home.SectionsShown(), m_home.FirstTab(), layout::Twips(titleHeight));
     m_frame->Arrange(m_layout.frame);
     m_frame->PlaceTitle(m_layout.title);
     m_frame->PlaceIcon(m_layout.icon);
@@ -69,10 +53,9 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     buildStrip();
 
     // The product's name on the window and its title bar.
-    const QString name = ToQString(m_config.name);
+    const QString name = ToQString(m_home.config().name);
     setWindowTitle(name);
     m_frame->title()->setText(name);
-    m_state.lblCOD = m_config.code;
 
     buildTabs();
     m_bodyHome = new HomePage(*m_services.pictures, *m_poller, m_layout.body, this);
@@ -81,12 +64,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     m_poller->Start();
 
     // Select the first section, which shows its home page with topic 1.
-    const int first = m_config.FirstSection();
-    m_state.LChose = first;
-    m_state.txtTabPos = first;
-    TabClick(first);
-    m_state.txtToolBarPos = 1;
-    m_state.txtReportPos = 1;
+    TabClick(m_home.FirstTab());
 }
 
 HomeWindow::~HomeWindow() = default;
@@ -112,15 +90,13 @@ void HomeWindow::buildStrip() {
 }
 
 void HomeWindow::buildTabs() {
-    const char* names[] = {"Tab01", "Tab02", "Tab03", "Tab04"};
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= home::kTabCount; ++n) {
         auto* tab = new ImageButton(this);
-        tab->setObjectName(QString::fromLatin1(names[n - 1]));
+        tab->setObjectName(QStringLiteral("Tab%1").arg(n, 2, 10, QLatin1Char('0')));
         tab->setFont(BodyFont(8.25));
-        const QString label = n <= 3 ? ToQString(m_config.Section(n).label) : QStringLiteral("Help");
-        tab->SetCaption(label);
-        tab->setToolTip(n <= 3 ? QStringLiteral("Load ") + label + QStringLiteral(" Module")
-                               : QStringLiteral("Help"));
+        const home::TabFace face = m_home.Tab(n);
+        tab->SetCaption(ToQString(face.caption));
+        tab->setToolTip(ToQString(face.tooltip));
         connect(tab, &ImageButton::clicked, this, [this, n] { TabClick(n); });
         m_poller->Add(tab, HoverPoller::Rule::TwoState);
         m_tabs[static_cast<std::size_t>(n - 1)] = tab;
@@ -133,7 +109,7 @@ ReportPage* HomeWindow::reportPage() {
     if (m_bodyReport == nullptr) {
         m_bodyReport = new ReportPage(*m_services.pictures, m_layout.body, this);
         connect(m_bodyReport, &ReportPage::barClicked, this, [this](int n) {
-            m_state.txtReportPos = n;
+            m_home.ChooseReportPanel(n);
             m_bodyReport->ArrangeReportPanels(n);
         });
     }
@@ -156,10 +132,7 @@ std::vector<results::FileProblem> HomeWindow::EraseResults() {
     if (m_services.practice) {
         m_services.practice->CloseAll();
     }
-    static const MapResourceSource none; // no templates: every file is reported, none written
-    std::vector<results::FileProblem> problems =
-        results::ResetResults(m_services.appFolder, m_config.code, m_config.ExistingSections(),
-                              m_services.resources ? *m_services.resources : none);
+    std::vector<results::FileProblem> problems = m_home.EraseResults(m_services.resources);
     // The scores in memory follow the files at once (the results card prints them).
     RefreshContents();
     return problems;
@@ -167,35 +140,27 @@ std::vector<results::FileProblem> HomeWindow::EraseResults() {
 
 AboutPage* HomeWindow::aboutPage() {
     if (m_bodyAbout == nullptr) {
-        m_bodyAbout = new AboutPage(*m_services.pictures, ToQString(m_config.name), m_layout.body,
+        m_bodyAbout = new AboutPage(*m_services.pictures, ToQString(m_home.config().name), m_layout.body,
                                     *m_services.notifier, m_services.browser, this);
     }
     return m_bodyAbout;
 }
 
 void HomeWindow::TabClick(int n) {
-    m_state.txtTabPos = n;
-    m_state.txtToolBarPos = 1;
-    m_state.txtReportPos = 1;
+    const home::PageAction action = m_home.ChooseTab(n);
     placeTabs(n);
-    if (n <= 3) {
-        m_state.LChose = n;
-    }
     m_toolbar->Show(n);
-    ShowPage();
+    ShowPage(action);
 }
 
 void HomeWindow::ToolBarClick(int slot) {
-    m_state.txtToolBarPos = slot;
-    ShowPage();
+    ShowPage(m_home.PressToolbar(slot));
 }
 
 void HomeWindow::placeTabs(int chosen) {
-    m_layout = layout::LayOutHome(
-        {m_config.sections[0].exists(), m_config.sections[1].exists(), m_config.sections[2].exists()}, chosen,
-        m_layout.title.height);
+    m_layout = layout::LayOutHome(m_home.SectionsShown(), chosen, m_layout.title.height);
     SkinPictures& pictures = *m_services.pictures;
-    for (int n = 4; n >= 1; --n) {
+    for (int n = home::kTabCount; n >= 1; --n) {
         ImageButton* tab = m_tabs[static_cast<std::size_t>(n - 1)];
         const bool front = n == chosen;
         tab->SetPictures(
@@ -211,33 +176,33 @@ void HomeWindow::placeTabs(int chosen) {
     m_tabs[static_cast<std::size_t>(chosen - 1)]->raise();
 }
 
-void HomeWindow::ShowPage() {
-    switch (layout::ChoosePageAction(m_state.txtTabPos, m_state.txtToolBarPos)) {
-    case layout::PageAction::LoadHome:
+void HomeWindow::ShowPage(home::PageAction action) {
+    switch (action) {
+    case home::PageAction::LoadHome:
         LoadSection();
         placePage(m_bodyHome);
         break;
-    case layout::PageAction::ShowReport:
+    case home::PageAction::ShowReport:
         BuildReport();
         placePage(reportPage());
         break;
-    case layout::PageAction::ShowAbout:
+    case home::PageAction::ShowAbout:
         placePage(aboutPage());
         break;
-    case layout::PageAction::ShowTrash:
+    case home::PageAction::ShowTrash:
         trashPage()->ShowOffer();
         placePage(trashPage());
         break;
-    case layout::PageAction::CloseProgram:
+    case home::PageAction::CloseProgram:
         CloseProgram();
         break;
-    case layout::PageAction::PrintCard:
+    case home::PageAction::PrintCard:
         PrintResultsCard(); // the page stays as it is
         break;
-    case layout::PageAction::PrinterSetup:
+    case home::PageAction::PrinterSetup:
         PrintSetup();
         break;
-    case layout::PageAction::None:
+    case home::PageAction::None:
         break; // the page stays as it is
     }
 }
@@ -259,83 +224,54 @@ void HomeWindow::placePage(QWidget* page) {
 
 void HomeWindow::BuildReport() {
     // Rebuilt on every visit from the marks LoadSection read and the trend file as it is now.
-    if (m_state.LChose >= 1 && m_state.LChose <= 3) {
-        const auto trendFile = results::FilePath(m_services.appFolder, results::ResultsFile::Trend,
-                                                 m_state.LChose, m_state.lblCOD);
-        reportPage()->BuildReport(report::BuildReport(m_marks, m_config.Section(m_state.LChose), trendFile));
+    if (const auto figures = m_home.Report()) {
+        reportPage()->BuildReport(*figures);
     }
-    reportPage()->ArrangeReportPanels(m_state.txtReportPos);
+    reportPage()->ArrangeReportPanels(m_home.state().txtReportPos);
 }
 
 void HomeWindow::LoadSection() {
-    if (m_state.LChose < 1 || m_state.LChose > 3) {
-        return; // keeps the previous section's topics and counts
+    showSection(m_home.LoadSection());
+}
+
+void HomeWindow::showSection(const home::SectionView& view) {
+    if (view.problem) {
+        m_services.notifier->Warn(this, windowTitle(), ToQString(view.problem->message.text),
+                                  ToQString(view.problem->message.details));
     }
-    const config::SectionConfig& section = m_config.Section(m_state.LChose);
-    m_state.TtPapersCon = section.paperCount;
-    const auto marksFile =
-        results::FilePath(m_services.appFolder, results::ResultsFile::Marks, m_state.LChose, m_state.lblCOD);
-    try {
-        m_marks = results::ReadMarks(marksFile, section.paperCount);
-    } catch (const DataError& error) {
-        // Empty scores rather than another section's, and the file as it is.
-        const std::vector<std::string> none(static_cast<std::size_t>(section.paperCount));
-        m_marks = {none, none, none, none, none, none, {}};
-        m_services.notifier->Warn(
-            this, windowTitle(),
-            QStringLiteral("Your results for %1 could not be read from %2, so no scores "
-                           "are shown. The file was left as it is.")
-                .arg(ToQString(section.label), PathText(marksFile)),
-            QString::fromStdString(error.what()));
+    if (view.loaded) {
+        m_bodyHome->ShowTopics(view.topicNames, view.topicCount);
     }
-    m_bodyHome->ShowTopics(section.topicNames, section.topicCount);
-    if (!m_state.RefreshLog && section.topicCount > 0) {
-        TopicClick(1);
+    if (view.chooseTopic != 0) {
+        TopicClick(view.chooseTopic);
     }
 }
 
 void HomeWindow::TopicClick(int t) {
-    m_state.TopicCount = bank::FirstSlotOfTopic(t);
-    TopicChoosing(m_state.TopicCount);
-    m_bodyHome->ChooseTopic(t);
-}
-
-void HomeWindow::TopicChoosing(int firstSlot) {
-    std::array<std::string, 5> first, second;
-    for (int r = 0; r < bank::kPapersPerTopic; ++r) {
-        first[static_cast<std::size_t>(r)] = entry(m_marks.FSE, firstSlot + r);
-        second[static_cast<std::size_t>(r)] = entry(m_marks.SSE, firstSlot + r);
-    }
-    const config::SectionConfig& section = m_config.Section(m_state.LChose);
-    const auto topic = static_cast<std::size_t>((firstSlot - 1) / bank::kPapersPerTopic);
-    m_state.SubH1 = topic < section.topicNames.size() ? section.topicNames[topic] : std::string();
-    m_bodyHome->ShowPapers(ToQString(m_state.SubH1), first, second);
+    const home::TopicView topic = m_home.ChooseTopic(t);
+    m_bodyHome->ShowPapers(ToQString(topic.name), topic.papers);
+    m_bodyHome->ChooseTopic(topic.topic);
 }
 
 void HomeWindow::OpenPaper(int offset, int take) {
-    m_state.PaperNum = bank::PaperOfSlot(m_state.TopicCount + offset);
-    m_state.TakeNum = take;
+    const practice::PaperRequest request = m_home.OpenPaper(offset, take);
     // Each paper opens in a freshly loaded window; the old one stores its answers first.
     if (m_services.practice) {
         m_services.practice->CloseAll();
-        m_services.practice->Open(m_state);
+        m_services.practice->Open(request);
     }
 }
 
 void HomeWindow::RefreshContents() {
-    m_state.RefreshLog = true;
-    LoadSection();
-    const int topic = (m_state.TopicCount - 1) / bank::kPapersPerTopic + 1;
-    if (bank::FirstSlotOfTopic(topic) == m_state.TopicCount && topic >= 1 && topic <= bank::kMaxTopics) {
-        TopicClick(topic);
-    }
-    m_state.RefreshLog = false;
+    showSection(m_home.RefreshContents());
 }
 
 void HomeWindow::PrintResultsCard() {
-    if (m_services.cardPrinter && m_state.LChose >= 1 && m_state.LChose <= 3) {
-        m_services.cardPrinter->Print(this, report::ComposeResultsCard(windowTitle().toStdString(), m_marks,
-                                                                       m_config.Section(m_state.LChose)));
+    if (!m_services.cardPrinter) {
+        return;
+    }
+    if (const auto card = m_home.ResultsCard(ToUtf8(windowTitle()))) {
+        m_services.cardPrinter->Print(this, *card);
     }
 }
 

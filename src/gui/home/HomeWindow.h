@@ -1,11 +1,9 @@
 #pragma once
 
+#include "core/home/HomeScreen.h"
 #include "core/layout/HomeLayout.h"
-#include "core/product/Config.h"
-#include "core/results/ResultsStore.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/home/AboutPage.h"
-#include "gui/home/HomeState.h"
 #include "gui/home/ReportPage.h"
 #include "gui/home/TrashPage.h"
 
@@ -32,9 +30,10 @@ class TopicButton;
 /// paper on the home page, and reaches the report, the erase page, the About
 /// page and printing through the toolbar.
 ///
-/// The practice windows read what they need from state() (the hand-over:
-/// PaperNum, TakeNum, TopicCount, SubH1, LChose, lblCOD, TtPapersCon) and call
-/// RefreshContents when they close; every window asks the learner through
+/// It is a view over a home::HomeScreen (core/home), which holds the state and
+/// the rules: the window paints what the screen says and forwards clicks. The
+/// practice windows get the screen's hand-over (a practice::PaperRequest) and
+/// call RefreshContents when they close; every window asks the learner through
 /// AskLearner (gui/popup/Asker.h).
 class HomeWindow final : public QWidget {
     Q_OBJECT
@@ -63,13 +62,15 @@ public:
     HomeWindow(Services services, config::ProductConfig config, QWidget* parent = nullptr);
     ~HomeWindow() override;
 
-    const HomeState& state() const { return m_state; }
-    const config::ProductConfig& config() const { return m_config; }
-    const results::Marks& marks() const { return m_marks; }
+    /// The window's core, and its state and marks.
+    const home::HomeScreen& screen() const { return m_home; }
+    const home::HomeState& state() const { return m_home.state(); }
+    const results::Marks& marks() const { return m_home.marks(); }
     HoverPoller& poller() { return *m_poller; }
     SkinnedFrame& frame() { return *m_frame; }
     HomeToolbar& toolbar() { return *m_toolbar; }
 
+    /// Tab @p n: 1 to bank::kMaxSections the sections, home::kHelpTab Help.
     ImageButton* tab(int n) const { return m_tabs.at(static_cast<std::size_t>(n - 1)); }
     TopicButton* topicLabel(int t) const;
     HomePage* homePage() const { return m_bodyHome; }
@@ -84,17 +85,15 @@ public:
     /// Connects the practice windows once they exist.
     void SetPracticeWindows(PracticeWindows* practice) { m_services.practice = practice; }
 
-    /// Selects tab @p n (1 to 4), as a click on it does, and shows its first page.
+    /// Selects tab @p n (1 to home::kHelpTab), as a click on it does, and shows its first page.
     void TabClick(int n);
-    /// Runs toolbar slot @p slot (1 to 4) of the current tab, as a click on it does.
+    /// Runs toolbar slot @p slot (1 to home::kToolbarSlots) of the current tab, as a click on it does.
     void ToolBarClick(int slot);
     /// Reads the current section's marks and shows its topics; selects topic 1
     /// unless the page is being refreshed.
     void LoadSection();
     /// Chooses topic @p t (1 to 10): its papers, its name and its highlight.
     void TopicClick(int t);
-    /// Shows the papers of the topic whose first slot is @p firstSlot.
-    void TopicChoosing(int firstSlot);
     /// Hands paper @p offset (0 to 4) of the chosen topic to the practice
     /// window of attempt @p take (1 or 2), closing any practice window first.
     void OpenPaper(int offset, int take);
@@ -119,21 +118,20 @@ private:
     void buildStrip();
     void buildTabs();
     void placeTabs(int chosen);
-    void ShowPage();
+    void ShowPage(home::PageAction action);
+    void showSection(const home::SectionView& view);
     void placePage(QWidget* page);
     void BuildReport();
 
     Services m_services;
-    config::ProductConfig m_config;
-    HomeState m_state;
-    results::Marks m_marks;
+    home::HomeScreen m_home;
     layout::HomeLayout m_layout;
     HoverPoller* m_poller;
     SkinnedFrame* m_frame;
     HomeToolbar* m_toolbar = nullptr;
     QLabel* m_strip = nullptr;
     QLabel* m_logo = nullptr;
-    std::array<ImageButton*, 4> m_tabs{};
+    std::array<ImageButton*, home::kTabCount> m_tabs{};
     HomePage* m_bodyHome = nullptr;
     ReportPage* m_bodyReport = nullptr;
     TrashPage* m_bodyTrash = nullptr;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/practice/PaperRequest.h"
+
 #include <QString>
 
 namespace orbisk::gui {
-
-struct HomeState;
 
 /// The practice windows as the home window sees them. Opening a paper closes
 /// whichever practice window is open, so each paper opens in a fresh window,
@@ -20,7 +20,7 @@ public:
     virtual QString OpenPaperName() const = 0;
     /// Opens paper @p handOver.PaperNum in the window of attempt @p handOver.TakeNum,
     /// modeless; the window reads the rest of what it needs from the hand-over.
-    virtual void Open(const HomeState& handOver) = 0;
+    virtual void Open(const practice::PaperRequest& handOver) = 0;
 };
 
 } // namespace orbisk::gui

@@ -1,6 +1,5 @@
 #include "gui/home/ReportPage.h"
 
-#include "core/product/BankNumbers.h"
 #include "core/report/ReportDescriptions.h"
 #include "core/report/ReportTexts.h"
 #include "gui/chrome/Fonts.h"
@@ -188,10 +187,10 @@ void ReportPage::buildTrend(double width, double height) {
 }
 
 void ReportPage::ArrangeReportPanels(int txtReportPos) {
-    const auto open = txtReportPos >= 1 && txtReportPos <= 3 ? static_cast<layout::ReportPanel>(txtReportPos)
-                                                             : layout::ReportPanel::Overall;
+    // The layout opens the first panel for a number outside 1 to 3.
     m_arrangement =
-        layout::ArrangeReportPanels(open, layout::Twips(width()), layout::Twips(height()), barHeights());
+        layout::ArrangeReportPanels(static_cast<layout::ReportPanel>(txtReportPos), layout::Twips(width()),
+                                    layout::Twips(height()), barHeights());
     const auto shown = static_cast<std::size_t>(m_arrangement.open) - 1;
     for (std::size_t i = 0; i < m_bars.size(); ++i) {
         Place(m_bars[i], m_arrangement.bars[i]);
@@ -245,23 +244,9 @@ void ReportPage::BuildReport(const report::ReportFigures& figures) {
 }
 
 void ReportPage::showUnreadable(const report::ReportFigures& figures) {
-    QStringList papers;
-    for (const report::UnreadableScore& score : figures.unreadable) {
-        const auto topic = static_cast<std::size_t>((score.slot - 1) / bank::kPapersPerTopic);
-        const int paper = (score.slot - 1) % bank::kPapersPerTopic + 1;
-        const QString name = topic < figures.topics.size() && !figures.topics[topic].name.empty()
-                                 ? ToQString(figures.topics[topic].name)
-                                 : QStringLiteral("Topic %1").arg(topic + 1);
-        papers << QStringLiteral("%1 paper %2 (%3 attempt)")
-                      .arg(name)
-                      .arg(paper)
-                      .arg(score.attempt == 1 ? QStringLiteral("first") : QStringLiteral("second"));
-    }
-    m_unreadable->setText(
-        papers.isEmpty() ? QString()
-                         : QStringLiteral("Not counted here, because the stored score is not a number: %1.")
-                               .arg(papers.join(QStringLiteral("; "))));
-    m_unreadable->setVisible(!papers.isEmpty());
+    const QString note = ToQString(report::DescribeUnreadableScores(figures));
+    m_unreadable->setText(note);
+    m_unreadable->setVisible(!note.isEmpty());
 }
 
 } // namespace orbisk::gui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/layout/ReportPage.h"
+#include "core/layout/ReportPageLayout.h"
 #include "core/report/ReportFigures.h"
 
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "gui/home/TrashPage.h"
 
+#include "core/home/HomeTexts.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/Fonts.h"
@@ -11,7 +12,6 @@
 #include "gui/home/PageSurface.h"
 
 #include <QApplication>
-#include <QStringList>
 
 namespace orbisk::gui {
 
@@ -33,21 +33,19 @@ TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::
     SetUpHomePage(*this, QStringLiteral("Body_Trash"), at);
     setFont(BodyFont(10));
 
-    m_offer =
-        makeText("Trashlbl1", QStringLiteral("Click on the button below if you wish to erase all your past "
-                                             "results and reset the program."));
-    m_confirm = makeText("Trashlbl2", QStringLiteral("Are you sure?"));
-    m_done = makeText("Trashlbl3", QStringLiteral("All your past results have been erased."));
+    m_offer = makeText("Trashlbl1", ToQString(home::texts::kTrashOffer));
+    m_confirm = makeText("Trashlbl2", ToQString(home::texts::kTrashConfirm));
+    m_done = makeText("Trashlbl3", ToQString(home::texts::kTrashDone));
 
     const QPixmap off = pictures.Get(QStringLiteral("button_off.bmp"));
     const QPixmap on = pictures.Get(QStringLiteral("button_on.bmp"));
     // Made in the order Tab takes them: No before Yes, as they stand.
-    m_trash = makeButton(off, on, poller, "ButTrash", QStringLiteral("Trash"),
-                         QStringLiteral("Trash all past results"), m_trashCaption);
-    m_no = makeButton(off, on, poller, "ButTrash_No", QStringLiteral("No"),
-                      QStringLiteral("No, keep all past results"), m_noCaption);
-    m_yes = makeButton(off, on, poller, "ButTrash_Yes", QStringLiteral("Yes"),
-                       QStringLiteral("Yes, erase all past results"), m_yesCaption);
+    m_trash = makeButton(off, on, poller, "ButTrash", ToQString(home::texts::kTrashCaption),
+                         ToQString(home::texts::kTrashSpoken), m_trashCaption);
+    m_no = makeButton(off, on, poller, "ButTrash_No", ToQString(home::texts::kNoCaption),
+                      ToQString(home::texts::kNoSpoken), m_noCaption);
+    m_yes = makeButton(off, on, poller, "ButTrash_Yes", ToQString(home::texts::kYesCaption),
+                       ToQString(home::texts::kYesSpoken), m_yesCaption);
     connect(m_trash, &ImageButton::clicked, this, &TrashPage::ButTrash_Click);
     connect(m_yes, &ImageButton::clicked, this, &TrashPage::ButTrash_Yes_Click);
     connect(m_no, &ImageButton::clicked, this, &TrashPage::ButTrash_No_Click);
@@ -103,9 +101,8 @@ void TrashPage::ShowOffer() {
 
 void TrashPage::ButTrash_Click() {
     const QString open = m_openPaper ? m_openPaper() : QString();
-    m_confirm->setText(open.isEmpty()
-                           ? QStringLiteral("Are you sure?")
-                           : QStringLiteral("Are you sure? %1 is open: it will be closed first.").arg(open));
+    m_confirm->setText(open.isEmpty() ? ToQString(home::texts::kTrashConfirm)
+                                      : ToQString(home::texts::TrashConfirmWithOpenPaper(ToUtf8(open))));
     showStage(Stage::Confirm);
 }
 
@@ -152,18 +149,8 @@ void TrashPage::showStage(Stage stage) {
 }
 
 void TrashPage::tellWhatWasNotErased(const std::vector<results::FileProblem>& problems) {
-    QStringList files, details;
-    for (const results::FileProblem& problem : problems) {
-        files << PathText(problem.file);
-        details << PathText(problem.file) + QStringLiteral(": ") + QString::fromStdString(problem.problem);
-    }
-    const QString message =
-        QStringLiteral(
-            "Not all your past results could be erased. These files could not be rewritten, so "
-            "they still hold your results:\n\n%1\n\nYour other results files were erased. Make sure "
-            "the files above may be changed (they may be read-only), then try again.")
-            .arg(files.join(QLatin1Char('\n')));
-    m_notifier.Warn(window(), window()->windowTitle(), message, details.join(QLatin1Char('\n')));
+    const home::texts::Message message = home::texts::NotErased(problems);
+    m_notifier.Warn(window(), window()->windowTitle(), ToQString(message.text), ToQString(message.details));
 }
 
 } // namespace orbisk::gui

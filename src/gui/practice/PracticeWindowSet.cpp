@@ -3,7 +3,6 @@
 #include "core/Errors.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/QtText.h"
-#include "gui/home/HomeState.h"
 #include "gui/practice/PracticeWindow.h"
 
 #include <stdexcept>
@@ -41,17 +40,8 @@ QString PracticeWindowSet::OpenPaperName() const {
     return {};
 }
 
-void PracticeWindowSet::Open(const HomeState& handOver) {
+void PracticeWindowSet::Open(const practice::PaperRequest& request) {
     CloseAll(); // one window at a time, whoever asks
-    practice::PaperRequest request;
-    request.appFolder = m_services.appFolder;
-    request.LChose = handOver.LChose;
-    request.lblCOD = handOver.lblCOD;
-    request.TtPapersCon = handOver.TtPapersCon;
-    request.TopicCount = handOver.TopicCount;
-    request.SubH1 = handOver.SubH1;
-    request.PaperNum = handOver.PaperNum;
-    request.TakeNum = handOver.TakeNum == 2 ? practice::Attempt::Second : practice::Attempt::First;
     const QString paperName = ToQString(practice::PaperCaption(request));
     const QString title = m_owner ? m_owner->windowTitle() : QStringLiteral("Orbisk");
     try {

@@ -25,7 +25,7 @@ public:
 
     void CloseAll() override;
     QString OpenPaperName() const override;
-    void Open(const HomeState& handOver) override;
+    void Open(const practice::PaperRequest& request) override;
 
     /// The open window of each attempt, or null.
     PracticeWindow* first() const { return m_first; }

@@ -1,6 +1,6 @@
-#include "core/layout/HomeToolbar.h"
+#include "core/home/HomeNavigation.h"
 
-namespace orbisk::layout {
+namespace orbisk::home {
 
 std::string Picture(std::string_view family, std::string_view ending) {
     std::string name(family);
@@ -15,7 +15,7 @@ ToolbarFunction ToolbarFunctionOf(int tab, int slot) {
         std::string tooltip = std::string(before) + caption + std::string(after);
         return ToolbarFunction{true, std::move(caption), std::move(tooltip), std::move(family)};
     };
-    if (tab >= 1 && tab < kHelpTab) {
+    if (IsSectionTab(tab)) {
         switch (slot) {
         case 1:
             return make("Load ", "Home", " page", "home");
@@ -45,7 +45,7 @@ ToolbarFunction ToolbarFunctionOf(int tab, int slot) {
 }
 
 PageAction ChoosePageAction(int tabPos, int toolBarPos) {
-    if (tabPos >= 1 && tabPos < kHelpTab) {
+    if (IsSectionTab(tabPos)) {
         switch (toolBarPos) {
         case 1:
             return PageAction::LoadHome;
@@ -74,4 +74,4 @@ PageAction ChoosePageAction(int tabPos, int toolBarPos) {
     return PageAction::None;
 }
 
-} // namespace orbisk::layout
+} // namespace orbisk::home

@@ -1,15 +1,25 @@
 #pragma once
 
+#include "core/product/BankNumbers.h"
+
 #include <string>
 #include <string_view>
 
-/// The home window's four toolbar slots and what pressing one does. The slots
-/// change function with the tab: a section tab (1 to 3) has Home, Report,
-/// Print and Close; the Help tab (4) has About, Trash, nothing, and Setup.
-namespace orbisk::layout {
+/// The home window's tabs and its four toolbar slots, and what pressing one
+/// does. Tabs 1 to bank::kMaxSections choose a section; the Help tab follows
+/// them. The slots change function with the tab: a section tab has Home,
+/// Report, Print and Close; the Help tab has About, Trash, nothing, and Setup.
+namespace orbisk::home {
 
-inline constexpr int kHelpTab = 4;
+inline constexpr int kHelpTab = bank::kMaxSections + 1;
+/// The tabs: the sections' and the Help tab.
+inline constexpr int kTabCount = kHelpTab;
 inline constexpr int kToolbarSlots = 4;
+
+/// True for the tab of a section (1 to bank::kMaxSections), whether or not it exists.
+constexpr bool IsSectionTab(int tab) {
+    return tab >= 1 && tab <= bank::kMaxSections;
+}
 
 /// What a toolbar slot shows in a tab.
 struct ToolbarFunction {
@@ -21,8 +31,8 @@ struct ToolbarFunction {
     bool operator==(const ToolbarFunction&) const = default;
 };
 
-/// The function of toolbar @p slot (1 to 4) in tab @p tab (1 to 4); a slot
-/// outside 1 to 4 has none (not visible).
+/// The function of toolbar @p slot (1 to kToolbarSlots) in tab @p tab (1 to
+/// kHelpTab); a slot outside 1 to kToolbarSlots has none (not visible).
 ToolbarFunction ToolbarFunctionOf(int tab, int slot);
 
 /// The picture file of a family in a state: Picture("home", "_on") is "home_on.bmp".
@@ -44,4 +54,4 @@ enum class PageAction {
 /// Close in a section tab, About, Trash and Setup in the Help tab.
 PageAction ChoosePageAction(int tabPos, int toolBarPos);
 
-} // namespace orbisk::layout
+} // namespace orbisk::home

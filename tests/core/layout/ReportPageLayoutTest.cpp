@@ -1,4 +1,4 @@
-#include "core/layout/ReportPage.h"
+#include "core/layout/ReportPageLayout.h"
 
 #include "core/layout/TrendPlot.h"
 

@@ -47,29 +47,4 @@ inline constexpr double kScoreGap = 20;
 /// @p percentLeft; an empty label stands at the column's left edge.
 double ScoreLeft(std::string_view score, double textWidth, double percentLeft);
 
-/// True when a paper may be tried again: its first-attempt score is a number
-/// not above 99 (99.5 is above). No score, or text that is not a number, offers
-/// nothing; a second-attempt score does not matter.
-bool TryAgainOffered(std::string_view firstScore);
-
-/// One paper row's scores as shown, with the width of each score's text.
-struct ShownScores {
-    std::string_view first;
-    double firstWidth = 0;
-    std::string_view second;
-    double secondWidth = 0;
-};
-
-/// Where a paper row's scores go and whether its try-again button shows.
-struct ArrangedScores {
-    double firstLeft = 0;
-    double secondLeft = 0;
-    bool tryAgain = false;
-    bool operator==(const ArrangedScores&) const = default;
-};
-
-/// Places the five rows' scores against the "%" column at @p percentLeft and
-/// decides each try-again button; the load buttons always show.
-std::array<ArrangedScores, 5> ArrangeScores(const std::array<ShownScores, 5>& rows, double percentLeft);
-
 } // namespace orbisk::layout

@@ -1,6 +1,4 @@
-#include "core/layout/HomePage.h"
-
-#include "core/text/TextForms.h"
+#include "core/layout/HomePageLayout.h"
 
 namespace orbisk::layout {
 
@@ -70,21 +68,6 @@ HomePageLayout LayOutHomePage(double pageWidth) {
 
 double ScoreLeft(std::string_view score, double textWidth, double percentLeft) {
     return score.empty() ? percentLeft : percentLeft - textWidth - kScoreGap;
-}
-
-bool TryAgainOffered(std::string_view firstScore) {
-    const auto value = text::ParseStoredNumber(firstScore);
-    return value && *value <= 99;
-}
-
-std::array<ArrangedScores, 5> ArrangeScores(const std::array<ShownScores, 5>& rows, double percentLeft) {
-    std::array<ArrangedScores, 5> arranged;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        arranged[r] = {ScoreLeft(rows[r].first, rows[r].firstWidth, percentLeft),
-                       ScoreLeft(rows[r].second, rows[r].secondWidth, percentLeft),
-                       TryAgainOffered(rows[r].first)};
-    }
-    return arranged;
 }
 
 } // namespace orbisk::layout

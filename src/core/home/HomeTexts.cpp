@@ -1,0 +1,61 @@
+#include "core/home/HomeTexts.h"
+
+namespace orbisk::home::texts {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty()) {
+            text += '\n';
+        }
+        text += line;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string SectionTabTooltip(std::string_view label) {
+    return "Load " + std::string(label) + " Module";
+}
+
+std::string PaperName(int k) {
+    return "Paper " + std::to_string(k);
+}
+
+std::string LoadTooltip(int k) {
+    return "Load paper " + std::to_string(k);
+}
+
+std::string TryAgainTooltip(int k) {
+    return "Try paper " + std::to_string(k) + " again";
+}
+
+std::string TrashConfirmWithOpenPaper(std::string_view openPaper) {
+    return "Are you sure? " + std::string(openPaper) + " is open: it will be closed first.";
+}
+
+Message MarksUnreadable(std::string_view sectionLabel, const std::filesystem::path& file,
+                        std::string_view why) {
+    return {"Your results for " + std::string(sectionLabel) + " could not be read from " + file.string() +
+                ", so no scores are shown. The file was left as it is.",
+            std::string(why)};
+}
+
+Message NotErased(const std::vector<results::FileProblem>& problems) {
+    std::vector<std::string> files, details;
+    for (const results::FileProblem& problem : problems) {
+        files.push_back(problem.file.string());
+        details.push_back(problem.file.string() + ": " + problem.problem);
+    }
+    return {"Not all your past results could be erased. These files could not be rewritten, so they still "
+            "hold your results:\n\n" +
+                joined(files) +
+                "\n\nYour other results files were erased. Make sure the files above may be changed (they "
+                "may be read-only), then try again.",
+            joined(details)};
+}
+
+} // namespace orbisk::home::texts
