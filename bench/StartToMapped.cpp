@@ -230,6 +230,10 @@ fs::path placeProgram(const fs::path& program, const fs::path& folder) {
     fs::create_directories(folder);
     const fs::path placed = folder / program.filename();
     std::error_code ec;
+    if (fs::equivalent(program, placed, ec)) {
+        return placed; // placed by an earlier run in the same work folder
+    }
+    fs::remove(placed, ec);
     fs::create_hard_link(program, placed, ec);
     if (ec) {
         fs::copy_file(program, placed, fs::copy_options::overwrite_existing);
