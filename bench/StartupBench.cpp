@@ -1,8 +1,11 @@
-// One start of the program to its first painted home window ("home FOLDER",
-// the application folder given), or of an empty Qt Widgets window the same
-// size ("empty"), timed from the moment the caller wrote into ORBISK_BENCH_T0
-// (nanoseconds of the real-time clock) before it started this process.
-// bench/startup-time.sh runs them in turns and compares.
+// One start of the program's start-up sequence to its first painted home
+// window ("home FOLDER", the application folder given), or of an empty Qt
+// Widgets window ("empty"), in one process without the program's main: a small
+// target for profilers of start-up (valgrind --tool=callgrind, perf). Prints
+// the milliseconds from ORBISK_BENCH_T0 (nanoseconds of the real-time clock,
+// written by the caller before it started this process) or from its own start.
+// The learner's view of the start, from process start to the window mapped, is
+// timed by bench/start-to-mapped.sh.
 #include "EmbeddedPack.h"
 #include "core/formats/ResourcePack.h"
 #include "gui/app/Notifier.h"

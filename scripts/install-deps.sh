@@ -20,8 +20,9 @@ for option in "$@"; do
         tests=1
         packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-format-14 desktop-file-utils
             clang-14 libclang-rt-14-dev locales) ;;
-    --with-display) # screenshots and benchmarks under a real X server, redrawing the skin
-        packages+=(xvfb xauth imagemagick) ;;
+    --with-display) # screenshots and benchmarks under a real X server (the start benchmark's
+        # helper watches the X server through xcb), redrawing the skin
+        packages+=(xvfb xauth imagemagick libxcb1-dev) ;;
     *) echo "usage: install-deps.sh [--tests] [--with-display]" >&2; exit 2 ;;
     esac
 done

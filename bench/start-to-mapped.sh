@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Times the program's start to its home window mapped, as a learner sees it,
+# against an empty Qt Widgets window in the same run, on one Xvfb display: in
+# turn, the empty window, the program in a folder it has already set up (every
+# start after the first) and the program in a fresh folder (the first start
+# ever), the disk synced before each start. The time runs from just before the
+# process starts to the X server's MapNotify of its window (no polling).
+# Prints medians, extremes and the ratios to the empty window.
+# Usage: bench/start-to-mapped.sh [BUILD_DIR] [ROUNDS]
+# Needs xvfb and xauth, and libxcb1-dev to build the helper
+# (scripts/install-deps.sh --with-display), and a build with -DORBISK_BUILD_BENCH=ON:
+#   cmake --build BUILD_DIR --target start_to_mapped
+set -euo pipefail
+build=$(readlink -f "${1:-build}")
+rounds=${2:-15}
+helper=$build/bench/start_to_mapped
+for file in "$helper" "$build/bench/empty_window" "$build/orbisk-practice"; do
+    [ -x "$file" ] || { echo "$file is missing: cmake --build $build --target start_to_mapped" >&2; exit 2; }
+done
+# The program's copies go beside the build, so they can be hard links to it.
+work=$(mktemp -d "$build/start-to-mapped.XXXXXX")
+runtime=$(mktemp -d)
+trap 'rm -rf "$work" "$runtime"' EXIT
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    "$helper" "$rounds" "$build/bench/empty_window" "$build/orbisk-practice" "$work"
