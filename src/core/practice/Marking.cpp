@@ -101,7 +101,7 @@ bool IsValidNumber(std::string_view answer) {
 }
 
 std::string MarkAnswer(std::string_view answer, std::string_view key, std::string_view kind) {
-    if (kind == "Q" || kind == "T" || kind == "L") {
+    if (kinds::ComparedAsText(kind)) {
         return std::string(comparable(answer) == comparable(key) ? kRight : kWrong);
     }
     if (kinds::IsNumeric(kind)) {

@@ -116,11 +116,11 @@ bool OpenPaper::IsLocked(int slot) const {
 std::string OpenPaper::keyShown(int slot) const {
     const std::string& key = m_keys[static_cast<std::size_t>(slot - 1)];
     const std::string& kind = m_kinds[static_cast<std::size_t>(slot - 1)];
-    if (kind == "G" || (kind == "M" && key == kinds::kGroupContinuation)) {
-        return ShowGroupedKey(m_answers, m_keys, slot);
-    }
-    if (kind == "M") {
+    if (kinds::ShowsFirstAlternative(kind) && key != kinds::kGroupContinuation) {
         return FirstAlternative(key);
+    }
+    if (kinds::IsGrouped(kind)) {
+        return ShowGroupedKey(m_answers, m_keys, slot);
     }
     return key;
 }

@@ -1,6 +1,7 @@
 #include "gui/practice/AnswerFrame.h"
 
 #include "core/layout/Geometry.h"
+#include "core/practice/Marking.h"
 #include "core/practice/PracticeTexts.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/Place.h"
@@ -77,11 +78,11 @@ void AnswerFrame::LayOut(bool sentence) {
 void AnswerFrame::showVerdict(QLabel* label, const std::string& verdict, bool shown, const QString& which) {
     label->setText(ToQString(verdict));
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, verdict == "Y" ? kRightColour : kWrongColour);
+    colours.setColor(QPalette::WindowText, verdict == practice::kRight ? kRightColour : kWrongColour);
     label->setPalette(colours);
-    const QString meaning = verdict == "Y"   ? QStringLiteral("right")
-                            : verdict == "N" ? QStringLiteral("wrong")
-                                             : QStringLiteral("not marked");
+    const QString meaning = verdict == practice::kRight   ? QStringLiteral("right")
+                            : verdict == practice::kWrong ? QStringLiteral("wrong")
+                                                          : QStringLiteral("not marked");
     label->setAccessibleName(which + QStringLiteral(": ") + meaning);
     label->setVisible(shown);
 }
