@@ -20,9 +20,9 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth) {
     return f;
 }
 
-std::array<Rect, 20> StackAnswerFrames(int answerCount, bool sentenceLayout) {
+std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout) {
     const double gap = answerCount >= kCrowdedFrom ? kCrowdedFrameGap : kFrameGap;
-    std::array<Rect, 20> frames;
+    std::array<Rect, bank::kMaxAnswersPerQuestion> frames;
     double top = kFirstFrameTop;
     for (std::size_t n = 0; n < frames.size(); ++n) {
         const double height = (n == 0 && sentenceLayout) ? kSentenceFrameHeight : kAnswerFrameHeight;

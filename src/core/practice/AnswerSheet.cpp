@@ -6,7 +6,8 @@ namespace orbisk::practice {
 
 std::string PartLetter(int frame) {
     if (frame < 1 || frame > kSheetFrames) {
-        throw std::out_of_range("the answer sheet has frames 1 to 20, not " + std::to_string(frame));
+        throw std::out_of_range("the answer sheet has frames 1 to " + std::to_string(kSheetFrames) +
+                                ", not " + std::to_string(frame));
     }
     return std::string("(") + static_cast<char>('a' + frame - 1) + ")";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/layout/Colour.h"
+#include "core/product/BankNumbers.h"
 
 #include <string>
 #include <string_view>
@@ -13,8 +14,8 @@
 /// through OpenPaper::StoreAnswerSheet.
 namespace orbisk::practice {
 
-/// The sheet's number of frames: a question shows at most this many answer slots.
-inline constexpr int kSheetFrames = 20;
+/// The sheet's number of frames: one for each answer slot a question can have.
+inline constexpr int kSheetFrames = bank::kMaxAnswersPerQuestion;
 
 /// One answer frame.
 struct SheetFrame {
@@ -27,7 +28,7 @@ struct SheetFrame {
     int maxLength = 0;            ///< FAn's most characters: 1 for kind Q, 0 for no limit
     bool locked = false;          ///< FAn is read-only (a marked paper, or a carried-over answer)
     bool tinted = false;          ///< FAn's background is kCarriedOverTint (right the first time), else white
-    std::string firstVerdict;     ///< FRn: "Y", "N" or "" (the first attempt's verdict)
+    std::string firstVerdict;     ///< FRn: kRight, kWrong or kNoVerdict (the first attempt's verdict)
     bool firstVerdictShown = false;
     std::string secondVerdict; ///< SRn (second attempt only): this attempt's verdict
     bool secondVerdictShown = false;

@@ -1,6 +1,7 @@
 #include "core/practice/Marking.h"
 
 #include "core/product/AnswerKinds.h"
+#include "core/product/BankNumbers.h"
 #include "core/product/Weights.h"
 #include "core/text/TextForms.h"
 
@@ -12,8 +13,8 @@ namespace orbisk::practice {
 
 namespace {
 
-/// A group looks at most this many slots back and ahead: the sheet's frame count.
-constexpr int kGroupReach = 20;
+/// A group looks at most this many slots back and ahead: a question's most answer slots.
+constexpr int kGroupReach = bank::kMaxAnswersPerQuestion;
 
 std::string comparable(std::string_view text) {
     const std::string_view trimmed = text::TrimSpaces(text);
