@@ -23,8 +23,7 @@ bool readsAsOne(const std::string& text) {
 } // namespace
 
 std::string PaperCaption(const PaperRequest& request) {
-    const int k = request.PaperSlot() - request.TopicCount + 1;
-    return request.SubH1 + " - Paper " + std::to_string(k);
+    return request.SubH1 + " - Paper " + std::to_string(bank::PaperInTopic(request.PaperNum));
 }
 
 OpenPaper::OpenPaper(const ResourceSource& resources, PaperRequest request)
@@ -32,8 +31,9 @@ OpenPaper::OpenPaper(const ResourceSource& resources, PaperRequest request)
 
 OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request) {
     if (request.TtPapersCon < 1 || request.PaperSlot() < 1 || request.PaperSlot() > request.TtPapersCon) {
-        throw std::invalid_argument("paper " + std::to_string(request.PaperNum) +
-                                    " lies outside papers 101.." + std::to_string(100 + request.TtPapersCon));
+        throw std::invalid_argument("paper " + std::to_string(request.PaperNum) + " lies outside papers " +
+                                    std::to_string(bank::kFirstPaper) + ".." +
+                                    std::to_string(bank::PaperOfSlot(request.TtPapersCon)));
     }
     OpenPaper paper(resources, std::move(request));
     const PaperRequest& r = paper.m_request;

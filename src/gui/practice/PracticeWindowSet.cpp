@@ -48,7 +48,6 @@ void PracticeWindowSet::Open(const HomeState& handOver) {
     request.LChose = handOver.LChose;
     request.lblCOD = handOver.lblCOD;
     request.TtPapersCon = handOver.TtPapersCon;
-    request.TopicCount = handOver.TopicCount;
     request.SubH1 = handOver.SubH1;
     request.PaperNum = handOver.PaperNum;
     request.TakeNum = handOver.TakeNum == 2 ? practice::Attempt::Second : practice::Attempt::First;
