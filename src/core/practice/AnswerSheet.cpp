@@ -1,5 +1,7 @@
 #include "core/practice/AnswerSheet.h"
 
+#include "core/formats/Records.h"
+
 #include <stdexcept>
 
 namespace orbisk::practice {
@@ -12,15 +14,11 @@ std::string PartLetter(int frame) {
     return std::string("(") + static_cast<char>('a' + frame - 1) + ")";
 }
 
-bool IsRefusedInAnswer(char c) {
-    return c == '>' || c == '#' || c == '\r' || c == '\n';
-}
-
 std::string StorableAnswer(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
     for (const char c : text) {
-        if (!IsRefusedInAnswer(c)) {
+        if (records::IsStorableValue(std::string_view(&c, 1))) {
             kept += c;
         }
     }

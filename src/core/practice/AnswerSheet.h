@@ -53,11 +53,8 @@ inline constexpr layout::Colour kCarriedOverTint{192, 192, 255};
 /// The part letter of frame @p frame (1..20): "(a)" .. "(t)".
 std::string PartLetter(int frame);
 
-/// True for the characters an answer box refuses, typed or pasted: ">", "#"
-/// and line breaks (CR, LF), which the answer file cannot hold.
-bool IsRefusedInAnswer(char c);
-
-/// @p text without the characters IsRefusedInAnswer names.
+/// @p text without the characters a record cannot hold (records::IsStorableValue):
+/// what an answer box keeps of what is typed or pasted.
 std::string StorableAnswer(std::string_view text);
 
 } // namespace orbisk::practice

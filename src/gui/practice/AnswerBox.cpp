@@ -1,6 +1,6 @@
 #include "gui/practice/AnswerBox.h"
 
-#include "core/practice/AnswerSheet.h"
+#include "core/formats/Records.h"
 #include "core/practice/PracticeTexts.h"
 #include "gui/chrome/QtText.h"
 
@@ -75,7 +75,8 @@ QString AnswerBox::admissible(const QString& text, QString& hint) const {
             if (!kept.isEmpty() && !kept.endsWith(QLatin1Char(' '))) {
                 kept += QLatin1Char(' ');
             }
-        } else if (c.unicode() < 0x80 && practice::IsRefusedInAnswer(static_cast<char>(c.unicode()))) {
+        } else if (const char ascii = static_cast<char>(c.unicode());
+                   c.unicode() < 0x80 && !records::IsStorableValue(std::string_view(&ascii, 1))) {
             hint = ToQString(practice::texts::kRefusedCharacterHint);
         } else {
             kept += c;
