@@ -1,5 +1,7 @@
 #include "core/layout/PracticeLayout.h"
 
+#include "core/practice/PracticeTexts.h"
+
 #include <algorithm>
 
 namespace orbisk::layout {
@@ -28,12 +30,12 @@ SheetToggle ToggleAnswerSheet(bool shownNow, double w, const PracticeSizes& s) {
         t.sheetLeft = w - s.sheetWidth - s.frame.rightWidth;
         t.handleLeft = t.sheetLeft - s.handleWidth;
         t.viewWidth = w - s.sheetWidth - s.handleWidth - s.frame.leftWidth - s.frame.rightWidth;
-        t.tooltip = kHideSheetTooltip;
+        t.tooltip = practice::texts::kHideSheetTooltip;
     } else {
         t.sheetLeft = w;
         t.handleLeft = t.sheetLeft - s.handleWidth - s.frame.rightWidth;
         t.viewWidth = w - s.handleWidth - s.frame.leftWidth - s.frame.rightWidth;
-        t.tooltip = kShowSheetTooltip;
+        t.tooltip = practice::texts::kShowSheetTooltip;
     }
     t.viewWidth = atLeastZero(t.viewWidth);
     t.statusWidth = t.viewWidth;

@@ -84,9 +84,6 @@ struct SheetToggle {
     std::string_view tooltip; ///< ImgHandle's tooltip afterwards
 };
 
-inline constexpr std::string_view kHideSheetTooltip = "Hide answer sheet";
-inline constexpr std::string_view kShowSheetTooltip = "Show answer sheet";
-
 /// A click on the handle: a shown sheet hides (it moves past the right edge,
 /// the handle against the right border, the question view widens), a hidden
 /// one shows. @p shownNow is the sheet-shown flag, not what a resize laid out.

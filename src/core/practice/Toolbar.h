@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/practice/PracticeTexts.h"
+
 #include <array>
 #include <string_view>
 
@@ -19,12 +21,12 @@ struct ToolbarEntry {
 };
 
 inline constexpr std::array<ToolbarEntry, 6> kToolbar{{
-    {ToolbarButton::Save, "Save", "Save paper", "save", true},
-    {ToolbarButton::Mark, "Mark", "Mark paper", "mark", true},
-    {ToolbarButton::Print, "Print", "Print question", "print", false},
-    {ToolbarButton::Close, "Close", "Close paper", "close", false},
-    {ToolbarButton::Back, "Back", "Previous question", "back", true},
-    {ToolbarButton::Next, "Next", "Next question", "forward", true},
+    {ToolbarButton::Save, texts::kSaveCaption, texts::kSaveTooltip, "save", true},
+    {ToolbarButton::Mark, texts::kMarkCaption, texts::kMarkTooltip, "mark", true},
+    {ToolbarButton::Print, texts::kPrintCaption, texts::kPrintTooltip, "print", false},
+    {ToolbarButton::Close, texts::kCloseCaption, texts::kCloseTooltip, "close", false},
+    {ToolbarButton::Back, texts::kBackCaption, texts::kBackTooltip, "back", true},
+    {ToolbarButton::Next, texts::kNextCaption, texts::kNextTooltip, "forward", true},
 }};
 
 /// Which buttons take clicks.

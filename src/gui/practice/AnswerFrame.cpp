@@ -80,10 +80,10 @@ void AnswerFrame::showVerdict(QLabel* label, const std::string& verdict, bool sh
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, verdict == practice::kRight ? kRightColour : kWrongColour);
     label->setPalette(colours);
-    const QString meaning = verdict == practice::kRight   ? QStringLiteral("right")
-                            : verdict == practice::kWrong ? QStringLiteral("wrong")
-                                                          : QStringLiteral("not marked");
-    label->setAccessibleName(which + QStringLiteral(": ") + meaning);
+    const std::string_view meaning = verdict == practice::kRight   ? practice::texts::kRightName
+                                     : verdict == practice::kWrong ? practice::texts::kWrongName
+                                                                   : practice::texts::kNotMarkedName;
+    label->setAccessibleName(which + QStringLiteral(": ") + ToQString(meaning));
     label->setVisible(shown);
 }
 
@@ -93,11 +93,11 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
     m_answer->SetMaxLength(frame.maxLength);
     m_answer->SetText(ToQString(frame.answer));
     m_answer->SetLocked(frame.locked, frame.tinted);
-    m_answer->setAccessibleName(oneAnswer ? QStringLiteral("Answer") : QStringLiteral("Answer ") + part);
     const QString suffix = oneAnswer ? QString() : QStringLiteral(" ") + part;
+    using namespace practice::texts;
+    m_answer->setAccessibleName(ToQString(kAnswerName) + suffix);
     showVerdict(m_firstVerdict, frame.firstVerdict, frame.firstVerdictShown,
-                m_secondVerdict ? QStringLiteral("First attempt") + suffix
-                                : QStringLiteral("Result") + suffix);
+                ToQString(m_secondVerdict ? kFirstAttemptName : kResultName) + suffix);
     if (m_secondVerdict) {
         // A carried-over answer shows its first verdict just right of its box.
         if (frame.firstVerdictShown) {
@@ -106,11 +106,11 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
             Place(m_firstVerdict, at);
         }
         showVerdict(m_secondVerdict, frame.secondVerdict, frame.secondVerdictShown,
-                    QStringLiteral("Second attempt") + suffix);
+                    ToQString(kSecondAttemptName) + suffix);
     }
     if (m_key) {
         m_key->setText(ToQString(frame.key));
-        m_key->setAccessibleName(QStringLiteral("Correct answer") + suffix);
+        m_key->setAccessibleName(ToQString(kCorrectAnswerName) + suffix);
         m_key->setVisible(frame.keyShown);
     }
 }

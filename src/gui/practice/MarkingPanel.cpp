@@ -1,6 +1,8 @@
 #include "gui/practice/MarkingPanel.h"
 
 #include "core/practice/MarkingProgress.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/InputBlocker.h"
 
@@ -21,7 +23,7 @@ MarkingPanel::MarkingPanel(SkinPictures& pictures, std::function<practice::Insta
     : QLabel(parent), m_now(std::move(now)) {
     setObjectName(QStringLiteral("fmeMark"));
     setPixmap(pictures.Get(QStringLiteral("bottombg4.bmp")));
-    setAccessibleName(QStringLiteral("Marking"));
+    setAccessibleName(ToQString(practice::texts::kMarkingName));
     const QPixmap bar = pictures.Get(QStringLiteral("progressbar.bmp"));
     for (int n = 1; n <= practice::kProgressBars; ++n) {
         auto* label = new QLabel(this);

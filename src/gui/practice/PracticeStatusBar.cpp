@@ -51,7 +51,7 @@ PracticeStatusBar::PracticeStatusBar(SkinPictures& pictures, bool secondAttempt,
     QLabel* slash = text(bot3, "Label1", {}, 28, 7);
     slash->setText(QStringLiteral("/"));
     slash->setAlignment(Qt::AlignCenter);
-    slash->setAccessibleName(QStringLiteral("out of"));
+    slash->setAccessibleName(ToQString(practice::texts::kOutOfName));
     m_total = text(bot3, "lblTotalQ", ToQString(practice::texts::kTotalTooltip), 36, 26);
 
     m_remainingPanel = background("TxtRem", "bottombg2.bmp", 192, 120);
@@ -60,7 +60,7 @@ PracticeStatusBar::PracticeStatusBar(SkinPictures& pictures, bool secondAttempt,
     m_remaining = new QComboBox(m_remainingPanel);
     m_remaining->setObjectName(QStringLiteral("RemQns"));
     m_remaining->setToolTip(ToQString(practice::texts::kRemainingTooltip));
-    m_remaining->setAccessibleName(QStringLiteral("Questions left"));
+    m_remaining->setAccessibleName(ToQString(practice::texts::kRemainingName));
     m_remaining->setAccessibleDescription(ToQString(practice::texts::kRemainingTooltip));
     m_remaining->setGeometry(56, 3, 60, 19);
     caption->setBuddy(m_remaining);

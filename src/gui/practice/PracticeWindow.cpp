@@ -121,8 +121,8 @@ void PracticeWindow::build() {
     m_handle->setObjectName(QStringLiteral("ImgHandle"));
     const QPixmap handle = pictures.Get(QStringLiteral("Handle.bmp"));
     m_handle->SetPictures({handle, handle, handle, {}});
-    m_handle->setToolTip(ToQString(layout::kHideSheetTooltip));
-    m_handle->setAccessibleName(ToQString(layout::kHideSheetTooltip));
+    m_handle->setToolTip(ToQString(practice::texts::kHideSheetTooltip));
+    m_handle->setAccessibleName(ToQString(practice::texts::kHideSheetTooltip));
     connect(m_handle, &ImageButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
     m_sheet = new AnswerSheetPanel(pictures, secondAttempt(), this);

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orbisk::gui {
@@ -110,7 +111,7 @@ private:
     /// @p learnerCloses: a failure then keeps the window open (returns false).
     bool release(bool learnerCloses);
     std::vector<std::string> sheetTexts() const;
-    void tellNotWritten(const practice::FileFailure& failure, const QString& what);
+    void tellNotWritten(const practice::FileFailure& failure, std::string_view what);
 
     PracticeServices m_services;
     practice::OpenPaper m_paper;

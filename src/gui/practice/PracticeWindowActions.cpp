@@ -21,8 +21,8 @@ std::vector<std::string> PracticeWindow::sheetTexts() const {
     return m_sheet->Texts();
 }
 
-void PracticeWindow::tellNotWritten(const practice::FileFailure& failure, const QString& what) {
-    m_services.notifier->Warn(this, windowTitle(), what.arg(PathText(failure.path)),
+void PracticeWindow::tellNotWritten(const practice::FileFailure& failure, std::string_view what) {
+    m_services.notifier->Warn(this, windowTitle(), ToQString(what).arg(PathText(failure.path)),
                               ToQString(failure.problem));
 }
 
@@ -42,10 +42,9 @@ void PracticeWindow::showPage() {
         m_view->Navigate(page.path, page.question);
         return;
     }
-    m_view->ShowErrorPage(page.question,
-                          QStringLiteral("Its page could not be written in %1 (%2).")
-                              .arg(PathText(m_services.appFolder),
-                                   QString::fromStdString(std::generic_category().message(page.error))));
+    m_view->ShowErrorPage(page.question, ToQString(practice::texts::kPageNotWritten)
+                                             .arg(PathText(m_services.appFolder),
+                                                  ToQString(std::generic_category().message(page.error))));
 }
 
 void PracticeWindow::showState() {
@@ -78,10 +77,7 @@ void PracticeWindow::afterMove(const practice::MoveOutcome& outcome, bool focusF
         m_sheet->FocusFirst();
     }
     if (outcome.answersNotWritten) {
-        tellNotWritten(*outcome.answersNotWritten,
-                       QStringLiteral("Your answers could not be saved in %1, so that file still holds the "
-                                      "answers it had before. They are kept while this paper stays open: "
-                                      "press Save to try again."));
+        tellNotWritten(*outcome.answersNotWritten, practice::texts::kAnswersNotSaved);
     }
 }
 
@@ -89,9 +85,7 @@ void PracticeWindow::afterMove(const practice::MoveOutcome& outcome, bool focusF
 
 void PracticeWindow::SavePaper() {
     if (const auto failure = m_paper.SavePaper(sheetTexts())) {
-        tellNotWritten(*failure, QStringLiteral("Your answers could not be saved in %1, so that file still "
-                                                "holds the answers it had before. They are kept while this "
-                                                "paper stays open: press Save to try again."));
+        tellNotWritten(*failure, practice::texts::kAnswersNotSaved);
         return;
     }
     AskLearner(m_services.asker, this, ToQString(practice::texts::kSavedTitle),
@@ -131,13 +125,10 @@ bool PracticeWindow::release(bool learnerCloses) {
     }
     if (const auto failure = m_paper.SavePaper(sheetTexts())) {
         if (learnerCloses) {
-            tellNotWritten(*failure,
-                           QStringLiteral("Your answers could not be saved in %1, so the paper stays "
-                                          "open and keeps them. Try closing it again in a moment."));
+            tellNotWritten(*failure, practice::texts::kAnswersNotSavedOnClose);
             return false;
         }
-        tellNotWritten(*failure, QStringLiteral("Your latest answers to this paper could not be saved in %1; "
-                                                "that file still holds the answers it had before."));
+        tellNotWritten(*failure, practice::texts::kLatestAnswersNotSaved);
     }
     m_unloaded = true;
     m_timer.stop();
@@ -158,16 +149,13 @@ void PracticeWindow::MarkPaper() {
         enterReviewMode();
         return;
     case practice::MarkingStart::Next::Stop:
-        tellNotWritten(
-            *start.failure,
-            QStringLiteral("The paper was not marked, because your answers could not be saved in "
-                           "%1. They are kept while this paper stays open: press Mark to try again."));
+        tellNotWritten(*start.failure, practice::texts::kNotMarkedAnswersNotSaved);
         return;
     case practice::MarkingStart::Next::Confirm:
         break;
     }
-    if (!AskLearner(m_services.asker, this, ToQString(practice::kMarkingTitle), ToQString(start.question),
-                    2)) {
+    if (!AskLearner(m_services.asker, this, ToQString(practice::texts::kMarkingTitle),
+                    ToQString(start.question), 2)) {
         return;
     }
     repaint();
@@ -178,10 +166,7 @@ void PracticeWindow::completeMarking() {
     const practice::MarkingOutcome outcome =
         m_paper.CompleteMarking(m_services.now(), ToUtf8(m_services.today()));
     if (!outcome.marked) {
-        tellNotWritten(*outcome.failure,
-                       QStringLiteral("The paper could not be marked, because %1 could not be written. Your "
-                                      "answers are saved and the paper is not marked yet: press Mark to "
-                                      "mark it."));
+        tellNotWritten(*outcome.failure, practice::texts::kNotMarkedFileNotWritten);
         applyToolbarStates();
         return;
     }

@@ -51,7 +51,7 @@ TEST(MarkPaper, FirstAttemptWritesResultsMarksAndTrendInTurn) {
     AnswerEveryQuestion(paper, rightUpTo(paper, 27));
     const MarkingStart start = paper.BeginMarking(SheetOf(paper, 30, rightUpTo(paper, 27)));
     ASSERT_EQ(start.next, MarkingStart::Next::Confirm);
-    EXPECT_EQ(start.question, kMarkNowQuestion);
+    EXPECT_EQ(start.question, texts::kMarkNowQuestion);
 
     const MarkingOutcome outcome = paper.CompleteMarking(kStart + 12min + 5s, "08/12/2026");
     ASSERT_TRUE(outcome.marked);
@@ -140,9 +140,9 @@ TEST_P(MarkingQuestion, CountsOnlyTheEmptyTextAsUnanswered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MarkPaper, MarkingQuestion,
-                         ::testing::Values(AskCase{"one_empty", "", kNotAllAnsweredQuestion},
-                                           AskCase{"only_spaces", " ", kMarkNowQuestion},
-                                           AskCase{"all_answered", "2", kMarkNowQuestion}),
+                         ::testing::Values(AskCase{"one_empty", "", texts::kNotAllAnsweredQuestion},
+                                           AskCase{"only_spaces", " ", texts::kMarkNowQuestion},
+                                           AskCase{"all_answered", "2", texts::kMarkNowQuestion}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MarkPaper, DecliningChangesNothingButTheAnswers) {
@@ -151,7 +151,7 @@ TEST(MarkPaper, DecliningChangesNothingButTheAnswers) {
     const std::string results = ReadBytes(folder.File(ResultsFile::FResults));
     const std::string marks = ReadBytes(folder.File(ResultsFile::Marks));
     const std::string trend = ReadBytes(folder.File(ResultsFile::Trend));
-    EXPECT_EQ(paper.BeginMarking({"3"}).question, kNotAllAnsweredQuestion);
+    EXPECT_EQ(paper.BeginMarking({"3"}).question, texts::kNotAllAnsweredQuestion);
     // The learner says No: nothing more happens.
     EXPECT_EQ(record(folder.File(ResultsFile::First), 101).substr(0, 9), "#101#>3>>");
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::FResults)), results);

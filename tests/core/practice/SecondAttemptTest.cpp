@@ -59,7 +59,7 @@ TEST(SecondAttempt, CarriesRightAnswersOverAndMarksOnlyTheRest) {
         second.ChooseQuestion(q + 1, {second.keys()[static_cast<std::size_t>(q - 1)]});
     }
     const MarkingStart start = second.BeginMarking({""});
-    EXPECT_EQ(start.question, kNotAllAnsweredQuestion);
+    EXPECT_EQ(start.question, texts::kNotAllAnsweredQuestion);
     ASSERT_TRUE(second.CompleteMarking(kStart + 99h, "01/01/2030").marked);
     EXPECT_EQ(second.Scoring(), 29);
     EXPECT_EQ(second.PScoring(), "96.7");
