@@ -4,6 +4,7 @@
 #include "core/practice/Marking.h"
 #include "core/practice/PracticeTexts.h"
 #include "gui/chrome/Fonts.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/practice/AnswerBox.h"
@@ -11,13 +12,6 @@
 #include <QPainter>
 
 namespace orbisk::gui {
-
-namespace {
-
-const QColor kRightColour(0, 128, 0);
-const QColor kWrongColour(192, 0, 0);
-
-} // namespace
 
 AnswerFrame::AnswerFrame(int n, bool secondAttempt, QWidget* parent) : QWidget(parent), m_number(n) {
     setObjectName(QStringLiteral("Frame%1").arg(n));
@@ -40,8 +34,8 @@ AnswerFrame::AnswerFrame(int n, bool secondAttempt, QWidget* parent) : QWidget(p
         m_key->setFrameShape(QFrame::Box);
         m_key->setAutoFillBackground(true);
         QPalette colours = m_key->palette();
-        colours.setColor(QPalette::Window, QColor(255, 250, 220));
-        colours.setColor(QPalette::WindowText, kRightColour);
+        colours.setColor(QPalette::Window, palette::kKeyBox);
+        colours.setColor(QPalette::WindowText, palette::kRightVerdict);
         m_key->setPalette(colours);
         m_key->setTextInteractionFlags(Qt::NoTextInteraction);
         m_key->hide();
@@ -78,7 +72,8 @@ void AnswerFrame::LayOut(bool sentence) {
 void AnswerFrame::showVerdict(QLabel* label, const std::string& verdict, bool shown, const QString& which) {
     label->setText(ToQString(verdict));
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, verdict == practice::kRight ? kRightColour : kWrongColour);
+    colours.setColor(QPalette::WindowText,
+                     verdict == practice::kRight ? palette::kRightVerdict : palette::kWrongVerdict);
     label->setPalette(colours);
     const std::string_view meaning = verdict == practice::kRight   ? practice::texts::kRightName
                                      : verdict == practice::kWrong ? practice::texts::kWrongName
@@ -120,7 +115,7 @@ void AnswerFrame::paintEvent(QPaintEvent*) {
     const layout::Border border =
         layout::DrawBorder(m_layout.answerBox, layout::kBorderStyle, {255, 255, 255});
     QPainter painter(this);
-    painter.setPen(QColor(border.colour.red, border.colour.green, border.colour.blue));
+    painter.setPen(palette::ToQColor(border.colour));
     for (const layout::BorderLine& line : border.lines) {
         painter.drawLine(QPointF(line.x1 / layout::kTwipsPerPixel, line.y1 / layout::kTwipsPerPixel),
                          QPointF(line.x2 / layout::kTwipsPerPixel, line.y2 / layout::kTwipsPerPixel));

@@ -113,7 +113,7 @@ PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QW
     m_percent->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLabel* label : {m_score, m_percent}) {
         QPalette text = label->palette();
-        text.setColor(QPalette::WindowText, QColor(28, 79, 140));
+        text.setColor(QPalette::WindowText, palette::kPracticeHeading);
         label->setPalette(text);
     }
     // The pen takes the panel's left; the score stands right of it.

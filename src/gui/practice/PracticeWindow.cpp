@@ -99,7 +99,7 @@ void PracticeWindow::build() {
     m_questionTitleStrip->setObjectName(QStringLiteral("QnTitleBG"));
     m_questionTitleStrip->setAutoFillBackground(true);
     QPalette strip = m_questionTitleStrip->palette();
-    strip.setColor(QPalette::Window, QColor(232, 240, 250));
+    strip.setColor(QPalette::Window, palette::kQuestionTitleStrip);
     m_questionTitleStrip->setPalette(strip);
     m_questionTitle = new QLabel(m_questionTitleStrip);
     m_questionTitle->setObjectName(QStringLiteral("QnTitle"));
@@ -107,7 +107,7 @@ void PracticeWindow::build() {
     titleFont.setPointSizeF(10);
     m_questionTitle->setFont(titleFont);
     QPalette titleColour = m_questionTitle->palette();
-    titleColour.setColor(QPalette::WindowText, QColor(28, 79, 140));
+    titleColour.setColor(QPalette::WindowText, palette::kPracticeHeading);
     m_questionTitle->setPalette(titleColour);
     m_questionTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
