@@ -62,13 +62,15 @@ void PracticeWindowSet::Open(const HomeState& handOver) {
         window->show();
         window->raise();
         window->activateWindow();
+    } catch (const BankDataError& error) {
+        m_services.notifier->Warn(m_owner, title,
+                                  ToQString(practice::texts::kQuestionBankDamaged).arg(paperName),
+                                  ToQString(error.what()));
     } catch (const DataError& error) {
-        // A results file is named by its full path; a table of the question bank by its resource.
-        const QString message =
-            error.file().is_absolute()
-                ? ToQString(practice::texts::kResultsFileUnreadable).arg(paperName, PathText(error.file()))
-                : ToQString(practice::texts::kQuestionBankDamaged).arg(paperName);
-        m_services.notifier->Warn(m_owner, title, message, ToQString(error.what()));
+        m_services.notifier->Warn(
+            m_owner, title,
+            ToQString(practice::texts::kResultsFileUnreadable).arg(paperName, PathText(error.file())),
+            ToQString(error.what()));
     } catch (const WriteError& error) {
         m_services.notifier->Warn(
             m_owner, title,
