@@ -317,7 +317,7 @@ TEST_F(PracticeNavigation, OneWindowAtATimeAndEachPaperOpensAFreshOneAtQuestion1
     PracticeWindow* again = OpenPaper(101);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->paper().QSCount(), 1);
-    EXPECT_TRUE(first.isNull() || first->unloaded());
+    EXPECT_TRUE(first.isNull() || first->life() == practice::WindowLife::Closed);
     EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return first.isNull(); })) << "the old window goes";
     PracticeWindow* other = OpenPaper(106, 1);
     ASSERT_NE(other, nullptr);
@@ -426,6 +426,19 @@ TEST_F(PracticeNavigation, ReplacedWhileItsAnswersCannotBeWrittenItSaysSoAndLose
     EXPECT_TRUE(m_notifier.messages[0].contains(QString::fromStdString(File(ResultsFile::First).string())));
     EXPECT_EQ(orbisk::testing::ReadBytes(File(ResultsFile::First)), answers);
     EXPECT_EQ(orbisk::testing::ReadBytes(File(ResultsFile::Marks)), marks);
+}
+
+TEST_F(PracticeNavigation, DeletedWithoutClosingItSaysWhereItsAnswersCouldNotBeStored) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    Put(*window, 1, QStringLiteral("2"));
+    {
+        orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
+        delete window;
+    }
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QString::fromStdString(File(ResultsFile::First).string())));
+    EXPECT_TRUE(PageFiles().empty());
 }
 
 TEST_F(PracticeNavigation, PrintOffersThePageOnShowAndNothingElse) {

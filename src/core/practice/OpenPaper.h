@@ -136,8 +136,8 @@ public:
 
     /// The question on show, 1..Q (1 after opening).
     int QSCount() const { return m_question; }
-    /// 1 once the attempt is marked, else 0.
-    int Status() const { return m_marked ? 1 : 0; }
+    /// True once the attempt is marked (FST, or SST, reads 1): on disk when the
+    /// paper opened, or by a marking made since.
     bool IsMarked() const { return m_marked; }
     /// The raw score of a marking made in this window (0 otherwise).
     long long Scoring() const { return m_scoring; }

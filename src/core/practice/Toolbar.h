@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/practice/PracticeTexts.h"
+#include "core/practice/WindowLife.h"
 
 #include <array>
 #include <string_view>
@@ -37,10 +38,11 @@ struct ToolbarEnabled {
     bool Of(ToolbarButton button) const;
 };
 
-/// The enabling rules: Save and Mark while the attempt is not marked (`Status`
-/// 0); Print and Close always; Back unless the question on show is 1; Next
-/// unless it is the last (Q). Apply them after every move as well as on every
-/// tick, so a second click cannot slip past the first or last question.
-ToolbarEnabled ToolbarStates(int status, int question, int questionCount);
+/// The enabling rules: Save and Mark while the window is answering (or its
+/// marking plays, when no input reaches it anyway), not in review; Print and
+/// Close always; Back unless the question on show is 1; Next unless it is the
+/// last (Q). Apply them after every move as well as on every tick, so a second
+/// click cannot slip past the first or last question.
+ToolbarEnabled ToolbarStates(WindowLife life, int question, int questionCount);
 
 } // namespace orbisk::practice

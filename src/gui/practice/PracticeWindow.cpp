@@ -54,11 +54,11 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     m_frame->title()->setText(caption);
     placeTitleBar();
 
+    if (m_paper.IsMarked()) {
+        enter(practice::LifeEvent::FoundMarked); // a marked attempt opens in review
+    }
     showQuestion();
     showState();
-    if (m_paper.IsMarked()) {
-        MarkPaper(); // a marked attempt goes straight to review mode
-    }
     m_sheetShown = true;
     m_paper.StartClock(m_services.now());
     m_timer.setInterval(100);
@@ -75,10 +75,10 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
 }
 
 PracticeWindow::~PracticeWindow() {
-    if (!m_unloaded) {
-        // Destroyed without being closed (the program going): the answers still go to disk.
-        m_paper.SavePaper(sheetTexts());
-    }
+    // Deleted without being closed: a confirmed marking completes, the answers
+    // go to disk and a file that could not be written is told, as on Unload.
+    m_status->marking()->Finish();
+    leave(CloseRoute::Forced);
 }
 
 void PracticeWindow::build() {
@@ -253,8 +253,7 @@ void PracticeWindow::Tick() {
 }
 
 void PracticeWindow::applyToolbarStates() {
-    m_toolbar->ApplyStates(
-        practice::ToolbarStates(m_paper.Status(), m_paper.QSCount(), m_paper.QuestionCount()));
+    m_toolbar->ApplyStates(practice::ToolbarStates(m_life, m_paper.QSCount(), m_paper.QuestionCount()));
 }
 
 void PracticeWindow::resizeEvent(QResizeEvent* event) {
@@ -272,12 +271,12 @@ void PracticeWindow::changeEvent(QEvent* event) {
 }
 
 void PracticeWindow::closeEvent(QCloseEvent* event) {
-    if (m_unloaded) {
-        event->accept();
+    if (m_life == practice::WindowLife::Closed) {
+        event->accept(); // the close that ends a route that has already left
         return;
     }
-    if (m_status->marking()->running()) {
-        event->ignore();
+    if (!practice::Takes(m_life, practice::LifeEvent::CloseStored)) {
+        event->ignore(); // the marking plays
         return;
     }
     if (event->spontaneous()) {
@@ -286,7 +285,8 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(0, this, &PracticeWindow::ClosePaper);
         return;
     }
-    release(false);
+    // Closed by the program (its windows closing all at once): as the home window closes it.
+    leave(CloseRoute::Forced);
     event->accept();
 }
 

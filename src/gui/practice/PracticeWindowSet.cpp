@@ -35,7 +35,7 @@ void PracticeWindowSet::CloseAll() {
 
 QString PracticeWindowSet::OpenPaperName() const {
     for (const PracticeWindow* window : {m_first.data(), m_second.data()}) {
-        if (window != nullptr && !window->unloaded()) {
+        if (window != nullptr && window->life() != practice::WindowLife::Closed) {
             return ToQString(window->paper().Caption());
         }
     }

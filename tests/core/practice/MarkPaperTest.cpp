@@ -55,7 +55,7 @@ TEST(MarkPaper, FirstAttemptWritesResultsMarksAndTrendInTurn) {
 
     const MarkingOutcome outcome = paper.CompleteMarking(kStart + 12min + 5s, "08/12/2026");
     ASSERT_TRUE(outcome.marked);
-    EXPECT_EQ(paper.Status(), 1);
+    EXPECT_TRUE(paper.IsMarked());
     EXPECT_EQ(paper.Scoring(), 27);
     EXPECT_EQ(paper.PScoring(), "90");
     EXPECT_EQ(paper.LTime(), "0:12:5");
@@ -157,7 +157,7 @@ TEST(MarkPaper, DecliningChangesNothingButTheAnswers) {
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::FResults)), results);
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Marks)), marks);
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Trend)), trend);
-    EXPECT_EQ(paper.Status(), 0);
+    EXPECT_FALSE(paper.IsMarked());
 }
 
 TEST(MarkPaper, AnswersThatCannotBeWrittenStopTheMarkingBeforeAsking) {
@@ -219,9 +219,9 @@ TEST_P(FailedMarking, LeavesThePaperMarkableAndASecondMarkCompletesIt) {
     if (GetParam().failing == ResultsFile::FResults) {
         EXPECT_EQ(ReadBytes(folder.File(ResultsFile::FResults)), verdicts);
     }
-    EXPECT_EQ(paper.Status(), 0);
+    EXPECT_FALSE(paper.IsMarked());
     EXPECT_EQ(paper.PScoring(), "");
-    EXPECT_EQ(folder.Open(2, 101).Status(), 0); // reopened, it can still be marked
+    EXPECT_FALSE(folder.Open(2, 101).IsMarked()); // reopened, it can still be marked
 
     ASSERT_EQ(paper.BeginMarking({paper.keys()[29]}).next, MarkingStart::Next::Confirm);
     ASSERT_TRUE(paper.CompleteMarking(kStart + 2min, "08/12/2026").marked);
@@ -255,7 +255,7 @@ TEST(MarkPaper, AReadOnlyTrendFileLeavesThePaperUnmarkedAndTheMarksAsTheyWere) {
     EXPECT_TRUE(outcome.marksFileRestored);
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Marks)), marks);
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Trend)), trend);
-    EXPECT_EQ(paper.Status(), 0);
+    EXPECT_FALSE(paper.IsMarked());
 }
 
 TEST(MarkPaper, TrendAndMarksBothFailingAreStillCompletedByTheNextMark) {
@@ -270,7 +270,7 @@ TEST(MarkPaper, TrendAndMarksBothFailingAreStillCompletedByTheNextMark) {
         EXPECT_EQ(outcome.failure->file, ResultsFile::Trend);
         EXPECT_FALSE(outcome.marksFileRestored);
     }
-    EXPECT_EQ(paper.Status(), 0);
+    EXPECT_FALSE(paper.IsMarked());
     ASSERT_TRUE(paper.CompleteMarking(kStart, "08/12/2026").marked);
     const std::string trend = ReadBytes(folder.File(ResultsFile::Trend));
     EXPECT_EQ(std::count(trend.begin(), trend.end(), '>'), 1) << trend;

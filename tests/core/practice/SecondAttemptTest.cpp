@@ -33,7 +33,7 @@ TEST(SecondAttempt, CarriesRightAnswersOverAndMarksOnlyTheRest) {
     EXPECT_EQ(trend, "#TRD#>86.7\r\n");
 
     OpenPaper second = folder.Open(2, 101, Attempt::Second);
-    EXPECT_EQ(second.Status(), 0);
+    EXPECT_FALSE(second.IsMarked());
     EXPECT_EQ(second.AnsweredCount(), 26);
     EXPECT_EQ(second.RemainingQuestions(), (std::vector<int>{27, 28, 29, 30}));
     EXPECT_TRUE(second.HasUnansweredSlot());
