@@ -17,6 +17,8 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth) {
         f.keyBox = {f.answerBox.left, f.answerBox.bottom() + 100, frameWidth - 500, 1000};
     }
     f.secondVerdict = f.firstVerdict;
+    f.carriedVerdict = f.firstVerdict;
+    f.carriedVerdict.left = f.answerBox.right() + 105;
     return f;
 }
 

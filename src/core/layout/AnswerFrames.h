@@ -25,12 +25,13 @@ inline constexpr int kCrowdedFrom = 16;
 
 /// The controls of one frame, in the frame's coordinates.
 struct AnswerFrameLayout {
-    Rect frame;         ///< the frame in the sheet (left, width and height; top from StackAnswerFrames)
-    Rect partLetter;    ///< QLn
-    Rect answerBox;     ///< FAn
-    Rect firstVerdict;  ///< FRn
-    Rect secondVerdict; ///< SRn, where FRn is
-    Rect keyBox;        ///< Mn
+    Rect frame;          ///< the frame in the sheet (left, width and height; top from StackAnswerFrames)
+    Rect partLetter;     ///< QLn
+    Rect answerBox;      ///< FAn
+    Rect firstVerdict;   ///< FRn
+    Rect secondVerdict;  ///< SRn, where FRn is
+    Rect carriedVerdict; ///< FRn of a second attempt's carried-over answer, just right of its box
+    Rect keyBox;         ///< Mn
 };
 
 /// The one-line layout every frame has (FA 1575 x 255 at left 360, top 40;

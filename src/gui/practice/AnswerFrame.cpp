@@ -96,9 +96,7 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
     if (m_secondVerdict) {
         // A carried-over answer shows its first verdict just right of its box.
         if (frame.firstVerdictShown) {
-            layout::Rect at = m_layout.firstVerdict;
-            at.left = m_layout.answerBox.right() + 105;
-            Place(m_firstVerdict, at);
+            Place(m_firstVerdict, m_layout.carriedVerdict);
         }
         showVerdict(m_secondVerdict, frame.secondVerdict, frame.secondVerdictShown,
                     ToQString(kSecondAttemptName) + suffix);

@@ -28,13 +28,6 @@
 
 namespace orbisk::gui {
 
-namespace {
-
-// The question's title strip lies over the top of the view: the page starts under it.
-constexpr int kPageTopMargin = 32;
-
-} // namespace
-
 PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper paper)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_services(std::move(services)),
       m_paper(std::move(paper)) {
@@ -43,10 +36,10 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     setMouseTracking(true);
     build();
 
-    // At 10 % of the screen from its left and top, 80 % of its width and height.
     const QRect screenArea = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
-    setGeometry(screenArea.x() + screenArea.width() / 10, screenArea.y() + screenArea.height() / 10,
-                screenArea.width() * 8 / 10, screenArea.height() * 8 / 10);
+    const layout::PixelRect at = layout::PlacePracticeWindow(
+        {screenArea.x(), screenArea.y(), screenArea.width(), screenArea.height()});
+    setGeometry(at.x, at.y, at.width, at.height);
 
     const QString caption = ToQString(m_paper.Caption());
     setWindowTitle(caption);
@@ -94,7 +87,7 @@ void PracticeWindow::build() {
     connect(m_toolbar, &PracticeToolbar::triggered, this, &PracticeWindow::runToolbar);
 
     m_view = new QuestionView(*m_services.notifier, *m_services.printer, this);
-    m_view->SetTopMargin(kPageTopMargin);
+    m_view->SetTopMargin(layout::Px(layout::PracticeSizes{}.pageTopMargin));
     m_questionTitleStrip = new QLabel(this);
     m_questionTitleStrip->setObjectName(QStringLiteral("QnTitleBG"));
     m_questionTitleStrip->setAutoFillBackground(true);
@@ -191,8 +184,7 @@ void PracticeWindow::LayOut() {
     Place(m_view, l.questionView);
     Place(m_questionTitleStrip, l.questionTitle);
     m_questionTitleStrip->raise();
-    m_questionTitle->resize(std::max(0, m_questionTitleStrip->width() - 8),
-                            m_questionTitleStrip->height() - 6);
+    Place(m_questionTitle, l.questionTitleText);
     Place(m_status, l.statusBar);
     Place(m_sizer, l.sizer);
     m_sizer->raise();
