@@ -90,16 +90,6 @@ int OpenPaper::AnswerOffset(int q) const {
     return m_offsets[static_cast<std::size_t>(q - 1)];
 }
 
-int OpenPaper::QuestionOfSlot(int slot) const {
-    if (slot < 1 || slot > AnswerSlots()) {
-        throw std::out_of_range("answer slot " + std::to_string(slot) + " lies outside 1.." +
-                                std::to_string(AnswerSlots()));
-    }
-    // The last question whose offset lies below the slot (questions of no slots are passed over).
-    const auto after = std::upper_bound(m_offsets.begin(), m_offsets.end(), slot - 1);
-    return static_cast<int>(after - m_offsets.begin());
-}
-
 std::string OpenPaper::QuestionTitle() const {
     return "Question " + std::to_string(m_question);
 }

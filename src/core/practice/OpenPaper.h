@@ -117,8 +117,6 @@ public:
     const std::vector<int>& answerCounts() const { return m_answerCounts; }
     /// The answer offset d of question @p q (1..Q): the slots of questions 1..q-1.
     int AnswerOffset(int q) const;
-    /// The question (1..Q) owning answer slot @p slot (1..N).
-    int QuestionOfSlot(int slot) const;
 
     const std::vector<std::string>& keys() const { return m_keys; }
     const std::vector<std::string>& kinds() const { return m_kinds; }

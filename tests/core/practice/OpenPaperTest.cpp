@@ -98,11 +98,6 @@ TEST(OpenPaper, OffsetsNumberSlotsAcrossThePaper) {
     for (const auto& [q, d] : offsets) {
         EXPECT_EQ(paper.AnswerOffset(q), d) << q;
     }
-    const std::map<int, int> owners{{1, 1}, {10, 1}, {11, 2}, {21, 3}, {50, 5}};
-    for (const auto& [slot, q] : owners) {
-        EXPECT_EQ(paper.QuestionOfSlot(slot), q) << slot;
-    }
-    EXPECT_THROW(paper.QuestionOfSlot(51), std::out_of_range);
     EXPECT_THROW(paper.AnswerOffset(6), std::out_of_range);
 }
 
