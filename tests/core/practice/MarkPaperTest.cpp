@@ -295,9 +295,7 @@ TEST_P(Clock, ReadsHoursMinutesSecondsAndTheTimeTakenAlike) {
 
 INSTANTIATE_TEST_SUITE_P(MarkPaper, Clock,
                          ::testing::Values(ClockCase{"at_once", 999ms, "0:0:0"},
-                                           ClockCase{"65_seconds", 65s, "0:1:5"},
-                                           ClockCase{"1h_2min_3s", 1h + 2min + 3s, "1:2:3"},
-                                           ClockCase{"25_hours_go_on_counting", 25h, "25:0:0"}),
+                                           ClockCase{"65_seconds", 65s, "0:1:5"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
