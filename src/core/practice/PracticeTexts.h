@@ -64,6 +64,11 @@ inline constexpr std::string_view kFileNotWritable =
 inline constexpr std::string_view kNotInSection =
     "%1 is not one of this section's papers, so it cannot be opened.";
 
+/// A printed question: the print job's and the PDF file's name (%1 the paper's
+/// caption, %2 the question) and what the offer of a PDF says it holds.
+inline constexpr std::string_view kPrintedQuestionName = "%1 - Question %2";
+inline constexpr std::string_view kPrintedQuestionWhat = "question %1 of %2";
+
 /// The page shown in the question view when a question's page cannot be shown:
 /// the heading (%1 the question), why (%2), and what the learner can do.
 inline constexpr std::string_view kPageNotShownHeading = "Question %1 cannot be shown";
