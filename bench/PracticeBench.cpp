@@ -44,7 +44,6 @@ struct Fixture {
         r.LChose = 2;
         r.lblCOD = "TST";
         r.TtPapersCon = 50;
-        r.TopicCount = 1;
         r.SubH1 = "Grammar (1)";
         r.PaperNum = 101;
         return r;

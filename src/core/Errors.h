@@ -47,6 +47,14 @@ private:
     std::string m_problem;
 };
 
+/// A DataError in a table of the program's own question bank (named
+/// "resource N"), not in the learner's files: a fault of the install, which
+/// installing again puts right.
+class BankDataError final : public DataError {
+public:
+    using DataError::DataError;
+};
+
 /// A file could not be written. The file on disk is left as it was before the
 /// write started (see WriteFileAtomically).
 class WriteError : public Error {

@@ -94,7 +94,7 @@ TEST_F(HomeSelection, OpeningPaper4OfTopic3HandsOver114WithTheSectionItBelongsTo
     const practice::PaperRequest& handOver = m_practice.opened;
     EXPECT_EQ(handOver.PaperNum, 114);
     EXPECT_EQ(handOver.TakeNum, practice::Attempt::First);
-    EXPECT_EQ(handOver.TopicCount, 11);
+    EXPECT_EQ(home->state().TopicCount, 11);
     EXPECT_EQ(handOver.SubH1, "Vocabulary (1)");
     EXPECT_EQ(handOver.LChose, 2);
     EXPECT_EQ(handOver.lblCOD, "TST");

@@ -80,7 +80,7 @@ TEST_F(PracticeErase, TheQuestionNamesTheOpenPaperAndErasingClosesItFirst) {
         << page->confirmText()->text().toStdString();
     QTest::mouseClick(page->yesButton(), Qt::LeftButton);
     EXPECT_EQ(page->stage(), TrashPage::Stage::Done);
-    EXPECT_TRUE(open.isNull() || open->unloaded());
+    EXPECT_TRUE(open.isNull() || open->life() == practice::WindowLife::Closed);
     EXPECT_TRUE(PageFiles().empty());
     ExpectEveryFileIsItsTemplate();
 }

@@ -25,29 +25,6 @@ using practice::ToolbarButton;
 
 class PracticeLayout : public PracticeFixture {};
 
-TEST_F(PracticeLayout, At1024By768TheAreasStandWhereTheLayoutPassPutsThem) {
-    PracticeWindow* window = OpenPaper(101);
-    ASSERT_NE(window, nullptr);
-    window->resize(1024, 768);
-    EXPECT_EQ(window->sheet()->geometry(), QRect(747, 79, 273, 768 - 79 - 4));
-    EXPECT_NEAR(window->sheetHandleStrip()->x(), 740, 1);
-    const QRect view = window->view()->geometry();
-    EXPECT_EQ(view.x(), 4);
-    EXPECT_EQ(view.y(), 79);
-    EXPECT_NEAR(view.width(), 736, 1);
-    EXPECT_EQ(view.bottom() + 1, 739);
-    EXPECT_EQ(window->statusBar()->geometry(), QRect(4, 739, view.width(), 25));
-    // Save, Mark, Print and Close from the left of the strip; Back and Next at its right end.
-    PracticeToolbar* toolbar = window->toolbar();
-    EXPECT_EQ(toolbar->button(ToolbarButton::Save)->geometry(), QRect(8, 4, 44, 45));
-    EXPECT_EQ(toolbar->button(ToolbarButton::Next)->geometry().right() + 1, toolbar->width() - 8);
-    // The window buttons at the right end of the title bar (120 HIMETRIC in), centred on it.
-    EXPECT_NEAR(window->frame().closeButton()->geometry().right() + 1, 1024 - 4.5, 1);
-    EXPECT_NEAR(window->frame().closeButton()->y(), 4.5, 1);
-    // The outline follows the size.
-    EXPECT_EQ(window->mask().boundingRect(), QRect(0, 0, 1024, 768));
-}
-
 TEST_F(PracticeLayout, TheHandleHidesAndShowsTheSheetAndAResizeKeepsItAsItIs) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

@@ -128,7 +128,7 @@ TEST_F(PracticeMarking, TheAnimationShowsABarEveryFifthOfASecondAndTakesNoInputM
     QTest::keyClick(window, Qt::Key_Right, Qt::AltModifier);
     window->close();
     EXPECT_EQ(window->paper().QSCount(), 1);
-    EXPECT_FALSE(window->unloaded());
+    EXPECT_NE(window->life(), practice::WindowLife::Closed);
     EXPECT_FALSE(window->paper().IsMarked());
     m_now += 1800ms;
     panel->Step();

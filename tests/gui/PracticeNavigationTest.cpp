@@ -317,7 +317,7 @@ TEST_F(PracticeNavigation, OneWindowAtATimeAndEachPaperOpensAFreshOneAtQuestion1
     PracticeWindow* again = OpenPaper(101);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->paper().QSCount(), 1);
-    EXPECT_TRUE(first.isNull() || first->unloaded());
+    EXPECT_TRUE(first.isNull() || first->life() == practice::WindowLife::Closed);
     EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return first.isNull(); })) << "the old window goes";
     PracticeWindow* other = OpenPaper(106, 1);
     ASSERT_NE(other, nullptr);
@@ -428,6 +428,19 @@ TEST_F(PracticeNavigation, ReplacedWhileItsAnswersCannotBeWrittenItSaysSoAndLose
     EXPECT_EQ(orbisk::testing::ReadBytes(File(ResultsFile::Marks)), marks);
 }
 
+TEST_F(PracticeNavigation, DeletedWithoutClosingItSaysWhereItsAnswersCouldNotBeStored) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    Put(*window, 1, QStringLiteral("2"));
+    {
+        orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
+        delete window;
+    }
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(QString::fromStdString(File(ResultsFile::First).string())));
+    EXPECT_TRUE(PageFiles().empty());
+}
+
 TEST_F(PracticeNavigation, PrintOffersThePageOnShowAndNothingElse) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
@@ -439,28 +452,13 @@ TEST_F(PracticeNavigation, PrintOffersThePageOnShowAndNothingElse) {
     EXPECT_EQ(m_printer.names, QStringList{window->windowTitle() + QStringLiteral(": 2")});
 }
 
-struct ClockRow {
-    const char* name;
-    std::chrono::seconds after;
-    const char* shows;
-};
-
-class Clock : public PracticeFixture, public ::testing::WithParamInterface<ClockRow> {};
-
-TEST_P(Clock, ShowsHoursMinutesAndSecondsWithoutLeadingZeros) {
+TEST_F(PracticeNavigation, TheTickShowsTheTimeSinceTheWindowOpenedOnTheClock) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
-    m_now += GetParam().after;
+    m_now += 65s;
     window->Tick();
-    EXPECT_EQ(window->statusBar()->clock()->text(), QString::fromUtf8(GetParam().shows));
+    EXPECT_EQ(window->statusBar()->clock()->text(), QStringLiteral("0:1:5"));
 }
-
-INSTANTIATE_TEST_SUITE_P(PracticeWindow, Clock,
-                         ::testing::Values(ClockRow{"sixty_five_seconds", 65s, "0:1:5"},
-                                           ClockRow{"an_hour_two_minutes_three_seconds", 1h + 2min + 3s,
-                                                    "1:2:3"},
-                                           ClockRow{"twenty_five_hours", 25h, "25:0:0"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PracticeNavigation, TheAnsweredCountCountsEveryAnswerButTheEmptyOne) {
     PracticeWindow* window = OpenPaper(121); // five gaps a question

@@ -13,7 +13,6 @@
 #include "core/formats/ResourcePack.h"
 #include "core/io/FileIO.h"
 #include "core/practice/OpenPaper.h"
-#include "core/product/BankNumbers.h"
 #include "core/results/ResultsStore.h"
 #include "core/setup/FolderSetup.h"
 #include "core/text/TextForms.h"
@@ -49,7 +48,6 @@ practice::PaperRequest request(const fs::path& work, int paper, Attempt attempt)
     r.LChose = kSection;
     r.lblCOD = kCode;
     r.TtPapersCon = kPapers;
-    r.TopicCount = bank::FirstSlotOfTopic(bank::TopicOfPaper(paper));
     r.SubH1 = "Topic";
     r.PaperNum = paper;
     r.TakeNum = attempt;

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/io/FileIO.h"
+#include "core/product/BankNumbers.h"
 #include "core/text/TextForms.h"
 
 #include <algorithm>
@@ -213,7 +214,7 @@ std::vector<std::string> ReadPaperRecords(const RecordText& text, int n) {
     const auto& lines = text.lines();
     std::size_t from = 0;
     for (int i = 1; i <= n; ++i) {
-        const std::size_t at = findFrom(lines, from, std::to_string(100 + i));
+        const std::size_t at = findFrom(lines, from, std::to_string(bank::PaperOfSlot(i)));
         if (at == lines.size()) {
             break;
         }
@@ -372,7 +373,7 @@ std::string ReplacePaperRecordText(const std::filesystem::path& path, int slot, 
     std::vector<std::string> lines = ReadPaperRecords(text, count);
     for (int i = 1; i <= count; ++i) {
         if (lines[static_cast<std::size_t>(i - 1)].empty()) {
-            throw DataError(path, std::to_string(100 + i), "the paper's record is missing");
+            throw DataError(path, std::to_string(bank::PaperOfSlot(i)), "the paper's record is missing");
         }
     }
     std::string& own = lines[static_cast<std::size_t>(slot - 1)];

@@ -136,7 +136,6 @@ practice::PaperRequest HomeScreen::OpenPaper(int offset, int take) {
     request.LChose = m_state.LChose;
     request.lblCOD = m_state.lblCOD;
     request.TtPapersCon = m_state.TtPapersCon;
-    request.TopicCount = m_state.TopicCount;
     request.SubH1 = m_state.SubH1;
     request.PaperNum = m_state.PaperNum;
     request.TakeNum = take == 2 ? practice::Attempt::Second : practice::Attempt::First;

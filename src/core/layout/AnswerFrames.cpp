@@ -17,12 +17,14 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth) {
         f.keyBox = {f.answerBox.left, f.answerBox.bottom() + 100, frameWidth - 500, 1000};
     }
     f.secondVerdict = f.firstVerdict;
+    f.carriedVerdict = f.firstVerdict;
+    f.carriedVerdict.left = f.answerBox.right() + 105;
     return f;
 }
 
-std::array<Rect, 20> StackAnswerFrames(int answerCount, bool sentenceLayout) {
+std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout) {
     const double gap = answerCount >= kCrowdedFrom ? kCrowdedFrameGap : kFrameGap;
-    std::array<Rect, 20> frames;
+    std::array<Rect, bank::kMaxAnswersPerQuestion> frames;
     double top = kFirstFrameTop;
     for (std::size_t n = 0; n < frames.size(); ++n) {
         const double height = (n == 0 && sentenceLayout) ? kSentenceFrameHeight : kAnswerFrameHeight;

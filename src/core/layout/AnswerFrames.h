@@ -2,14 +2,14 @@
 
 #include "core/layout/Colour.h"
 #include "core/layout/Geometry.h"
+#include "core/product/BankNumbers.h"
 
 #include <array>
 
-/// The answer sheet's twenty frames (Frame1 .. Frame20) and what lies in each,
-/// in twips. A frame is 3975 x 375 and holds the part letter QLn, the answer
-/// box FAn, the verdict labels FRn (first attempt) and SRn (second attempt)
-/// and the key box Mn (second attempt). Frame 1 alone is enlarged when its slot
-/// is of kind L (a written sentence).
+/// The answer sheet's frames (Frame1 .. Frame20, one per answer slot a
+/// question can have) and what lies in each, in twips. A frame is 3975 x 375 and holds the part letter QLn,
+/// the answer box FAn, the verdict labels FRn (first attempt) and SRn (second attempt) and the key box Mn
+/// (second attempt). Frame 1 alone is enlarged when its slot is of kind L (a written sentence).
 namespace orbisk::layout {
 
 inline constexpr double kAnswerFrameWidth = 3975;
@@ -25,12 +25,13 @@ inline constexpr int kCrowdedFrom = 16;
 
 /// The controls of one frame, in the frame's coordinates.
 struct AnswerFrameLayout {
-    Rect frame;         ///< the frame in the sheet (left, width and height; top from StackAnswerFrames)
-    Rect partLetter;    ///< QLn
-    Rect answerBox;     ///< FAn
-    Rect firstVerdict;  ///< FRn
-    Rect secondVerdict; ///< SRn, where FRn is
-    Rect keyBox;        ///< Mn
+    Rect frame;          ///< the frame in the sheet (left, width and height; top from StackAnswerFrames)
+    Rect partLetter;     ///< QLn
+    Rect answerBox;      ///< FAn
+    Rect firstVerdict;   ///< FRn
+    Rect secondVerdict;  ///< SRn, where FRn is
+    Rect carriedVerdict; ///< FRn of a second attempt's carried-over answer, just right of its box
+    Rect keyBox;         ///< Mn
 };
 
 /// The one-line layout every frame has (FA 1575 x 255 at left 360, top 40;
@@ -43,7 +44,7 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFr
 /// question of @p answerCount slots. Frame 1 at top 50, each next one under the
 /// previous, 105 apart, or -10 apart when the question has 16 or more slots.
 /// All twenty are placed, shown or not. @p sentenceLayout makes frame 1 2100 high.
-std::array<Rect, 20> StackAnswerFrames(int answerCount, bool sentenceLayout);
+std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout);
 
 /// `drawborder` / `createborder`: the frame drawn round an answer box in its
 /// container, as four lines.

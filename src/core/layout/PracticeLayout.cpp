@@ -1,5 +1,7 @@
 #include "core/layout/PracticeLayout.h"
 
+#include "core/practice/PracticeTexts.h"
+
 #include <algorithm>
 
 namespace orbisk::layout {
@@ -28,12 +30,12 @@ SheetToggle ToggleAnswerSheet(bool shownNow, double w, const PracticeSizes& s) {
         t.sheetLeft = w - s.sheetWidth - s.frame.rightWidth;
         t.handleLeft = t.sheetLeft - s.handleWidth;
         t.viewWidth = w - s.sheetWidth - s.handleWidth - s.frame.leftWidth - s.frame.rightWidth;
-        t.tooltip = kHideSheetTooltip;
+        t.tooltip = practice::texts::kHideSheetTooltip;
     } else {
         t.sheetLeft = w;
         t.handleLeft = t.sheetLeft - s.handleWidth - s.frame.rightWidth;
         t.viewWidth = w - s.handleWidth - s.frame.leftWidth - s.frame.rightWidth;
-        t.tooltip = kShowSheetTooltip;
+        t.tooltip = practice::texts::kShowSheetTooltip;
     }
     t.viewWidth = atLeastZero(t.viewWidth);
     t.statusWidth = t.viewWidth;
@@ -44,6 +46,41 @@ bool CanLayOutPractice(double w, double h, const PracticeSizes& s) {
     const double fixedHeight = s.frame.topLeftHeight + s.stripHeight + s.statusHeight + s.frame.bottomHeight;
     const double fixedWidth = s.sheetWidth + s.handleWidth + s.frame.leftWidth + s.frame.rightWidth;
     return h >= fixedHeight && w >= fixedWidth;
+}
+
+PixelRect PlacePracticeWindow(const PixelRect& screen) {
+    return {screen.x + screen.width / 10, screen.y + screen.height / 10, screen.width * 8 / 10,
+            screen.height * 8 / 10};
+}
+
+PracticeStatusLayout LayOutPracticeStatusBar() {
+    // Each cell is 25 px high; its text 16 px high from 5 px down.
+    const auto cell = [](int left, int width) {
+        return Rect{double(Twips(left)), 0, double(Twips(width)), double(Twips(25))};
+    };
+    const auto text = [](int left, int width) {
+        return Rect{double(Twips(left)), double(Twips(5)), double(Twips(width)), double(Twips(16))};
+    };
+    PracticeStatusLayout l;
+    l.clockCell = cell(0, 64);
+    l.dateCell = cell(64, 64);
+    l.attemptCell = cell(0, 128);
+    l.countCell = cell(128, 64);
+    l.remainingCell = cell(192, 120);
+    l.markingPanel = cell(312, 200);
+    l.clock = text(8, 54);
+    l.date = text(4, 58);
+    l.attempt = text(8, 112);
+    l.answered = text(2, 25);
+    l.slash = text(28, 7);
+    l.total = text(36, 26);
+    l.remainingCaption = text(4, 52);
+    l.remainingList = {double(Twips(56)), double(Twips(3)), double(Twips(60)), double(Twips(19))};
+    return l;
+}
+
+Rect PlaceProgressBar(int n, double width, double height) {
+    return {double(Twips(3 + (n - 1) * 11)), double(Twips(3)), width, height};
 }
 
 PracticeLayout LayOutPractice(double w, double h, bool sheetShown, const PracticeSizes& s) {
@@ -85,6 +122,8 @@ PracticeLayout LayOutPractice(double w, double h, bool sheetShown, const Practic
     // 10. The question title strip over the view's top, 8 px from the left.
     l.questionTitle = {s.questionTitleLeft, l.questionView.top + HimetricToTwips(120),
                        atLeastZero(l.questionView.width - HimetricToTwips(640)), s.questionTitleHeight};
+    l.questionTitleText = {0, 0, atLeastZero(l.questionTitle.width - Twips(8)),
+                           s.questionTitleHeight - Twips(6)};
     // 11. The status bar under the view, as wide.
     l.statusBar = {s.frame.leftWidth, l.questionView.bottom(), l.questionView.width, s.statusHeight};
     // 12. The instruction picture on the bottom of the sheet.

@@ -30,6 +30,13 @@ struct PracticeSizes {
     double statusHeight = 375; ///< RemQnsBG
     double questionTitleLeft = 120, questionTitleHeight = 375;
     double instructionLeft = 30, instructionWidth = 3975, instructionHeight = 1335;
+    /// The page starts this far down the view, under the question's title strip over its top.
+    double pageTopMargin = 480;
+    /// A tool button's caption, in the button: on the band its pictures leave plain.
+    Rect toolCaption{0, 420, 660, 255};
+    /// The score and its "%" in the score panel, right of the pen the panel shows.
+    Rect score{600, 0, 780, 615};
+    Rect scorePercent{1395, 0, 300, 615};
 };
 
 /// The title bar, placed once when the window loads.
@@ -56,6 +63,7 @@ struct PracticeLayout {
     Rect sheetHandle;                ///< step 8: PicHideAns
     Rect questionView;               ///< step 9: brwWebBrowser
     Rect questionTitle;              ///< step 10: QnTitleBG
+    Rect questionTitleText;          ///< QnTitle in QnTitleBG: 8 px narrower, 6 px lower than its strip
     Rect statusBar;                  ///< step 11: RemQnsBG
     Rect instruction;                ///< step 12: PicInstruction, in AnsBox's coordinates, on its bottom
     // Step 13, the window outline, is WindowOutline(W px, H px, OutlineKind::MainWindow).
@@ -74,6 +82,35 @@ PracticeLayout LayOutPractice(double width, double height, bool sheetShown = tru
 /// and bottom border in height (108 px), the sheet, handle and side borders in width.
 bool CanLayOutPractice(double width, double height, const PracticeSizes& sizes = {});
 
+/// Where a practice window opens: 10 % of the screen in from its left and top,
+/// 80 % of its width and height (in the screen's pixels).
+PixelRect PlacePracticeWindow(const PixelRect& screen);
+
+/// The status bar `RemQnsBG` (25 px high): its cells in the bar's coordinates,
+/// each text in its cell's, in twips.
+struct PracticeStatusLayout {
+    Rect clockCell;        ///< Bot1 of a first attempt
+    Rect dateCell;         ///< Bot2
+    Rect attemptCell;      ///< Bot1 of a second attempt, as wide as Bot1 and Bot2 together
+    Rect countCell;        ///< Bot3
+    Rect remainingCell;    ///< TxtRem
+    Rect markingPanel;     ///< fmeMark, right of the cells
+    Rect clock;            ///< lblClock and LTime in Bot1
+    Rect date;             ///< lblDate and ETime in Bot2
+    Rect attempt;          ///< Label1 ("Second Attempt") in the second attempt's Bot1
+    Rect answered;         ///< lblAnsweredQ in Bot3
+    Rect slash;            ///< the "/" between the counts
+    Rect total;            ///< lblTotalQ
+    Rect remainingCaption; ///< TxtRemlbl in TxtRem
+    Rect remainingList;    ///< RemQns in TxtRem
+};
+
+PracticeStatusLayout LayOutPracticeStatusBar();
+
+/// Progress bar `imgBar` @p n (1..15) of a picture @p width x @p height in the
+/// marking panel: the bars stand 11 px apart from 3 px in, 3 px down.
+Rect PlaceProgressBar(int n, double width, double height);
+
 /// What a click on the handle `ImgHandle` changes.
 struct SheetToggle {
     bool shown = true;        ///< the sheet-shown flag afterwards
@@ -83,9 +120,6 @@ struct SheetToggle {
     double statusWidth = 0;   ///< RemQnsBG.width, the same
     std::string_view tooltip; ///< ImgHandle's tooltip afterwards
 };
-
-inline constexpr std::string_view kHideSheetTooltip = "Hide answer sheet";
-inline constexpr std::string_view kShowSheetTooltip = "Show answer sheet";
 
 /// A click on the handle: a shown sheet hides (it moves past the right edge,
 /// the handle against the right border, the question view widens), a hidden

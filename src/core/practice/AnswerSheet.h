@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/layout/Colour.h"
+#include "core/product/BankNumbers.h"
 
 #include <string>
 #include <string_view>
@@ -13,8 +14,8 @@
 /// through OpenPaper::StoreAnswerSheet.
 namespace orbisk::practice {
 
-/// The sheet's number of frames: a question shows at most this many answer slots.
-inline constexpr int kSheetFrames = 20;
+/// The sheet's number of frames: one for each answer slot a question can have.
+inline constexpr int kSheetFrames = bank::kMaxAnswersPerQuestion;
 
 /// One answer frame.
 struct SheetFrame {
@@ -27,7 +28,7 @@ struct SheetFrame {
     int maxLength = 0;            ///< FAn's most characters: 1 for kind Q, 0 for no limit
     bool locked = false;          ///< FAn is read-only (a marked paper, or a carried-over answer)
     bool tinted = false;          ///< FAn's background is kCarriedOverTint (right the first time), else white
-    std::string firstVerdict;     ///< FRn: "Y", "N" or "" (the first attempt's verdict)
+    std::string firstVerdict;     ///< FRn: kRight, kWrong or kNoVerdict (the first attempt's verdict)
     bool firstVerdictShown = false;
     std::string secondVerdict; ///< SRn (second attempt only): this attempt's verdict
     bool secondVerdictShown = false;
@@ -52,11 +53,8 @@ inline constexpr layout::Colour kCarriedOverTint{192, 192, 255};
 /// The part letter of frame @p frame (1..20): "(a)" .. "(t)".
 std::string PartLetter(int frame);
 
-/// True for the characters an answer box refuses, typed or pasted: ">", "#"
-/// and line breaks (CR, LF), which the answer file cannot hold.
-bool IsRefusedInAnswer(char c);
-
-/// @p text without the characters IsRefusedInAnswer names.
+/// @p text without the characters a record cannot hold (records::IsStorableValue):
+/// what an answer box keeps of what is typed or pasted.
 std::string StorableAnswer(std::string_view text);
 
 } // namespace orbisk::practice

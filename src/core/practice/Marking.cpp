@@ -1,6 +1,7 @@
 #include "core/practice/Marking.h"
 
 #include "core/product/AnswerKinds.h"
+#include "core/product/BankNumbers.h"
 #include "core/product/Weights.h"
 #include "core/text/TextForms.h"
 
@@ -12,8 +13,8 @@ namespace orbisk::practice {
 
 namespace {
 
-/// A group looks at most this many slots back and ahead: the sheet's frame count.
-constexpr int kGroupReach = 20;
+/// A group looks at most this many slots back and ahead: a question's most answer slots.
+constexpr int kGroupReach = bank::kMaxAnswersPerQuestion;
 
 std::string comparable(std::string_view text) {
     const std::string_view trimmed = text::TrimSpaces(text);
@@ -101,7 +102,7 @@ bool IsValidNumber(std::string_view answer) {
 }
 
 std::string MarkAnswer(std::string_view answer, std::string_view key, std::string_view kind) {
-    if (kind == "Q" || kind == "T" || kind == "L") {
+    if (kinds::ComparedAsText(kind)) {
         return std::string(comparable(answer) == comparable(key) ? kRight : kWrong);
     }
     if (kinds::IsNumeric(kind)) {

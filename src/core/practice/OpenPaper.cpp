@@ -23,8 +23,7 @@ bool readsAsOne(const std::string& text) {
 } // namespace
 
 std::string PaperCaption(const PaperRequest& request) {
-    const int k = request.PaperSlot() - request.TopicCount + 1;
-    return request.SubH1 + " - Paper " + std::to_string(k);
+    return request.SubH1 + " - Paper " + std::to_string(bank::PaperInTopic(request.PaperNum));
 }
 
 OpenPaper::OpenPaper(const ResourceSource& resources, PaperRequest request)
@@ -32,8 +31,9 @@ OpenPaper::OpenPaper(const ResourceSource& resources, PaperRequest request)
 
 OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request) {
     if (request.TtPapersCon < 1 || request.PaperSlot() < 1 || request.PaperSlot() > request.TtPapersCon) {
-        throw std::invalid_argument("paper " + std::to_string(request.PaperNum) +
-                                    " lies outside papers 101.." + std::to_string(100 + request.TtPapersCon));
+        throw std::invalid_argument("paper " + std::to_string(request.PaperNum) + " lies outside papers " +
+                                    std::to_string(bank::kFirstPaper) + ".." +
+                                    std::to_string(bank::PaperOfSlot(request.TtPapersCon)));
     }
     OpenPaper paper(resources, std::move(request));
     const PaperRequest& r = paper.m_request;
@@ -90,16 +90,6 @@ int OpenPaper::AnswerOffset(int q) const {
     return m_offsets[static_cast<std::size_t>(q - 1)];
 }
 
-int OpenPaper::QuestionOfSlot(int slot) const {
-    if (slot < 1 || slot > AnswerSlots()) {
-        throw std::out_of_range("answer slot " + std::to_string(slot) + " lies outside 1.." +
-                                std::to_string(AnswerSlots()));
-    }
-    // The last question whose offset lies below the slot (questions of no slots are passed over).
-    const auto after = std::upper_bound(m_offsets.begin(), m_offsets.end(), slot - 1);
-    return static_cast<int>(after - m_offsets.begin());
-}
-
 std::string OpenPaper::QuestionTitle() const {
     return "Question " + std::to_string(m_question);
 }
@@ -116,11 +106,11 @@ bool OpenPaper::IsLocked(int slot) const {
 std::string OpenPaper::keyShown(int slot) const {
     const std::string& key = m_keys[static_cast<std::size_t>(slot - 1)];
     const std::string& kind = m_kinds[static_cast<std::size_t>(slot - 1)];
-    if (kind == "G" || (kind == "M" && key == kinds::kGroupContinuation)) {
-        return ShowGroupedKey(m_answers, m_keys, slot);
-    }
-    if (kind == "M") {
+    if (kinds::ShowsFirstAlternative(kind) && key != kinds::kGroupContinuation) {
         return FirstAlternative(key);
+    }
+    if (kinds::IsGrouped(kind)) {
+        return ShowGroupedKey(m_answers, m_keys, slot);
     }
     return key;
 }

@@ -3,6 +3,7 @@
 #include "core/formats/ResourceSource.h"
 #include "core/practice/AnswerSheet.h"
 #include "core/practice/PaperRequest.h"
+#include "core/practice/PracticeTexts.h"
 #include "core/practice/QuestionPageFile.h"
 #include "core/results/ResultsStore.h"
 
@@ -38,12 +39,12 @@ struct MoveOutcome {
 struct MarkingStart {
     enum class Next {
         ReviewMode, ///< the attempt is already marked: show review mode, ask nothing, write nothing
-        Confirm,    ///< ask @ref question in a two-button pop-up titled kMarkingTitle; on Yes run the
+        Confirm,    ///< ask @ref question in a two-button pop-up titled texts::kMarkingTitle; on Yes run the
                     ///< progress animation, then CompleteMarking; on No stop (nothing more changes)
         Stop,       ///< the answers could not be written: tell the learner (@ref failure) and stop
     };
     Next next = Next::Stop;
-    std::string_view question;          ///< kNotAllAnsweredQuestion or kMarkNowQuestion
+    std::string_view question;          ///< texts::kNotAllAnsweredQuestion or texts::kMarkNowQuestion
     std::optional<FileFailure> failure; ///< with Next::Stop
 };
 
@@ -58,12 +59,6 @@ struct MarkingOutcome {
     /// without its trend value (a later Mark in this window still completes it).
     bool marksFileRestored = true;
 };
-
-/// The marking pop-up's title and questions (two spaces after the first full stop).
-inline constexpr std::string_view kMarkingTitle = "Marking";
-inline constexpr std::string_view kNotAllAnsweredQuestion =
-    "You have not answered all the questions.  Do you still want to mark your practice?";
-inline constexpr std::string_view kMarkNowQuestion = "Do you want to mark your practice now?";
 
 /// The open paper: everything a practice window knows about the attempt it
 /// shows, and every rule of answering, moving, saving and marking it.
@@ -122,8 +117,6 @@ public:
     const std::vector<int>& answerCounts() const { return m_answerCounts; }
     /// The answer offset d of question @p q (1..Q): the slots of questions 1..q-1.
     int AnswerOffset(int q) const;
-    /// The question (1..Q) owning answer slot @p slot (1..N).
-    int QuestionOfSlot(int slot) const;
 
     const std::vector<std::string>& keys() const { return m_keys; }
     const std::vector<std::string>& kinds() const { return m_kinds; }
@@ -141,8 +134,8 @@ public:
 
     /// The question on show, 1..Q (1 after opening).
     int QSCount() const { return m_question; }
-    /// 1 once the attempt is marked, else 0.
-    int Status() const { return m_marked ? 1 : 0; }
+    /// True once the attempt is marked (FST, or SST, reads 1): on disk when the
+    /// paper opened, or by a marking made since.
     bool IsMarked() const { return m_marked; }
     /// The raw score of a marking made in this window (0 otherwise).
     long long Scoring() const { return m_scoring; }

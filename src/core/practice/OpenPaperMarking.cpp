@@ -43,8 +43,8 @@ MarkingStart OpenPaper::BeginMarking(const std::vector<std::string>& sheet) {
     if (auto notWritten = writeAnswers()) {
         return {MarkingStart::Next::Stop, {}, std::move(notWritten)};
     }
-    return {MarkingStart::Next::Confirm, HasUnansweredSlot() ? kNotAllAnsweredQuestion : kMarkNowQuestion,
-            std::nullopt};
+    return {MarkingStart::Next::Confirm,
+            HasUnansweredSlot() ? texts::kNotAllAnsweredQuestion : texts::kMarkNowQuestion, std::nullopt};
 }
 
 MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText) {

@@ -88,11 +88,8 @@ std::vector<std::string> readPaperRecord(const PaperRequest& request, results::R
     return records::SplitRecordKeepingRest(line, 3, answerSlots, path).values;
 }
 
-} // namespace
-
-tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
-                                                const std::filesystem::path& appFolder, int section,
-                                                int paperNumber) {
+tables::PaperTables readPaper(const ResourceSource& resources, const std::filesystem::path& appFolder,
+                              int section, int paperNumber) {
     tables::PaperTables paper;
     const int papersId = ids::TableId(section, ids::Table::Papers);
     paper.questionIds =
@@ -119,6 +116,19 @@ tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
                         "the paper's answers are worth no marks");
     }
     return paper;
+}
+
+} // namespace
+
+tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
+                                                const std::filesystem::path& appFolder, int section,
+                                                int paperNumber) {
+    try {
+        return readPaper(resources, appFolder, section, paperNumber);
+    } catch (const DataError& error) {
+        // Whatever the tables' readers found, it lies in the program's own bank.
+        throw BankDataError(error.file(), error.key(), error.problem());
+    }
 }
 
 AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots) {

@@ -28,8 +28,8 @@ inline constexpr std::string_view kScratchFileName = "temptext.txt";
 /// questions, the key, kind and weight lists have one entry per answer slot,
 /// and the answers are worth some marks (a paper of total marks 0 cannot be
 /// scored).
-/// @throws DataError when a table is missing from the resources, the paper is
-/// not in it, or the check fails (the file named is the table's resource);
+/// @throws BankDataError when a table is missing from the resources, the paper
+/// is not in it, or the check fails (the file named is the table's resource);
 /// WriteError when the scratch file cannot be written (nothing is left behind).
 tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
                                                 const std::filesystem::path& appFolder, int section,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/product/BankNumbers.h"
 #include "core/results/ResultsStore.h"
 
 #include <filesystem>
@@ -19,13 +20,12 @@ struct PaperRequest {
     int LChose = 0;                  ///< the section, 1 to 3
     std::string lblCOD;              ///< the product code, part of every results file name
     int TtPapersCon = 0;             ///< P: the section's paper count (papers 101..100 + P)
-    int TopicCount = 1;              ///< first paper slot of the chosen topic: 1, 6, ..., 46
     std::string SubH1;               ///< the chosen topic's name
     int PaperNum = 0;                ///< the paper number, 101..100 + P
     Attempt TakeNum = Attempt::First;
 
-    /// The paper slot: PaperNum - 100.
-    int PaperSlot() const { return PaperNum - 100; }
+    /// The paper slot (bank::PaperSlot): 101 is slot 1.
+    int PaperSlot() const { return bank::PaperSlot(PaperNum); }
 
     /// The results file of this section and product code.
     std::filesystem::path File(results::ResultsFile file) const {
@@ -34,7 +34,7 @@ struct PaperRequest {
 };
 
 /// The window caption and title: the topic name, " - Paper " and the paper's
-/// number within its topic, k = PaperNum - 100 - TopicCount + 1 ("Word Order - Paper 3").
+/// number within its topic, bank::PaperInTopic ("Word Order - Paper 3").
 std::string PaperCaption(const PaperRequest& request);
 
 } // namespace orbisk::practice

@@ -2,13 +2,18 @@
 
 #include <string_view>
 
-/// The texts the practice windows show, word for word, in one place so both
-/// attempts' windows say the same. The marking pop-up's texts are in
-/// OpenPaper.h, the toolbar's in Toolbar.h, the sheet handle's in
-/// layout/PracticeLayout.h.
+/// Every word the practice windows show or say, word for word, in one place so
+/// both attempts' windows say the same: pop-ups, messages, captions, tooltips
+/// and what a screen reader says of each part.
+///
+/// In a message, %1 (and %2) stand for what the window puts in: the full path
+/// of the file concerned, the paper's name, a question number. The technical
+/// detail of a failure never goes in the sentence but on the message's details
+/// line.
 namespace orbisk::practice::texts {
 
-// Pop-ups.
+// ---- Pop-ups ---------------------------------------------------------------
+
 inline constexpr std::string_view kSavedTitle = "Orbisk";
 inline constexpr std::string_view kSavedMessage = "Paper saved";
 inline constexpr std::string_view kCloseTitle = "Close Practice";
@@ -16,16 +21,90 @@ inline constexpr std::string_view kCloseQuestion = "Confirm?";
 /// What the question view says to a copy or a right-click (a plain message box).
 inline constexpr std::string_view kGuardTitle = "Error";
 inline constexpr std::string_view kGuardMessage = "Invalid operation";
+/// The marking pop-up's title and questions (two spaces after the first full stop).
+inline constexpr std::string_view kMarkingTitle = "Marking";
+inline constexpr std::string_view kNotAllAnsweredQuestion =
+    "You have not answered all the questions.  Do you still want to mark your practice?";
+inline constexpr std::string_view kMarkNowQuestion = "Do you want to mark your practice now?";
 
-// The answer sheet and the status bar.
+// ---- Messages: what could not be done and what was kept -------------------
+
+/// A move or Save could not write the answer file (%1).
+inline constexpr std::string_view kAnswersNotSaved =
+    "Your answers could not be saved in %1, so that file still holds the answers it had before. They are "
+    "kept while this paper stays open: press Save to try again.";
+/// The learner's own close could not write the answer file (%1): the window stays.
+inline constexpr std::string_view kAnswersNotSavedOnClose =
+    "Your answers could not be saved in %1, so the paper stays open and keeps them. Try closing it again in "
+    "a moment.";
+/// The home window or the program's end closed the window and the answer file (%1) could not be written.
+inline constexpr std::string_view kLatestAnswersNotSaved =
+    "Your latest answers to this paper could not be saved in %1; that file still holds the answers it had "
+    "before.";
+/// Mark could not write the answer file (%1) first.
+inline constexpr std::string_view kNotMarkedAnswersNotSaved =
+    "The paper was not marked, because your answers could not be saved in %1. They are kept while this "
+    "paper stays open: press Mark to try again.";
+/// A file of the marking (%1) could not be written.
+inline constexpr std::string_view kNotMarkedFileNotWritten =
+    "The paper could not be marked, because %1 could not be written. Your answers are saved and the paper "
+    "is not marked yet: press Mark to mark it.";
+
+/// A paper that cannot be opened (%1 its name): a results file (%2) cannot be read.
+inline constexpr std::string_view kResultsFileUnreadable =
+    "%1 could not be opened, because %2 could not be read. Nothing was changed.";
+/// ... a table of the program's own question bank is damaged.
+inline constexpr std::string_view kQuestionBankDamaged =
+    "%1 could not be opened, because the program's own question bank is damaged. Nothing was changed; "
+    "installing the program again should put this right.";
+/// ... a file it needs (%2) cannot be written.
+inline constexpr std::string_view kFileNotWritable =
+    "%1 could not be opened, because the program could not write %2. Nothing was changed.";
+/// ... it is not one of its section's papers.
+inline constexpr std::string_view kNotInSection =
+    "%1 is not one of this section's papers, so it cannot be opened.";
+
+/// A printed question: the print job's and the PDF file's name (%1 the paper's
+/// caption, %2 the question) and what the offer of a PDF says it holds.
+inline constexpr std::string_view kPrintedQuestionName = "%1 - Question %2";
+inline constexpr std::string_view kPrintedQuestionWhat = "question %1 of %2";
+
+/// The page shown in the question view when a question's page cannot be shown:
+/// the heading (%1 the question), why (%2), and what the learner can do.
+inline constexpr std::string_view kPageNotShownHeading = "Question %1 cannot be shown";
+inline constexpr std::string_view kPageNotWritten = "Its page could not be written in %1 (%2).";
+inline constexpr std::string_view kPageNotRead = "Its page in %1 could not be read (%2).";
+inline constexpr std::string_view kPageNotShownAdvice =
+    "Your answers are kept. You can still answer this question on the answer sheet, move to another "
+    "question, or close the paper and open it again.";
+
+// ---- The toolbar -------------------------------------------------------------
+
+inline constexpr std::string_view kSaveCaption = "Save";
+inline constexpr std::string_view kSaveTooltip = "Save paper";
+inline constexpr std::string_view kMarkCaption = "Mark";
+inline constexpr std::string_view kMarkTooltip = "Mark paper";
+inline constexpr std::string_view kPrintCaption = "Print";
+inline constexpr std::string_view kPrintTooltip = "Print question";
+inline constexpr std::string_view kCloseCaption = "Close";
+inline constexpr std::string_view kCloseTooltip = "Close paper";
+inline constexpr std::string_view kBackCaption = "Back";
+inline constexpr std::string_view kBackTooltip = "Previous question";
+inline constexpr std::string_view kNextCaption = "Next";
+inline constexpr std::string_view kNextTooltip = "Next question";
+inline constexpr std::string_view kScoreTooltip = "Your score";
+
+// ---- The answer sheet and the status bar ------------------------------------
+
 inline constexpr std::string_view kAnswerBoxTooltip = "Enter your answer";
+inline constexpr std::string_view kHideSheetTooltip = "Hide answer sheet";
+inline constexpr std::string_view kShowSheetTooltip = "Show answer sheet";
 inline constexpr std::string_view kAnsweredTooltip = "Number of questions answered";
 inline constexpr std::string_view kTotalTooltip = "Total number of questions";
 inline constexpr std::string_view kClockTooltip = "Clock";
 inline constexpr std::string_view kTimeTakenTooltip = "Time taken";
 inline constexpr std::string_view kDateTooltip = "Date";
 inline constexpr std::string_view kDateCompletedTooltip = "Date completed";
-inline constexpr std::string_view kScoreTooltip = "Your score";
 inline constexpr std::string_view kRemainingCaption = "Qns left:";
 inline constexpr std::string_view kRemainingTooltip = "Select a remaining question";
 /// The second attempt's window shows this where the first shows its clock.
@@ -35,5 +114,26 @@ inline constexpr std::string_view kSecondAttemptLabel = "Second Attempt";
 // (the answer file could not hold it).
 inline constexpr std::string_view kRefusedCharacterHint = "An answer cannot hold > or #.";
 inline constexpr std::string_view kLineBreakHint = "An answer is one line: it cannot hold a line break.";
+
+// ---- What a screen reader says ------------------------------------------------
+
+inline constexpr std::string_view kQuestionPageName = "Question page";
+inline constexpr std::string_view kResizeName = "Resize";
+inline constexpr std::string_view kMarkingName = "Marking";
+inline constexpr std::string_view kRemainingName = "Questions left";
+inline constexpr std::string_view kOutOfName = "out of";
+inline constexpr std::string_view kInstructionName =
+    "How to answer: type each answer in its own box and mind your spacing.";
+/// An answer frame's parts; each is followed by the part letter ("Answer (b)")
+/// when the question has two or more answers.
+inline constexpr std::string_view kAnswerName = "Answer";
+inline constexpr std::string_view kResultName = "Result";
+inline constexpr std::string_view kFirstAttemptName = "First attempt";
+inline constexpr std::string_view kSecondAttemptName = "Second attempt";
+inline constexpr std::string_view kCorrectAnswerName = "Correct answer";
+/// What a verdict label says after its name ("Result (a): right").
+inline constexpr std::string_view kRightName = "right";
+inline constexpr std::string_view kWrongName = "wrong";
+inline constexpr std::string_view kNotMarkedName = "not marked";
 
 } // namespace orbisk::practice::texts

@@ -20,10 +20,10 @@ bool ToolbarEnabled::Of(ToolbarButton button) const {
     return false;
 }
 
-ToolbarEnabled ToolbarStates(int status, int question, int questionCount) {
+ToolbarEnabled ToolbarStates(WindowLife life, int question, int questionCount) {
     ToolbarEnabled enabled;
-    enabled.save = status == 0;
-    enabled.mark = status == 0;
+    enabled.save = life == WindowLife::Answering || life == WindowLife::Marking;
+    enabled.mark = enabled.save;
     // Beyond the bounds too (which a move never reaches), the button leading further out is off.
     enabled.back = question > 1;
     enabled.next = question < questionCount;

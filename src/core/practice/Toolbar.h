@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/practice/PracticeTexts.h"
+#include "core/practice/WindowLife.h"
+
 #include <array>
 #include <string_view>
 
@@ -19,12 +22,12 @@ struct ToolbarEntry {
 };
 
 inline constexpr std::array<ToolbarEntry, 6> kToolbar{{
-    {ToolbarButton::Save, "Save", "Save paper", "save", true},
-    {ToolbarButton::Mark, "Mark", "Mark paper", "mark", true},
-    {ToolbarButton::Print, "Print", "Print question", "print", false},
-    {ToolbarButton::Close, "Close", "Close paper", "close", false},
-    {ToolbarButton::Back, "Back", "Previous question", "back", true},
-    {ToolbarButton::Next, "Next", "Next question", "forward", true},
+    {ToolbarButton::Save, texts::kSaveCaption, texts::kSaveTooltip, "save", true},
+    {ToolbarButton::Mark, texts::kMarkCaption, texts::kMarkTooltip, "mark", true},
+    {ToolbarButton::Print, texts::kPrintCaption, texts::kPrintTooltip, "print", false},
+    {ToolbarButton::Close, texts::kCloseCaption, texts::kCloseTooltip, "close", false},
+    {ToolbarButton::Back, texts::kBackCaption, texts::kBackTooltip, "back", true},
+    {ToolbarButton::Next, texts::kNextCaption, texts::kNextTooltip, "forward", true},
 }};
 
 /// Which buttons take clicks.
@@ -35,10 +38,11 @@ struct ToolbarEnabled {
     bool Of(ToolbarButton button) const;
 };
 
-/// The enabling rules: Save and Mark while the attempt is not marked (`Status`
-/// 0); Print and Close always; Back unless the question on show is 1; Next
-/// unless it is the last (Q). Apply them after every move as well as on every
-/// tick, so a second click cannot slip past the first or last question.
-ToolbarEnabled ToolbarStates(int status, int question, int questionCount);
+/// The enabling rules: Save and Mark while the window is answering (or its
+/// marking plays, when no input reaches it anyway), not in review; Print and
+/// Close always; Back unless the question on show is 1; Next unless it is the
+/// last (Q). Apply them after every move as well as on every tick, so a second
+/// click cannot slip past the first or last question.
+ToolbarEnabled ToolbarStates(WindowLife life, int question, int questionCount);
 
 } // namespace orbisk::practice

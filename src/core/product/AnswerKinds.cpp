@@ -14,12 +14,16 @@ bool IsKnown(std::string_view kind) {
     return isOneOf(kind, kKnownKinds);
 }
 
+bool ComparedAsText(std::string_view kind) {
+    return isOneOf(kind, "QTL");
+}
+
 bool TakesOneCharacter(std::string_view kind) {
-    return kind == "Q";
+    return kind == kChoice;
 }
 
 bool IsSentence(std::string_view kind) {
-    return kind == "L";
+    return kind == kSentence;
 }
 
 bool IsNumeric(std::string_view kind) {
@@ -36,6 +40,10 @@ bool ShowsInstructionPicture(std::string_view kind) {
 
 bool IsGrouped(std::string_view kind) {
     return isOneOf(kind, "GM");
+}
+
+bool ShowsFirstAlternative(std::string_view kind) {
+    return kind == "M";
 }
 
 } // namespace orbisk::kinds

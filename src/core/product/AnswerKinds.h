@@ -26,6 +26,8 @@ inline constexpr std::string_view kKnownKinds = "QTLNRFXGM";
 
 /// True when @p kind is one of the known kind letters.
 bool IsKnown(std::string_view kind);
+/// Q, T, L: compared as texts, trimmed, in any letter case.
+bool ComparedAsText(std::string_view kind);
 /// Q: the answer box takes a single character.
 bool TakesOneCharacter(std::string_view kind);
 /// L: the answer frame and box are enlarged to hold several lines.
@@ -38,6 +40,9 @@ bool UsesSpacingRule(std::string_view kind);
 bool ShowsInstructionPicture(std::string_view kind);
 /// G, M: one of several acceptable answers, shared by a group of slots.
 bool IsGrouped(std::string_view kind);
+/// M: the key box of a group's key slot shows its first alternative (G, and
+/// the later slots of an M group, show an alternative nobody gave).
+bool ShowsFirstAlternative(std::string_view kind);
 
 /// The key of a later slot of a G or M group: one space.
 inline constexpr std::string_view kGroupContinuation = " ";

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/formats/Records.h"
 #include "core/io/FileIO.h"
+#include "core/product/BankNumbers.h"
 
 #include <algorithm>
 #include <optional>
@@ -103,8 +104,8 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
     }
     for (int i = 0; i < paperCount; ++i) {
         if (patternRecords[static_cast<std::size_t>(i)].empty()) {
-            throw TemplateError(pattern.source(),
-                                "the template has no record for paper " + std::to_string(101 + i));
+            throw TemplateError(pattern.source(), "the template has no record for paper " +
+                                                      std::to_string(bank::PaperOfSlot(i + 1)));
         }
     }
     std::vector<std::string_view> stored;
@@ -118,7 +119,7 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
     }
     const std::size_t known = std::min(stored.size(), static_cast<std::size_t>(paperCount));
     for (std::size_t i = 0; i < known; ++i) {
-        const std::string key = std::to_string(101 + i);
+        const std::string key = std::to_string(bank::PaperOfSlot(static_cast<int>(i) + 1));
         if (!records::LineHoldsKey(stored[i], key)) {
             return damaged("the record of paper " + key + " is missing or out of order");
         }

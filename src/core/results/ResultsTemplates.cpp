@@ -1,6 +1,7 @@
 #include "core/results/ResultsTemplates.h"
 
 #include "core/formats/Records.h"
+#include "core/product/BankNumbers.h"
 #include "core/results/ResultsStore.h"
 
 namespace orbisk::results {
@@ -30,8 +31,9 @@ std::string PaperRecordsTemplate(const std::vector<int>& answerSlotsPerPaper) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < answerSlotsPerPaper.size(); ++i) {
         const int slots = answerSlotsPerPaper[i];
-        lines.push_back(records::BuildRecord(
-            std::to_string(101 + i), std::vector<std::string>(static_cast<std::size_t>(slots)), slots));
+        lines.push_back(records::BuildRecord(std::to_string(bank::PaperOfSlot(static_cast<int>(i) + 1)),
+                                             std::vector<std::string>(static_cast<std::size_t>(slots)),
+                                             slots));
     }
     return framed(std::move(lines));
 }

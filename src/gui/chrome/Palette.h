@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/layout/Colour.h"
+
 #include <QColor>
 
 /// The colours the windows are painted with, beside their skin pictures.
@@ -8,5 +10,20 @@ namespace orbisk::gui::palette {
 /// The pale ground of every window: the home window's tab strip, the practice
 /// window's toolbar, status bar and frame, the pop-up box.
 inline constexpr QColor kWindow(244, 245, 235);
+
+/// The practice window's dark blue words: the question's title and the score.
+inline constexpr QColor kPracticeHeading(28, 79, 140);
+/// The strip the question's title stands on, over the top of the page.
+inline constexpr QColor kQuestionTitleStrip(232, 240, 250);
+/// The verdict letters of the answer sheet, and the correct answer a key box shows.
+inline constexpr QColor kRightVerdict(0, 128, 0);
+inline constexpr QColor kWrongVerdict(192, 0, 0);
+/// The ground of a key box.
+inline constexpr QColor kKeyBox(255, 250, 220);
+
+/// A colour the core's rules give.
+inline QColor ToQColor(layout::Colour colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
 
 } // namespace orbisk::gui::palette

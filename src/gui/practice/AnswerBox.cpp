@@ -1,7 +1,9 @@
 #include "gui/practice/AnswerBox.h"
 
+#include "core/formats/Records.h"
 #include "core/practice/AnswerSheet.h"
 #include "core/practice/PracticeTexts.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/QtText.h"
 
 #include <QInputMethodEvent>
@@ -43,7 +45,8 @@ void AnswerBox::SetMaxLength(int length) {
 void AnswerBox::SetLocked(bool locked, bool tinted) {
     setReadOnly(locked);
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, tinted ? QColor(192, 192, 255) : QColor(Qt::white));
+    colours.setColor(QPalette::Base,
+                     tinted ? palette::ToQColor(practice::kCarriedOverTint) : QColor(Qt::white));
     setPalette(colours);
 }
 
@@ -75,7 +78,8 @@ QString AnswerBox::admissible(const QString& text, QString& hint) const {
             if (!kept.isEmpty() && !kept.endsWith(QLatin1Char(' '))) {
                 kept += QLatin1Char(' ');
             }
-        } else if (c.unicode() < 0x80 && practice::IsRefusedInAnswer(static_cast<char>(c.unicode()))) {
+        } else if (const char ascii = static_cast<char>(c.unicode());
+                   c.unicode() < 0x80 && !records::IsStorableValue(std::string_view(&ascii, 1))) {
             hint = ToQString(practice::texts::kRefusedCharacterHint);
         } else {
             kept += c;

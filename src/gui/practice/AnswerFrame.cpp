@@ -1,8 +1,10 @@
 #include "gui/practice/AnswerFrame.h"
 
 #include "core/layout/Geometry.h"
+#include "core/practice/Marking.h"
 #include "core/practice/PracticeTexts.h"
 #include "gui/chrome/Fonts.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/practice/AnswerBox.h"
@@ -10,13 +12,6 @@
 #include <QPainter>
 
 namespace orbisk::gui {
-
-namespace {
-
-const QColor kRightColour(0, 128, 0);
-const QColor kWrongColour(192, 0, 0);
-
-} // namespace
 
 AnswerFrame::AnswerFrame(int n, bool secondAttempt, QWidget* parent) : QWidget(parent), m_number(n) {
     setObjectName(QStringLiteral("Frame%1").arg(n));
@@ -39,8 +34,8 @@ AnswerFrame::AnswerFrame(int n, bool secondAttempt, QWidget* parent) : QWidget(p
         m_key->setFrameShape(QFrame::Box);
         m_key->setAutoFillBackground(true);
         QPalette colours = m_key->palette();
-        colours.setColor(QPalette::Window, QColor(255, 250, 220));
-        colours.setColor(QPalette::WindowText, kRightColour);
+        colours.setColor(QPalette::Window, palette::kKeyBox);
+        colours.setColor(QPalette::WindowText, palette::kRightVerdict);
         m_key->setPalette(colours);
         m_key->setTextInteractionFlags(Qt::NoTextInteraction);
         m_key->hide();
@@ -77,12 +72,13 @@ void AnswerFrame::LayOut(bool sentence) {
 void AnswerFrame::showVerdict(QLabel* label, const std::string& verdict, bool shown, const QString& which) {
     label->setText(ToQString(verdict));
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, verdict == "Y" ? kRightColour : kWrongColour);
+    colours.setColor(QPalette::WindowText,
+                     verdict == practice::kRight ? palette::kRightVerdict : palette::kWrongVerdict);
     label->setPalette(colours);
-    const QString meaning = verdict == "Y"   ? QStringLiteral("right")
-                            : verdict == "N" ? QStringLiteral("wrong")
-                                             : QStringLiteral("not marked");
-    label->setAccessibleName(which + QStringLiteral(": ") + meaning);
+    const std::string_view meaning = verdict == practice::kRight   ? practice::texts::kRightName
+                                     : verdict == practice::kWrong ? practice::texts::kWrongName
+                                                                   : practice::texts::kNotMarkedName;
+    label->setAccessibleName(which + QStringLiteral(": ") + ToQString(meaning));
     label->setVisible(shown);
 }
 
@@ -92,24 +88,22 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
     m_answer->SetMaxLength(frame.maxLength);
     m_answer->SetText(ToQString(frame.answer));
     m_answer->SetLocked(frame.locked, frame.tinted);
-    m_answer->setAccessibleName(oneAnswer ? QStringLiteral("Answer") : QStringLiteral("Answer ") + part);
     const QString suffix = oneAnswer ? QString() : QStringLiteral(" ") + part;
+    using namespace practice::texts;
+    m_answer->setAccessibleName(ToQString(kAnswerName) + suffix);
     showVerdict(m_firstVerdict, frame.firstVerdict, frame.firstVerdictShown,
-                m_secondVerdict ? QStringLiteral("First attempt") + suffix
-                                : QStringLiteral("Result") + suffix);
+                ToQString(m_secondVerdict ? kFirstAttemptName : kResultName) + suffix);
     if (m_secondVerdict) {
         // A carried-over answer shows its first verdict just right of its box.
         if (frame.firstVerdictShown) {
-            layout::Rect at = m_layout.firstVerdict;
-            at.left = m_layout.answerBox.right() + 105;
-            Place(m_firstVerdict, at);
+            Place(m_firstVerdict, m_layout.carriedVerdict);
         }
         showVerdict(m_secondVerdict, frame.secondVerdict, frame.secondVerdictShown,
-                    QStringLiteral("Second attempt") + suffix);
+                    ToQString(kSecondAttemptName) + suffix);
     }
     if (m_key) {
         m_key->setText(ToQString(frame.key));
-        m_key->setAccessibleName(QStringLiteral("Correct answer") + suffix);
+        m_key->setAccessibleName(ToQString(kCorrectAnswerName) + suffix);
         m_key->setVisible(frame.keyShown);
     }
 }
@@ -119,7 +113,7 @@ void AnswerFrame::paintEvent(QPaintEvent*) {
     const layout::Border border =
         layout::DrawBorder(m_layout.answerBox, layout::kBorderStyle, {255, 255, 255});
     QPainter painter(this);
-    painter.setPen(QColor(border.colour.red, border.colour.green, border.colour.blue));
+    painter.setPen(palette::ToQColor(border.colour));
     for (const layout::BorderLine& line : border.lines) {
         painter.drawLine(QPointF(line.x1 / layout::kTwipsPerPixel, line.y1 / layout::kTwipsPerPixel),
                          QPointF(line.x2 / layout::kTwipsPerPixel, line.y2 / layout::kTwipsPerPixel));

@@ -1,6 +1,7 @@
 #include "gui/practice/AnswerSheetPanel.h"
 
 #include "core/layout/AnswerFrames.h"
+#include "core/practice/PracticeTexts.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
@@ -20,8 +21,7 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, Q
     m_instruction->setObjectName(QStringLiteral("PicInstruction"));
     m_instruction->setPixmap(pictures.Get(QStringLiteral("instruction.gif")));
     m_instruction->setAlignment(Qt::AlignCenter);
-    m_instruction->setAccessibleName(QStringLiteral("How to answer: type each answer in its own box and mind "
-                                                    "your spacing."));
+    m_instruction->setAccessibleName(ToQString(practice::texts::kInstructionName));
     m_instruction->hide();
     for (int n = 1; n <= practice::kSheetFrames; ++n) {
         auto* frame = new AnswerFrame(n, secondAttempt, this);

@@ -1,6 +1,10 @@
 #include "gui/practice/MarkingPanel.h"
 
+#include "core/layout/PracticeLayout.h"
 #include "core/practice/MarkingProgress.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/Place.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/InputBlocker.h"
 
@@ -8,26 +12,17 @@
 
 namespace orbisk::gui {
 
-namespace {
-
-// The bars stand in the panel's trough, edge to edge.
-constexpr int kBarLeft = 3;
-constexpr int kBarTop = 3;
-constexpr int kBarWidth = 11;
-
-} // namespace
-
 MarkingPanel::MarkingPanel(SkinPictures& pictures, std::function<practice::Instant()> now, QWidget* parent)
     : QLabel(parent), m_now(std::move(now)) {
     setObjectName(QStringLiteral("fmeMark"));
     setPixmap(pictures.Get(QStringLiteral("bottombg4.bmp")));
-    setAccessibleName(QStringLiteral("Marking"));
+    setAccessibleName(ToQString(practice::texts::kMarkingName));
     const QPixmap bar = pictures.Get(QStringLiteral("progressbar.bmp"));
     for (int n = 1; n <= practice::kProgressBars; ++n) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("imgBar%1").arg(n, 2, 10, QLatin1Char('0')));
         label->setPixmap(bar);
-        label->setGeometry(kBarLeft + (n - 1) * kBarWidth, kBarTop, bar.width(), bar.height());
+        Place(label, layout::PlaceProgressBar(n, layout::Twips(bar.width()), layout::Twips(bar.height())));
         label->hide();
         m_bars[static_cast<std::size_t>(n - 1)] = label;
     }

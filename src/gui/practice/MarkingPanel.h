@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/practice/MarkingProgress.h"
 #include "core/practice/OpenPaper.h"
 
 #include <QLabel>
@@ -41,7 +42,7 @@ signals:
 
 private:
     std::function<practice::Instant()> m_now;
-    std::array<QLabel*, 15> m_bars{};
+    std::array<QLabel*, practice::kProgressBars> m_bars{};
     QTimer m_timer;
     practice::Instant m_start{};
     bool m_running = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/layout/Geometry.h"
 #include "core/practice/OpenPaper.h"
 
 #include <QComboBox>
@@ -46,8 +47,8 @@ signals:
     void questionChosen(int question);
 
 private:
-    QLabel* background(const char* name, const char* picture, int left, int width);
-    QLabel* text(QWidget* parent, const char* name, const QString& tooltip, int left, int width);
+    QLabel* background(const char* name, const char* picture, const layout::Rect& at);
+    QLabel* text(QWidget* parent, const char* name, const QString& tooltip, const layout::Rect& at);
 
     QLabel* m_clock = nullptr;
     QLabel* m_timeTaken = nullptr;

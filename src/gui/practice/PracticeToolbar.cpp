@@ -22,10 +22,6 @@ std::size_t index(ToolbarButton which) {
     return static_cast<std::size_t>(which);
 }
 
-// The caption lies on the band the pictures leave plain: 28 px down, 17 px high.
-constexpr int kCaptionTop = 28;
-constexpr int kCaptionHeight = 17;
-
 } // namespace
 
 QList<QKeySequence> PracticeToolbar::Shortcuts(ToolbarButton which) {
@@ -82,8 +78,7 @@ PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QW
         auto* label = new CaptionLabel(caption, button);
         label->setObjectName(QStringLiteral("lblTB0%1").arg(i + 1));
         label->setFont(font);
-        label->setGeometry(0, kCaptionTop, layout::Px(layout::PracticeSizes{}.toolButtonWidth),
-                           kCaptionHeight);
+        gui::Place(label, layout::PracticeSizes{}.toolCaption);
         connect(label, &CaptionLabel::clicked, this, [this, which = entry.button] { trigger(which); });
 
         for (const QKeySequence& key : keys) {
@@ -113,12 +108,11 @@ PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QW
     m_percent->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLabel* label : {m_score, m_percent}) {
         QPalette text = label->palette();
-        text.setColor(QPalette::WindowText, QColor(28, 79, 140));
+        text.setColor(QPalette::WindowText, palette::kPracticeHeading);
         label->setPalette(text);
     }
-    // The pen takes the panel's left; the score stands right of it.
-    m_score->setGeometry(40, 0, 52, 41);
-    m_percent->setGeometry(93, 0, 20, 41);
+    gui::Place(m_score, layout::PracticeSizes{}.score);
+    gui::Place(m_percent, layout::PracticeSizes{}.scorePercent);
     ShowScore({});
 }
 

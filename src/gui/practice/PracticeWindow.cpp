@@ -28,13 +28,6 @@
 
 namespace orbisk::gui {
 
-namespace {
-
-// The question's title strip lies over the top of the view: the page starts under it.
-constexpr int kPageTopMargin = 32;
-
-} // namespace
-
 PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper paper)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_services(std::move(services)),
       m_paper(std::move(paper)) {
@@ -43,10 +36,10 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     setMouseTracking(true);
     build();
 
-    // At 10 % of the screen from its left and top, 80 % of its width and height.
     const QRect screenArea = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
-    setGeometry(screenArea.x() + screenArea.width() / 10, screenArea.y() + screenArea.height() / 10,
-                screenArea.width() * 8 / 10, screenArea.height() * 8 / 10);
+    const layout::PixelRect at = layout::PlacePracticeWindow(
+        {screenArea.x(), screenArea.y(), screenArea.width(), screenArea.height()});
+    setGeometry(at.x, at.y, at.width, at.height);
 
     const QString caption = ToQString(m_paper.Caption());
     setWindowTitle(caption);
@@ -54,11 +47,11 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     m_frame->title()->setText(caption);
     placeTitleBar();
 
+    if (m_paper.IsMarked()) {
+        enter(practice::LifeEvent::FoundMarked); // a marked attempt opens in review
+    }
     showQuestion();
     showState();
-    if (m_paper.IsMarked()) {
-        MarkPaper(); // a marked attempt goes straight to review mode
-    }
     m_sheetShown = true;
     m_paper.StartClock(m_services.now());
     m_timer.setInterval(100);
@@ -75,10 +68,10 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
 }
 
 PracticeWindow::~PracticeWindow() {
-    if (!m_unloaded) {
-        // Destroyed without being closed (the program going): the answers still go to disk.
-        m_paper.SavePaper(sheetTexts());
-    }
+    // Deleted without being closed: a confirmed marking completes, the answers
+    // go to disk and a file that could not be written is told, as on Unload.
+    m_status->marking()->Finish();
+    leave(CloseRoute::Forced);
 }
 
 void PracticeWindow::build() {
@@ -94,12 +87,12 @@ void PracticeWindow::build() {
     connect(m_toolbar, &PracticeToolbar::triggered, this, &PracticeWindow::runToolbar);
 
     m_view = new QuestionView(*m_services.notifier, *m_services.printer, this);
-    m_view->SetTopMargin(kPageTopMargin);
+    m_view->SetTopMargin(layout::Px(layout::PracticeSizes{}.pageTopMargin));
     m_questionTitleStrip = new QLabel(this);
     m_questionTitleStrip->setObjectName(QStringLiteral("QnTitleBG"));
     m_questionTitleStrip->setAutoFillBackground(true);
     QPalette strip = m_questionTitleStrip->palette();
-    strip.setColor(QPalette::Window, QColor(232, 240, 250));
+    strip.setColor(QPalette::Window, palette::kQuestionTitleStrip);
     m_questionTitleStrip->setPalette(strip);
     m_questionTitle = new QLabel(m_questionTitleStrip);
     m_questionTitle->setObjectName(QStringLiteral("QnTitle"));
@@ -107,7 +100,7 @@ void PracticeWindow::build() {
     titleFont.setPointSizeF(10);
     m_questionTitle->setFont(titleFont);
     QPalette titleColour = m_questionTitle->palette();
-    titleColour.setColor(QPalette::WindowText, QColor(28, 79, 140));
+    titleColour.setColor(QPalette::WindowText, palette::kPracticeHeading);
     m_questionTitle->setPalette(titleColour);
     m_questionTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -121,8 +114,8 @@ void PracticeWindow::build() {
     m_handle->setObjectName(QStringLiteral("ImgHandle"));
     const QPixmap handle = pictures.Get(QStringLiteral("Handle.bmp"));
     m_handle->SetPictures({handle, handle, handle, {}});
-    m_handle->setToolTip(ToQString(layout::kHideSheetTooltip));
-    m_handle->setAccessibleName(ToQString(layout::kHideSheetTooltip));
+    m_handle->setToolTip(ToQString(practice::texts::kHideSheetTooltip));
+    m_handle->setAccessibleName(ToQString(practice::texts::kHideSheetTooltip));
     connect(m_handle, &ImageButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
     m_sheet = new AnswerSheetPanel(pictures, secondAttempt(), this);
@@ -191,8 +184,7 @@ void PracticeWindow::LayOut() {
     Place(m_view, l.questionView);
     Place(m_questionTitleStrip, l.questionTitle);
     m_questionTitleStrip->raise();
-    m_questionTitle->resize(std::max(0, m_questionTitleStrip->width() - 8),
-                            m_questionTitleStrip->height() - 6);
+    Place(m_questionTitle, l.questionTitleText);
     Place(m_status, l.statusBar);
     Place(m_sizer, l.sizer);
     m_sizer->raise();
@@ -253,8 +245,7 @@ void PracticeWindow::Tick() {
 }
 
 void PracticeWindow::applyToolbarStates() {
-    m_toolbar->ApplyStates(
-        practice::ToolbarStates(m_paper.Status(), m_paper.QSCount(), m_paper.QuestionCount()));
+    m_toolbar->ApplyStates(practice::ToolbarStates(m_life, m_paper.QSCount(), m_paper.QuestionCount()));
 }
 
 void PracticeWindow::resizeEvent(QResizeEvent* event) {
@@ -272,12 +263,12 @@ void PracticeWindow::changeEvent(QEvent* event) {
 }
 
 void PracticeWindow::closeEvent(QCloseEvent* event) {
-    if (m_unloaded) {
-        event->accept();
+    if (m_life == practice::WindowLife::Closed) {
+        event->accept(); // the close that ends a route that has already left
         return;
     }
-    if (m_status->marking()->running()) {
-        event->ignore();
+    if (!practice::Takes(m_life, practice::LifeEvent::CloseStored)) {
+        event->ignore(); // the marking plays
         return;
     }
     if (event->spontaneous()) {
@@ -286,7 +277,8 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(0, this, &PracticeWindow::ClosePaper);
         return;
     }
-    release(false);
+    // Closed by the program (its windows closing all at once): as the home window closes it.
+    leave(CloseRoute::Forced);
     event->accept();
 }
 

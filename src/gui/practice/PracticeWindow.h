@@ -3,6 +3,7 @@
 #include "core/layout/PracticeLayout.h"
 #include "core/practice/OpenPaper.h"
 #include "core/practice/Toolbar.h"
+#include "core/practice/WindowLife.h"
 #include "gui/practice/PracticeServices.h"
 
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orbisk::gui {
@@ -30,16 +32,20 @@ class SkinnedFrame;
 /// shows a key box by each answer still wrong once marked).
 ///
 /// The window is a view over the OpenPaper it is given: it paints what the
-/// paper says and hands the learner's actions to it. Every way of closing it
-/// stores the answers on the sheet first.
+/// paper says and hands the learner's actions to it. Where it stands is one
+/// value, life(), moved on only by practice::Next (see README.md). Every way of
+/// closing it stores the answers on the sheet first and tells the learner
+/// what could not be stored.
 class PracticeWindow final : public QWidget {
     Q_OBJECT
 public:
     /// Loads the window over @p paper (opened and not yet clocked): places it
-    /// at 10 % / 80 % of the screen, shows question 1, the stored answers and
-    /// the remaining questions, enters review mode for a marked attempt and
-    /// starts the clock. Show it afterwards.
+    /// on the screen, shows question 1, the stored answers and the remaining
+    /// questions, starts in review for a marked attempt and starts the clock.
+    /// Show it afterwards.
     PracticeWindow(PracticeServices services, practice::OpenPaper paper);
+    /// A window destroyed without being closed closes as the home window would
+    /// close it (Unload): nothing confirmed or typed is dropped unannounced.
     ~PracticeWindow() override;
 
     const practice::OpenPaper& paper() const { return m_paper; }
@@ -63,7 +69,7 @@ public:
     /// Stores the answers and unloads without asking (another paper is being
     /// opened, or the program ends). A marking under way completes first.
     void Unload();
-    bool unloaded() const { return m_unloaded; }
+    practice::WindowLife life() const { return m_life; }
 
     // What the window shows, by the names the learner's controls have.
     PracticeToolbar* toolbar() const { return m_toolbar; }
@@ -104,13 +110,19 @@ private:
     void showState();
     void applyToolbarStates();
     void afterMove(const practice::MoveOutcome& outcome, bool focusFirstAnswer);
-    void enterReviewMode();
+    void showReview();
     void completeMarking();
-    /// Stores the answers; on success removes the page file and stops the clock.
-    /// @p learnerCloses: a failure then keeps the window open (returns false).
-    bool release(bool learnerCloses);
+    /// Moves the window's life on by @p event; false (and nothing changes) when it refuses it.
+    bool enter(practice::LifeEvent event);
+    /// Who closes the window: the learner (a failed store keeps it open) or the
+    /// home window and the program's end (it goes all the same).
+    enum class CloseRoute { Learner, Forced };
+    /// Stores the sheet and moves the life on by what that did; once Closed,
+    /// stops the clock, removes the page file and says it is unloading.
+    /// @returns true when the window is now Closed.
+    bool leave(CloseRoute route);
     std::vector<std::string> sheetTexts() const;
-    void tellNotWritten(const practice::FileFailure& failure, const QString& what);
+    void tellNotWritten(const practice::FileFailure& failure, std::string_view what);
 
     PracticeServices m_services;
     practice::OpenPaper m_paper;
@@ -126,8 +138,8 @@ private:
     PracticeStatusBar* m_status = nullptr;
     SizeGrip* m_sizer = nullptr;
     QTimer m_timer;
+    practice::WindowLife m_life = practice::WindowLife::Answering;
     bool m_sheetShown = true;
-    bool m_unloaded = false;
 };
 
 } // namespace orbisk::gui

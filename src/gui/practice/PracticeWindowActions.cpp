@@ -1,6 +1,7 @@
 // What the practice window does when the learner saves, marks, prints,
 // closes or moves, and how it unloads: each a call on the open paper, then a
-// repaint of what changed.
+// repaint of what changed. Marking and closing move the window's life on
+// through practice::Next, and only through it.
 #include "core/practice/PracticeTexts.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/QtText.h"
@@ -13,6 +14,7 @@
 #include "gui/practice/PracticeWindow.h"
 #include "gui/practice/QuestionView.h"
 
+#include <optional>
 #include <system_error>
 
 namespace orbisk::gui {
@@ -21,8 +23,8 @@ std::vector<std::string> PracticeWindow::sheetTexts() const {
     return m_sheet->Texts();
 }
 
-void PracticeWindow::tellNotWritten(const practice::FileFailure& failure, const QString& what) {
-    m_services.notifier->Warn(this, windowTitle(), what.arg(PathText(failure.path)),
+void PracticeWindow::tellNotWritten(const practice::FileFailure& failure, std::string_view what) {
+    m_services.notifier->Warn(this, windowTitle(), ToQString(what).arg(PathText(failure.path)),
                               ToQString(failure.problem));
 }
 
@@ -42,15 +44,15 @@ void PracticeWindow::showPage() {
         m_view->Navigate(page.path, page.question);
         return;
     }
-    m_view->ShowErrorPage(page.question,
-                          QStringLiteral("Its page could not be written in %1 (%2).")
-                              .arg(PathText(m_services.appFolder),
-                                   QString::fromStdString(std::generic_category().message(page.error))));
+    m_view->ShowErrorPage(page.question, ToQString(practice::texts::kPageNotWritten)
+                                             .arg(PathText(m_services.appFolder),
+                                                  ToQString(std::generic_category().message(page.error))));
 }
 
 void PracticeWindow::showState() {
     m_toolbar->ShowScore(ToQString(m_paper.PScoring()));
-    m_status->ShowReview(m_paper.IsMarked(), ToQString(m_paper.LTime()), ToQString(m_paper.ETime()));
+    m_status->ShowReview(m_life == practice::WindowLife::Review, ToQString(m_paper.LTime()),
+                         ToQString(m_paper.ETime()));
 }
 
 // ---- Moving ------------------------------------------------------------------
@@ -78,10 +80,7 @@ void PracticeWindow::afterMove(const practice::MoveOutcome& outcome, bool focusF
         m_sheet->FocusFirst();
     }
     if (outcome.answersNotWritten) {
-        tellNotWritten(*outcome.answersNotWritten,
-                       QStringLiteral("Your answers could not be saved in %1, so that file still holds the "
-                                      "answers it had before. They are kept while this paper stays open: "
-                                      "press Save to try again."));
+        tellNotWritten(*outcome.answersNotWritten, practice::texts::kAnswersNotSaved);
     }
 }
 
@@ -89,9 +88,7 @@ void PracticeWindow::afterMove(const practice::MoveOutcome& outcome, bool focusF
 
 void PracticeWindow::SavePaper() {
     if (const auto failure = m_paper.SavePaper(sheetTexts())) {
-        tellNotWritten(*failure, QStringLiteral("Your answers could not be saved in %1, so that file still "
-                                                "holds the answers it had before. They are kept while this "
-                                                "paper stays open: press Save to try again."));
+        tellNotWritten(*failure, practice::texts::kAnswersNotSaved);
         return;
     }
     AskLearner(m_services.asker, this, ToQString(practice::texts::kSavedTitle),
@@ -103,43 +100,50 @@ void PracticeWindow::PrintQuestion() {
 }
 
 void PracticeWindow::ClosePaper() {
-    if (m_unloaded || m_status->marking()->running()) {
-        return;
+    using practice::LifeEvent;
+    if (!practice::Takes(m_life, LifeEvent::CloseStored)) {
+        return; // the marking plays, or the window has gone
     }
     if (!AskLearner(m_services.asker, this, ToQString(practice::texts::kCloseTitle),
                     ToQString(practice::texts::kCloseQuestion), 2)) {
         return;
     }
-    if (release(true)) {
+    if (leave(CloseRoute::Learner)) {
         close();
     }
 }
 
 void PracticeWindow::Unload() {
-    if (m_unloaded) {
-        return;
-    }
     // A marking the learner confirmed is completed, not dropped.
     m_status->marking()->Finish();
-    release(false);
-    close();
+    if (leave(CloseRoute::Forced)) {
+        close();
+    }
 }
 
-bool PracticeWindow::release(bool learnerCloses) {
-    if (m_unloaded) {
-        return true;
+bool PracticeWindow::enter(practice::LifeEvent event) {
+    const std::optional<practice::WindowLife> next = practice::Next(m_life, event);
+    if (next) {
+        m_life = *next;
     }
+    return next.has_value();
+}
+
+bool PracticeWindow::leave(CloseRoute route) {
+    using practice::LifeEvent;
+    if (!practice::Takes(m_life, LifeEvent::CloseStored)) {
+        return false;
+    }
+    LifeEvent event = LifeEvent::CloseStored;
     if (const auto failure = m_paper.SavePaper(sheetTexts())) {
-        if (learnerCloses) {
-            tellNotWritten(*failure,
-                           QStringLiteral("Your answers could not be saved in %1, so the paper stays "
-                                          "open and keeps them. Try closing it again in a moment."));
-            return false;
-        }
-        tellNotWritten(*failure, QStringLiteral("Your latest answers to this paper could not be saved in %1; "
-                                                "that file still holds the answers it had before."));
+        event =
+            route == CloseRoute::Learner ? LifeEvent::LearnerCloseNotStored : LifeEvent::ForcedCloseNotStored;
+        tellNotWritten(*failure, route == CloseRoute::Learner ? practice::texts::kAnswersNotSavedOnClose
+                                                              : practice::texts::kLatestAnswersNotSaved);
     }
-    m_unloaded = true;
+    if (!enter(event) || m_life != practice::WindowLife::Closed) {
+        return false;
+    }
     m_timer.stop();
     m_paper.ClosePage();
     emit unloading(this);
@@ -149,25 +153,25 @@ bool PracticeWindow::release(bool learnerCloses) {
 // ---- Marking -----------------------------------------------------------------------
 
 void PracticeWindow::MarkPaper() {
-    if (m_status->marking()->running()) {
-        return;
+    using practice::LifeEvent;
+    if (!practice::Takes(m_life, LifeEvent::MarkConfirmed)) {
+        return; // a marking plays, the paper is in review, or the window has gone
     }
     const practice::MarkingStart start = m_paper.BeginMarking(sheetTexts());
     switch (start.next) {
     case practice::MarkingStart::Next::ReviewMode:
-        enterReviewMode();
+        enter(LifeEvent::FoundMarked);
+        showReview();
         return;
     case practice::MarkingStart::Next::Stop:
-        tellNotWritten(
-            *start.failure,
-            QStringLiteral("The paper was not marked, because your answers could not be saved in "
-                           "%1. They are kept while this paper stays open: press Mark to try again."));
+        tellNotWritten(*start.failure, practice::texts::kNotMarkedAnswersNotSaved);
         return;
     case practice::MarkingStart::Next::Confirm:
         break;
     }
-    if (!AskLearner(m_services.asker, this, ToQString(practice::kMarkingTitle), ToQString(start.question),
-                    2)) {
+    if (!AskLearner(m_services.asker, this, ToQString(practice::texts::kMarkingTitle),
+                    ToQString(start.question), 2) ||
+        !enter(LifeEvent::MarkConfirmed)) {
         return;
     }
     repaint();
@@ -175,20 +179,23 @@ void PracticeWindow::MarkPaper() {
 }
 
 void PracticeWindow::completeMarking() {
+    using practice::LifeEvent;
+    if (!practice::Takes(m_life, LifeEvent::MarkingWritten)) {
+        return;
+    }
     const practice::MarkingOutcome outcome =
         m_paper.CompleteMarking(m_services.now(), ToUtf8(m_services.today()));
     if (!outcome.marked) {
-        tellNotWritten(*outcome.failure,
-                       QStringLiteral("The paper could not be marked, because %1 could not be written. Your "
-                                      "answers are saved and the paper is not marked yet: press Mark to "
-                                      "mark it."));
+        enter(LifeEvent::MarkingNotWritten);
+        tellNotWritten(*outcome.failure, practice::texts::kNotMarkedFileNotWritten);
         applyToolbarStates();
         return;
     }
-    enterReviewMode();
+    enter(LifeEvent::MarkingWritten);
+    showReview();
 }
 
-void PracticeWindow::enterReviewMode() {
+void PracticeWindow::showReview() {
     m_sheet->Show(m_paper.Sheet());
     showState();
     applyToolbarStates();

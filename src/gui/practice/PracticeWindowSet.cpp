@@ -1,6 +1,7 @@
 #include "gui/practice/PracticeWindowSet.h"
 
 #include "core/Errors.h"
+#include "core/practice/PracticeTexts.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/QtText.h"
 #include "gui/practice/PracticeWindow.h"
@@ -33,7 +34,7 @@ void PracticeWindowSet::CloseAll() {
 
 QString PracticeWindowSet::OpenPaperName() const {
     for (const PracticeWindow* window : {m_first.data(), m_second.data()}) {
-        if (window != nullptr && !window->unloaded()) {
+        if (window != nullptr && window->life() != practice::WindowLife::Closed) {
             return ToQString(window->paper().Caption());
         }
     }
@@ -52,29 +53,22 @@ void PracticeWindowSet::Open(const practice::PaperRequest& request) {
         window->show();
         window->raise();
         window->activateWindow();
+    } catch (const BankDataError& error) {
+        m_services.notifier->Warn(m_owner, title,
+                                  ToQString(practice::texts::kQuestionBankDamaged).arg(paperName),
+                                  ToQString(error.what()));
     } catch (const DataError& error) {
-        // A results file is named by its full path; a table of the question bank by its resource.
-        const QString message =
-            error.file().is_absolute()
-                ? QStringLiteral("%1 could not be opened, because %2 could not be read. Nothing was changed.")
-                      .arg(paperName, PathText(error.file()))
-                : QStringLiteral(
-                      "%1 could not be opened, because the program's own question bank is damaged. "
-                      "Nothing was changed; installing the program again should put this right.")
-                      .arg(paperName);
-        m_services.notifier->Warn(m_owner, title, message, ToQString(error.what()));
+        m_services.notifier->Warn(
+            m_owner, title,
+            ToQString(practice::texts::kResultsFileUnreadable).arg(paperName, PathText(error.file())),
+            ToQString(error.what()));
     } catch (const WriteError& error) {
         m_services.notifier->Warn(
             m_owner, title,
-            QStringLiteral("%1 could not be opened, because the program could not write "
-                           "%2. Nothing was changed.")
-                .arg(paperName, PathText(error.file())),
+            ToQString(practice::texts::kFileNotWritable).arg(paperName, PathText(error.file())),
             ToQString(error.what()));
     } catch (const std::invalid_argument& error) {
-        m_services.notifier->Warn(m_owner, title,
-                                  QStringLiteral("%1 is not one of this section's papers, so it cannot be "
-                                                 "opened.")
-                                      .arg(paperName),
+        m_services.notifier->Warn(m_owner, title, ToQString(practice::texts::kNotInSection).arg(paperName),
                                   ToQString(error.what()));
     }
 }

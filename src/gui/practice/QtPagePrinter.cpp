@@ -1,5 +1,7 @@
 #include "gui/practice/QtPagePrinter.h"
 
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/QtText.h"
 #include "gui/print/PdfFile.h"
 #include "gui/print/PrinterAccess.h"
 
@@ -17,13 +19,15 @@ QtPagePrinter::QtPagePrinter(PrinterAccess& access, Notifier& notifier, std::fil
     : m_access(access), m_notifier(notifier), m_appFolder(std::move(appFolder)) {}
 
 void QtPagePrinter::Print(QWidget* owner, const QTextDocument& page, const QString& paper, int question) {
-    const QString name = QStringLiteral("%1 - Question %2").arg(paper, QString::number(question));
+    const QString name =
+        ToQString(practice::texts::kPrintedQuestionName).arg(paper, QString::number(question));
     const Paint paint = [&page](QPagedPaintDevice& device) { return PaintQuestionPage(device, page); };
     const auto offer = [&](const PrintRun* failed) {
         const std::filesystem::path file =
             m_appFolder / (FileNameFrom(name) + QStringLiteral(".pdf")).toStdString();
         OfferPdf(m_access, m_notifier, owner,
-                 {name, QStringLiteral("question %1 of %2").arg(QString::number(question), paper),
+                 {name,
+                  ToQString(practice::texts::kPrintedQuestionWhat).arg(QString::number(question), paper),
                   QString::fromStdString(file.lexically_normal().string()), DefaultPdfPage(), paint},
                  failed);
     };

@@ -45,7 +45,7 @@ QuestionView::QuestionView(Notifier& notifier, PagePrinter& printer, QWidget* pa
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
-    setAccessibleName(QStringLiteral("Question page"));
+    setAccessibleName(ToQString(practice::texts::kQuestionPageName));
 }
 
 bool QuestionView::Navigate(const std::filesystem::path& file, int question) {
@@ -60,8 +60,8 @@ bool QuestionView::Navigate(const std::filesystem::path& file, int question) {
         emit pageReady(question);
         return true;
     } catch (const Error& error) {
-        ShowErrorPage(question, QStringLiteral("Its page in %1 could not be read (%2).")
-                                    .arg(QString::fromStdString(file.string()), ToQString(error.what())));
+        ShowErrorPage(question,
+                      ToQString(practice::texts::kPageNotRead).arg(PathText(file), ToQString(error.what())));
         return false;
     }
 }
@@ -71,11 +71,9 @@ void QuestionView::ShowErrorPage(int question, const QString& reason) {
     m_question = question;
     m_errorPage = true;
     const QString html =
-        QStringLiteral("<html><body><h2>Question %1 cannot be shown</h2><p>%2</p>"
-                       "<p>Your answers are kept. You can still answer this question on the answer sheet, "
-                       "move to another question, or close the paper and open it again.</p></body></html>")
-            .arg(question)
-            .arg(reason.toHtmlEscaped());
+        QStringLiteral("<html><body><h2>%1</h2><p>%2</p><p>%3</p></body></html>")
+            .arg(ToQString(practice::texts::kPageNotShownHeading).arg(question), reason.toHtmlEscaped(),
+                 ToQString(practice::texts::kPageNotShownAdvice).toHtmlEscaped());
     setHtml(html);
     emit pageReady(question);
 }

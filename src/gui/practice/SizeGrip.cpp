@@ -1,6 +1,8 @@
 #include "gui/practice/SizeGrip.h"
 
 #include "core/layout/Geometry.h"
+#include "core/practice/PracticeTexts.h"
+#include "gui/chrome/QtText.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -16,7 +18,7 @@ constexpr double kEdge = layout::kResizeEdgePixels * layout::kTwipsPerPixel;
 SizeGrip::SizeGrip(QWidget* window) : QLabel(window), m_window(window) {
     setObjectName(QStringLiteral("Sizer"));
     setCursor(Qt::SizeFDiagCursor);
-    setAccessibleName(QStringLiteral("Resize"));
+    setAccessibleName(ToQString(practice::texts::kResizeName));
 }
 
 void SizeGrip::PressAt(QPoint global, Qt::MouseButton button) {

@@ -112,7 +112,7 @@ TEST_P(HandOver, OpeningPaperKOfATopicHandsOverItsNumberAndAttempt) {
     const practice::PaperRequest request = screen.OpenPaper(c.offset, c.take);
     EXPECT_EQ(request.PaperNum, c.paper);
     EXPECT_EQ(request.TakeNum, c.attempt);
-    EXPECT_EQ(request.TopicCount, 5 * c.topic - 4);
+    EXPECT_EQ(screen.state().TopicCount, 5 * c.topic - 4);
     EXPECT_EQ(request.SubH1, m_config.Section(2).topicNames[static_cast<std::size_t>(c.topic - 1)]);
     EXPECT_EQ(request.LChose, 2);
     EXPECT_EQ(request.lblCOD, "TST");

@@ -12,34 +12,6 @@ namespace {
 constexpr double kW = 1024 * 15.0; // a window of 1024 x 768 px, in twips
 constexpr double kH = 768 * 15.0;
 
-TEST(PracticeLayout, AWindowOf1024By768PixelsMatchesItsFigures) {
-    const PracticeLayout l = LayOutPractice(kW, kH);
-    EXPECT_EQ(ToPixels(l.answerSheet), (PixelRect{747, 79, 273, 685}));
-    EXPECT_EQ(ToPixels(l.sheetHandle).x, 740);
-    EXPECT_EQ(ToPixels(l.questionView), (PixelRect{4, 79, 736, 660}));
-    EXPECT_EQ(ToPixels(l.statusBar), (PixelRect{4, 739, 736, 25}));
-    EXPECT_EQ(ToPixels(l.toolStrip), (PixelRect{4, 28, 1016, 51}));
-    // Save, Mark, Print, Close from the left, 120 twips apart; Back and Next at the right end.
-    const std::array<double, 6> lefts{120, 900, 1680, 2460, 13680, 14460};
-    for (std::size_t n = 0; n < 6; ++n) {
-        EXPECT_EQ(l.toolButtons[n].left, lefts[n]) << "ToolBar0" << n + 1;
-        EXPECT_EQ(l.toolButtons[n].top, 65);
-    }
-    EXPECT_EQ(l.paperSum.left, kW - 4095);
-    EXPECT_NEAR(l.closeButton.left, kW - 285 - 68.03, 0.01);
-    EXPECT_NEAR(l.maxButton.right(), l.closeButton.left - 34.02, 0.01);
-    EXPECT_NEAR(l.minButton.right(), l.maxButton.left - 34.02, 0.01);
-    EXPECT_EQ(l.closeButton.top, 67.5);
-    EXPECT_NEAR(l.sizer.left, kW - 120 - 34.02, 0.01);
-    EXPECT_NEAR(l.sizer.top, kH - 120 - 34.02, 0.01);
-    EXPECT_NEAR(l.questionTitle.top, 1185 + 68.03, 0.01);
-    EXPECT_NEAR(l.questionTitle.width, 11045 - 362.83, 0.01);
-    EXPECT_EQ(l.questionTitle.left, 120);
-    EXPECT_EQ(l.instruction.top, 10275 - 1335);
-    EXPECT_EQ(l.frame.topRight.left, kW - 720);
-    EXPECT_EQ(l.frame.topCentre.width, 30000);
-}
-
 struct SizeCase {
     const char* name;
     double width;

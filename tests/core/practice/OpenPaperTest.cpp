@@ -2,7 +2,6 @@
 #include "core/Errors.h"
 #include "core/formats/Records.h"
 #include "core/practice/PaperLoading.h"
-#include "core/practice/Toolbar.h"
 #include "core/product/ResourceIds.h"
 #include "core/product/SectionTables.h"
 
@@ -53,7 +52,7 @@ TEST_P(PaperShapes, OpenAtQuestionOneWithOnlyItsPageFileWritten) {
     EXPECT_EQ(paper.Caption(), c.caption);
     EXPECT_EQ(paper.QSCount(), 1);
     EXPECT_EQ(paper.QuestionTitle(), "Question 1");
-    EXPECT_EQ(paper.Status(), 0);
+    EXPECT_FALSE(paper.IsMarked());
     EXPECT_EQ(paper.answers(), std::vector<std::string>(static_cast<std::size_t>(c.slots)));
     const AnswerSheet sheet = paper.Sheet();
     EXPECT_EQ(static_cast<int>(sheet.frames.size()), c.framesAtFirst);
@@ -99,11 +98,6 @@ TEST(OpenPaper, OffsetsNumberSlotsAcrossThePaper) {
     for (const auto& [q, d] : offsets) {
         EXPECT_EQ(paper.AnswerOffset(q), d) << q;
     }
-    const std::map<int, int> owners{{1, 1}, {10, 1}, {11, 2}, {21, 3}, {50, 5}};
-    for (const auto& [slot, q] : owners) {
-        EXPECT_EQ(paper.QuestionOfSlot(slot), q) << slot;
-    }
-    EXPECT_THROW(paper.QuestionOfSlot(51), std::out_of_range);
     EXPECT_THROW(paper.AnswerOffset(6), std::out_of_range);
 }
 
@@ -281,7 +275,7 @@ TEST(OpenPaper, AMarkedPaperOpensInReviewModeAndWritesNoAnswers) {
     const std::string answersBefore = ReadBytes(folder.File(ResultsFile::First));
 
     OpenPaper paper = folder.Open(2, 101);
-    EXPECT_EQ(paper.Status(), 1);
+    EXPECT_TRUE(paper.IsMarked());
     EXPECT_EQ(paper.PScoring(), "90");
     EXPECT_EQ(paper.LTime(), "0:12:5");
     EXPECT_EQ(paper.ETime(), "08/12/2026");
@@ -293,10 +287,6 @@ TEST(OpenPaper, AMarkedPaperOpensInReviewModeAndWritesNoAnswers) {
     EXPECT_TRUE(paper.NextQuestion({"3"}).moved);
     EXPECT_EQ(paper.answers()[0], ""); // locked boxes keep their answers
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::First)), answersBefore);
-    const ToolbarEnabled enabled = ToolbarStates(paper.Status(), paper.QSCount(), paper.QuestionCount());
-    EXPECT_FALSE(enabled.save);
-    EXPECT_FALSE(enabled.mark);
-    EXPECT_TRUE(enabled.next);
 }
 
 // ---- Papers that cannot be opened ------------------------------------------------

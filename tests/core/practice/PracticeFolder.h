@@ -40,7 +40,6 @@ public:
         r.lblCOD = "TST";
         r.TtPapersCon = section == 2 ? 50 : 5;
         const int topic = bank::TopicOfPaper(paper);
-        r.TopicCount = bank::FirstSlotOfTopic(topic);
         r.SubH1 = section == 2 ? topics[static_cast<std::size_t>(topic - 1)] : "Rare Kinds";
         r.PaperNum = paper;
         r.TakeNum = attempt;
