@@ -2,7 +2,10 @@
 add_library(orbisk_settings INTERFACE)
 target_compile_features(orbisk_settings INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-target_compile_options(orbisk_settings INTERFACE -Wall -Wextra -pedantic)
+# -Wconversion as GCC has it for C++, without sign conversions (clang's
+# -Wconversion takes them in, and both compilers should agree on a clean build).
+target_compile_options(orbisk_settings INTERFACE -Wall -Wextra -pedantic -Wconversion -Wshadow
+                                                 $<$<CXX_COMPILER_ID:Clang>:-Wno-sign-conversion>)
 if(DEFINED ENV{CI} AND NOT "$ENV{CI}" STREQUAL "" AND NOT "$ENV{CI}" STREQUAL "false")
   message(STATUS "CI build: warnings are errors")
   target_compile_options(orbisk_settings INTERFACE -Werror)

@@ -9,11 +9,11 @@ namespace orbisk::testing {
 /// Records the messages the learner would have been shown.
 class FakeNotifier final : public gui::Notifier {
 public:
-    void Inform(QWidget*, const QString& title, const QString& message, const QString& details) override {
-        record(title, message, details);
+    void Inform(QWidget*, const QString& title, const QString& message, const QString& detail) override {
+        record(title, message, detail);
     }
-    void Warn(QWidget*, const QString& title, const QString& message, const QString& details) override {
-        record(title, message, details);
+    void Warn(QWidget*, const QString& title, const QString& message, const QString& detail) override {
+        record(title, message, detail);
     }
 
     QStringList messages; ///< "title: message"

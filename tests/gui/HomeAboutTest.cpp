@@ -66,7 +66,7 @@ TEST_P(NoBrowser, SaysBrowserNotFoundAndStartsNothing) {
 INSTANTIATE_TEST_SUITE_P(HomeAbout, NoBrowser,
                          ::testing::Values(NoBrowserCase{"no_default_program", ""},
                                            NoBrowserCase{"unreadable_command_line", "\"web %u"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeAbout, AProgramThatCannotStartSaysURLFailed) {
     m_browser.execLine = "web %u";
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupFailure{"empty_answer", "", "[Desktop Entry]\nExec=web %u\n"},
                       LookupFailure{"entry_not_found", "other.desktop", "[Desktop Entry]\nExec=web %u\n"},
                       LookupFailure{"entry_without_exec", "web.desktop", "[Desktop Entry]\nName=Web\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::gui

@@ -119,7 +119,7 @@ TEST_P(PageKeyboard, EveryButtonOfThePageIsNamedAndOnTheTabChain) {
 INSTANTIATE_TEST_SUITE_P(HomeWindow, PageKeyboard,
                          ::testing::Values(PageVisit{"report", 2, 2}, PageVisit{"about", 4, 1},
                                            PageVisit{"trash", 4, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 class TopicKeys : public HomeKeyboard, public ::testing::WithParamInterface<Qt::Key> {};
 
@@ -133,9 +133,9 @@ TEST_P(TopicKeys, ChooseTheFocusedTopic) {
 
 INSTANTIATE_TEST_SUITE_P(HomeWindow, TopicKeys,
                          ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space),
-                         [](const auto& info) {
-                             return std::string(info.param == Qt::Key_Space   ? "space"
-                                                : info.param == Qt::Key_Enter ? "keypad_enter"
+                         [](const auto& test) {
+                             return std::string(test.param == Qt::Key_Space   ? "space"
+                                                : test.param == Qt::Key_Enter ? "keypad_enter"
                                                                               : "return");
                          });
 
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         PressCase{"tab", "Help", [](HomeWindow& h) { return h.currentPage() == h.aboutPage(); }},
         PressCase{"toolbar", "Report", [](HomeWindow& h) { return h.currentPage() == h.reportPage(); }},
         PressCase{"title_bar", "Minimize", [](HomeWindow& h) { return h.isMinimized(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeKeyboard, TheChosenTopicIsCheckedForAssistiveTechnology) {
     const auto home = Open();

@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Grammar Cloze (1)", "Grammar Cloze (2)", "Vocabulary Cloze (1)",
                                    "Vocabulary Cloze (2)", "Word Order", "Comprehension MCQ"}},
                       SectionCase{"the_other_section", 3, {"Rare Kinds"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeCard, SetupOnTheHelpTabAsksTheCardPrinterAndKeepsThePage) {
     orbisk::testing::FakeCardPrinter printer;
@@ -196,7 +196,7 @@ TEST_P(UnwritablePdf, ACardThatCannotBeSavedIsReportedByItsFileName) {
 INSTANTIATE_TEST_SUITE_P(ResultsCard, UnwritablePdf,
                          ::testing::Values(UnwritableCase{"read_only_folder", true},
                                            UnwritableCase{"file_in_place_of_the_folder", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct FailedPrintCase {
     const char* name;
@@ -230,7 +230,7 @@ TEST_P(FailedPrint, AFailedPrintSaysSoAndOffersThePdf) {
 INSTANTIATE_TEST_SUITE_P(ResultsCard, FailedPrint,
                          ::testing::Values(FailedPrintCase{"saved_instead", true},
                                            FailedPrintCase{"not_saved", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(CardOutput, APrintedOrCancelledCardSaysNothingAndWritesNothing) {
     m_access.printers = {QStringLiteral("Hall")};
@@ -348,7 +348,7 @@ INSTANTIATE_TEST_SUITE_P(ResultsCard, CardWidth,
                                            // Not much smaller than it must be: 12 pt needs about 9 inches.
                                            WidthCase{"narrow_page_shrinks_it", 6.0, 6.5, 9, true},
                                            WidthCase{"too_narrow_stops_at_six_points", 2.0, 6, 6, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::gui

@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(HomeReport, ReportMeans,
                                                      "62.5%", 72.25, "72.2%", "62.5%", "2 / 50"},
                                            MeansCase{"quarter_under_decimal_comma", kQuarterMean, true,
                                                      "72.2%", "62.5%", 72.25, "72.2%", "62.5%", "2 / 50"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeReport, AScoreThatIsNotANumberIsLeftOutAndNamedQuietly) {
     StoreScores({{1, {"80", ""}}, {3, {"abc", ""}}});
@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(HomeReport, ReportAccordion,
                                            AccordionCase{"trend_by_label", 3, Opener::ClickLabel},
                                            AccordionCase{"topical_by_space", 2, Opener::SpaceOnBar},
                                            AccordionCase{"trend_by_space", 3, Opener::SpaceOnBar}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeReport, BarsAreNamedForScreenReadersAndATabClickReopensTheOverallPanel) {
     const auto home = Open();
@@ -312,7 +312,7 @@ INSTANTIATE_TEST_SUITE_P(HomeReport, ReportTrendTrouble,
                                            TrendTroubleCase{"no_trend_record", "#XYZ#>80>90\r\n", false},
                                            TrendTroubleCase{"not_numbers", "#TRD#>abc>\x01\xff\r\n", false},
                                            TrendTroubleCase{"a_folder_in_its_place", nullptr, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeReport, TwentyFiveTrendScoresPlotTheLastTwentyOldestFirst) {
     std::string record = "#TRD#";

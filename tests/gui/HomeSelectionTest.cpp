@@ -85,7 +85,7 @@ TEST_P(TryAgainButton, ShowsAsTheRuleSaysAndScoresEndBeforeThePercentColumn) {
 INSTANTIATE_TEST_SUITE_P(HomePage, TryAgainButton,
                          ::testing::Values(ScoreRow{"full_marks", {"100", ""}, false},
                                            ScoreRow{"tried_twice_still_offered", {"45", "100"}, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeSelection, OpeningPaper4OfTopic3HandsOver114WithTheSectionItBelongsTo) {
     const auto home = Open();

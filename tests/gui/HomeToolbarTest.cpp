@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(HomeToolbar, PageSwitch,
                                            PageCase{"setup_on_the_about_page", 4, 1, 4, "Body_About"},
                                            PageCase{"hidden_slot_does_nothing", 4, 2, 3, "Body_Trash"},
                                            PageCase{"home_again_after_the_report", 2, 2, 1, "Body_Home"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeTabs, ClickingTheCurrentTabAgainReloadsItsHomePageWithTopic1) {
     const auto home = Open();
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(HomeWindow, HomeHover,
                                            HoverCase{"right_edge", -1, 0, State::Off},
                                            HoverCase{"bottom_edge", 0, -1, State::Off},
                                            HoverCase{"left_of_it", -1000, 0, State::Off}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeTabs, AnInactiveHomeWindowShowsTheWhiteTitleBarAndKeepsItUnderTheCursor) {
     const auto home = Open();
@@ -253,7 +253,7 @@ TEST_P(Closing, ClosesThePracticeWindowsFirstThenTheProgram) {
 
 INSTANTIATE_TEST_SUITE_P(HomeWindow, Closing,
                          ::testing::Values(CloseCase{"title_bar", true}, CloseCase{"toolbar", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeTabs, TheMinimiseButtonMinimisesTheWindow) {
     const auto home = Open();

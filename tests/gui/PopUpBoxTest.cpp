@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(PopUp, PopUpButtons,
                                      QRect(148, 109, 80, 25), "No"},
                              RowCase{"other_count_keeps_the_design", 3, QRect(32, 109, 80, 25), "OK", true,
                                      QRect(128, 109, 80, 25), "Cancel"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct TopCase {
     const char* name;
@@ -107,7 +107,7 @@ TEST_P(PopUpMessage, StandsLowerWhenItFitsOneLine) {
 INSTANTIATE_TEST_SUITE_P(PopUp, PopUpMessage,
                          ::testing::Values(TopCase{"thirty_two", 32, 51}, TopCase{"thirty_three", 33, 44},
                                            TopCase{"confirm_length", 8, 51}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PopUp, IsSkinnedTitledCentredOnItsOwnerAndCutAtTheCorners) {
     auto box = Box();
@@ -173,9 +173,9 @@ TEST_P(UnansweredKey, LeavesTheBoxOpen) {
 
 INSTANTIATE_TEST_SUITE_P(PopUp, UnansweredKey,
                          ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape),
-                         [](const auto& info) {
-                             return std::string(info.param == Qt::Key_Escape  ? "escape"
-                                                : info.param == Qt::Key_Enter ? "keypad_enter"
+                         [](const auto& test) {
+                             return std::string(test.param == Qt::Key_Escape  ? "escape"
+                                                : test.param == Qt::Key_Enter ? "keypad_enter"
                                                                               : "return");
                          });
 
@@ -253,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(PopUp, PopUpAskerWaits,
                                            ModalCase{"second_button", Reply::SecondButton, false},
                                            ModalCase{"hidden_unanswered", Reply::HiddenUnanswered,
                                                      std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---- the one way the windows ask
 
@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(PopUp, AskLearnerAnswer,
                          ::testing::Values(AskCase{"first_button", true, true},
                                            AskCase{"second_button", false, false},
                                            AskCase{"closed_without_an_answer", std::nullopt, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(AskLearner, WithoutAnAskerNothingIsAskedAndItReadsAsNo) {
     EXPECT_FALSE(AskLearner(nullptr, nullptr, QStringLiteral("Orbisk"), QStringLiteral("Paper saved"), 1));

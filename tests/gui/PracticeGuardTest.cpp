@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(QuestionView, GuardKeys,
                                            KeyRow{"ctrl_a", Qt::Key_A, Qt::ControlModifier, false},
                                            KeyRow{"plain_c", Qt::Key_C, Qt::NoModifier, false},
                                            KeyRow{"page_down", Qt::Key_PageDown, Qt::NoModifier, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeGuard, ARightClickIsRefusedOncePerPressAndOpensNoMenuALeftClickPasses) {
     PracticeWindow* window = OpenActive(101);
@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalRow{"pasted_windows_lines", "", "one\r\ntwo", "one two", kLineHint},
                       RefusalRow{"pasted_markers", "", "a>b#c", "abc", kCharacterHint},
                       RefusalRow{"plain_sentence", "My cat sleeps.", "", "My cat sleeps.", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeGuard, AChoiceBoxTakesOneCharacterTypedOrPasted) {
     PracticeWindow* window = OpenActive(101);
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortcutRow{"ctrl_page_down", Qt::Key_PageDown, Qt::ControlModifier, 3},
                       ShortcutRow{"alt_left", Qt::Key_Left, Qt::AltModifier, 1},
                       ShortcutRow{"ctrl_page_up", Qt::Key_PageUp, Qt::ControlModifier, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeGuard, TheMoveShortcutsWorkFromThePageToo) {
     PracticeWindow* window = OpenActive(101);

@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                 QSize(800, 600)},
         // The grip's upper-left part lies outside the zones: no resize, whatever the drag.
         GripRow{"upper_left_of_the_grip", Qt::LeftButton, QPoint(9, 9), QPoint(700, 500), QSize(800, 600)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeLayout, TheCursorShowsTheSizingShapeNearAnEdgeOfTheWindowsOwnSurface) {
     PracticeWindow* window = OpenPaper(101);
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ActivationCase{"practice_other_program_home", true, true, Comeback::Home},
                       ActivationCase{"home_other_program_practice", false, true, Comeback::Practice},
                       ActivationCase{"practice_other_program_pop_up_box", true, true, Comeback::PopUpBox}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeLayout, SwitchingToAnotherProgramLeavesBothTitleBarsAsTheyWere) {
     PracticeWindow* window = OpenPaper(101);

@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(PracticeWindow, HomeAfterMarking,
                          ::testing::Values(HomeRow{"ninety", 27, "90", true},
                                            HomeRow{"all_right", 30, "100", false},
                                            HomeRow{"none_right", 0, "0", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeMarking, TheSecondAttemptCarriesRightAnswersOverAndShowsKeysOfThoseStillWrong) {
     MarkFirstAttempt(26);

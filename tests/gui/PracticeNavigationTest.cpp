@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(PracticeWindow, EveryMove,
                          ::testing::Values(MoveRow{"next", Move::Next, 1, 2},
                                            MoveRow{"back", Move::Back, 3, 2},
                                            MoveRow{"list", Move::List, 1, 17}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeNavigation, NextAndBackPutTheKeyboardInTheFirstAnswerBoxTheListDoesNot) {
     PracticeWindow* window = OpenPaper(101);
@@ -281,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(PracticeWindow, EveryClose,
                                            ClosingRow{"another_paper", Closing::AnotherPaper},
                                            ClosingRow{"home_closes", Closing::HomeCloses},
                                            ClosingRow{"program_ends", Closing::ProgramEnds}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PracticeNavigation, ClosingWithNoLeavesTheWindowAndItsTypedText) {
     PracticeWindow* window = OpenPaper(101);

@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"dots_and_spaces_at_the_ends", " ..Notes.. ", "Notes"},
                       NameCase{"letters_beyond_ascii", "Caf\u00e9 \u2013 \u00fcben",
                                "Caf\u00e9 \u2013 \u00fcben"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::gui

@@ -116,7 +116,7 @@ struct Window {
 };
 
 struct Model {
-    explicit Model(const std::vector<int>& slotCounts) : slotCounts(slotCounts) { Erase(); }
+    explicit Model(const std::vector<int>& counts) : slotCounts(counts) { Erase(); }
 
     Attempt& at(int paper, int take) { return papers[static_cast<std::size_t>(paper - 101)][take - 1]; }
 
@@ -659,7 +659,7 @@ TEST_P(RandomActions, TheFilesHoldWhatTheLearnerDidAndNothingErasedComesBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Walk, RandomActions, ::testing::ValuesIn(Seeds()),
-                         [](const auto& info) { return "seed_" + std::to_string(info.param); });
+                         [](const auto& test) { return "seed_" + std::to_string(test.param); });
 
 } // namespace
 } // namespace orbisk::gui

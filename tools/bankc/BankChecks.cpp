@@ -338,16 +338,11 @@ public:
                                    "and a later slot of the group has the key \" \" (one space)");
             return;
         }
-        std::size_t at = 0;
-        while (at < slot.key.size()) {
-            const std::size_t next = slot.key.find(kinds::kAlternativeMark, at + 1);
-            const std::string alternative =
-                slot.key.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
+        for (const std::string& alternative : kinds::SplitAlternatives(slot.key)) {
             if (orbisk::text::TrimSpaces(alternative).empty()) {
                 refuse(slot.where, "the " + slot.kind + " key \"" + slot.key + "\" has an empty answer");
                 return;
             }
-            at = next == std::string::npos ? slot.key.size() : next;
         }
     }
 

@@ -111,8 +111,9 @@ void addPages(const Product& product, const Section& section, CompiledBank& out,
             const int id = bank::QuestionId(section.number, paper.number, static_cast<int>(q + 1));
             PageContext page;
             page.productName = product.name;
-            page.topicName =
-                topic <= static_cast<int>(section.topics.size()) ? section.topics[topic - 1] : "";
+            page.topicName = topic <= static_cast<int>(section.topics.size())
+                                 ? section.topics[static_cast<std::size_t>(topic - 1)]
+                                 : "";
             page.paperInTopic = bank::PaperInTopic(paper.number);
             page.questionNumber = static_cast<int>(q + 1);
             page.instruction = question.instruction.empty() ? paper.instruction : question.instruction;

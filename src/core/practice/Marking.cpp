@@ -114,20 +114,8 @@ std::string MarkAnswer(std::string_view answer, std::string_view key, std::strin
     return std::string(kNoVerdict);
 }
 
-std::vector<std::string> SplitAlternatives(std::string_view key) {
-    std::vector<std::string> alternatives;
-    std::size_t mark = key.find(kinds::kAlternativeMark);
-    while (mark != std::string_view::npos) {
-        const std::size_t next = key.find(kinds::kAlternativeMark, mark + 1);
-        const std::size_t end = next == std::string_view::npos ? key.size() : next;
-        alternatives.emplace_back(key.substr(mark + 1, end - mark - 1));
-        mark = next;
-    }
-    return alternatives;
-}
-
 std::string FirstAlternative(std::string_view key) {
-    const std::vector<std::string> alternatives = SplitAlternatives(key);
+    const std::vector<std::string> alternatives = kinds::SplitAlternatives(key);
     return alternatives.empty() ? std::string(key) : alternatives.front();
 }
 
@@ -140,7 +128,7 @@ std::string MarkGroupedAnswer(const std::vector<std::string>& answers, const std
         return std::string(kWrong);
     }
     std::vector<std::string> left;
-    for (const std::string& alternative : SplitAlternatives(keys[static_cast<std::size_t>(g)])) {
+    for (const std::string& alternative : kinds::SplitAlternatives(keys[static_cast<std::size_t>(g)])) {
         left.push_back(comparable(alternative));
     }
     // Each acceptable answer counts once per group: the earlier slots use theirs up.
@@ -174,7 +162,7 @@ std::string ShowGroupedKey(const std::vector<std::string>& answers, const std::v
         ++end;
     }
     std::vector<std::string> unused;
-    for (const std::string& alternative : SplitAlternatives(keys[g])) {
+    for (const std::string& alternative : kinds::SplitAlternatives(keys[g])) {
         const std::string wanted = comparable(alternative);
         bool given = wanted.empty();
         for (std::size_t j = g; j < end && !given; ++j) {

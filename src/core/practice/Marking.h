@@ -59,10 +59,6 @@ std::string MarkGroupedAnswer(const std::vector<std::string>& answers, const std
 std::string ShowGroupedKey(const std::vector<std::string>& answers, const std::vector<std::string>& keys,
                            int slot);
 
-/// The alternatives of a group key, in order: ";red;blue" gives red and blue.
-/// The text before the first ";" is not an alternative; a key without ";" has none.
-std::vector<std::string> SplitAlternatives(std::string_view key);
-
 /// What the key box of a kind M slot shows: the key's first alternative, or
 /// the whole key when it lists none.
 std::string FirstAlternative(std::string_view key);

@@ -46,4 +46,16 @@ bool ShowsFirstAlternative(std::string_view kind) {
     return kind == "M";
 }
 
+std::vector<std::string> SplitAlternatives(std::string_view key) {
+    std::vector<std::string> alternatives;
+    std::size_t mark = key.find(kAlternativeMark);
+    while (mark != std::string_view::npos) {
+        const std::size_t next = key.find(kAlternativeMark, mark + 1);
+        const std::size_t end = next == std::string_view::npos ? key.size() : next;
+        alternatives.emplace_back(key.substr(mark + 1, end - mark - 1));
+        mark = next;
+    }
+    return alternatives;
+}
+
 } // namespace orbisk::kinds

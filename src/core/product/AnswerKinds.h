@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 /// The answer kinds: one letter per answer slot that decides how the answer
 /// box behaves and how the learner's answer is compared with the key.
@@ -48,5 +50,9 @@ bool ShowsFirstAlternative(std::string_view kind);
 inline constexpr std::string_view kGroupContinuation = " ";
 /// What introduces each acceptable answer in a group's key (";red;blue").
 inline constexpr char kAlternativeMark = ';';
+
+/// The alternatives of a group key, in order: ";red;blue" gives red and blue.
+/// The text before the first ";" is not an alternative; a key without ";" has none.
+std::vector<std::string> SplitAlternatives(std::string_view key);
 
 } // namespace orbisk::kinds

@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExecCase{"blank_line_refused", "   ", std::nullopt},
         ExecCase{"only_dropped_codes_refused", "%i %c", std::nullopt},
         ExecCase{"empty_program_refused", "\"\" %u", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct EntryCase {
     const char* name;
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "web --a \\\\$ \"\\\"\""},
                       EntryCase{"blank_value", "[Desktop Entry]\nExec=  \n", std::nullopt},
                       EntryCase{"no_entry_group", "Exec=web %u\n", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(DesktopEntry, ApplicationFoldersFollowTheXdgDefaultsAndSkipRelativeOnes) {
     using Paths = std::vector<std::filesystem::path>;

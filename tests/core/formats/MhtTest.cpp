@@ -64,7 +64,7 @@ TEST_P(BrowserArchive, DecodesThePageAndFindsItsPicture) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Mht, BrowserArchive, ::testing::Values("\n", "\r\n"),
-                         [](const auto& info) { return info.param == "\n" ? "lf" : "crlf"; });
+                         [](const auto& test) { return test.param == "\n" ? "lf" : "crlf"; });
 
 TEST(Mht, MailStyleArchiveWithStartPartAndCidReferences) {
     const std::string text = "MIME-Version: 1.0\r\n"
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"base64_cut_short",
                kHead + "--b\r\nContent-Transfer-Encoding: base64\r\n\r\nQUJDR\r\n--b--\r\n"},
         Damage{"empty", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Mht, QuotedPrintableKeepsWhatIsNotAnEscape) {
     EXPECT_EQ(DecodeQuotedPrintable("a=3Db=3db =ZZ end="), "a=b=b =ZZ end");

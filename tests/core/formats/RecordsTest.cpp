@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"lf_line_ends", "#AAA#>1\n#BBB#>2\n", "BBB", "2", "#BBB#>2"},
         LookupCase{"cr_line_ends", "#AAA#>1\r#BBB#>2\r", "BBB", "2", "#BBB#>2"},
         LookupCase{"last_line_without_break", "#TRD#", "TRD", "", "#TRD#"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Records, AMissingFileIsADataErrorNamingIt) {
     TempFolder folder;
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"one_empty_value", "#ABC#>", 1, {""}},
                       SplitCase{"none_asked", "#ABC#>a", 0, {}},
                       SplitCase{"spaces_kept", "#ABC#> a > b ", 2, {" a ", " b "}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct RestCase {
     const char* name;
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RestCase{"two_more", "#FSE#>a>b>c>d>e", 3, {"a", "b", "c"}, ">d>e"},
                       RestCase{"empty_values_past_n", "#FST#>0>1>>", 2, {"0", "1"}, ">>"},
                       RestCase{"none_asked", "#TRD#>90>80", 0, {}, ">90>80"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct SplitFailure {
     const char* name;
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitFailure{"over_topic_capacity", "#TN2#>a>b>c>d>e>f>g>h>i>j>k\r\n", "TN2", 11,
                                    kTopicNamesCapacity},
                       SplitFailure{"over_marks_capacity", "#FSE#>\r\n", "FSE", 51, kMarksCapacity}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Records, SplitRecordRefusesMoreThanItsCapacity) {
     const std::string record = "#101#" + std::string(81, '>');

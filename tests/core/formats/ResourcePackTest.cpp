@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(ResourcePack, Broken,
                                            BrokenPack{"offset_past_the_end", withEntryOffset(1u << 20)},
                                            BrokenPack{"offset_overflows", withEntryOffset(~0ULL)},
                                            BrokenPack{"ids_out_of_order", outOfOrder()}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ExtractResource, WritesTheBytesAndCutsALongerFileToLength) {
     TempFolder folder;

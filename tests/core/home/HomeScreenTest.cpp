@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TryAgainCase{"not_a_number", "abc", false},
                       TryAgainCase{"comma_decimal", "86,7", false},
                       TryAgainCase{"stored_with_spaces", " 86.7 ", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 /// A product whose section 2 has three topics of five papers (and section 3
 /// one topic), its results files written from their templates.
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HandOverCase{"first_paper_first_attempt", 1, 0, 1, 101, practice::Attempt::First},
                       HandOverCase{"last_paper_of_topic_3_again", 3, 4, 2, 115, practice::Attempt::Second},
                       HandOverCase{"paper_2_of_topic_2", 2, 1, 1, 107, practice::Attempt::First}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeScreenTest, RefreshingChoosesTheSameTopicWithTheScoresAsTheyAreNow) {
     HomeScreen screen(m_config, m_folder.path());

@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         PermissionCase{"no_permission_at_all", P::none, false},
         PermissionCase{"owner_may_write", P::owner_read | P::owner_write, true},
         PermissionCase{"owner_may_only_write", P::owner_write, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(RemoveLeftoverFile, RemovesAReadOnlyFileButNeverAFolder) {
     TempFolder folder;
@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(AtomicWrite, StaleTemporary,
                                            StaleCase{"another_suffix", ".marks2ENG.txt.saving.old", false},
                                            StaleCase{"a_folder", ".marks2ENG.txt.saving/", false},
                                            StaleCase{"the_results_file_itself", "marks2ENG.txt", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(AtomicWrite, AKilledWriteLeavesATemporaryFileThatTheCleanUpRemoves) {
     TempFolder folder;

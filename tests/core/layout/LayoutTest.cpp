@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TabCase{"all_three", {true, true, true}, {true, true, true, true}, 3},
                       TabCase{"sections_2_and_3", {false, true, true}, {false, true, true, true}, 3},
                       TabCase{"section_1_only", {true, false, false}, {true, false, false, true}, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::layout

@@ -21,7 +21,7 @@ INSTANTIATE_TEST_SUITE_P(PopUp, PopUpButtonRow,
                          ::testing::Values(ButtonsCase{"no_buttons_changes_nothing", 0, {}},
                                            ButtonsCase{"three_changes_nothing", 3, {}},
                                            ButtonsCase{"negative_changes_nothing", -1, {}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct MessageCase {
     const char* name;
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9",
                                   51},
                       MessageCase{"marking_question", "Do you want to mark your practice now?", 44}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct CentreCase {
     const char* name;
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CentreCase{"home_window", {4, 4, 405, 492}, {74, 175}},
                       CentreCase{"owner_smaller_than_the_box", {0, 0, 100, 50}, {-82, -50}},
                       CentreCase{"owner_partly_off_screen", {-300, 900, 800, 600}, {-33, 1125}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::layout

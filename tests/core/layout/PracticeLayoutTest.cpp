@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(PracticeLayout, WindowSizes,
                                            SizeCase{"corner_drag_minimum", kMinResizeWidth, kMinResizeHeight},
                                            SizeCase{"full_hd_maximised", 1920 * 15.0, 1080 * 15.0},
                                            SizeCase{"wide_and_short", 30000, 5001}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PracticeLayout, AMinimisedWindowIsSkippedAndNeverGivesNegativeSizes) {
     for (const auto& [w, h] : std::vector<std::pair<double, double>>{{0, 0}, {4000, 9000}, {9000, 1500}}) {
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StackCase{"sixteen_slots_overlap", 16, false, {50, 415, 780, 6985}},
                       StackCase{"twenty_slots_overlap", 20, false, {50, 415, 780, 6985}},
                       StackCase{"sentence_frame_enlarged", 1, true, {50, 2255, 2735, 10895}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(AnswerFrames, OneLineAndSentenceLayouts) {
     const AnswerFrameLayout line = LayOutAnswerFrame(false);
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(AnswerFrames, Borders,
                          ::testing::Values(BorderCase{"style_0_light_blue", 0, {178, 217, 246}},
                                            BorderCase{"style_2_erases", 2, {255, 255, 255}},
                                            BorderCase{"other_style_grey", 1, {192, 192, 192}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct DragCase {
     const char* name;
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {10000, 8000}},
         DragCase{"cursor_inside_twice_the_edge", kCorner, 150, 150, {10000, 8000}, {10000, 8000}},
         DragCase{"small_window_waits_for_a_drag_above", kCorner, 7000, 6000, {6000, 4000}, {6000, 6000}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CornerResize, OnlyTheGripsLowerRightPartGrabsTheCorner) {
     const double w = 10000, h = 8000, e = 90;
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CursorCase{"top_left", 2, 2, false, CursorShape::SizeNorthWestSouthEast},
                       CursorCase{"top_right", 797, 2, false, CursorShape::SizeNorthEastSouthWest},
                       CursorCase{"bottom_left", 2, 597, false, CursorShape::SizeNorthEastSouthWest}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::layout

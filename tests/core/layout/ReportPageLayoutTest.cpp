@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(ReportPage, Accordion,
                                            PanelCase{"topical", 2, {0, 300, 4640}, 630},
                                            PanelCase{"trend", 3, {0, 300, 630}, 990},
                                            PanelCase{"unknown_is_overall", 7, {0, 4310, 4640}, 300}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ReportPage, APageTooShortForTheBarsGivesAnEmptyPanel) {
     EXPECT_EQ(ArrangeReportPanels(ReportPanel::Trend, 5900, 800, {300, 330, 360}).panel.height, 0);
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(ReportPage, Bars,
                                            BarCase{"unrounded_72_25", 72.25, 867}, BarCase{"full", 100, 1200},
                                            BarCase{"none", 0, 0}, BarCase{"above_100_stays_in", 120, 1200},
                                            BarCase{"negative_is_none", -5, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------- panels
 
@@ -138,7 +138,7 @@ TEST_P(PanelSizes, OverallCaptionsAndFiguresShareRows) {
 INSTANTIATE_TEST_SUITE_P(ReportPage, PanelSizes,
                          ::testing::Values(SizeCase{"home_window", 5948, 4200}, SizeCase{"short", 5948, 2400},
                                            SizeCase{"tall_and_wide", 9000, 9000}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------- trend plot
 
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlotCase{"twenty_fill_all_but_the_last_column", ramp(1, 20), rampDots(1, 20)},
                       PlotCase{"twenty_five_show_the_last_twenty", ramp(1, 25), rampDots(6, 25)},
                       PlotCase{"outside_0_to_100_on_the_edge", {150, -10}, {{100, 0}, {200, 1000}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::layout

@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(MarkPaper, MarkingQuestion,
                          ::testing::Values(AskCase{"one_empty", "", texts::kNotAllAnsweredQuestion},
                                            AskCase{"only_spaces", " ", texts::kMarkNowQuestion},
                                            AskCase{"all_answered", "2", texts::kMarkNowQuestion}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(MarkPaper, DecliningChangesNothingButTheAnswers) {
     PracticeFolder folder;
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(MarkPaper, FailedMarking,
                          ::testing::Values(FailedWriteCase{"result_file", ResultsFile::FResults},
                                            FailedWriteCase{"marks_file", ResultsFile::Marks},
                                            FailedWriteCase{"trend_file", ResultsFile::Trend}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // A real read-only file, not a simulated failure: it is refused like a full
 // disk, and marking puts the marks back.
@@ -296,7 +296,7 @@ TEST_P(Clock, ReadsHoursMinutesSecondsAndTheTimeTakenAlike) {
 INSTANTIATE_TEST_SUITE_P(MarkPaper, Clock,
                          ::testing::Values(ClockCase{"at_once", 999ms, "0:0:0"},
                                            ClockCase{"65_seconds", 65s, "0:1:5"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::practice

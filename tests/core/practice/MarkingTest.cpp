@@ -1,5 +1,7 @@
 #include "core/practice/Marking.h"
 
+#include "core/product/AnswerKinds.h"
+
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -60,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"grouped_kind_has_no_single_rule", "G", ";red;blue", "red", ""},
         AnswerCase{"unknown_kind", "Z", "2", "2", ""},
         AnswerCase{"lower_case_kind_is_unknown", "q", "2", "2", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct GroupCase {
     const char* name;
@@ -99,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"a", "b", "b", "a"},
                   {"Y", "Y", "Y", "Y"}},
         GroupCase{"key_without_alternatives", {"red", " "}, {"red", "red"}, {"N", "N"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Marking, AGroupSlotOutsideTheListIsAProgrammingError) {
     EXPECT_THROW(MarkGroupedAnswer({"a"}, {";a"}, 2), std::out_of_range);
@@ -141,12 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {";a;b", " ", ";c;d", " "},
                 {"c", "x", "a", "y"},
                 {"a", "b", "c", "d"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Marking, AlternativesAndTheKindMKey) {
-    EXPECT_EQ(SplitAlternatives(";red;blue;green"), (std::vector<std::string>{"red", "blue", "green"}));
-    EXPECT_EQ(SplitAlternatives(";cat"), (std::vector<std::string>{"cat"}));
-    EXPECT_TRUE(SplitAlternatives("cat").empty());
+    EXPECT_EQ(kinds::SplitAlternatives(";red;blue;green"),
+              (std::vector<std::string>{"red", "blue", "green"}));
+    EXPECT_EQ(kinds::SplitAlternatives(";cat"), (std::vector<std::string>{"cat"}));
+    EXPECT_TRUE(kinds::SplitAlternatives("cat").empty());
     EXPECT_EQ(FirstAlternative(";cat;dog;rabbit"), "cat");
     EXPECT_EQ(FirstAlternative(";cat"), "cat");
     EXPECT_EQ(FirstAlternative("cat"), "cat");
@@ -173,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PercentCase{"1_of_8", 1, 8, "12.5"},
                       PercentCase{"1_of_16_tie_to_even_down", 1, 16, "6.2"},
                       PercentCase{"3_of_16_tie_to_even_up", 3, 16, "18.8"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Marking, NoPercentageOfAPaperWorthNothing) {
     EXPECT_THROW(ScorePercentage(0, 0), std::invalid_argument);
@@ -200,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScoreCase{"half_alone_rounds_to_zero", {"Y"}, {"0.5"}, 0},
                       ScoreCase{"weight_not_a_number_adds_nothing", {"Y", "Y"}, {"x", "3"}, 3},
                       ScoreCase{"lower_case_y_is_not_right", {"y"}, {"1"}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::practice

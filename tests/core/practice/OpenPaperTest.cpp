@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"sixteen_then_twenty_slots", 3, 101, 3, 37, 37, "Rare Kinds - Paper 1", 16, false},
         ShapeCase{"weighted_answers", 3, 104, 2, 6, 11, "Rare Kinds - Paper 4", 5, false},
         ShapeCase{"eighty_answers", 3, 105, 4, 80, 80, "Rare Kinds - Paper 5", 20, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(OpenPaper, OffsetsNumberSlotsAcrossThePaper) {
     PracticeFolder folder;
@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
         CountCase{"spaces_remain_but_count_as_answered", 2, 101, {{1, "  "}}, {1}, 30, false},
         CountCase{"empty_letter_space", 3, 102, {{1, ""}, {2, "a"}, {3, " "}}, {1}, 7, true},
         CountCase{"all_answered", 2, 146, {}, {}, 15, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(OpenPaper, AMarkedPaperOpensInReviewModeAndWritesNoAnswers) {
     PracticeFolder folder;
@@ -369,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
                         putTables(s, {paper});
                     },
                     101, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(OpenPaper, APageThatCannotBeWrittenNamesItsQuestion) {
     PracticeFolder folder;

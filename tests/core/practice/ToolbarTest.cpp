@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         EnableCase{"last_of_five", WindowLife::Answering, 5, 5, {true, true, true, true, true, false}},
         EnableCase{"only_question", WindowLife::Answering, 1, 1, {true, true, true, true, false, false}},
         EnableCase{"marked", WindowLife::Review, 3, 5, {false, false, true, true, true, true}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Toolbar, ButtonsInTheirOrderWithTheirPictureFamilies) {
     EXPECT_EQ(kToolbar[0].caption, "Save");
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Marking, Progress,
                                            ProgressCase{"all_and_over", 3000ms, 15, true, 0ms},
                                            ProgressCase{"long_after", 86400000ms, 15, true, 0ms},
                                            ProgressCase{"clock_went_back", -5000ms, 0, false, 5200ms}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(AnswerSheet, PartLettersAndRefusedCharacters) {
     EXPECT_EQ(PartLetter(1), "(a)");

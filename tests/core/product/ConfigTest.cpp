@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadConfig{"papers_beyond_topics", "#LBH#>P\r\n#TT2#>1\r\n#TP2#>10\r\n#TN2#>a\r\n", "TP2"},
         BadConfig{"count_missing", "#LBH#>P\r\n#TP2#>5\r\n#TN2#>a\r\n", "TT2"},
         BadConfig{"too_few_names", "#LBH#>P\r\n#TT2#>3\r\n#TP2#>15\r\n#TN2#>a>b\r\n", "TN2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Config, ACodeThatCannotBePartOfAFileNameIsRefused) {
     const std::string sections = "#LBH#>P\r\n#TT2#>1\r\n#TP2#>5\r\n#TN2#>a\r\n";

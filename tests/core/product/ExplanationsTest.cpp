@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         OddText{"empty_text", "", 2, {"", ""}}, OddText{"only_line_breaks", "\n\n\n", 2, {"", ""}},
         OddText{"bytes_that_are_not_utf8", std::string("\xFE\x00x", 3), 1, {std::string("\xFE\x00x", 3)}},
         OddText{"no_slots", "a\nb", 0, {}}, OddText{"a_negative_slot_count", "a", -1, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::explain

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WeightText{"exponent", "1e2", std::nullopt}, WeightText{"word", "one", std::nullopt},
                       WeightText{"two_points", "1.2.3", std::nullopt},
                       WeightText{"too_many_digits", "1234567890123456", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct Sum {
     const char* name;
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Sum{"huge_weights_past_the_largest_stay_there",
                           std::vector<std::string>(20000, "999999999999999"),
                           std::numeric_limits<long long>::max()}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(AnswerKinds, EachLetterBehavesAsItsKindSays) {
     for (const char* kind : {"Q", "T", "L", "N", "R", "F", "X", "G", "M"}) {

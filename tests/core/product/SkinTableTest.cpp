@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Once negated in 32 bits: undefined behaviour on a hostile picture.
                       HeightCase{"most_negative", INT32_MIN, 2147483648LL, false},
                       HeightCase{"largest", INT32_MAX, INT32_MAX, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PictureHeader, ChecksFormatSizeAndDepthAgainstTheTable) {
     const SkinPicture& tab = *FindSkinPicture(41); // 79 x 26, 8 bits

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"exactly_full_page", "xx.xx", 5, "xx.xx", 1},
         PageCase{"trailing_blanks_make_no_page", "xxx..", 3, "xxx|--", 1},
         PageCase{"at_least_one_line_a_page", "x.x", 0, "x|-x", 2}, PageCase{"empty_card", "", 10, "", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CardPaging, TenTopicsKeepEveryTopicBlockOnOnePage) {
     config::SectionConfig section;

@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"negative", "-5", std::nullopt}, ParseCase{"exponent", "1e2", std::nullopt},
         ParseCase{"comma_point", "86,7", std::nullopt}, ParseCase{"two_points", "1.2.3", std::nullopt},
         ParseCase{"words", "abc", std::nullopt}, ParseCase{"too_large", "1234567", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct MeanCase {
     const char* name;
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(ScoreMean, MeanText,
                                            MeanCase{"whole_mean", {"80", "90"}, "85", 85},
                                            MeanCase{"thirds", {"100", "100", "0"}, "66.7", 200.0 / 3},
                                            MeanCase{"empty", {}, "", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ScoreMean, EqualMeansCompareEqualExactly) {
     ScoreMean a;
@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "1 / 50",
                    "-",
                    "-"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Report, TopicRowsShowBothMeansAndRankByTopicScore) {
     const ReportFigures f =
@@ -333,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {},
                         "Grammar (1): first attempts average 72.2% over 2 papers; no second attempts yet."},
         DescriptionCase{"none", {{6, "50"}}, {}, "Grammar (1): no papers taken yet."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::report

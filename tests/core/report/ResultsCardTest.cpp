@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Characters, not bytes: "é" is two bytes.
         ZoneCase{"accented_thirteen_fit", {"Café au lait!", "x"}, {1, 2}},
         ZoneCase{"accented_fourteen_fill", {"Café au lait!!", "x"}, {1, 3}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PrintZones, APrinterFontMeasuresTheItems) {
     // A font whose characters are 1.5 average columns wide pushes "Papers" (9 columns)

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TrendCase{"unreadable_value_does_not_take_a_place", recordOf(1, 20) + ">x",
                                 numbers(1, 20)},
                       TrendCase{"key_after_other_text", "junk #TRD#>65", {"65"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Trend, AMissingOrUnreadableFileGivesAnEmptyTrend) {
     TempFolder folder;
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "only_the_plotted", recordOf(1, 22),
                           "Recent first-attempt scores, oldest first: 3%, 4%, 5%, 6%, 7%, 8%, 9%, 10%, "
                           "11%, 12%, 13%, 14%, 15%, 16%, 17%, 18%, 19%, 20%, 21%, 22%."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::report

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  marksWith("FST", "\x01\x02#FST#>0>0>0>0>0>0>0>0>0>0")},
                       DamageCase{"answers_record_behind_other_text", ResultsFile::First,
                                  paperRecordsWith("#101#>>>", "..#101#>a>b>c")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // Files that hold more than the configured papers ask for: an install with a
 // larger bank shares the folder. Each of these was once copied aside and reset.
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  paperRecordsWith("#101#>>>", "#101#>1>2>3>4")},
                       DamageCase{"trend_without_record", ResultsFile::Trend, "90>80\r\n"},
                       DamageCase{"trend_empty", ResultsFile::Trend, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(EnsureFiles, AMarksRecordShorterThanTheOthersIsExtendedAlone) {
     Ensure();
@@ -223,7 +223,7 @@ TEST_P(OtherCase, IsFoundReadAndWrittenUnderItsOwnName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ResultsCheck, OtherCase, ::testing::ValuesIn(kResultsFiles),
-                         [](const auto& info) { return std::string(BaseName(info.param)); });
+                         [](const auto& test) { return std::string(BaseName(test.param)); });
 
 TEST_F(EnsureFiles, MarksInAnotherLetterCaseAreReadAndWrittenBack) {
     Ensure();
@@ -323,7 +323,7 @@ TEST_P(TemplateMismatch, IsReportedForItsFileWhichIsLeftAsItIs) {
 INSTANTIATE_TEST_SUITE_P(ResultsCheck, TemplateMismatch,
                          ::testing::Values(MismatchCase{"marks", ResultsFile::Marks},
                                            MismatchCase{"answers", ResultsFile::First}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(EnsureFiles, AMissingTemplateIsReportedForItsFile) {
     m_templates.Remove(TemplateId(ResultsFile::SResults, 2));

@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "the explanation is empty", 5},
         Refusal{"yaml_syntax", "paper: 101\nquestions:\n  - stem: [a, b\n    key: 1\n",
                 "end of sequence flow not found", 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(BankChecks, MoreThanEightyAnswersInAPaperAreRefused) {
     std::string paper = "paper: 101\nquestions:\n";

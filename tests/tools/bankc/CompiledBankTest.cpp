@@ -56,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(CompiledBank, TestBankPaper,
                                            Shape{2, 146, 3, 15, "Q", 15}, Shape{3, 101, 3, 37, "", 37},
                                            Shape{3, 102, 5, 8, "", 8}, Shape{3, 103, 3, 6, "", 6},
                                            Shape{3, 104, 2, 6, "Q", 11}, Shape{3, 105, 4, 80, "T", 80}),
-                         [](const auto& info) {
-                             return "s" + std::to_string(info.param.section) + "_p" +
-                                    std::to_string(info.param.paper);
+                         [](const auto& test) {
+                             return "s" + std::to_string(test.param.section) + "_p" +
+                                    std::to_string(test.param.paper);
                          });
 
 TEST(CompiledBank, AFiveAnswerQuestionGivesFiveConsecutiveSlots) {

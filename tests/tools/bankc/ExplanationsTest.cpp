@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
             "  - words: [b, a]\n    key: \"A b.\"\n    explain: >-\n      Written over\n      two lines.\n",
             {"Written over two lines."}},
         Explained{"none", "  - passage: \"A [1] B [2].\"\n    key: [a, b]\n", {"", ""}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace orbisk::bankc

@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileSource{"a_gap_number_too_large_for_any_answer", "p101.yaml",
                       PaperWith("  - passage: \"A [99999999999999999999].\"\n    key: [a]\n"),
                       "3: the passage's gaps ([999999999999...]) do not match its 1 answers"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Bankc, TheLineBreaksOfABlockOfTextAreKept) {
     const BankFolder bank(PaperWith("  - passage: |\n      One [1] line.\n\n      Another.\n    key: [a]\n"));

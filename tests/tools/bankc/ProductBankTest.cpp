@@ -109,7 +109,7 @@ TEST_P(ProductPaper, ExplainsEveryAnswerSlotBriefly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ProductBank, ProductPaper, ::testing::ValuesIn(writtenPapers()),
-                         [](const auto& info) { return "p" + std::to_string(info.param.paper); });
+                         [](const auto& test) { return "p" + std::to_string(test.param.paper); });
 
 TEST(ProductBank, ConfigurationListsTheWrittenTopics) {
     const config::ProductConfig product =
