@@ -41,15 +41,6 @@ INSTANTIATE_TEST_SUITE_P(
         EnableCase{"marked", WindowLife::Review, 3, 5, {false, false, true, true, true, true}}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(Toolbar, ButtonsInTheirOrderWithTheirPictureFamilies) {
-    EXPECT_EQ(kToolbar[0].caption, "Save");
-    EXPECT_EQ(kToolbar[1].tooltip, "Mark paper");
-    EXPECT_EQ(kToolbar[5].caption, "Next");
-    EXPECT_EQ(kToolbar[5].family, "forward");
-    EXPECT_FALSE(kToolbar[2].canBeDisabled);
-    EXPECT_FALSE(kToolbar[3].canBeDisabled);
-}
-
 struct ProgressCase {
     const char* name;
     std::chrono::milliseconds elapsed;
