@@ -111,7 +111,7 @@ inline constexpr std::string_view kDateCompletedTooltip = "Date completed";
 inline constexpr std::string_view kRemainingCaption = "Qns left:";
 inline constexpr std::string_view kRemainingTooltip = "Select a remaining question";
 /// Once marked, the list offers the questions with a wrong answer.
-inline constexpr std::string_view kWrongQuestionsCaption = "Qns wrong:";
+inline constexpr std::string_view kWrongQuestionsCaption = "Wrong:";
 inline constexpr std::string_view kWrongQuestionsTooltip = "Go to a question with a wrong answer";
 /// The second attempt's window shows this where the first shows its clock.
 inline constexpr std::string_view kSecondAttemptLabel = "Second Attempt";
