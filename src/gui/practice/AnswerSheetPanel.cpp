@@ -2,6 +2,7 @@
 
 #include "core/layout/AnswerFrames.h"
 #include "core/practice/PracticeTexts.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
@@ -46,7 +47,7 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, Q
     m_message->setMargin(3);
     m_message->setAutoFillBackground(true);
     QPalette tip = m_message->palette();
-    tip.setColor(QPalette::Window, QColor(255, 255, 225));
+    tip.setColor(QPalette::Window, palette::kBoxMessage);
     m_message->setPalette(tip);
     m_message->hide();
     m_messageTimer = new QTimer(this);
