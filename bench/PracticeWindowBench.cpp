@@ -38,7 +38,9 @@ public:
         report(message);
     }
     void Warn(QWidget*, const QString&, const QString& message, const QString&) override { report(message); }
-    std::optional<bool> Ask(QWidget*, const QString&, const QString&, int) override { return true; }
+    std::optional<bool> Ask(QWidget*, const QString&, const QString&, int, gui::FirstFocus) override {
+        return true;
+    }
 
 private:
     static void report(const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); }

@@ -80,6 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The configuration and the bank tables are read from the same keyed text.
     attempt<orbisk::config::ProductConfig>([&] { return orbisk::config::ReadProductConfig(text); });
     attempt<orbisk::tables::PaperTables>(
-        [&] { return orbisk::tables::ReadPaperTables(text, text, text, text, 100 + (n % 60)); });
+        [&] { return orbisk::tables::ReadPaperTables(text, text, text, text, text, 100 + (n % 60)); });
     return 0;
 }

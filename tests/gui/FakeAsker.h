@@ -10,10 +10,11 @@ namespace orbisk::testing {
 /// Answers pop-up boxes from a list instead of a person, and records what was asked.
 class FakeAsker final : public gui::Asker {
 public:
-    std::optional<bool> Ask(QWidget* owner, const QString& title, const QString& message,
-                            int buttons) override {
+    std::optional<bool> Ask(QWidget* owner, const QString& title, const QString& message, int buttons,
+                            gui::FirstFocus focus) override {
         asked << QStringLiteral("%1: %2 (%3)").arg(title, message).arg(buttons);
         owners.push_back(owner);
+        focuses.push_back(focus);
         if (answers.empty()) {
             return std::nullopt;
         }
@@ -25,6 +26,7 @@ public:
     std::deque<std::optional<bool>> answers; ///< given in turn; an empty one leaves the box unanswered
     QStringList asked;                       ///< "title: message (buttons)"
     std::vector<QWidget*> owners;
+    std::vector<gui::FirstFocus> focuses; ///< the button each box opened with the keyboard on
 };
 
 } // namespace orbisk::testing

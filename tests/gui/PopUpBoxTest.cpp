@@ -242,7 +242,8 @@ TEST_P(PopUpAskerWaits, UntilTheBoxIsAnsweredAndReturnsTheAnswer) {
             break;
         }
     });
-    EXPECT_EQ(asker.Ask(&m_owner, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2),
+    EXPECT_EQ(asker.Ask(&m_owner, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2,
+                        FirstFocus::First),
               GetParam().answer);
     EXPECT_TRUE(modalWhileAsking);
     EXPECT_EQ(m_owner.findChild<PopUpBox*>(), nullptr) << "each question gets a box of its own";
@@ -254,6 +255,36 @@ INSTANTIATE_TEST_SUITE_P(PopUp, PopUpAskerWaits,
                                            ModalCase{"hidden_unanswered", Reply::HiddenUnanswered,
                                                      std::nullopt}),
                          [](const auto& test) { return std::string(test.param.name); });
+
+struct FocusCase {
+    const char* name;
+    FirstFocus focus;
+    int buttons;
+    int focused; ///< the button with the keyboard when the box opens
+};
+
+class PopUpAskerFocus : public PopUp, public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(PopUpAskerFocus, OpensWithTheKeyboardOnTheButtonTheCallerNames) {
+    PopUpAsker asker(*m_pictures, [this] { return m_cursor; });
+    int focused = 0;
+    QTimer::singleShot(0, &m_owner, [&] {
+        auto* box = m_owner.findChild<PopUpBox*>();
+        ASSERT_NE(box, nullptr);
+        focused = box->focusWidget() == box->button(1) ? 1 : box->focusWidget() == box->button(2) ? 2 : -1;
+        QTest::mouseClick(box->button(1), Qt::LeftButton);
+    });
+    asker.Ask(&m_owner, QStringLiteral("Marking"), QStringLiteral("Mark?"), GetParam().buttons,
+              GetParam().focus);
+    EXPECT_EQ(focused, GetParam().focused);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PopUp, PopUpAskerFocus,
+    ::testing::Values(FocusCase{"yes_first", FirstFocus::First, 2, 1},
+                      FocusCase{"no_first_when_it_cannot_be_taken_back", FirstFocus::Second, 2, 2},
+                      FocusCase{"ok_alone_takes_it_whatever_is_asked", FirstFocus::Second, 1, 1}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---- the one way the windows ask
 

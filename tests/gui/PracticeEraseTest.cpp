@@ -8,7 +8,6 @@
 #include "gui/home/TrashPage.h"
 #include "gui/practice/AnswerSheetPanel.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -32,30 +31,6 @@ protected:
         TrashPage* page = home.trashPage();
         QTest::mouseClick(page->trashButton(), Qt::LeftButton);
         return page;
-    }
-
-    /// The control a screen reader or an automation script finds by @p name
-    /// among the shown controls of @p window.
-    static QWidget* Named(QWidget* window, const QString& name) {
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-            if (widget->isVisibleTo(window) && accessible && accessible->text(QAccessible::Name) == name) {
-                return widget;
-            }
-        }
-        ADD_FAILURE() << "no control named " << name.toStdString();
-        return nullptr;
-    }
-
-    /// Presses the control named @p name through its accessible action, as automation does.
-    static void Press(QWidget* window, const QString& name) {
-        QWidget* control = Named(window, name);
-        ASSERT_NE(control, nullptr);
-        QAccessibleActionInterface* action =
-            QAccessible::queryAccessibleInterface(control)->actionInterface();
-        ASSERT_NE(action, nullptr) << name.toStdString();
-        action->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(150); // a pressed button lets go 100 ms later, as a click does
     }
 
     void ExpectEveryFileIsItsTemplate() {

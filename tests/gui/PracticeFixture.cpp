@@ -10,7 +10,10 @@
 #include "gui/practice/MarkingPanel.h"
 #include "gui/practice/PracticeStatusBar.h"
 
+#include <QAccessible>
+#include <QGuiApplication>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 
 namespace orbisk::testing {
@@ -102,6 +105,40 @@ std::vector<std::string> PracticeFixture::Sheet(const gui::PracticeWindow& windo
 
 void PracticeFixture::Put(gui::PracticeWindow& window, int frame, const QString& text) {
     window.sheet()->answerBox(frame)->SetText(text);
+}
+
+QWidget* PracticeFixture::Named(QWidget* window, const QString& name) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (widget->isVisibleTo(window) && accessible && accessible->text(QAccessible::Name) == name) {
+            return widget;
+        }
+    }
+    ADD_FAILURE() << "no control named " << name.toStdString();
+    return nullptr;
+}
+
+void PracticeFixture::Press(QWidget* window, const QString& name) {
+    QWidget* control = Named(window, name);
+    ASSERT_NE(control, nullptr);
+    QAccessibleActionInterface* action = QAccessible::queryAccessibleInterface(control)->actionInterface();
+    ASSERT_NE(action, nullptr) << name.toStdString();
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(150); // a pressed button lets go 100 ms later, as a click does
+}
+
+void PracticeFixture::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWindow* focused = QGuiApplication::focusWindow();
+    ASSERT_NE(focused, nullptr) << "no window has the keyboard";
+    QTest::keyClick(focused, key, modifiers);
+}
+
+void PracticeFixture::Type(const QString& text) {
+    for (const QChar c : text) {
+        QWindow* focused = QGuiApplication::focusWindow();
+        ASSERT_NE(focused, nullptr) << "no window has the keyboard";
+        QTest::keyClick(focused, c.toLatin1());
+    }
 }
 
 void PracticeFixture::Mark(gui::PracticeWindow& window, bool yes,

@@ -47,6 +47,17 @@ protected:
     /// Puts @p text in answer box @p frame as if typed.
     static void Put(gui::PracticeWindow& window, int frame, const QString& text);
 
+    /// The control a screen reader or an automation script finds by @p name
+    /// among the shown controls of @p window (a failure when there is none).
+    static QWidget* Named(QWidget* window, const QString& name);
+    /// Presses the control named @p name through its accessible action, as automation does.
+    static void Press(QWidget* window, const QString& name);
+    /// Presses @p key on the keyboard: the window that has the focus gets it,
+    /// as from the window system, so shortcuts, the focus and open lists all take part.
+    static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    /// Types @p text key by key, as Key does.
+    static void Type(const QString& text);
+
     /// Marks the open window: Mark, answers the question with @p yes, plays the
     /// animation on the test's clock (@p during from its start to its end).
     void Mark(gui::PracticeWindow& window, bool yes = true,

@@ -171,19 +171,20 @@ TEST_P(AnswerRefusal, RefusesWhatTheAnswerFileCannotHoldWithAHint) {
     box->setFocus();
     const RefusalRow row = GetParam();
     if (*row.typed != '\0') {
-        for (const QChar c : QString::fromUtf8(row.typed)) {
-            if (c == QLatin1Char('\n')) {
-                QTest::keyClick(box, Qt::Key_Return);
-            } else {
-                QTest::keyClicks(box, QString(c));
-            }
-        }
+        QTest::keyClicks(box, QString::fromUtf8(row.typed));
     } else {
         QApplication::clipboard()->setText(QString::fromUtf8(row.pasted));
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
     EXPECT_EQ(box->text(), QString::fromUtf8(row.kept));
     EXPECT_EQ(box->lastHint(), QString::fromUtf8(row.hint));
+    if (*row.hint != '\0') {
+        // Said whole, inside the window, whatever its length.
+        QWidget* message = Named(window, QString::fromUtf8(row.hint));
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(window->rect().contains(QRect(message->mapTo(window, QPoint()), message->size())));
+        EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+    }
     window->NextQuestion();
     EXPECT_EQ(Values(ResultsFile::First, 141, 40)[0], row.kept);
 }
@@ -195,7 +196,6 @@ INSTANTIATE_TEST_SUITE_P(
     AnswerBox, AnswerRefusal,
     ::testing::Values(RefusalRow{"typed_greater_than", "a>b", "", "ab", kCharacterHint},
                       RefusalRow{"typed_hash", "#1", "", "1", kCharacterHint},
-                      RefusalRow{"typed_enter", "Jane\nruns", "", "Janeruns", kLineHint},
                       RefusalRow{"pasted_lines", "", "Jane cut\nthe cake.", "Jane cut the cake.", kLineHint},
                       RefusalRow{"pasted_windows_lines", "", "one\r\ntwo", "one two", kLineHint},
                       RefusalRow{"pasted_markers", "", "a>b#c", "abc", kCharacterHint},
@@ -253,11 +253,15 @@ TEST_F(PracticeGuard, TheMoveShortcutsWorkFromThePageToo) {
     EXPECT_EQ(window->paper().QSCount(), 1);
 }
 
-TEST_F(PracticeGuard, CtrlPPrintsAndTheTooltipsNameTheShortcuts) {
+TEST_F(PracticeGuard, CtrlPPrintsCtrlMMarksAndTheTooltipsNameTheShortcuts) {
     PracticeWindow* window = OpenActive(101);
     ASSERT_NE(window, nullptr);
     QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(m_printer.printed.size(), 1);
+    m_asker.answers.push_back(false);
+    Key(Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(m_asker.asked.size(), 1);
+    EXPECT_TRUE(m_asker.asked.value(0).startsWith(QStringLiteral("Marking: ")));
     PracticeToolbar* toolbar = window->toolbar();
     EXPECT_EQ(toolbar->button(ToolbarButton::Save)->toolTip(), QStringLiteral("Save paper (Ctrl+S)"));
     EXPECT_EQ(toolbar->button(ToolbarButton::Print)->toolTip(), QStringLiteral("Print question (Ctrl+P)"));
@@ -265,11 +269,11 @@ TEST_F(PracticeGuard, CtrlPPrintsAndTheTooltipsNameTheShortcuts) {
               QStringLiteral("Previous question (Alt+Left, Ctrl+PgUp)"));
     EXPECT_EQ(toolbar->button(ToolbarButton::Next)->toolTip(),
               QStringLiteral("Next question (Alt+Right, Ctrl+PgDown)"));
-    EXPECT_EQ(toolbar->button(ToolbarButton::Mark)->toolTip(), QStringLiteral("Mark paper"));
+    EXPECT_EQ(toolbar->button(ToolbarButton::Mark)->toolTip(), QStringLiteral("Mark paper (Ctrl+M)"));
     EXPECT_EQ(toolbar->button(ToolbarButton::Close)->toolTip(), QStringLiteral("Close paper"));
 }
 
-TEST_F(PracticeGuard, EveryControlHasAnAccessibleNameAndTabGoesFromTheAnswersToTheListToTheToolbar) {
+TEST_F(PracticeGuard, EveryControlHasAnAccessibleName) {
     PracticeWindow* window = OpenActive(128);
     ASSERT_NE(window, nullptr);
     const char* captions[] = {"Save", "Mark", "Print", "Close", "Back", "Next"};
@@ -288,19 +292,39 @@ TEST_F(PracticeGuard, EveryControlHasAnAccessibleNameAndTabGoesFromTheAnswersToT
             EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << widget->objectName().toStdString();
         }
     }
-    // Tab: the ten answer boxes in turn, then the list, then the toolbar.
-    window->sheet()->answerBox(1)->setFocus();
-    for (int n = 2; n <= 10; ++n) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), window->sheet()->answerBox(n));
+}
+
+TEST_F(PracticeGuard, TabGoesFromTheAnswersToTheToolbarListHandleAndTitleBarEachShowingAFocusMark) {
+    PracticeWindow* window = OpenActive(128); // ten answer boxes
+    ASSERT_NE(window, nullptr);
+    QList<QWidget*> stops;
+    for (int n = 1; n <= 10; ++n) {
+        stops << window->sheet()->answerBox(n);
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window->statusBar()->remaining());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window->toolbar()->button(ToolbarButton::Save));
+    for (const ToolbarButton button :
+         {ToolbarButton::Save, ToolbarButton::Mark, ToolbarButton::Print, ToolbarButton::Close,
+          ToolbarButton::Next}) { // Back is off on question 1
+        stops << window->toolbar()->button(button);
+    }
+    stops << window->statusBar()->remaining() << window->sheetHandle() << window->frame().minimiseButton()
+          << window->frame().maximiseButton() << window->frame().closeButton();
+    ASSERT_EQ(QApplication::focusWidget(), stops.front());
+    const auto look = [window](QWidget* stop) {
+        const QRect around = QRect(stop->mapTo(window, QPoint()), stop->size()).adjusted(-3, -3, 3, 3);
+        return window->grab(around).toImage();
+    };
+    for (qsizetype i = 0; i < stops.size(); ++i) {
+        QWidget* stop = stops[i];
+        ASSERT_EQ(QApplication::focusWidget(), stop)
+            << "stop " << i << ": " << stop->objectName().toStdString();
+        const QImage focused = look(stop);
+        Key(Qt::Key_Tab);
+        EXPECT_NE(look(stop), focused) << stop->objectName().toStdString() << " shows no focus mark";
+    }
+    EXPECT_EQ(QApplication::focusWidget(), stops.front()) << "Tab comes round to the first answer";
     // Space on a focused toolbar button runs it.
     window->toolbar()->button(ToolbarButton::Next)->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    Key(Qt::Key_Space);
     EXPECT_EQ(window->paper().QSCount(), 2);
 }
 

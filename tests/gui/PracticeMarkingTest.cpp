@@ -10,6 +10,7 @@
 #include "gui/practice/PracticeStatusBar.h"
 #include "gui/practice/PracticeToolbar.h"
 
+#include <QComboBox>
 #include <QTest>
 
 namespace orbisk::gui {
@@ -34,6 +35,14 @@ std::vector<std::string> choiceAnswers(int right, int count = 30) {
 
 class PracticeMarking : public PracticeFixture {
 protected:
+    static QStringList ListedIn(const QComboBox* list) {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) {
+            items << list->itemText(i);
+        }
+        return items;
+    }
+
     /// The bytes of the result, marks and trend files.
     std::vector<std::string> MarkingFiles() const {
         return {ReadBytes(File(ResultsFile::FResults)), ReadBytes(File(ResultsFile::Marks)),
@@ -88,12 +97,17 @@ TEST_F(PracticeMarking, TwentySevenRightAfterTwelveMinutesFiveSecondsScoresNinet
     EXPECT_EQ(Values(ResultsFile::FResults, 101, 30)[27], "N");
 
     // Review mode: locked boxes with their verdicts, the time taken and date
-    // completed instead of the clock and date, no remaining questions.
+    // completed instead of the clock and date, the right answers out of all
+    // beside the score and the list of the questions with a wrong answer.
     PracticeStatusBar* status = window->statusBar();
     EXPECT_TRUE(window->sheet()->answerBox(1)->isReadOnly());
     EXPECT_TRUE(window->sheet()->frame(1)->firstVerdict()->isVisibleTo(window));
     EXPECT_EQ(window->sheet()->frame(1)->firstVerdict()->text(), QStringLiteral("Y"));
-    EXPECT_FALSE(status->remainingPanel()->isVisibleTo(window));
+    EXPECT_EQ(Named(window, QStringLiteral("Right answers: 27 / 30")), window->toolbar()->rightCount());
+    EXPECT_EQ(window->toolbar()->rightCount()->text(), QStringLiteral("27 / 30"));
+    auto* wrong = qobject_cast<QComboBox*>(Named(window, QStringLiteral("Questions with a wrong answer")));
+    ASSERT_NE(wrong, nullptr);
+    EXPECT_EQ(ListedIn(wrong), orbisk::testing::Texts({"28", "29", "30"}));
     EXPECT_FALSE(status->clock()->isVisibleTo(window));
     EXPECT_TRUE(status->timeTaken()->isVisibleTo(window));
     EXPECT_EQ(status->timeTaken()->text(), QStringLiteral("0:12:5"));
@@ -103,8 +117,9 @@ TEST_F(PracticeMarking, TwentySevenRightAfterTwelveMinutesFiveSecondsScoresNinet
     EXPECT_FALSE(window->toolbar()->button(ToolbarButton::Save)->isEnabled());
     EXPECT_FALSE(window->toolbar()->button(ToolbarButton::Mark)->isEnabled());
     EXPECT_TRUE(window->toolbar()->button(ToolbarButton::Next)->isEnabled());
-    // The moves still show each question's verdict; question 28 was wrong.
-    window->ChooseQuestion(28);
+    // The moves still show each question's verdict; picked from the list, question 28 was wrong.
+    emit wrong->activated(0);
+    EXPECT_EQ(window->paper().QSCount(), 28);
     EXPECT_EQ(window->sheet()->frame(1)->firstVerdict()->text(), QStringLiteral("N"));
 }
 
@@ -247,11 +262,7 @@ TEST_F(PracticeMarking, TheSecondAttemptCarriesRightAnswersOverAndShowsKeysOfTho
     EXPECT_EQ(status->date(), nullptr);
     EXPECT_EQ(status->secondAttempt()->text(), QStringLiteral("Second Attempt"));
     EXPECT_EQ(status->answered()->text(), QStringLiteral("26"));
-    QStringList remaining;
-    for (int i = 0; i < status->remaining()->count(); ++i) {
-        remaining << status->remaining()->itemText(i);
-    }
-    EXPECT_EQ(remaining, orbisk::testing::Texts({"27", "28", "29", "30"}));
+    EXPECT_EQ(ListedIn(status->remaining()), orbisk::testing::Texts({"27", "28", "29", "30"}));
     // A carried-over answer: locked, tinted, its first verdict beside it.
     AnswerBox* box = window->sheet()->answerBox(1);
     EXPECT_EQ(box->text(), QStringLiteral("1"));
@@ -298,7 +309,7 @@ TEST_F(PracticeMarking, TheSecondAttemptCarriesRightAnswersOverAndShowsKeysOfTho
     window->ChooseQuestion(29);
     EXPECT_FALSE(window->sheet()->frame(1)->keyBox()->isVisibleTo(window));
     EXPECT_EQ(window->sheet()->frame(1)->secondVerdict()->text(), QStringLiteral("Y"));
-    EXPECT_FALSE(status->remainingPanel()->isVisibleTo(window));
+    EXPECT_EQ(ListedIn(status->remaining()), orbisk::testing::Texts({"30"})) << "the one still wrong";
 }
 
 TEST_F(PracticeMarking, AGroupStillWrongShowsTheAlternativeNobodyGave) {

@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(PracticeWindow, EveryMove,
                                            MoveRow{"list", Move::List, 1, 17}),
                          [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(PracticeNavigation, NextAndBackPutTheKeyboardInTheFirstAnswerBoxTheListDoesNot) {
+TEST_F(PracticeNavigation, EveryMovePutsTheKeyboardInTheFirstAnswerBoxAPickFromTheListToo) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
     window->activateWindow();
@@ -157,7 +157,8 @@ TEST_F(PracticeNavigation, NextAndBackPutTheKeyboardInTheFirstAnswerBoxTheListDo
     EXPECT_EQ(QApplication::focusWidget(), window->sheet()->answerBox(1));
     window->statusBar()->remaining()->setFocus();
     window->ChooseQuestion(5);
-    EXPECT_EQ(QApplication::focusWidget(), window->statusBar()->remaining());
+    EXPECT_EQ(QApplication::focusWidget(), window->sheet()->answerBox(1))
+        << "the next key typed would pick again";
 }
 
 TEST_F(PracticeNavigation, BackAndNextFollowTheQuestionAtOnceSoFastClicksStayInsideThePaper) {

@@ -21,7 +21,8 @@ tables::PaperTables load(const CompiledPack& pack, int section, int paper) {
     return tables::ReadPaperTables(pack.Text(ids::TableId(section, ids::Table::Papers)),
                                    pack.Text(ids::TableId(section, ids::Table::Keys)),
                                    pack.Text(ids::TableId(section, ids::Table::Kinds)),
-                                   pack.Text(ids::TableId(section, ids::Table::Weights)), paper);
+                                   pack.Text(ids::TableId(section, ids::Table::Weights)),
+                                   pack.Text(ids::TableId(section, ids::Table::Options)), paper);
 }
 
 const CompiledPack& TestBank() {

@@ -25,7 +25,7 @@ private:
     ResourcePack m_pack;
 };
 
-/// A paper as opening it reads the section's four tables from the pack.
+/// A paper as opening it reads the section's five tables from the pack.
 tables::PaperTables load(const CompiledPack& pack, int section, int paper);
 
 /// The synthetic test bank and the product bank, as the build compiled them.

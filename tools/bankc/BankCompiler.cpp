@@ -46,12 +46,15 @@ std::vector<tables::PaperEntry> paperEntries(const Section& section) {
     for (const Paper& paper : section.papers) {
         tables::PaperEntry entry{paper.number, {}};
         for (std::size_t q = 0; q < paper.questions.size(); ++q) {
+            const Question& source = paper.questions[q];
             tables::QuestionEntry question{
-                bank::QuestionId(section.number, paper.number, static_cast<int>(q + 1)), {}, {}, {}};
-            for (const Slot& slot : paper.questions[q].slots) {
+                bank::QuestionId(section.number, paper.number, static_cast<int>(q + 1)), {}, {}, {}, {}};
+            for (std::size_t i = 0; i < source.slots.size(); ++i) {
+                const Slot& slot = source.slots[i];
                 question.keys.push_back(slot.key);
                 question.kinds.push_back(slot.kind);
                 question.weights.push_back(slot.weight);
+                question.options.push_back(OptionsShown(source, i));
             }
             entry.questions.push_back(std::move(question));
         }
@@ -66,6 +69,7 @@ void addSectionTables(const Section& section, std::map<int, std::string>& out) {
     out[ids::TableId(section.number, ids::Table::Keys)] = std::move(text.keys);
     out[ids::TableId(section.number, ids::Table::Kinds)] = std::move(text.kinds);
     out[ids::TableId(section.number, ids::Table::Weights)] = std::move(text.weights);
+    out[ids::TableId(section.number, ids::Table::Options)] = std::move(text.options);
 }
 
 void addResultsTemplates(const Section& section, std::map<int, std::string>& out) {

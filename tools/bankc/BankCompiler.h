@@ -19,7 +19,7 @@ struct CompiledBank {
 };
 
 /// Turns a checked bank into the numbered resources: the configuration, the
-/// four tables and six results templates of each section, one page per
+/// five tables and six results templates of each section, one page per
 /// question, the explanations of every question that has any, and the 89 skin pictures of @p skinFolder
 /// (matched to their names without regard to letter case). A skin folder that is missing or cannot be read,
 /// and every picture that is missing, unreadable or does not match its table entry, is added to @p problems:

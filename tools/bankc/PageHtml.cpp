@@ -1,6 +1,7 @@
 #include "PageHtml.h"
 
 #include "Gaps.h"
+#include "core/product/AnswerKinds.h"
 
 namespace orbisk::bankc {
 
@@ -84,13 +85,28 @@ std::vector<std::string> paragraphs(std::string_view text) {
     return out;
 }
 
-std::string optionsTable(const std::vector<std::string>& options) {
+// The options, numbered from 1; with @p answer (from 1) each is also a link
+// that answers it: "answer:K:N".
+std::string optionsTable(const std::vector<std::string>& options, std::size_t answer) {
     std::string html = "<table class=\"options\" cellspacing=\"6\" cellpadding=\"3\">\n";
     for (std::size_t i = 0; i < options.size(); ++i) {
-        html += "<tr><td class=\"num\" width=\"26\" align=\"center\">" + std::to_string(i + 1) +
-                "</td><td class=\"option\">" + escape(options[i]) + "</td></tr>\n";
+        std::string number = std::to_string(i + 1);
+        std::string text = escape(options[i]);
+        if (answer > 0) {
+            const std::string link =
+                "<a class=\"pick\" href=\"answer:" + std::to_string(answer) + ":" + number + "\">";
+            number = link + number + "</a>";
+            text = link + text + "</a>";
+        }
+        html += "<tr><td class=\"num\" width=\"26\" align=\"center\">" + number +
+                "</td><td class=\"option\">" + text + "</td></tr>\n";
     }
     return html + "</table>\n";
+}
+
+// The answer (from 1) the options of slot @p slot answer, or 0 when they are not links.
+std::size_t pickedAnswer(const Question& question, std::size_t slot) {
+    return OptionsShown(question, slot) > 0 ? slot + 1 : 0;
 }
 
 std::string passageBox(std::string_view passage, bool cloze) {
@@ -135,6 +151,19 @@ std::string endMark(const std::string& sentence) {
 
 } // namespace
 
+int OptionsShown(const Question& question, std::size_t slot) {
+    if (slot >= question.slots.size() || !kinds::TakesOneCharacter(question.slots[slot].kind)) {
+        return 0;
+    }
+    if (question.shape == Shape::Choice) {
+        return static_cast<int>(question.options.size());
+    }
+    if (question.shape == Shape::Comprehension && slot < question.items.size()) {
+        return static_cast<int>(question.items[slot].options.size());
+    }
+    return 0;
+}
+
 std::string RenderPageHtml(const PageContext& page, const Question& question) {
     std::string html;
     html += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n";
@@ -151,6 +180,9 @@ p { margin-top: 4px; margin-bottom: 8px; }
 .gapmark { color: #1c4f8c; }
 td.num { color: #ffffff; background-color: #2f6fb5; font-weight: bold; }
 td.option { font-size: 12pt; }
+a.pick { text-decoration: none; }
+td.num a.pick { color: #ffffff; }
+td.option a.pick { color: #1f2d3d; }
 table.passage { background-color: #f4f5eb; }
 table.passage p { line-height: 150%; }
 td.word { background-color: #e8f0fa; color: #1c4f8c; font-weight: bold; }
@@ -179,7 +211,7 @@ td.wordbank { background-color: #eef5e8; }
     switch (question.shape) {
     case Shape::Choice:
         html += "<p class=\"stem\">" + withGaps(question.stem) + "</p>\n";
-        html += optionsTable(question.options);
+        html += optionsTable(question.options, pickedAnswer(question, 0));
         break;
     case Shape::Cloze:
         if (!question.stem.empty()) {
@@ -211,7 +243,7 @@ td.wordbank { background-color: #eef5e8; }
         for (std::size_t i = 0; i < question.items.size(); ++i) {
             html += "<p class=\"item\"><span class=\"part\">" + letter(i) + "</span> " +
                     withGaps(question.items[i].stem) + "</p>\n";
-            html += optionsTable(question.items[i].options);
+            html += optionsTable(question.items[i].options, pickedAnswer(question, i));
         }
         break;
     case Shape::Free:

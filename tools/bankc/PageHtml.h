@@ -2,6 +2,7 @@
 
 #include "BankModel.h"
 
+#include <cstddef>
 #include <string>
 
 namespace orbisk::bankc {
@@ -18,7 +19,15 @@ struct PageContext {
 };
 
 /// The HTML of a question page: plain, script-free markup in a style the
-/// program's question view renders well.
+/// program's question view renders well. Each option of an answer chosen by
+/// option number (its number and its text) is a link "answer:K:N", K the
+/// answer's place on the page and N the option, both from 1, that the question
+/// view takes as a click on that option; it looks like the rest of the page.
 std::string RenderPageHtml(const PageContext& page, const Question& question);
+
+/// The options the page shows for the question's answer slot @p slot (from
+/// 0): those of the question or of its item when the slot's answer is an
+/// option number (kind Q), else 0. The bank's option count table holds it.
+int OptionsShown(const Question& question, std::size_t slot);
 
 } // namespace orbisk::bankc

@@ -111,6 +111,11 @@ PracticeLayout LayOutPractice(double w, double h, bool sheetShown, const Practic
                         s.toolButtonWidth, s.toolButtonHeight};
     // 6. The score panel: the window's width less the sheet's, in the strip's twips.
     l.paperSum = {w - s.sheetWidth, s.paperSumTop, s.paperSumWidth, s.paperSumHeight};
+    // The count of right answers just left of it, never over Close: a window
+    // too narrow for it narrows it.
+    const double countLeft = std::min(l.paperSum.left, std::max(l.paperSum.left - s.rightCountWidth,
+                                                                l.toolButtons[3].right() + s.toolButtonGap));
+    l.rightCount = {countLeft, s.paperSumTop, atLeastZero(l.paperSum.left - countLeft), s.paperSumHeight};
     // 7, 8. The sheet and its handle, from under the strip down to the bottom border.
     const double bodyTop = l.toolStrip.bottom();
     const double bodyHeight = atLeastZero(h - bodyTop - s.frame.bottomHeight);

@@ -25,9 +25,10 @@ struct PracticeSizes {
     double stripHeight = 765;           ///< ScnTabBG
     double toolButtonWidth = 660, toolButtonHeight = 675, toolButtonTop = 65, toolButtonGap = 120;
     double paperSumWidth = 1755, paperSumHeight = 615, paperSumTop = 65;
-    double sheetWidth = 4095;  ///< AnsBox
-    double handleWidth = 100;  ///< PicHideAns
-    double statusHeight = 375; ///< RemQnsBG
+    double rightCountWidth = 1500; ///< the right answers out of all ("22 / 30"), left of the score panel
+    double sheetWidth = 4095;      ///< AnsBox
+    double handleWidth = 100;      ///< PicHideAns
+    double statusHeight = 375;     ///< RemQnsBG
     double questionTitleLeft = 120, questionTitleHeight = 375;
     double instructionLeft = 30, instructionWidth = 3975, instructionHeight = 1335;
     /// The page starts this far down the view, under the question's title strip over its top.
@@ -59,6 +60,7 @@ struct PracticeLayout {
     Rect toolStrip;                  ///< step 4: ScnTabBG
     std::array<Rect, 6> toolButtons; ///< step 5: ToolBar01..06, in the strip's coordinates
     Rect paperSum;                   ///< step 6: the score panel, in the strip's coordinates
+    Rect rightCount;                 ///< the right answers out of all, just left of the score panel
     Rect answerSheet;                ///< step 7: AnsBox
     Rect sheetHandle;                ///< step 8: PicHideAns
     Rect questionView;               ///< step 9: brwWebBrowser

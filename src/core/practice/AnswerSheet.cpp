@@ -1,6 +1,9 @@
 #include "core/practice/AnswerSheet.h"
 
 #include "core/formats/Records.h"
+#include "core/practice/PracticeTexts.h"
+#include "core/product/AnswerKinds.h"
+#include "core/text/TextForms.h"
 
 #include <stdexcept>
 
@@ -23,6 +26,73 @@ std::string StorableAnswer(std::string_view text) {
         }
     }
     return kept;
+}
+
+namespace {
+
+const SheetFrame* frameOf(const AnswerSheet& sheet, int frame) {
+    if (frame < 1 || frame > static_cast<int>(sheet.frames.size())) {
+        return nullptr;
+    }
+    return &sheet.frames[static_cast<std::size_t>(frame - 1)];
+}
+
+} // namespace
+
+int FrameToFocus(const AnswerSheet& sheet) {
+    for (const SheetFrame& frame : sheet.frames) {
+        if (!frame.locked) {
+            return frame.frame;
+        }
+    }
+    return sheet.frames.empty() ? 0 : 1;
+}
+
+EnterMove AfterEnter(const AnswerSheet& sheet, int frame) {
+    for (int next = frame + 1; next <= static_cast<int>(sheet.frames.size()); ++next) {
+        if (!frameOf(sheet, next)->locked) {
+            return {EnterMove::To::Frame, next};
+        }
+    }
+    return {sheet.lastQuestion ? EnterMove::To::Stay : EnterMove::To::NextQuestion, 0};
+}
+
+int FrameAfterArrow(const AnswerSheet& sheet, int frame, bool down) {
+    const int next = frame + (down ? 1 : -1);
+    return frameOf(sheet, next) != nullptr ? next : frame;
+}
+
+std::optional<int> FrameForOption(const AnswerSheet& sheet, int answer, int option) {
+    const SheetFrame* frame = frameOf(sheet, answer);
+    if (sheet.reviewMode || frame == nullptr || frame->locked || !kinds::TakesOneCharacter(frame->kind) ||
+        option < 1 || option > frame->options) {
+        return std::nullopt;
+    }
+    return answer;
+}
+
+std::string AnswerHint(std::string_view kind, int options, std::string_view key) {
+    if (kinds::TakesOneCharacter(kind)) {
+        return options >= 2 ? std::string(texts::kOptionRangeHint) + std::to_string(options)
+                            : std::string(texts::kOptionNumberHint);
+    }
+    if (kinds::IsSentence(kind)) {
+        return std::string(texts::kSentenceHint);
+    }
+    if (kinds::IsNumeric(kind)) {
+        return std::string(texts::kNumberHint);
+    }
+    if (kinds::IsGrouped(kind)) {
+        return std::string(texts::kGroupHint);
+    }
+    if (kinds::UsesSpacingRule(kind)) {
+        return std::string(texts::kSpacingHint);
+    }
+    if (kinds::ComparedAsText(kind)) {
+        const bool oneWord = text::TrimSpaces(key).find(' ') == std::string_view::npos;
+        return std::string(oneWord ? texts::kOneWordHint : texts::kFewWordsHint);
+    }
+    return {};
 }
 
 } // namespace orbisk::practice

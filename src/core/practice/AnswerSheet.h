@@ -3,6 +3,7 @@
 #include "core/layout/Colour.h"
 #include "core/product/BankNumbers.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,8 @@ struct SheetFrame {
     std::string partLetter;       ///< QLn: "(a)" for frame 1 .. "(t)" for frame 20
     bool partLetterShown = false; ///< QL1 only when the question has two or more slots; QL2.. always
     std::string kind;             ///< the slot's answer kind letter
+    int options = 0;              ///< the options the page shows for the slot (kind Q), else 0
+    std::string hint;             ///< what an empty FAn says it takes ("1–4"); empty for a locked box
     std::string answer;           ///< FAn's text
     int maxLength = 0;            ///< FAn's most characters: 1 for kind Q, 0 for no limit
     bool locked = false;          ///< FAn is read-only (a marked paper, or a carried-over answer)
@@ -44,8 +47,40 @@ struct AnswerSheet {
     bool sentenceLayout = false;    ///< frame 1 enlarged: slot d + 1 is of kind L
     bool showInstruction = false;   ///< PicInstruction shown: some slot of the question is of kind F or X
     bool reviewMode = false;        ///< the attempt is marked: boxes locked, verdicts shown
+    bool lastQuestion = false;      ///< the question on show is the paper's last (Q)
     std::vector<SheetFrame> frames; ///< frames 1..min(k, 20), in order
 };
+
+// ---- Where the keyboard goes on the sheet ------------------------------------
+
+/// The box the keyboard goes to when a question comes on show: the first that
+/// can be typed in, else (all locked) frame 1; 0 when the question shows no frame.
+int FrameToFocus(const AnswerSheet& sheet);
+
+/// What Enter in box @p frame does: go on to the next box that can be typed in;
+/// from the last such box, go on to the next question (storing the sheet, as
+/// Next does); on the last question, stay.
+struct EnterMove {
+    enum class To { Frame, NextQuestion, Stay };
+    To to = To::Stay;
+    int frame = 0; ///< with To::Frame
+};
+EnterMove AfterEnter(const AnswerSheet& sheet, int frame);
+
+/// Up (@p down false) or Down from box @p frame: the box above or below it,
+/// locked or not; the same frame at either end.
+int FrameAfterArrow(const AnswerSheet& sheet, int frame, bool down);
+
+/// The box a click on option @p option of the page's answer @p answer (both
+/// from 1) fills, as if its number were typed: the frame of that answer when
+/// it is chosen by option number, shows that many options and can be typed in
+/// (never in review mode or in a locked box); otherwise none.
+std::optional<int> FrameForOption(const AnswerSheet& sheet, int answer, int option);
+
+/// What an empty answer box says it takes, from the slot's @p kind, the number
+/// of @p options its page shows and its @p key: "1–4" for four options, "one
+/// word", "the whole sentence", "a number"...; empty for an unknown kind.
+std::string AnswerHint(std::string_view kind, int options, std::string_view key);
 
 /// The background of an answer box carried over from a right first answer.
 inline constexpr layout::Colour kCarriedOverTint{192, 192, 255};

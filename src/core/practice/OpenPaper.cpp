@@ -44,6 +44,7 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
     paper.m_keys = std::move(bank.keys);
     paper.m_kinds = std::move(bank.kinds);
     paper.m_weights = std::move(bank.weights);
+    paper.m_optionCounts = std::move(bank.optionCounts);
     paper.m_totalMarks = bank.totalMarks;
     int offset = 0;
     for (const int count : paper.m_answerCounts) {
@@ -94,6 +95,17 @@ std::string OpenPaper::QuestionTitle() const {
     return "Question " + std::to_string(m_question);
 }
 
+int OpenPaper::RightCount() const {
+    return static_cast<int>(std::count(m_results.begin(), m_results.end(), kRight));
+}
+
+std::string OpenPaper::RightOutOf() const {
+    if (!m_marked) {
+        return {};
+    }
+    return std::to_string(RightCount()) + " / " + std::to_string(AnswerSlots());
+}
+
 bool OpenPaper::IsCarriedOver(int slot) const {
     return attempt() == Attempt::Second && slot >= 1 && slot <= AnswerSlots() &&
            m_firstResults[static_cast<std::size_t>(slot - 1)] == kRight;
@@ -121,6 +133,7 @@ AnswerSheet OpenPaper::Sheet() const {
     sheet.offset = AnswerOffset(m_question);
     sheet.answerCount = m_answerCounts[static_cast<std::size_t>(m_question - 1)];
     sheet.reviewMode = m_marked;
+    sheet.lastQuestion = m_question == QuestionCount();
     const int shown = std::min(sheet.answerCount, kSheetFrames);
     for (int n = 1; n <= shown; ++n) {
         const int slot = sheet.offset + n;
@@ -131,9 +144,13 @@ AnswerSheet OpenPaper::Sheet() const {
         frame.partLetter = PartLetter(n);
         frame.partLetterShown = n > 1 || sheet.answerCount > 1;
         frame.kind = m_kinds[i];
+        frame.options = m_optionCounts[i];
         frame.answer = m_answers[i];
         frame.maxLength = kinds::TakesOneCharacter(m_kinds[i]) ? 1 : 0;
         frame.locked = IsLocked(slot);
+        if (!frame.locked) {
+            frame.hint = AnswerHint(m_kinds[i], m_optionCounts[i], m_keys[i]);
+        }
         if (attempt() == Attempt::First) {
             frame.firstVerdict = m_results[i];
             frame.firstVerdictShown = m_marked;
@@ -181,6 +198,27 @@ std::vector<int> OpenPaper::RemainingQuestions() const {
         }
     }
     return remaining;
+}
+
+std::vector<int> OpenPaper::WrongQuestions() const {
+    std::vector<int> wrong;
+    for (int q = 1; q <= QuestionCount(); ++q) {
+        const int d = m_offsets[static_cast<std::size_t>(q - 1)];
+        for (int n = 1; n <= m_answerCounts[static_cast<std::size_t>(q - 1)]; ++n) {
+            if (m_results[static_cast<std::size_t>(d + n - 1)] == kWrong) {
+                wrong.push_back(q);
+                break;
+            }
+        }
+    }
+    return wrong;
+}
+
+OpenPaper::QuestionList OpenPaper::ListedQuestions() const {
+    if (m_marked) {
+        return {true, WrongQuestions()};
+    }
+    return {false, RemainingQuestions()};
 }
 
 int OpenPaper::AnsweredCount() const {

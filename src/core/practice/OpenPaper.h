@@ -44,7 +44,10 @@ struct MarkingStart {
         Stop,       ///< the answers could not be written: tell the learner (@ref failure) and stop
     };
     Next next = Next::Stop;
-    std::string_view question;          ///< texts::kNotAllAnsweredQuestion or texts::kMarkNowQuestion
+    std::string_view question; ///< texts::kNotAllAnsweredQuestion or texts::kMarkNowQuestion
+    /// The question would mark a paper with answers missing, which cannot be
+    /// taken back: the pop-up offers its harmless answer, No, first.
+    bool offerNoFirst = false;
     std::optional<FileFailure> failure; ///< with Next::Stop
 };
 
@@ -82,7 +85,7 @@ struct MarkingOutcome {
 /// ClosePage).
 class OpenPaper final {
 public:
-    /// Opens the paper: reads its four question bank tables through the scratch
+    /// Opens the paper: reads its five question bank tables through the scratch
     /// file "temptext.txt" one after the other (each deleted after reading),
     /// writes the page of question 1, reads the attempt's answer and result
     /// records and the marks file, carries a second attempt's right first
@@ -121,6 +124,8 @@ public:
     const std::vector<std::string>& keys() const { return m_keys; }
     const std::vector<std::string>& kinds() const { return m_kinds; }
     const std::vector<std::string>& weights() const { return m_weights; }
+    /// The options the page shows for each slot answered by option number, else 0.
+    const std::vector<int>& optionCounts() const { return m_optionCounts; }
     long long totalMarks() const { return m_totalMarks; }
 
     /// This attempt's answers and verdicts, one per slot.
@@ -147,6 +152,10 @@ public:
     const std::string& ETime() const { return m_etime; }
     /// `QnTitle`: "Question " + QSCount.
     std::string QuestionTitle() const;
+    /// The slots whose verdict is right (kRight) in this attempt's results.
+    int RightCount() const;
+    /// Beside the score once marked: the right answers out of all, "22 / 30"; "" before marking.
+    std::string RightOutOf() const;
 
     // ---- The answer sheet --------------------------------------------------
 
@@ -167,6 +176,15 @@ public:
     /// `RemQns`: in increasing order, every question with an answer that is
     /// empty once its surrounding spaces are removed.
     std::vector<int> RemainingQuestions() const;
+    /// In increasing order, every question with an answer marked wrong (kWrong).
+    std::vector<int> WrongQuestions() const;
+    /// What the questions list offers: while answering, the remaining questions;
+    /// once marked, the questions with a wrong answer.
+    struct QuestionList {
+        bool wrongAnswers = false;
+        std::vector<int> questions;
+    };
+    QuestionList ListedQuestions() const;
     /// `lblAnsweredQ`: the slots whose answer is not the empty text (spaces count as answered).
     int AnsweredCount() const;
     /// True when marking must ask "You have not answered all the questions...":
@@ -242,6 +260,7 @@ private:
     std::vector<int> m_answerCounts;
     std::vector<int> m_offsets; ///< d of each question
     std::vector<std::string> m_keys, m_kinds, m_weights;
+    std::vector<int> m_optionCounts;
     long long m_totalMarks = 0;
     std::vector<std::string> m_answers, m_results, m_firstAnswers, m_firstResults;
     int m_question = 1;

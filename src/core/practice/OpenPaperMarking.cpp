@@ -37,14 +37,16 @@ std::vector<std::string> OpenPaper::markAll() const {
 
 MarkingStart OpenPaper::BeginMarking(const std::vector<std::string>& sheet) {
     if (m_marked) {
-        return {MarkingStart::Next::ReviewMode, {}, std::nullopt};
+        return {MarkingStart::Next::ReviewMode, {}, false, std::nullopt};
     }
     StoreAnswerSheet(sheet);
     if (auto notWritten = writeAnswers()) {
-        return {MarkingStart::Next::Stop, {}, std::move(notWritten)};
+        return {MarkingStart::Next::Stop, {}, false, std::move(notWritten)};
     }
+    const bool answersMissing = HasUnansweredSlot();
     return {MarkingStart::Next::Confirm,
-            HasUnansweredSlot() ? texts::kNotAllAnsweredQuestion : texts::kMarkNowQuestion, std::nullopt};
+            answersMissing ? texts::kNotAllAnsweredQuestion : texts::kMarkNowQuestion, answersMissing,
+            std::nullopt};
 }
 
 MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText) {

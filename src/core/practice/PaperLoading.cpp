@@ -56,7 +56,8 @@ records::RecordText readTable(const ResourceSource& resources, const std::filesy
     return text;
 }
 
-void requireOnePerSlot(const std::vector<std::string>& list, std::size_t slots, int id, int paperNumber,
+template <typename Value>
+void requireOnePerSlot(const std::vector<Value>& list, std::size_t slots, int id, int paperNumber,
                        const char* what) {
     if (list.size() != slots) {
         throw DataError(resourceName(id), std::to_string(paperNumber),
@@ -106,10 +107,14 @@ tables::PaperTables readPaper(const ResourceSource& resources, const std::filesy
                                               paper.questionIds);
     paper.weights = records::ReadQuestionValues(readTable(resources, appFolder, section, ids::Table::Weights),
                                                 paper.questionIds);
+    paper.optionCounts = tables::ReadOptionCounts(
+        readTable(resources, appFolder, section, ids::Table::Options), paper.questionIds);
     const std::size_t slots = paper.keys.size();
     requireOnePerSlot(paper.kinds, slots, ids::TableId(section, ids::Table::Kinds), paperNumber, "kinds");
     requireOnePerSlot(paper.weights, slots, ids::TableId(section, ids::Table::Weights), paperNumber,
                       "weights");
+    requireOnePerSlot(paper.optionCounts, slots, ids::TableId(section, ids::Table::Options), paperNumber,
+                      "option counts");
     paper.totalMarks = weights::TotalMarks(paper.weights);
     if (paper.totalMarks <= 0) {
         throw DataError(resourceName(ids::TableId(section, ids::Table::Weights)), std::to_string(paperNumber),

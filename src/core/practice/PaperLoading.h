@@ -19,13 +19,14 @@ namespace orbisk::practice {
 /// application folder. It exists only while one table is being read.
 inline constexpr std::string_view kScratchFileName = "temptext.txt";
 
-/// Reads the paper's four question bank tables one after the other, each
+/// Reads the paper's five question bank tables one after the other, each
 /// written to the scratch file, read and deleted before the next: the question
-/// ids, the answer key and answer counts, the kinds, the weights; then adds the
-/// total marks. The scratch file is gone afterwards whatever happened.
+/// ids, the answer key and answer counts, the kinds, the weights, the option
+/// counts; then adds the total marks. The scratch file is gone afterwards
+/// whatever happened.
 ///
 /// The tables are checked as far as opening the paper needs: the paper lists
-/// questions, the key, kind and weight lists have one entry per answer slot,
+/// questions, the key, kind, weight and option count lists have one entry per answer slot,
 /// and the answers are worth some marks (a paper of total marks 0 cannot be
 /// scored).
 /// @throws BankDataError when a table is missing from the resources, the paper

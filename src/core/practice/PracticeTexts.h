@@ -93,6 +93,9 @@ inline constexpr std::string_view kBackTooltip = "Previous question";
 inline constexpr std::string_view kNextCaption = "Next";
 inline constexpr std::string_view kNextTooltip = "Next question";
 inline constexpr std::string_view kScoreTooltip = "Your score";
+/// Beside the score: the right answers out of all ("22 / 30").
+inline constexpr std::string_view kRightCountTooltip = "Right answers out of all the answers";
+inline constexpr std::string_view kRightCountName = "Right answers";
 
 // ---- The answer sheet and the status bar ------------------------------------
 
@@ -107,6 +110,9 @@ inline constexpr std::string_view kDateTooltip = "Date";
 inline constexpr std::string_view kDateCompletedTooltip = "Date completed";
 inline constexpr std::string_view kRemainingCaption = "Qns left:";
 inline constexpr std::string_view kRemainingTooltip = "Select a remaining question";
+/// Once marked, the list offers the questions with a wrong answer.
+inline constexpr std::string_view kWrongQuestionsCaption = "Wrong:";
+inline constexpr std::string_view kWrongQuestionsTooltip = "Go to a question with a wrong answer";
 /// The second attempt's window shows this where the first shows its clock.
 inline constexpr std::string_view kSecondAttemptLabel = "Second Attempt";
 
@@ -115,12 +121,24 @@ inline constexpr std::string_view kSecondAttemptLabel = "Second Attempt";
 inline constexpr std::string_view kRefusedCharacterHint = "An answer cannot hold > or #.";
 inline constexpr std::string_view kLineBreakHint = "An answer is one line: it cannot hold a line break.";
 
+// What an empty answer box says it takes (AnswerHint). A choice's range is
+// kOptionRangeHint followed by the number of options: "1–4".
+inline constexpr std::string_view kOptionRangeHint = "1\xE2\x80\x93";
+inline constexpr std::string_view kOptionNumberHint = "an option number";
+inline constexpr std::string_view kOneWordHint = "one word";
+inline constexpr std::string_view kFewWordsHint = "a few words";
+inline constexpr std::string_view kSentenceHint = "the whole sentence";
+inline constexpr std::string_view kNumberHint = "a number";
+inline constexpr std::string_view kSpacingHint = "words, spaced with care";
+inline constexpr std::string_view kGroupHint = "one answer, in any order";
+
 // ---- What a screen reader says ------------------------------------------------
 
 inline constexpr std::string_view kQuestionPageName = "Question page";
 inline constexpr std::string_view kResizeName = "Resize";
 inline constexpr std::string_view kMarkingName = "Marking";
 inline constexpr std::string_view kRemainingName = "Questions left";
+inline constexpr std::string_view kWrongQuestionsName = "Questions with a wrong answer";
 inline constexpr std::string_view kOutOfName = "out of";
 inline constexpr std::string_view kInstructionName =
     "How to answer: type each answer in its own box and mind your spacing.";

@@ -5,7 +5,7 @@
 /// - 1 to 92: the skin pictures (see SkinTable; 38 to 40 are unused);
 /// - 10000 to 24999: question pages, numbered by their question ids (see QuestionId);
 /// - 30000: the product configuration;
-/// - 30000 + 10 s + 2 to + 5: the four question bank tables of section s;
+/// - 30000 + 10 s + 2 to + 6: the five question bank tables of section s;
 /// - 30100 + 10 s + 1 to + 6: the six results templates of section s;
 /// - 40000 to 54999: the explanations of a question's answers, numbered by its
 ///   question id + 30000 (see ExplanationId); only questions that have any.
@@ -13,10 +13,10 @@ namespace orbisk::ids {
 
 inline constexpr int kConfiguration = 30000;
 
-/// The four tables of a section's question bank, in resource order.
-enum class Table { Papers = 2, Keys = 3, Kinds = 4, Weights = 5 };
+/// The five tables of a section's question bank, in resource order.
+enum class Table { Papers = 2, Keys = 3, Kinds = 4, Weights = 5, Options = 6 };
 
-/// Resource number of a section's table: 30000 + 10 * section + 2 (papers) to + 5 (weights).
+/// Resource number of a section's table: 30000 + 10 * section + 2 (papers) to + 6 (options).
 constexpr int TableId(int section, Table table) {
     return 30000 + 10 * section + static_cast<int>(table);
 }

@@ -20,6 +20,10 @@ inline constexpr QColor kRightVerdict(0, 128, 0);
 inline constexpr QColor kWrongVerdict(192, 0, 0);
 /// The ground of a key box.
 inline constexpr QColor kKeyBox(255, 250, 220);
+/// The mark round the control that has the keyboard focus.
+inline constexpr QColor kFocusMark(47, 111, 181);
+/// The ground of the message an answer box gives when it refuses something.
+inline constexpr QColor kBoxMessage(255, 255, 225);
 
 /// A colour the core's rules give.
 inline QColor ToQColor(layout::Colour colour) {

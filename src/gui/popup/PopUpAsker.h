@@ -11,8 +11,8 @@ class SkinPictures;
 class PopUpAsker final : public Asker {
 public:
     PopUpAsker(SkinPictures& pictures, CursorSource cursor);
-    std::optional<bool> Ask(QWidget* owner, const QString& title, const QString& message,
-                            int buttons) override;
+    std::optional<bool> Ask(QWidget* owner, const QString& title, const QString& message, int buttons,
+                            FirstFocus focus) override;
 
 private:
     SkinPictures& m_pictures;

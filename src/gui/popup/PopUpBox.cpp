@@ -72,7 +72,8 @@ QLabel* PopUpBox::titleLabel() const {
     return m_frame->title();
 }
 
-void PopUpBox::CallPop(const QString& title, const QString& message, int buttons, QWidget* owner) {
+void PopUpBox::CallPop(const QString& title, const QString& message, int buttons, QWidget* owner,
+                       FirstFocus focus) {
     m_frame->title()->setText(title);
     setWindowTitle(title);
     m_message->setText(message);
@@ -94,6 +95,9 @@ void PopUpBox::CallPop(const QString& title, const QString& message, int buttons
     }
 
     Place(m_message, layout::PopUpMessageArea(message.toStdString(), m_layout));
+    // Given before the box shows, the focus is there when it opens.
+    (focus == FirstFocus::Second && !m_button2->isHidden() ? m_button2 : m_button1)
+        ->setFocus(Qt::OtherFocusReason);
 
     QRect area;
     if (owner != nullptr) {

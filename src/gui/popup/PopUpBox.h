@@ -2,6 +2,7 @@
 
 #include "core/layout/PopUp.h"
 #include "gui/chrome/HoverPoller.h"
+#include "gui/popup/Asker.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -25,9 +26,11 @@ public:
     ~PopUpBox() override;
 
     /// Fills the box with @p title and @p message, sets out 1 or 2 buttons (any
-    /// other count leaves them as they are) and centres it on @p owner (on the
-    /// screen when there is none).
-    void CallPop(const QString& title, const QString& message, int buttons, QWidget* owner);
+    /// other count leaves them as they are), gives the keyboard to the button
+    /// @p focus names (the first when the second is not shown) and centres it
+    /// on @p owner (on the screen when there is none).
+    void CallPop(const QString& title, const QString& message, int buttons, QWidget* owner,
+                 FirstFocus focus = FirstFocus::First);
 
     /// True once the first button was pressed, false for the second; empty while unanswered.
     std::optional<bool> answer() const { return m_answer; }

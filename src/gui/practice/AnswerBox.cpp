@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
-#include <QToolTip>
 
 namespace orbisk::gui {
 
@@ -55,6 +54,19 @@ void AnswerBox::SetText(const QString& text) {
     moveCursor(QTextCursor::End);
 }
 
+void AnswerBox::TypeOver(const QString& text) {
+    QTextCursor cursor = textCursor();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    setTextCursor(cursor);
+}
+
+void AnswerBox::SetHint(const QString& hint) {
+    setPlaceholderText(hint);
+    const QString tooltip = ToQString(practice::texts::kAnswerBoxTooltip);
+    setAccessibleDescription(hint.isEmpty() ? tooltip : tooltip + QStringLiteral(": ") + hint);
+}
+
 int AnswerBox::room() const {
     if (m_maxLength <= 0) {
         return std::numeric_limits<int>::max();
@@ -90,16 +102,38 @@ QString AnswerBox::admissible(const QString& text, QString& hint) const {
 
 void AnswerBox::refuse(const QString& hint) {
     m_lastHint = hint;
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), hint, this, {}, 3000);
     emit refused(hint);
 }
 
+void AnswerBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    parentWidget()->update(); // the frame marks the box that has the keyboard
+}
+
+void AnswerBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    parentWidget()->update();
+}
+
 void AnswerBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
         event->accept();
-        if (!isReadOnly()) {
-            refuse(ToQString(practice::texts::kLineBreakHint));
+        emit enterPressed();
+        return;
+    }
+    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && plain) {
+        // A wrapped sentence moves between its own lines first.
+        const bool down = event->key() == Qt::Key_Down;
+        QTextCursor probe = textCursor();
+        if (!probe.movePosition(down ? QTextCursor::Down : QTextCursor::Up)) {
+            event->accept();
+            emit arrowPressed(down);
+            return;
         }
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept(); // Shift+Enter and the like: still no line break
         return;
     }
     if ((event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) &&

@@ -6,9 +6,11 @@ namespace orbisk::gui {
 
 /// An answer box (FA1 .. FA20): one line of text, or for a sentence (kind L)
 /// a larger box that wraps its line. It refuses what the answer file cannot
-/// hold, as it is typed, pasted or dropped: ">", "#" and line breaks (Enter
-/// included), and tells the learner why in a short hint. A box may be limited
-/// to one character (a multiple-choice answer) and may be locked.
+/// hold, as it is pasted, dropped or typed: ">", "#" and line breaks, and says
+/// why (refused). Enter asks to go on to the next box, Up and Down (from the
+/// top or bottom line of a wrapped sentence) to the box above or below. A box
+/// may be limited to one character (a multiple-choice answer) and may be
+/// locked; while empty it shows what it takes.
 class AnswerBox final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -24,6 +26,10 @@ public:
 
     QString text() const { return toPlainText(); }
     void SetText(const QString& text);
+    /// Puts @p text in place of the box's text, as if typed (it can be undone).
+    void TypeOver(const QString& text);
+    /// What the box takes, shown while it is empty and told to a screen reader.
+    void SetHint(const QString& hint);
 
     /// The hint the box last gave (empty before any).
     const QString& lastHint() const { return m_lastHint; }
@@ -33,9 +39,15 @@ signals:
     void refused(const QString& hint);
     /// Page Up or Page Down: the learner wants the question page to scroll.
     void pageScrollRequested(bool down);
+    /// Enter: the learner is done with this box.
+    void enterPressed();
+    /// Up or Down past the box's top or bottom line.
+    void arrowPressed(bool down);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;

@@ -88,6 +88,7 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
     m_answer->SetMaxLength(frame.maxLength);
     m_answer->SetText(ToQString(frame.answer));
     m_answer->SetLocked(frame.locked, frame.tinted);
+    m_answer->SetHint(ToQString(frame.hint));
     const QString suffix = oneAnswer ? QString() : QStringLiteral(" ") + part;
     using namespace practice::texts;
     m_answer->setAccessibleName(ToQString(kAnswerName) + suffix);
@@ -117,6 +118,11 @@ void AnswerFrame::paintEvent(QPaintEvent*) {
     for (const layout::BorderLine& line : border.lines) {
         painter.drawLine(QPointF(line.x1 / layout::kTwipsPerPixel, line.y1 / layout::kTwipsPerPixel),
                          QPointF(line.x2 / layout::kTwipsPerPixel, line.y2 / layout::kTwipsPerPixel));
+    }
+    if (m_answer->hasFocus()) {
+        // The box with the keyboard stands out in the focus colour.
+        painter.setPen(QPen(palette::kFocusMark, 2));
+        painter.drawRect(QRectF(m_answer->geometry()).adjusted(-1.5, -1.5, 1.5, 1.5));
     }
 }
 

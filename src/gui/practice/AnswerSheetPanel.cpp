@@ -2,11 +2,14 @@
 
 #include "core/layout/AnswerFrames.h"
 #include "core/practice/PracticeTexts.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
+
+#include <algorithm>
 
 namespace orbisk::gui {
 
@@ -25,12 +28,32 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, Q
     m_instruction->hide();
     for (int n = 1; n <= practice::kSheetFrames; ++n) {
         auto* frame = new AnswerFrame(n, secondAttempt, this);
-        connect(frame->answerBox(), &AnswerBox::refused, this, &AnswerSheetPanel::refused);
-        connect(frame->answerBox(), &AnswerBox::pageScrollRequested, this,
-                &AnswerSheetPanel::pageScrollRequested);
+        AnswerBox* box = frame->answerBox();
+        connect(box, &AnswerBox::refused, this, [this, n](const QString& hint) {
+            showMessage(n, hint);
+            emit refused(hint);
+        });
+        connect(box, &AnswerBox::pageScrollRequested, this, &AnswerSheetPanel::pageScrollRequested);
+        connect(box, &AnswerBox::enterPressed, this, [this, n] { enterFrom(n); });
+        connect(box, &AnswerBox::arrowPressed, this,
+                [this, n](bool down) { focusFrame(practice::FrameAfterArrow(m_sheet, n, down)); });
         frame->hide();
         m_frames[static_cast<std::size_t>(n - 1)] = frame;
     }
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("AnswerMessage"));
+    m_message->setWordWrap(true);
+    m_message->setFrameShape(QFrame::Box);
+    m_message->setMargin(3);
+    m_message->setAutoFillBackground(true);
+    QPalette tip = m_message->palette();
+    tip.setColor(QPalette::Window, palette::kBoxMessage);
+    m_message->setPalette(tip);
+    m_message->hide();
+    m_messageTimer = new QTimer(this);
+    m_messageTimer->setSingleShot(true);
+    m_messageTimer->setInterval(4000);
+    connect(m_messageTimer, &QTimer::timeout, m_message, &QWidget::hide);
 }
 
 AnswerBox* AnswerSheetPanel::answerBox(int n) const {
@@ -38,6 +61,8 @@ AnswerBox* AnswerSheetPanel::answerBox(int n) const {
 }
 
 void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
+    m_sheet = sheet;
+    m_message->hide();
     m_shown = static_cast<int>(sheet.frames.size());
     if (!sheet.frames.empty()) {
         frame(1)->LayOut(sheet.sentenceLayout);
@@ -67,10 +92,58 @@ std::vector<std::string> AnswerSheetPanel::Texts() const {
     return texts;
 }
 
-void AnswerSheetPanel::FocusFirst() {
-    if (m_shown > 0) {
-        answerBox(1)->setFocus(Qt::OtherFocusReason);
+void AnswerSheetPanel::FocusStart() {
+    focusFrame(practice::FrameToFocus(m_sheet));
+}
+
+bool AnswerSheetPanel::PickOption(int answer, int option) {
+    const std::optional<int> n = practice::FrameForOption(m_sheet, answer, option);
+    if (!n) {
+        return false;
     }
+    AnswerBox* box = answerBox(*n);
+    box->TypeOver(QString::number(option));
+    box->setFocus(Qt::MouseFocusReason);
+    return true;
+}
+
+void AnswerSheetPanel::focusFrame(int n) {
+    if (n >= 1 && n <= m_shown) {
+        answerBox(n)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void AnswerSheetPanel::enterFrom(int n) {
+    const practice::EnterMove move = practice::AfterEnter(m_sheet, n);
+    switch (move.to) {
+    case practice::EnterMove::To::Frame:
+        focusFrame(move.frame);
+        break;
+    case practice::EnterMove::To::NextQuestion:
+        emit nextQuestionRequested();
+        break;
+    case practice::EnterMove::To::Stay:
+        break;
+    }
+}
+
+void AnswerSheetPanel::showMessage(int n, const QString& text) {
+    // Under the box, as wide as the sheet and wrapped; above it when it would
+    // pass the sheet's bottom.
+    const int margin = 4;
+    const int width = std::max(0, this->width() - 2 * margin);
+    m_message->setText(text);
+    m_message->setAccessibleName(text);
+    const int height = m_message->heightForWidth(width);
+    const QRect box(answerBox(n)->mapTo(this, QPoint(0, 0)), answerBox(n)->size());
+    int top = box.bottom() + 3;
+    if (top + height > this->height()) {
+        top = std::max(0, box.top() - 3 - height);
+    }
+    m_message->setGeometry(margin, top, width, height);
+    m_message->show();
+    m_message->raise();
+    m_messageTimer->start();
 }
 
 void AnswerSheetPanel::PlaceInstruction(const layout::Rect& at) {

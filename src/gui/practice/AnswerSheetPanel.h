@@ -4,6 +4,7 @@
 #include "core/practice/AnswerSheet.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -17,7 +18,9 @@ class SkinPictures;
 
 /// The answer sheet (AnsBox): twenty answer frames stacked down a white
 /// panel, of which the question on show uses the first k, and the
-/// instruction picture on its bottom for the kinds that need it.
+/// instruction picture on its bottom for the kinds that need it. The keyboard
+/// moves between the boxes as the core's rules say (Enter, Up, Down), and what
+/// a box refuses is said in a message under it, wrapped inside the sheet.
 class AnswerSheetPanel final : public QWidget {
     Q_OBJECT
 public:
@@ -28,8 +31,12 @@ public:
     void Show(const practice::AnswerSheet& sheet);
     /// The texts of the answer boxes of the question on show, FA1 .. FAk, as typed.
     std::vector<std::string> Texts() const;
-    /// Puts the keyboard in FA1.
-    void FocusFirst();
+    /// Puts the keyboard in the box a question starts in (practice::FrameToFocus).
+    void FocusStart();
+    /// A click on option @p option of the page's answer @p answer: its number
+    /// goes in that answer's box, as if typed, when the box takes it
+    /// (practice::FrameForOption). @returns true when it did.
+    bool PickOption(int answer, int option);
     /// PicInstruction's place, in the sheet's own coordinates (twips).
     void PlaceInstruction(const layout::Rect& at);
 
@@ -38,15 +45,26 @@ public:
     /// The frames the question on show uses.
     int shownFrames() const { return m_shown; }
     QLabel* instruction() const { return m_instruction; }
+    /// The message under the box that last refused something (hidden after a while).
+    QLabel* message() const { return m_message; }
 
 signals:
     /// An answer box refused what was typed or pasted.
     void refused(const QString& hint);
     void pageScrollRequested(bool down);
+    /// Enter in the question's last box that takes typing: on to the next question.
+    void nextQuestionRequested();
 
 private:
+    void focusFrame(int n);
+    void enterFrom(int n);
+    void showMessage(int n, const QString& text);
+
     std::array<AnswerFrame*, practice::kSheetFrames> m_frames{};
     QLabel* m_instruction;
+    QLabel* m_message;
+    QTimer* m_messageTimer;
+    practice::AnswerSheet m_sheet;
     int m_shown = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/MarkingPanel.h"
+#include "gui/practice/QuestionList.h"
 
 namespace orbisk::gui {
 
@@ -50,15 +51,12 @@ PracticeStatusBar::PracticeStatusBar(SkinPictures& pictures, bool secondAttempt,
     m_total = text(bot3, "lblTotalQ", ToQString(practice::texts::kTotalTooltip), at.total);
 
     m_remainingPanel = background("TxtRem", "bottombg2.bmp", at.remainingCell);
-    QLabel* caption = text(m_remainingPanel, "TxtRemlbl", {}, at.remainingCaption);
-    caption->setText(ToQString(practice::texts::kRemainingCaption));
-    m_remaining = new QComboBox(m_remainingPanel);
+    m_remainingCaption = text(m_remainingPanel, "TxtRemlbl", {}, at.remainingCaption);
+    m_remaining = new QuestionList(m_remainingPanel);
     m_remaining->setObjectName(QStringLiteral("RemQns"));
-    m_remaining->setToolTip(ToQString(practice::texts::kRemainingTooltip));
-    m_remaining->setAccessibleName(ToQString(practice::texts::kRemainingName));
-    m_remaining->setAccessibleDescription(ToQString(practice::texts::kRemainingTooltip));
     Place(m_remaining, at.remainingList);
-    caption->setBuddy(m_remaining);
+    m_remainingCaption->setBuddy(m_remaining);
+    ShowQuestions({});
     connect(m_remaining, &QComboBox::activated, this, [this](int index) {
         bool ok = false;
         const int question = m_remaining->itemText(index).toInt(&ok);
@@ -93,16 +91,21 @@ QLabel* PracticeStatusBar::text(QWidget* parent, const char* name, const QString
     return label;
 }
 
-void PracticeStatusBar::ShowRemaining(const std::vector<int>& questions) {
+void PracticeStatusBar::ShowQuestions(const practice::OpenPaper::QuestionList& list) {
+    using namespace practice::texts;
+    m_remainingCaption->setText(ToQString(list.wrongAnswers ? kWrongQuestionsCaption : kRemainingCaption));
+    const QString tooltip = ToQString(list.wrongAnswers ? kWrongQuestionsTooltip : kRemainingTooltip);
+    m_remaining->setToolTip(tooltip);
+    m_remaining->setAccessibleName(ToQString(list.wrongAnswers ? kWrongQuestionsName : kRemainingName));
+    m_remaining->setAccessibleDescription(tooltip);
     m_remaining->clear();
-    for (const int q : questions) {
+    for (const int q : list.questions) {
         m_remaining->addItem(QString::number(q));
     }
     m_remaining->setCurrentIndex(-1);
 }
 
 void PracticeStatusBar::ShowReview(bool review, const QString& timeTaken, const QString& dateCompleted) {
-    m_remainingPanel->setVisible(!review);
     if (m_clock) {
         m_clock->setVisible(!review);
         m_timeTaken->setText(timeTaken);

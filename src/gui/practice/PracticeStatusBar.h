@@ -17,18 +17,19 @@ class SkinPictures;
 /// The status bar under the question (RemQnsBG), from left to right: the clock
 /// or the time taken (a second attempt says "Second Attempt" there instead),
 /// the date opened or completed, the answered count out of the total, the
-/// remaining-questions list (TxtRem, hidden in review mode) and the marking
-/// progress panel.
+/// questions list (TxtRem: the remaining questions, in review mode those with
+/// a wrong answer) and the marking progress panel.
 class PracticeStatusBar final : public QWidget {
     Q_OBJECT
 public:
     PracticeStatusBar(SkinPictures& pictures, bool secondAttempt, std::function<practice::Instant()> now,
                       QWidget* parent = nullptr);
 
-    /// RemQns: the questions that still have an empty answer, none chosen.
-    void ShowRemaining(const std::vector<int>& questions);
-    /// Answering: the clock and the opening date; review mode: the time taken,
-    /// the date completed, and no remaining-questions list.
+    /// RemQns: the questions the list offers, none chosen, under the caption
+    /// and name of what they are (remaining, or with a wrong answer).
+    void ShowQuestions(const practice::OpenPaper::QuestionList& list);
+    /// Answering: the clock and the opening date; review mode: the time taken
+    /// and the date completed.
     void ShowReview(bool review, const QString& timeTaken, const QString& dateCompleted);
 
     QLabel* clock() const { return m_clock; }
@@ -39,6 +40,7 @@ public:
     QLabel* answered() const { return m_answered; }
     QLabel* total() const { return m_total; }
     QWidget* remainingPanel() const { return m_remainingPanel; }
+    QLabel* remainingCaption() const { return m_remainingCaption; }
     QComboBox* remaining() const { return m_remaining; }
     MarkingPanel* marking() const { return m_marking; }
 
@@ -58,6 +60,7 @@ private:
     QLabel* m_answered = nullptr;
     QLabel* m_total = nullptr;
     QWidget* m_remainingPanel = nullptr;
+    QLabel* m_remainingCaption = nullptr;
     QComboBox* m_remaining = nullptr;
     MarkingPanel* m_marking = nullptr;
     SkinPictures& m_pictures;

@@ -28,13 +28,14 @@ QList<QKeySequence> PracticeToolbar::Shortcuts(ToolbarButton which) {
     switch (which) {
     case ToolbarButton::Save:
         return {QKeySequence(Qt::CTRL | Qt::Key_S)};
+    case ToolbarButton::Mark:
+        return {QKeySequence(Qt::CTRL | Qt::Key_M)};
     case ToolbarButton::Print:
         return {QKeySequence(Qt::CTRL | Qt::Key_P)};
     case ToolbarButton::Back:
         return {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
     case ToolbarButton::Next:
         return {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
-    case ToolbarButton::Mark:
     case ToolbarButton::Close:
         break;
     }
@@ -113,7 +114,18 @@ PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QW
     }
     gui::Place(m_score, layout::PracticeSizes{}.score);
     gui::Place(m_percent, layout::PracticeSizes{}.scorePercent);
-    ShowScore({});
+
+    m_rightCount = new QLabel(this);
+    m_rightCount->setObjectName(QStringLiteral("RightCount"));
+    QFont countFont = TitleFont();
+    countFont.setPointSizeF(11);
+    m_rightCount->setFont(countFont);
+    m_rightCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_rightCount->setToolTip(ToQString(practice::texts::kRightCountTooltip));
+    QPalette countColour = m_rightCount->palette();
+    countColour.setColor(QPalette::WindowText, palette::kPracticeHeading);
+    m_rightCount->setPalette(countColour);
+    ShowScore({}, {});
 }
 
 ImageButton* PracticeToolbar::button(ToolbarButton which) const {
@@ -130,6 +142,7 @@ void PracticeToolbar::Place(const layout::PracticeLayout& layout) {
         gui::Place(m_buttons[i], layout.toolButtons[i]);
     }
     gui::Place(m_paperSum, layout.paperSum);
+    gui::Place(m_rightCount, layout.rightCount);
 }
 
 void PracticeToolbar::ApplyStates(const practice::ToolbarEnabled& enabled) {
@@ -145,13 +158,17 @@ void PracticeToolbar::ApplyStates(const practice::ToolbarEnabled& enabled) {
     }
 }
 
-void PracticeToolbar::ShowScore(const QString& percentage) {
+void PracticeToolbar::ShowScore(const QString& percentage, const QString& rightOutOf) {
     m_score->setText(percentage);
     m_percent->setVisible(!percentage.isEmpty());
     m_score->setAccessibleName(percentage.isEmpty()
                                    ? ToQString(practice::texts::kScoreTooltip)
                                    : ToQString(practice::texts::kScoreTooltip) + QStringLiteral(": ") +
                                          percentage + QLatin1Char('%'));
+    m_rightCount->setText(rightOutOf);
+    m_rightCount->setVisible(!rightOutOf.isEmpty());
+    m_rightCount->setAccessibleName(ToQString(practice::texts::kRightCountName) + QStringLiteral(": ") +
+                                    rightOutOf);
 }
 
 void PracticeToolbar::trigger(ToolbarButton which) {

@@ -19,8 +19,9 @@ class SkinPictures;
 /// The practice window's toolbar strip (ScnTabBG): Save, Mark, Print and
 /// Close at its left end, Back and Next at its right end, each a picture
 /// button with its caption, and the score panel (PaperSum) showing the
-/// percentage once the attempt is marked. The keyboard reaches the buttons
-/// with Tab and through shortcuts, which the tooltips name.
+/// percentage once the attempt is marked, with the right answers out of all
+/// just left of it. The keyboard reaches the buttons with Tab and through
+/// shortcuts, which the tooltips name.
 class PracticeToolbar final : public QWidget {
     Q_OBJECT
 public:
@@ -30,13 +31,15 @@ public:
     void Place(const layout::PracticeLayout& layout);
     /// Which buttons take clicks; a button that does not shows its disabled picture at once.
     void ApplyStates(const practice::ToolbarEnabled& enabled);
-    /// PScoring: the percentage, followed by "%" (nothing before marking).
-    void ShowScore(const QString& percentage);
+    /// PScoring: the percentage, followed by "%", and the right answers out of
+    /// all ("22 / 30") beside it (nothing before marking).
+    void ShowScore(const QString& percentage, const QString& rightOutOf);
 
     ImageButton* button(practice::ToolbarButton which) const;
     CaptionLabel* caption(practice::ToolbarButton which) const;
     QLabel* score() const { return m_score; }
-    /// The shortcuts of a button (empty for Mark and Close).
+    QLabel* rightCount() const { return m_rightCount; }
+    /// The shortcuts of a button (empty for Close).
     static QList<QKeySequence> Shortcuts(practice::ToolbarButton which);
 
 signals:
@@ -51,6 +54,7 @@ private:
     QLabel* m_paperSum;
     QLabel* m_score;
     QLabel* m_percent;
+    QLabel* m_rightCount;
 };
 
 } // namespace orbisk::gui

@@ -52,6 +52,7 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     }
     showQuestion();
     showState();
+    m_sheet->FocusStart(); // the keyboard is in the first box when the window shows
     m_sheetShown = true;
     m_paper.StartClock(m_services.now());
     m_timer.setInterval(100);
@@ -88,6 +89,8 @@ void PracticeWindow::build() {
 
     m_view = new QuestionView(*m_services.notifier, *m_services.printer, this);
     m_view->SetTopMargin(layout::Px(layout::PracticeSizes{}.pageTopMargin));
+    connect(m_view, &QuestionView::optionClicked, this,
+            [this](int answer, int option) { m_sheet->PickOption(answer, option); });
     m_questionTitleStrip = new QLabel(this);
     m_questionTitleStrip->setObjectName(QStringLiteral("QnTitleBG"));
     m_questionTitleStrip->setAutoFillBackground(true);
@@ -117,8 +120,10 @@ void PracticeWindow::build() {
     m_handle->setToolTip(ToQString(practice::texts::kHideSheetTooltip));
     m_handle->setAccessibleName(ToQString(practice::texts::kHideSheetTooltip));
     connect(m_handle, &ImageButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
+    m_handle->installEventFilter(this); // its strip shows when it has the keyboard
 
     m_sheet = new AnswerSheetPanel(pictures, secondAttempt(), this);
+    connect(m_sheet, &AnswerSheetPanel::nextQuestionRequested, this, &PracticeWindow::NextQuestion);
     connect(m_sheet, &AnswerSheetPanel::pageScrollRequested, this, [this](bool down) {
         m_view->verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
                                                         : QAbstractSlider::SliderPageStepSub);
@@ -142,16 +147,16 @@ void PracticeWindow::placeTitleBar() {
 }
 
 void PracticeWindow::setTabOrder() {
-    // Answer boxes, the remaining questions, the toolbar, then the page and the rest.
+    // The answer boxes, the toolbar, the questions list, the sheet's handle,
+    // the title bar's buttons last.
     QList<QWidget*> chain;
     for (int n = 1; n <= practice::kSheetFrames; ++n) {
         chain << m_sheet->answerBox(n);
     }
-    chain << m_status->remaining();
     for (const practice::ToolbarEntry& entry : practice::kToolbar) {
         chain << m_toolbar->button(entry.button);
     }
-    chain << m_view << m_handle;
+    chain << m_status->remaining() << m_handle;
     for (ImageButton* button :
          {m_frame->minimiseButton(), m_frame->maximiseButton(), m_frame->closeButton()}) {
         if (button) {
@@ -246,6 +251,17 @@ void PracticeWindow::Tick() {
 
 void PracticeWindow::applyToolbarStates() {
     m_toolbar->ApplyStates(practice::ToolbarStates(m_life, m_paper.QSCount(), m_paper.QuestionCount()));
+}
+
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_handle && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        // The handle is too thin for a mark of its own: its whole strip lights up.
+        QPalette colours = m_handleStrip->palette();
+        colours.setColor(QPalette::Window,
+                         event->type() == QEvent::FocusIn ? palette::kFocusMark : palette::kWindow);
+        m_handleStrip->setPalette(colours);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PracticeWindow::resizeEvent(QResizeEvent* event) {

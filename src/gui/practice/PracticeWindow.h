@@ -89,6 +89,7 @@ signals:
     void unloading(PracticeWindow* window);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -109,7 +110,7 @@ private:
     void showPage();
     void showState();
     void applyToolbarStates();
-    void afterMove(const practice::MoveOutcome& outcome, bool focusFirstAnswer);
+    void afterMove(const practice::MoveOutcome& outcome);
     void showReview();
     void completeMarking();
     /// Moves the window's life on by @p event; false (and nothing changes) when it refuses it.

@@ -34,7 +34,7 @@ void PracticeWindow::showQuestion() {
     m_questionTitle->setText(ToQString(m_paper.QuestionTitle()));
     m_sheet->Show(m_paper.Sheet());
     showPage();
-    m_status->ShowRemaining(m_paper.RemainingQuestions());
+    m_status->ShowQuestions(m_paper.ListedQuestions());
     applyToolbarStates();
 }
 
@@ -50,7 +50,7 @@ void PracticeWindow::showPage() {
 }
 
 void PracticeWindow::showState() {
-    m_toolbar->ShowScore(ToQString(m_paper.PScoring()));
+    m_toolbar->ShowScore(ToQString(m_paper.PScoring()), ToQString(m_paper.RightOutOf()));
     m_status->ShowReview(m_life == practice::WindowLife::Review, ToQString(m_paper.LTime()),
                          ToQString(m_paper.ETime()));
 }
@@ -58,27 +58,26 @@ void PracticeWindow::showState() {
 // ---- Moving ------------------------------------------------------------------
 
 void PracticeWindow::NextQuestion() {
-    afterMove(m_paper.NextQuestion(sheetTexts()), true);
+    afterMove(m_paper.NextQuestion(sheetTexts()));
 }
 
 void PracticeWindow::PreviousQuestion() {
-    afterMove(m_paper.PreviousQuestion(sheetTexts()), true);
+    afterMove(m_paper.PreviousQuestion(sheetTexts()));
 }
 
 void PracticeWindow::ChooseQuestion(int question) {
-    afterMove(m_paper.ChooseQuestion(question, sheetTexts()), false);
+    afterMove(m_paper.ChooseQuestion(question, sheetTexts()));
 }
 
-void PracticeWindow::afterMove(const practice::MoveOutcome& outcome, bool focusFirstAnswer) {
+void PracticeWindow::afterMove(const practice::MoveOutcome& outcome) {
     if (!outcome.moved) {
         applyToolbarStates();
         return;
     }
     // The buttons follow the new question at once, so a second click cannot pass the ends.
     showQuestion();
-    if (focusFirstAnswer) {
-        m_sheet->FocusFirst();
-    }
+    // Whatever moved (a button, a key, a pick from the list), the next keys typed answer.
+    m_sheet->FocusStart();
     if (outcome.answersNotWritten) {
         tellNotWritten(*outcome.answersNotWritten, practice::texts::kAnswersNotSaved);
     }
@@ -170,7 +169,8 @@ void PracticeWindow::MarkPaper() {
         break;
     }
     if (!AskLearner(m_services.asker, this, ToQString(practice::texts::kMarkingTitle),
-                    ToQString(start.question), 2) ||
+                    ToQString(start.question), 2,
+                    start.offerNoFirst ? FirstFocus::Second : FirstFocus::First) ||
         !enter(LifeEvent::MarkConfirmed)) {
         return;
     }
@@ -197,6 +197,7 @@ void PracticeWindow::completeMarking() {
 
 void PracticeWindow::showReview() {
     m_sheet->Show(m_paper.Sheet());
+    m_status->ShowQuestions(m_paper.ListedQuestions());
     showState();
     applyToolbarStates();
 }

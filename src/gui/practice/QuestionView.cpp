@@ -34,11 +34,24 @@ QuestionView::QuestionView(Notifier& notifier, PagePrinter& printer, QWidget* pa
     setOpenLinks(false);
     setOpenExternalLinks(false);
     // Nothing can be selected, so nothing can be copied, dragged out or put
-    // in the selection the middle button pastes.
-    setTextInteractionFlags(Qt::NoTextInteraction);
+    // in the selection the middle button pastes; an option's link takes a click.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setAcceptDrops(false);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        // "answer:K:N"; any other link is followed nowhere.
+        const QStringList parts = link.toString().split(QLatin1Char(':'));
+        bool answerOk = false;
+        bool optionOk = false;
+        if (parts.size() == 3 && parts[0] == QLatin1String("answer")) {
+            const int answer = parts[1].toInt(&answerOk);
+            const int option = parts[2].toInt(&optionOk);
+            if (answerOk && optionOk) {
+                emit optionClicked(answer, option);
+            }
+        }
+    });
     setFrameShape(QFrame::NoFrame);
     // The band above the page, under the question's title strip, is the page's white.
     setAutoFillBackground(true);
@@ -111,6 +124,10 @@ void QuestionView::keyPressEvent(QKeyEvent* event) {
     if (isCopyOrCut(event)) {
         event->accept();
         refuse();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        event->accept(); // the page takes clicks on its options, never a selection
         return;
     }
     QTextBrowser::keyPressEvent(event);

@@ -20,6 +20,11 @@ class PagePrinter;
 /// the text cannot be selected, so it cannot be dragged out or pasted
 /// elsewhere with the middle button either. The keys that scroll (arrows,
 /// Page Up, Page Down, Space, Home, End) scroll the page.
+///
+/// The one link it takes is a click on an option, "answer:K:N" (option N of
+/// the page's answer K), which it hands on as optionClicked. It takes no
+/// keyboard focus of its own: the keyboard stays in the answer boxes, from
+/// which Page Up and Page Down scroll the page.
 class QuestionView final : public QTextBrowser {
     Q_OBJECT
 public:
@@ -44,6 +49,8 @@ public:
 signals:
     /// A new page (or error page) is on show and guarded.
     void pageReady(int question);
+    /// Option @p option of the page's answer @p answer (both from 1) was clicked.
+    void optionClicked(int answer, int option);
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;

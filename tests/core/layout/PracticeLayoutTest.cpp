@@ -38,6 +38,9 @@ TEST_P(WindowSizes, AreasMeetEdgeToEdgeAndTheStripDoesNotCrowd) {
     // The score panel sits between Close and Back, which stay apart.
     EXPECT_LT(l.toolButtons[3].right(), l.paperSum.left);
     EXPECT_LT(l.paperSum.right(), l.toolButtons[4].left);
+    // The right answers' count stands between Close and the score panel.
+    EXPECT_LT(l.toolButtons[3].right(), l.rightCount.left);
+    EXPECT_EQ(l.rightCount.right(), l.paperSum.left);
     EXPECT_LE(l.toolButtons[5].right(), l.toolStrip.width);
     EXPECT_LT(l.minButton.right(), l.maxButton.left);
     EXPECT_LT(l.maxButton.right(), l.closeButton.left);

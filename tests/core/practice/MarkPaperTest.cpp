@@ -52,12 +52,17 @@ TEST(MarkPaper, FirstAttemptWritesResultsMarksAndTrendInTurn) {
     const MarkingStart start = paper.BeginMarking(SheetOf(paper, 30, rightUpTo(paper, 27)));
     ASSERT_EQ(start.next, MarkingStart::Next::Confirm);
     EXPECT_EQ(start.question, texts::kMarkNowQuestion);
+    EXPECT_EQ(paper.RightOutOf(), "") << "nothing is right before marking";
+    EXPECT_FALSE(paper.ListedQuestions().wrongAnswers);
 
     const MarkingOutcome outcome = paper.CompleteMarking(kStart + 12min + 5s, "08/12/2026");
     ASSERT_TRUE(outcome.marked);
     EXPECT_TRUE(paper.IsMarked());
     EXPECT_EQ(paper.Scoring(), 27);
     EXPECT_EQ(paper.PScoring(), "90");
+    EXPECT_EQ(paper.RightOutOf(), "27 / 30");
+    EXPECT_TRUE(paper.ListedQuestions().wrongAnswers);
+    EXPECT_EQ(paper.ListedQuestions().questions, (std::vector<int>{28, 29, 30}));
     EXPECT_EQ(paper.LTime(), "0:12:5");
     EXPECT_EQ(paper.ETime(), "08/12/2026");
     const results::Marks marks = results::ReadMarks(folder.File(ResultsFile::Marks), 50);
@@ -126,6 +131,7 @@ struct AskCase {
     const char* name;
     const char* lastAnswer;
     std::string_view question;
+    bool noFirst; ///< marking with answers missing cannot be taken back: No is offered first
 };
 
 class MarkingQuestion : public ::testing::TestWithParam<AskCase> {};
@@ -137,12 +143,13 @@ TEST_P(MarkingQuestion, CountsOnlyTheEmptyTextAsUnanswered) {
     const MarkingStart start = paper.BeginMarking({"1", "1", "1", "1", GetParam().lastAnswer});
     EXPECT_EQ(start.next, MarkingStart::Next::Confirm);
     EXPECT_EQ(start.question, GetParam().question);
+    EXPECT_EQ(start.offerNoFirst, GetParam().noFirst);
 }
 
 INSTANTIATE_TEST_SUITE_P(MarkPaper, MarkingQuestion,
-                         ::testing::Values(AskCase{"one_empty", "", texts::kNotAllAnsweredQuestion},
-                                           AskCase{"only_spaces", " ", texts::kMarkNowQuestion},
-                                           AskCase{"all_answered", "2", texts::kMarkNowQuestion}),
+                         ::testing::Values(AskCase{"one_empty", "", texts::kNotAllAnsweredQuestion, true},
+                                           AskCase{"only_spaces", " ", texts::kMarkNowQuestion, false},
+                                           AskCase{"all_answered", "2", texts::kMarkNowQuestion, false}),
                          [](const auto& test) { return std::string(test.param.name); });
 
 TEST(MarkPaper, DecliningChangesNothingButTheAnswers) {

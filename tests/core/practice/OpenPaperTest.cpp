@@ -293,7 +293,7 @@ TEST(OpenPaper, AMarkedPaperOpensInReviewModeAndWritesNoAnswers) {
 
 tables::PaperEntry onePaper(int number, std::vector<std::string> kinds, std::vector<std::string> weights) {
     tables::QuestionEntry question{
-        bank::QuestionId(2, number, 1), {"1", "2"}, std::move(kinds), std::move(weights)};
+        bank::QuestionId(2, number, 1), {"1", "2"}, std::move(kinds), std::move(weights), {}};
     return {number, {question}};
 }
 
@@ -332,6 +332,7 @@ void putTables(MapResourceSource& source, const std::vector<tables::PaperEntry>&
     source.Set(ids::TableId(2, ids::Table::Keys), text.keys);
     source.Set(ids::TableId(2, ids::Table::Kinds), text.kinds);
     source.Set(ids::TableId(2, ids::Table::Weights), text.weights);
+    source.Set(ids::TableId(2, ids::Table::Options), text.options);
     source.Set(bank::QuestionId(2, 101, 1), "page");
 }
 
@@ -363,9 +364,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"answer_record_too_short",
                     [](MapResourceSource& s) {
                         tables::PaperEntry paper{101, {}};
-                        paper.questions.push_back(
-                            {bank::QuestionId(2, 101, 1), std::vector<std::string>(31, "a"),
-                             std::vector<std::string>(31, "T"), std::vector<std::string>(31, "1")});
+                        paper.questions.push_back({bank::QuestionId(2, 101, 1),
+                                                   std::vector<std::string>(31, "a"),
+                                                   std::vector<std::string>(31, "T"),
+                                                   std::vector<std::string>(31, "1"),
+                                                   {}});
                         putTables(s, {paper});
                     },
                     101, 0}),

@@ -11,8 +11,11 @@
 #include "core/results/ResultsStore.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <map>
 #include <numeric>
+#include <set>
 
 namespace orbisk {
 namespace {
@@ -143,6 +146,49 @@ TEST(CompiledBank, AWordOrderPageShowsItsWordsAndTheMarkToEndWith) {
     EXPECT_NE(html.find("End your sentence with a full stop: <b>.</b>"), std::string::npos) << html;
     EXPECT_EQ(html.find("Jane cut the watermelon"), std::string::npos)
         << "the page must not give the key away";
+}
+
+// The options a page links for each of its answers ("answer:K:N"): for K, the
+// numbers N of its links.
+std::map<int, std::set<int>> linkedOptions(const std::string& html) {
+    std::map<int, std::set<int>> linked;
+    const std::string mark = "href=\"answer:";
+    for (auto at = html.find(mark); at != std::string::npos; at = html.find(mark, at + 1)) {
+        int answer = 0;
+        int option = 0;
+        EXPECT_EQ(std::sscanf(html.c_str() + at + mark.size(), "%d:%d", &answer, &option), 2);
+        linked[answer].insert(option);
+    }
+    return linked;
+}
+
+TEST(CompiledBank, EveryChoiceLinksTheOptionsItsCountSaysAndNothingElseLinks) {
+    int choices = 0;
+    for (const auto& [section, papers] : {std::pair{2, 50}, std::pair{3, 5}}) {
+        for (int paper = 101; paper <= 100 + papers; ++paper) {
+            const PaperTables tables = load(orbisk::testing::TestBank(), section, paper);
+            std::size_t slot = 0;
+            for (std::size_t q = 0; q < tables.questionIds.size(); ++q) {
+                const std::string html =
+                    mht::Read(*orbisk::testing::TestBank().pack().Find(std::stoi(tables.questionIds[q])))
+                        .RootText();
+                std::map<int, std::set<int>> linked = linkedOptions(html);
+                for (int k = 1; k <= tables.answerCounts[q]; ++k, ++slot) {
+                    const int count = tables.optionCounts[slot];
+                    EXPECT_EQ(count > 0, tables.kinds[slot] == "Q") << tables.questionIds[q] << " slot " << k;
+                    std::set<int> expected;
+                    for (int n = 1; n <= count; ++n) {
+                        expected.insert(n);
+                    }
+                    EXPECT_EQ(linked[k], expected) << tables.questionIds[q] << " answer " << k;
+                    linked.erase(k);
+                    choices += count > 0 ? 1 : 0;
+                }
+                EXPECT_TRUE(linked.empty()) << tables.questionIds[q] << " links an answer it does not have";
+            }
+        }
+    }
+    EXPECT_GT(choices, 0);
 }
 
 TEST(CompiledBank, ExplanationsBelongToAQuestionWhosePageDoesNotShowThem) {
