@@ -2,11 +2,19 @@
 # Redraws every skin picture of Orbisk English Practice into the folder that
 # holds this script, with ImageMagick 6 only.
 #
-#   draw.sh                  redraw all 89 pictures, then check them
+#   draw.sh                  redraw all 89 pictures and their @2x
+#                            versions, then check them
 #   draw.sh --check          only check the pictures already there
 #   draw.sh --contact OUT    redraw, check, then render a contact sheet
 #                            (every picture at 3x, plus a mock window,
 #                            title bars and toolbar rows) to OUT (PNG)
+#
+# Every picture NAME.EXT has a twin NAME@2x.EXT with twice the pixels each
+# way, in the same format, for screens with a device pixel ratio above 1.
+# The twin is the same drawing made at scale 2 (see im below); the pieces
+# built of whole pixels (window borders, title bar ends, status bar, column
+# heads, the handle) are their 1x picture with every pixel doubled, so they
+# stay in step with the window's outline, which the screen doubles likewise.
 #
 # The output is byte-for-byte the same on every run: no metadata, no
 # timestamps, fixed fonts, no random dithering.
@@ -17,6 +25,8 @@ CONVERT=/usr/bin/convert
 [ -x "$CONVERT" ] || CONVERT=$(command -v convert)
 IDENTIFY=/usr/bin/identify
 [ -x "$IDENTIFY" ] || IDENTIFY=$(command -v identify)
+COMPARE=/usr/bin/compare
+[ -x "$COMPARE" ] || COMPARE=$(command -v compare)
 
 FONT_DIR=/usr/share/fonts/truetype
 FONT_BOLD=$FONT_DIR/dejavu/DejaVuSans-Bold.ttf
@@ -27,7 +37,58 @@ FONT_LOGO=$FONT_DIR/liberation/LiberationSans-Bold.ttf
 T=$(mktemp -d)
 trap 'rm -rf "$T"' EXIT
 
-im() { "$CONVERT" "$@"; }
+# The drawing scale: 1 for the pictures, 2 for their @2x twins.
+K=1
+
+imx() { "$CONVERT" "$@"; }
+
+# dbl GEOMETRY: every number in it times K ("44x45" -> "88x90", "+1+0" -> "+2+0").
+dbl() {
+  local s=$1 out="" n
+  while [[ $s =~ ^([^0-9.]*)([0-9]+(\.[0-9]+)?)(.*)$ ]]; do
+    n=${BASH_REMATCH[2]}
+    if [[ $n == *.* ]]; then n=$(awk -v n="$n" -v k="$K" 'BEGIN { print n * k }'); else n=$((n * K)); fi
+    out+=${BASH_REMATCH[1]}$n
+    s=${BASH_REMATCH[4]}
+  done
+  printf '%s' "$out$s"
+}
+
+# mvg_at_scale MVG [FILL-ONLY]: the drawing at scale K. An affine maps each
+# 1x pixel onto its K x K block (pixel centres at x + 0.5, so the translation
+# is (K - 1) / 2); strokes and radii scale with it. ImageMagick widens a
+# filled rectangle by half a pixel each way at every scale, so a rectangle
+# drawn without a stroke (FILL-ONLY = 1) grows by (K - 1) / 2K to make up for
+# it; a point becomes such a rectangle, the square of its block.
+mvg_at_scale() {
+  local t
+  t=$(awk -v k="$K" 'BEGIN { print (k - 1) / 2 }')
+  printf 'affine %s 0 0 %s %s %s ' "$K" "$K" "$t" "$t"
+  G=$(awk -v k="$K" 'BEGIN { print (k - 1) / (2 * k) }') F=${2:-0} perl -pe '
+    my $g = $ENV{G};
+    my $fill = !/\bstroke\s+(?!none\b)[#\w]/ && ($ENV{F} || /\bstroke\s+none\b/);
+    s/\brectangle\s+([\d.]+),([\d.]+)\s+([\d.]+),([\d.]+)/sprintf("rectangle %g,%g %g,%g", $1 - $g, $2 - $g, $3 + $g, $4 + $g)/ge if $fill;
+    s/\bpoint\s+([\d.]+),([\d.]+)/sprintf("rectangle %g,%g %g,%g", $1 - $g, $2 - $g, $1 + $g, $2 + $g)/ge' <<< "$1"
+}
+
+# im ARGS: ImageMagick with the drawing's sizes, offsets, font sizes and
+# shapes taken to scale K, so one drawing makes both a picture and its twin.
+im() {
+  if [ "$K" = 1 ]; then "$CONVERT" "$@"; return; fi
+  local args=() a fill=1
+  while [ $# -gt 0 ]; do
+    a=$1; shift
+    case $a in
+      -size | -geometry | -page | -annotate | -crop | -scale | -extent | -splice | -border | -roll)
+        args+=("$a" "$(dbl "$1")"); shift ;;
+      -pointsize) args+=("$a" "$(dbl "$1")"); shift ;;
+      -stroke) [ "$1" = none ] && fill=1 || fill=0; args+=("$a" "$1"); shift ;;
+      -draw) args+=("$a" "$(mvg_at_scale "$1" "$fill")"); shift ;;
+      *) args+=("$a") ;;
+    esac
+  done
+  "$CONVERT" "${args[@]}"
+}
 
 # ---------------------------------------------------------------------------
 # Colours: one blue family, one green accent, one red for close/danger.
@@ -63,13 +124,36 @@ TW_BOT='#D9DEE5'
 TW_LINE='#8F9AAA'
 
 # ---------------------------------------------------------------------------
-# Writers. Every picture is drawn as a PNG in $T and then written here.
+# Writers. Every picture is drawn as a PNG in $T and then written here; at
+# scale 2 under its twin's name, and a picture of whole pixels as its 1x
+# picture with every pixel doubled.
 # ---------------------------------------------------------------------------
+PIXEL_ART=" border_bot.bmp border_left.bmp border_left_corners.bmp border_right.bmp
+ border_right_corners.bmp border_top_center.bmp border_top_left.bmp border_top_right.bmp
+ border_white_top_center.bmp border_white_top_left.bmp border_white_top_right.bmp
+ bottombg1.bmp bottombg2.bmp bottombg3.bmp bottombg4.bmp progressbar.bmp statusgrabber.bmp
+ columnhead1.bmp columnhead2.bmp Handle.bmp Border_bot_left.gif Border_bot_right.gif "
+
+# twin NAME: NAME with "@2x" before its extension.
+twin() { printf '%s@2x.%s' "${1%.*}" "${1##*.}"; }
+
+# target SRC NAME: sets SRC_AT and NAME_AT, what the writers write and where.
+target() {
+  SRC_AT=$1 NAME_AT=$2
+  if [ "$K" != 1 ]; then
+    NAME_AT=$(twin "$2")
+    if [[ " ${PIXEL_ART//$'\n'/ } " == *" $2 "* ]]; then
+      SRC_AT=$T/doubled.png
+      imx "$SKIN/$2[0]" -filter point -resize "$((K * 100))%" "$SRC_AT"
+    fi
+  fi
+}
 
 # bmp24 SRC NAME: truecolour BMP version 3, 24 bits per pixel.
 bmp24() {
-  im "$1" +repage -background "$STRIP" -alpha remove -alpha off -strip \
-     -type TrueColor -compress None "BMP3:$SKIN/$2"
+  target "$1" "$2"
+  imx "$SRC_AT" +repage -background "$STRIP" -alpha remove -alpha off -strip \
+     -type TrueColor -compress None "BMP3:$SKIN/$NAME_AT"
 }
 
 # bmp8 SRC NAME: BMP version 3 with a 256-entry palette, 8 bits per pixel.
@@ -77,28 +161,31 @@ bmp24() {
 # palette is padded to 256 entries with unused greys before writing.
 bmp8() {
   local src=$T/b8_src.png q=$T/b8_q.png pal=$T/b8_pal.png n pad
-  im "$1" +repage -background "$STRIP" -alpha remove -alpha off +dither -colors 256 "$src"
-  im "$src" -unique-colors "$q"
+  target "$1" "$2"
+  imx "$SRC_AT" +repage -background "$STRIP" -alpha remove -alpha off +dither -colors 256 "$src"
+  imx "$src" -unique-colors "$q"
   n=$("$IDENTIFY" -format '%w' "$q")
   pad=$((256 - n))
   if [ "$pad" -gt 0 ]; then
-    im "$q" \( -size "${pad}x1" gradient:'#030303-#fcfcfc' \) +append "$pal"
+    imx "$q" \( -size "${pad}x1" gradient:'#030303-#fcfcfc' \) +append "$pal"
   else
     cp "$q" "$pal"
   fi
-  im "$src" +dither -remap "$pal" -strip -type Palette -compress None \
-     "BMP3:$SKIN/$2"
+  imx "$src" +dither -remap "$pal" -strip -type Palette -compress None \
+     "BMP3:$SKIN/$NAME_AT"
 }
 
 # gif SRC NAME: single-frame GIF; fully transparent pixels stay transparent.
 gif() {
-  im "$1" +repage -channel A -threshold 50% +channel +dither -colors 256 -strip \
-     +set date:create +set date:modify "GIF:$SKIN/$2"
+  target "$1" "$2"
+  imx "$SRC_AT" +repage -channel A -threshold 50% +channel +dither -colors 256 -strip \
+     +set date:create +set date:modify "GIF:$SKIN/$NAME_AT"
 }
 
 # ico SRC NAME: icon file holding exactly one image.
 ico() {
-  im "$1" +repage -strip +set date:create +set date:modify "ICO:$SKIN/$2"
+  target "$1" "$2"
+  imx "$SRC_AT" +repage -strip +set date:create +set date:modify "ICO:$SKIN/$NAME_AT"
 }
 
 # ---------------------------------------------------------------------------
@@ -181,7 +268,8 @@ shadow() {
      -geometry +1+1 -composite "$1" -geometry +0+0 -composite "$2"
 }
 
-wh() { "$IDENTIFY" -format '%wx%h' "$1"; }
+# wh PICTURE: its size at scale 1.
+wh() { "$IDENTIFY" -format "%[fx:w/$K]x%[fx:h/$K]" "$1"; }
 
 # ---------------------------------------------------------------------------
 # Toolbar icons. Each is 24x24, drawn on transparency, centred on the upper
@@ -649,18 +737,22 @@ draw_gifs() {
   im -size 204x23 xc:none "$T/logo_orb.png" -geometry +0+2 -composite \
      -font "$FONT_LOGO" -pointsize 16 -fill "$BLUE_DEEP" -stroke none \
      -annotate +23+17 'Orbisk' \
-     -fill "$BLUE" -annotate "+$((23 + $(im -font "$FONT_LOGO" -pointsize 16 label:'Orbisk ' -format %w info:)))+17" \
+     -fill "$BLUE" -annotate "+$((23 + $(imx -font "$FONT_LOGO" -pointsize 16 label:'Orbisk ' -format %w info:)))+17" \
      'English Practice' "$T/logo_a.png"
   on_light "$T/logo_a.png" "$T/logo.png"
   gif "$T/logo.png" Logo.gif
 
-  # instruction on the answer sheet: an answer box and what to do
+  # instruction on the answer sheet: an answer box and what to do. At scale
+  # 2 ImageMagick 6 fills the bracket's mitred corners in, so its twin's
+  # corners are round.
+  local bracket="polyline 31,50 31,54 39,54 39,50"
+  [ "$K" = 1 ] || bracket="stroke-linejoin round $bracket"
   im -size 237x85 xc:white \
      -fill '#F2F7FE' -stroke '#A9C4E6' -strokewidth 1 -draw "roundrectangle 0,0 236,84 6,6" \
      -fill white -stroke "$BLUE" -draw "roundrectangle 8,30 72,50 3,3" \
      -stroke none -fill '#25303F' -font "$FONT_REG" -pointsize 12 -annotate +13+45 'big cat' \
      -stroke "$OUTLINE" -draw "line 59,34 59,46" \
-     -stroke "$GREEN" -strokewidth 2 -fill none -draw "polyline 31,50 31,54 39,54 39,50" \
+     -stroke "$GREEN" -strokewidth 2 -fill none -draw "$bracket" \
      -stroke none -fill "$BLUE_DEEP" -font "$FONT_BOLD" -pointsize 12 -annotate +84+20 'How to answer' \
      -fill '#25303F' -font "$FONT_REG" -pointsize 11.5 \
      -annotate +84+39 'Type each answer in' -annotate +84+54 'its own box.' \
@@ -782,10 +874,24 @@ u8()  { od -An -v -t u1 -j "$2" -N 1 "$1" | tr -d ' \n'; }
 u16() { od -An -v -t u2 -j "$2" -N 2 "$1" | tr -d ' \n'; }
 i32() { od -An -v -t d4 -j "$2" -N 4 "$1" | tr -d ' \n'; }
 
+# alike PICTURE TWIN: true when the twin, halved, is the picture but for its
+# edges: both softened by a one-pixel blur, on white, differ by a root mean
+# square under 0.07 (sets RMSE). The twins lie under 0.06; a size, offset or
+# shape left at scale 1, or another button's picture, lies above 0.08.
+alike() {
+  local a=$T/alike_a.png b=$T/alike_b.png
+  "$CONVERT" "$1[0]" -background white -alpha remove -alpha off -blur 0x1 "$a"
+  "$CONVERT" "$2[0]" -background white -alpha remove -alpha off -filter box -resize 50% -blur 0x1 "$b"
+  RMSE=$("$COMPARE" -metric RMSE "$a" "$b" null: 2>&1 | sed 's/.*(\(.*\))/\1/')
+  awk -v e="$RMSE" 'BEGIN { exit !(e < 0.07) }'
+}
+
 check_all() {
-  local bad=0 count=0 name fmt w h bpp f got
+  local bad=0 count=0 name fmt w h bpp f got k
+  for k in 1 2; do
   while read -r name fmt w h bpp; do
     [ -n "$name" ] || continue
+    if [ "$k" = 2 ]; then name=$(twin "$name"); w=$((w * 2)); h=$((h * 2)); fi
     count=$((count + 1))
     f=$SKIN/$name
     if [ ! -f "$f" ]; then echo "MISSING  $name"; bad=$((bad + 1)); continue; fi
@@ -806,16 +912,20 @@ check_all() {
         case $got in GIF8[79]a\ "${w}x${h}"\ frames=1) ;; *) echo "BAD      $name: $got"; bad=$((bad + 1)); continue ;; esac
         got="GIF ${w}x${h} 1 frame" ;;
     esac
+    if [ "$k" = 2 ] && ! alike "$SKIN/${name/@2x./.}" "$f"; then
+      echo "BAD      $name: halved, it is not its 1x picture (RMSE $RMSE)"; bad=$((bad + 1)); continue
+    fi
     echo "ok       $name  $got"
   done <<< "$EXPECT"
+  done
   # nothing else may lie in the skin folder
   local extra
   extra=$(cd "$SKIN" && find . -mindepth 1 -maxdepth 1 -printf '%f\n' | sort | while read -r x; do
-    case $x in draw.sh | README.md) ;; *) grep -q "^$x " <<< "$EXPECT" || echo "$x" ;; esac
+    case $x in draw.sh | README.md) ;; *) grep -q "^${x/@2x./.} " <<< "$EXPECT" || echo "$x" ;; esac
   done)
   if [ -n "$extra" ]; then echo "UNEXPECTED files: $extra"; bad=$((bad + 1)); fi
   echo "checked $count pictures, $bad problem(s)"
-  [ "$count" -eq 89 ] && [ "$bad" -eq 0 ]
+  [ "$count" -eq 178 ] && [ "$bad" -eq 0 ]
 }
 
 # ---------------------------------------------------------------------------
@@ -941,15 +1051,18 @@ main() {
     "") ;;
     *) echo "usage: $0 [--check | --contact OUT.png]" >&2; exit 2 ;;
   esac
-  draw_toolbar
-  draw_frame
-  draw_winbuttons
-  draw_tabs
-  draw_pushbuttons
-  draw_statusbar
-  draw_misc
-  draw_icons
-  draw_gifs
+  for K in 1 2; do
+    draw_toolbar
+    draw_frame
+    draw_winbuttons
+    draw_tabs
+    draw_pushbuttons
+    draw_statusbar
+    draw_misc
+    draw_icons
+    draw_gifs
+  done
+  K=1
   check_all
   if [ "${1:-}" = --contact ]; then contact "$2"; fi
 }
