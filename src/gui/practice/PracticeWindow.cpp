@@ -178,7 +178,7 @@ void PracticeWindow::LayOut() {
     m_sheet->setVisible(m_sheetShown);
     m_sheet->PlaceInstruction(l.instruction);
     Place(m_handleStrip, l.sheetHandle);
-    const QPixmap& handle = m_handle->shownPicture();
+    const QSize handle = PictureSize(m_handle->shownPicture());
     m_handle->setGeometry((m_handleStrip->width() - handle.width()) / 2,
                           (m_handleStrip->height() - handle.height()) / 2, handle.width(), handle.height());
     Place(m_view, l.questionView);

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTextDocument>
 
 namespace orbisk::gui {
@@ -94,6 +95,19 @@ QVariant QuestionView::loadResource(int type, const QUrl& name) {
     }
     switch (type) {
     case QTextDocument::ImageResource:
+        if (devicePixelRatioF() > 1) {
+            // A screen with more pixels: the picture's twin, where the page carries one.
+            const std::string twin =
+                mht::TwinReference(std::string_view(reference.constData(), reference.size()));
+            if (const mht::Part* sharp = m_archive->Resolve(twin)) {
+                QPixmap picture;
+                if (picture.loadFromData(reinterpret_cast<const uchar*>(sharp->body.data()),
+                                         static_cast<uint>(sharp->body.size()))) {
+                    picture.setDevicePixelRatio(2);
+                    return picture;
+                }
+            }
+        }
         return QByteArray(part->body.data(), static_cast<qsizetype>(part->body.size()));
     case QTextDocument::StyleSheetResource:
         return ToQString(mht::ToUtf8(part->body, part->charset));
