@@ -1,10 +1,13 @@
-// How the windows look on the learner's screen: pictures at the screen's pixel
-// ratio. ctest runs the SharpPictures suite a second time at a scale factor of
-// 2 (QT_SCALE_FACTOR=2), where every picture must come from its twin.
+// How the windows look to the learner: pictures at the screen's pixel ratio,
+// and a paper begun on the home page. ctest runs the SharpPictures suite a
+// second time at a scale factor of 2 (QT_SCALE_FACTOR=2), where every picture
+// must come from its twin.
 #include "PracticeFixture.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinnedFrame.h"
+#include "gui/home/HomePage.h"
 #include "gui/home/HomeToolbar.h"
+#include "gui/home/PercentColumn.h"
 #include "gui/practice/PracticeToolbar.h"
 #include "gui/practice/QuestionView.h"
 
@@ -63,6 +66,24 @@ TEST_F(SharpPictures, ThePagesPicturesComeAtTheScreensRatioAndTheirSizeOnThePage
         EXPECT_EQ(picture.devicePixelRatio(), ratio) << reference.toStdString();
         EXPECT_EQ(PictureSize(picture), size) << reference.toStdString();
     }
+}
+
+class InProgress : public PracticeFixture {};
+
+TEST_F(InProgress, APaperLeftUnmarkedSaysSoInPlaceOfItsScore) {
+    PracticeWindow* window = OpenPaper(102);
+    ASSERT_NE(window, nullptr);
+    const int answers = window->paper().AnswerSlots();
+    Put(*window, 1, QStringLiteral("1"));
+    m_asker.answers.push_back(true);
+    window->ClosePaper();
+    ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return Open() == nullptr && m_refreshes > 0; }));
+    const HomePage& page = *Home().homePage();
+    EXPECT_EQ(page.firstScore(2)->text(), QStringLiteral("in progress"));
+    EXPECT_EQ(page.firstScore(2)->accessibleDescription(),
+              QStringLiteral("1 of %1 questions answered").arg(answers));
+    EXPECT_EQ(page.secondScore(2)->text(), QString()) << "the second attempt is not begun";
+    EXPECT_EQ(page.percentColumn()->rows().size(), 9) << "no \"%\" after \"in progress\"";
 }
 
 } // namespace
