@@ -54,8 +54,20 @@ QLabel* AnswerFrame::verdictLabel(const QString& name) {
     return label;
 }
 
-void AnswerFrame::LayOut(bool sentence) {
-    m_layout = layout::LayOutAnswerFrame(sentence);
+void AnswerFrame::SetTextPoints(double points) {
+    for (QWidget* text : {static_cast<QWidget*>(m_partLetter), static_cast<QWidget*>(m_answer),
+                          static_cast<QWidget*>(m_firstVerdict), static_cast<QWidget*>(m_secondVerdict),
+                          static_cast<QWidget*>(m_key)}) {
+        if (text != nullptr) {
+            QFont font = text->font();
+            font.setPointSizeF(points);
+            text->setFont(font);
+        }
+    }
+}
+
+void AnswerFrame::LayOut(bool sentence, double grow) {
+    m_layout = layout::LayOutAnswerFrame(sentence, layout::kAnswerFrameWidth, grow);
     Place(m_partLetter, m_layout.partLetter);
     Place(m_answer, m_layout.answerBox);
     m_answer->SetSentence(sentence);

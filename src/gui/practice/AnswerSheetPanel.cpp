@@ -2,11 +2,17 @@
 
 #include "core/layout/AnswerFrames.h"
 #include "core/practice/PracticeTexts.h"
+#include "core/practice/TextSize.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace orbisk::gui {
 
@@ -23,14 +29,71 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, Q
     m_instruction->setAlignment(Qt::AlignCenter);
     m_instruction->setAccessibleName(ToQString(practice::texts::kInstructionName));
     m_instruction->hide();
+    // The frames lie on a clear panel that scrolls over the sheet, so the
+    // instruction picture under it shows through.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("AnsScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_content = new QWidget;
+    m_content->setAutoFillBackground(false);
+    m_scroll->setWidget(m_content);
     for (int n = 1; n <= practice::kSheetFrames; ++n) {
-        auto* frame = new AnswerFrame(n, secondAttempt, this);
+        auto* frame = new AnswerFrame(n, secondAttempt, m_content);
         connect(frame->answerBox(), &AnswerBox::refused, this, &AnswerSheetPanel::refused);
         connect(frame->answerBox(), &AnswerBox::pageScrollRequested, this,
                 &AnswerSheetPanel::pageScrollRequested);
+        frame->answerBox()->installEventFilter(this);
         frame->hide();
         m_frames[static_cast<std::size_t>(n - 1)] = frame;
     }
+    SetTextSize(practice::kDefaultTextSize);
+}
+
+void AnswerSheetPanel::SetTextSize(int percent) {
+    const double points = practice::AnswerPoints(percent);
+    for (AnswerFrame* frame : m_frames) {
+        frame->SetTextPoints(points);
+    }
+    // A line of the box's text with the box's margins, in twips.
+    const QFontMetricsF metrics(answerBox(1)->font());
+    m_grow = layout::AnswerFrameGrowth(layout::Twips(metrics.lineSpacing() + 4));
+    for (AnswerFrame* frame : m_frames) {
+        frame->LayOut(frame->number() == 1 && m_sentence, m_grow);
+    }
+    stack();
+}
+
+void AnswerSheetPanel::stack() {
+    const auto places = layout::StackAnswerFrames(m_answerCount, m_sentence, m_grow);
+    int bottom = 0;
+    for (int n = 1; n <= practice::kSheetFrames; ++n) {
+        AnswerFrame* f = frame(n);
+        Place(f, places[static_cast<std::size_t>(n - 1)]);
+        f->setVisible(n <= m_shown);
+        if (n <= m_shown) {
+            bottom = f->geometry().bottom() + 1;
+        }
+    }
+    m_content->resize(m_scroll->viewport()->width(),
+                      std::max(m_scroll->viewport()->height(), bottom + layout::Px(layout::kFirstFrameTop)));
+}
+
+void AnswerSheetPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_scroll->setGeometry(rect());
+    stack();
+}
+
+bool AnswerSheetPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<AnswerBox*>(watched)) {
+            m_scroll->ensureWidgetVisible(box->parentWidget(), 0, 0);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 AnswerBox* AnswerSheetPanel::answerBox(int n) const {
@@ -40,7 +103,9 @@ AnswerBox* AnswerSheetPanel::answerBox(int n) const {
 void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
     m_shown = static_cast<int>(sheet.frames.size());
     if (!sheet.frames.empty()) {
-        frame(1)->LayOut(sheet.sentenceLayout);
+        m_sentence = sheet.sentenceLayout;
+        m_answerCount = sheet.answerCount;
+        frame(1)->LayOut(sheet.sentenceLayout, m_grow);
     }
     const bool oneAnswer = sheet.answerCount == 1;
     for (const practice::SheetFrame& f : sheet.frames) {
@@ -50,12 +115,7 @@ void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
     if (!sheet.frames.empty()) {
         m_instruction->setVisible(sheet.showInstruction);
     }
-    const auto places = layout::StackAnswerFrames(sheet.answerCount, sheet.sentenceLayout);
-    for (int n = 1; n <= practice::kSheetFrames; ++n) {
-        AnswerFrame* f = frame(n);
-        Place(f, places[static_cast<std::size_t>(n - 1)]);
-        f->setVisible(n <= m_shown);
-    }
+    stack();
 }
 
 std::vector<std::string> AnswerSheetPanel::Texts() const {

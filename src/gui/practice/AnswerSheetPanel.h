@@ -4,6 +4,7 @@
 #include "core/practice/AnswerSheet.h"
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -17,7 +18,9 @@ class SkinPictures;
 
 /// The answer sheet (AnsBox): twenty answer frames stacked down a white
 /// panel, of which the question on show uses the first k, and the
-/// instruction picture on its bottom for the kinds that need it.
+/// instruction picture on its bottom for the kinds that need it. The frames
+/// grow with the text size; when they no longer fit, the panel scrolls, and
+/// the box that takes the keyboard is scrolled into view.
 class AnswerSheetPanel final : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +35,12 @@ public:
     void FocusFirst();
     /// PicInstruction's place, in the sheet's own coordinates (twips).
     void PlaceInstruction(const layout::Rect& at);
+    /// The answers' text at @p percent (practice::kTextSizes): the frames grow
+    /// to hold it and are stacked again.
+    void SetTextSize(int percent);
+    /// How many times taller the frames are than at the smallest text.
+    double frameGrowth() const { return m_grow; }
+    QScrollArea* scrollArea() const { return m_scroll; }
 
     AnswerFrame* frame(int n) const { return m_frames.at(static_cast<std::size_t>(n - 1)); }
     AnswerBox* answerBox(int n) const;
@@ -39,15 +48,27 @@ public:
     int shownFrames() const { return m_shown; }
     QLabel* instruction() const { return m_instruction; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     /// An answer box refused what was typed or pasted.
     void refused(const QString& hint);
     void pageScrollRequested(bool down);
 
 private:
+    /// Places the frames the question uses and sizes the scrolled panel to them.
+    void stack();
+
     std::array<AnswerFrame*, practice::kSheetFrames> m_frames{};
     QLabel* m_instruction;
+    QScrollArea* m_scroll;
+    QWidget* m_content;
     int m_shown = 0;
+    int m_answerCount = 0;
+    bool m_sentence = false;
+    double m_grow = 1;
 };
 
 } // namespace orbisk::gui

@@ -1,5 +1,6 @@
 #include "gui/practice/PracticeWindow.h"
 
+#include "core/Errors.h"
 #include "core/layout/CornerResize.h"
 #include "core/layout/Geometry.h"
 #include "core/practice/PracticeTexts.h"
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 namespace orbisk::gui {
@@ -130,6 +132,37 @@ void PracticeWindow::build() {
 
     m_sizer = new SizeGrip(this);
     m_sizer->setPixmap(pictures.Get(QStringLiteral("statusgrabber.bmp")));
+
+    // The text size: the learner's last choice, and the keys that change it.
+    const QString keys = ToQString(practice::texts::kTextSizeKeys);
+    m_toolbar->setAccessibleDescription(keys);
+    m_view->setAccessibleDescription(keys);
+    const int kept = practice::ReadTextSize(m_paper.request().appFolder);
+    m_view->SetTextSize(kept);
+    m_sheet->SetTextSize(kept);
+    m_textSize = kept;
+    auto onKeys = [this](const QKeySequence& sequence, auto size) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+                [this, size] { SetTextSize(size(m_textSize)); });
+    };
+    onKeys(QKeySequence::ZoomIn, practice::LargerTextSize);
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_Equal), practice::LargerTextSize); // "+" without Shift
+    onKeys(QKeySequence::ZoomOut, practice::SmallerTextSize);
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_0), [](int) { return practice::kDefaultTextSize; });
+}
+
+void PracticeWindow::SetTextSize(int percent) {
+    if (percent == m_textSize) {
+        return;
+    }
+    m_textSize = percent;
+    m_view->SetTextSize(percent);
+    m_sheet->SetTextSize(percent);
+    try {
+        practice::WriteTextSize(m_paper.request().appFolder, percent);
+    } catch (const Error&) {
+        // Not kept for the next paper: the learner sees the size now and can choose it again.
+    }
 }
 
 void PracticeWindow::placeTitleBar() {
