@@ -165,11 +165,21 @@ TEST_F(InProgress, APaperLeftUnmarkedSaysSoInPlaceOfItsScore) {
     window->ClosePaper();
     ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return Open() == nullptr && m_refreshes > 0; }));
     const HomePage& page = *Home().homePage();
-    EXPECT_EQ(page.firstScore(2)->text(), QStringLiteral("in progress"));
+    EXPECT_EQ(page.firstScore(2)->text(), QStringLiteral("started"));
+    int captions = 0;
+    for (const QLabel* caption : page.findChildren<QLabel*>()) {
+        if (caption->text() == QStringLiteral("1st Attempt:") && caption->y() == page.firstScore(2)->y()) {
+            const int captionEnd =
+                caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+            EXPECT_LT(captionEnd, page.firstScore(2)->x()) << "clear of the attempt's caption";
+            ++captions;
+        }
+    }
+    EXPECT_EQ(captions, 1);
     EXPECT_EQ(page.firstScore(2)->accessibleDescription(),
               QStringLiteral("1 of %1 questions answered").arg(answers));
     EXPECT_EQ(page.secondScore(2)->text(), QString()) << "the second attempt is not begun";
-    EXPECT_EQ(page.percentColumn()->rows().size(), 9) << "no \"%\" after \"in progress\"";
+    EXPECT_EQ(page.percentColumn()->rows().size(), 9) << "no \"%\" after it";
 }
 
 } // namespace

@@ -614,7 +614,7 @@ void RandomActions::CheckHomePage() {
         auto shown = [](const Attempt& attempt) {
             const bool begun = std::any_of(attempt.answers.begin(), attempt.answers.end(),
                                            [](const std::string& answer) { return !answer.empty(); });
-            return !attempt.marked && begun ? std::string("in progress") : attempt.score;
+            return !attempt.marked && begun ? std::string("started") : attempt.score;
         };
         if (page->firstScore(row)->text().toStdString() != shown(first) ||
             page->secondScore(row)->text().toStdString() != shown(m_model.at(paper, 2)) ||

@@ -151,8 +151,8 @@ void HomePage::ShowPapers(const QString& heading,
                           const std::array<home::PaperRow, bank::kPapersPerTopic>& papers) {
     m_subHeading->setText(heading);
     // The score labels size themselves to their text and end against the "%"
-    // column; an attempt begun and not marked says so in place of its score,
-    // without a "%".
+    // column; an attempt begun and not marked says so in place of its score
+    // and its "%".
     const double percentLeft = m_layout.percent.left;
     QList<QRect> percentRows;
     auto place = [&](QLabel* label, const std::string& score, const home::AttemptProgress& progress,
@@ -167,7 +167,9 @@ void HomePage::ShowPapers(const QString& heading,
                 : QString();
         label->setAccessibleDescription(answered);
         label->setToolTip(answered);
-        Place(label, {layout::ScoreLeft(shown, width, percentLeft), rowRect.top, width, rowRect.height});
+        const double left = progress.inProgress() ? layout::ProgressLeft(width, m_layout.percent)
+                                                  : layout::ScoreLeft(shown, width, percentLeft);
+        Place(label, {left, rowRect.top, width, rowRect.height});
         if (!progress.inProgress()) {
             percentRows << percentRow;
         }

@@ -37,7 +37,7 @@ public:
     void ChooseTopic(int t);
     /// Shows the topic's name over the papers and each paper's stored scores as
     /// they are, placed against the "%" column, with the try-again buttons the
-    /// rows offer. An attempt begun and not marked shows "in progress" (its
+    /// rows offer. An attempt begun and not marked shows "started" (its
     /// accessible description and tooltip say how many questions are answered)
     /// and no "%".
     void ShowPapers(const QString& heading, const std::array<home::PaperRow, bank::kPapersPerTopic>& papers);
