@@ -24,17 +24,23 @@ double AnswerFrameGrowth(double lineHeight) {
 AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double grow) {
     AnswerFrameLayout f;
     const double line = kLineBoxHeight * grow;
-    f.partLetter = {0, 40, 360, line};
+    // The part letter and the verdicts widen with their text; what follows them moves right.
+    const double letter = 360 * grow;
+    const double shift = letter - 360;
+    f.partLetter = {0, 40, letter, line};
     f.frame = {kAnswerFrameLeft, 0, frameWidth, frameHeight(sentence, grow)};
     if (!sentence) {
-        f.answerBox = {360, 40, 1575, line};
-        f.firstVerdict = {2040, 40, 360, line};
-        f.keyBox = {2400, 60, 1455, line};
+        f.answerBox = {letter, 40, 1575, line};
+        f.firstVerdict = {2040 + shift, 40, letter, line};
+        const double keyLeft = f.firstVerdict.right();
+        // The key box keeps the frame's right margin (120), however little room is left.
+        f.keyBox = {keyLeft, 60, std::max(0.0, frameWidth - 120 - keyLeft), line};
     } else {
         const double box = kSentenceBoxHeight * grow;
-        f.answerBox = {360, 40, frameWidth - 1000, box};
-        f.firstVerdict = {f.answerBox.right() + 100, 40, 360, line};
-        f.keyBox = {f.answerBox.left, f.answerBox.bottom() + 100, frameWidth - 500, box};
+        f.answerBox = {letter, 40, std::max(0.0, frameWidth - 1000 - shift), box};
+        f.firstVerdict = {f.answerBox.right() + 100, 40, letter, line};
+        f.keyBox = {f.answerBox.left, f.answerBox.bottom() + 100, std::max(0.0, frameWidth - 500 - shift),
+                    box};
     }
     f.secondVerdict = f.firstVerdict;
     f.carriedVerdict = f.firstVerdict;

@@ -41,7 +41,10 @@ struct AnswerFrameLayout {
 ///
 /// @p grow (1 or more) makes every height that holds a line of text that many
 /// times taller, for larger text (see AnswerFrameGrowth): the boxes, part
-/// letters and verdicts, and the frame by as much as its boxes; widths stay.
+/// letters and verdicts, and the frame by as much as its boxes. The part
+/// letter and the verdicts widen as much and push what follows them right;
+/// the answer boxes keep their width, the key box takes what is left of
+/// @p frameWidth (at 1 and the usual width, 1455).
 AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFrameWidth, double grow = 1);
 
 /// How much taller the frames must be for a box whose line of text needs

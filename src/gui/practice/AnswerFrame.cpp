@@ -66,12 +66,12 @@ void AnswerFrame::SetTextPoints(double points) {
     }
 }
 
-void AnswerFrame::LayOut(bool sentence, double grow) {
-    m_layout = layout::LayOutAnswerFrame(sentence, layout::kAnswerFrameWidth, grow);
+void AnswerFrame::LayOut(bool sentence, double grow, double width) {
+    m_layout = layout::LayOutAnswerFrame(sentence, width, grow);
     Place(m_partLetter, m_layout.partLetter);
     Place(m_answer, m_layout.answerBox);
     m_answer->SetSentence(sentence);
-    Place(m_firstVerdict, m_layout.firstVerdict);
+    Place(m_firstVerdict, m_carried ? m_layout.carriedVerdict : m_layout.firstVerdict);
     if (m_secondVerdict) {
         Place(m_secondVerdict, m_layout.secondVerdict);
     }
@@ -107,9 +107,8 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
                 ToQString(m_secondVerdict ? kFirstAttemptName : kResultName) + suffix);
     if (m_secondVerdict) {
         // A carried-over answer shows its first verdict just right of its box.
-        if (frame.firstVerdictShown) {
-            Place(m_firstVerdict, m_layout.carriedVerdict);
-        }
+        m_carried = frame.firstVerdictShown;
+        Place(m_firstVerdict, m_carried ? m_layout.carriedVerdict : m_layout.firstVerdict);
         showVerdict(m_secondVerdict, frame.secondVerdict, frame.secondVerdictShown,
                     ToQString(kSecondAttemptName) + suffix);
     }

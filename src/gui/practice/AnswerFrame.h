@@ -23,7 +23,7 @@ public:
     void Fill(const practice::SheetFrame& frame, bool oneAnswer);
     /// The one-line layout, or frame 1's sentence layout, @p grow times as
     /// tall where it holds text (layout::LayOutAnswerFrame).
-    void LayOut(bool sentence, double grow = 1);
+    void LayOut(bool sentence, double grow = 1, double width = layout::kAnswerFrameWidth);
     /// The frame's text at @p points: the part letter, the answer, the verdicts and the key.
     void SetTextPoints(double points);
 
@@ -48,6 +48,7 @@ private:
     QLabel* m_firstVerdict;
     QLabel* m_secondVerdict = nullptr;
     QLabel* m_key = nullptr;
+    bool m_carried = false; ///< second attempt: the first verdict stands by a carried-over answer
 };
 
 } // namespace orbisk::gui

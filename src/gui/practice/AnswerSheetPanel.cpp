@@ -60,25 +60,28 @@ void AnswerSheetPanel::SetTextSize(int percent) {
     // A line of the box's text with the box's margins, in twips.
     const QFontMetricsF metrics(answerBox(1)->font());
     m_grow = layout::AnswerFrameGrowth(layout::Twips(metrics.lineSpacing() + 4));
-    for (AnswerFrame* frame : m_frames) {
-        frame->LayOut(frame->number() == 1 && m_sentence, m_grow);
-    }
     stack();
 }
 
 void AnswerSheetPanel::stack() {
-    const auto places = layout::StackAnswerFrames(m_answerCount, m_sentence, m_grow);
-    int bottom = 0;
+    auto places = layout::StackAnswerFrames(m_answerCount, m_sentence, m_grow);
+    const int shown = std::max(m_shown, 1);
+    const layout::PixelRect last = layout::ToPixels(places[static_cast<std::size_t>(shown - 1)]);
+    const int bottom = last.y + last.height + layout::Px(layout::kFirstFrameTop);
+    // Frames too tall for the sheet scroll, and make room for the scroll bar.
+    const bool scrolls = bottom > height();
+    const int room = width() - (scrolls ? m_scroll->verticalScrollBar()->sizeHint().width() : 0);
+    const double frameWidth =
+        std::min(layout::kAnswerFrameWidth, layout::Twips(room) - layout::kAnswerFrameLeft);
     for (int n = 1; n <= practice::kSheetFrames; ++n) {
         AnswerFrame* f = frame(n);
-        Place(f, places[static_cast<std::size_t>(n - 1)]);
+        f->LayOut(n == 1 && m_sentence, m_grow, frameWidth);
+        layout::Rect place = places[static_cast<std::size_t>(n - 1)];
+        place.width = frameWidth;
+        Place(f, place);
         f->setVisible(n <= m_shown);
-        if (n <= m_shown) {
-            bottom = f->geometry().bottom() + 1;
-        }
     }
-    m_content->resize(m_scroll->viewport()->width(),
-                      std::max(m_scroll->viewport()->height(), bottom + layout::Px(layout::kFirstFrameTop)));
+    m_content->resize(std::max(room, 0), std::max(m_scroll->viewport()->height(), bottom));
 }
 
 void AnswerSheetPanel::resizeEvent(QResizeEvent* event) {
@@ -105,8 +108,8 @@ void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
     if (!sheet.frames.empty()) {
         m_sentence = sheet.sentenceLayout;
         m_answerCount = sheet.answerCount;
-        frame(1)->LayOut(sheet.sentenceLayout, m_grow);
     }
+    stack();
     const bool oneAnswer = sheet.answerCount == 1;
     for (const practice::SheetFrame& f : sheet.frames) {
         frame(f.frame)->Fill(f, oneAnswer);
@@ -115,7 +118,6 @@ void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
     if (!sheet.frames.empty()) {
         m_instruction->setVisible(sheet.showInstruction);
     }
-    stack();
 }
 
 std::vector<std::string> AnswerSheetPanel::Texts() const {

@@ -63,9 +63,17 @@ TEST(AnswerFrames, TallerTextGrowsTheBoxesAndKeepsThemApart) {
         const auto frame = layout::LayOutAnswerFrame(sentence, layout::kAnswerFrameWidth, grow);
         const auto usual = layout::LayOutAnswerFrame(sentence);
         EXPECT_EQ(frame.answerBox.height, 2 * usual.answerBox.height) << sentence;
-        EXPECT_EQ(frame.answerBox.width, usual.answerBox.width) << sentence;
         EXPECT_GE(frame.frame.height, frame.answerBox.bottom()) << sentence;
-        EXPECT_GE(frame.firstVerdict.height, 2 * usual.firstVerdict.height) << sentence;
+        // The part letter and the verdict widen with their text, and nothing overlaps.
+        EXPECT_EQ(frame.partLetter.width, 2 * usual.partLetter.width) << sentence;
+        EXPECT_EQ(frame.firstVerdict.width, 2 * usual.firstVerdict.width) << sentence;
+        EXPECT_LE(frame.partLetter.right(), frame.answerBox.left) << sentence;
+        EXPECT_LE(frame.answerBox.right(), frame.firstVerdict.left) << sentence;
+        EXPECT_LE(frame.keyBox.right(), layout::kAnswerFrameWidth) << sentence;
+        if (!sentence) {
+            EXPECT_EQ(frame.answerBox.width, usual.answerBox.width);
+            EXPECT_LE(frame.firstVerdict.right(), frame.keyBox.left);
+        }
     }
     for (const int count : {3, 20}) {
         const auto frames = layout::StackAnswerFrames(count, true, grow);
