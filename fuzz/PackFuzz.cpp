@@ -1,6 +1,6 @@
 // The resource pack and the picture-header check on any bytes: a pack is read
 // or refused with a PackError, every resource it gives lies inside it, and the
-// header check reads any resource without fault.
+// header checks (skin pictures and page pictures) read any resource without fault.
 #include "FuzzSupport.h"
 #include "core/Errors.h"
 #include "core/formats/PictureHeader.h"
@@ -11,6 +11,7 @@ namespace {
 
 void checkPictures(std::string_view bytes) {
     orbisk::skin::ReadPictureHeader(bytes);
+    orbisk::skin::ReadPageImageSize(bytes);
     for (const orbisk::skin::SkinPicture& picture : orbisk::skin::SkinPictures()) {
         orbisk::skin::MatchesTable(bytes, picture);
     }

@@ -15,7 +15,8 @@ HomeFixture::HomeFixture() {
         throw std::runtime_error("the test bank's configuration cannot be read: " + files.configProblem);
     }
     m_config = *files.config;
-    m_pictures = std::make_unique<gui::SkinPictures>(setup::GraphicsFolder(m_folder.path()));
+    m_pictures =
+        std::make_unique<gui::SkinPictures>(setup::GraphicsFolder(m_folder.path()), &TestBank().pack());
 }
 
 HomeFixture::~HomeFixture() = default;

@@ -2,6 +2,7 @@
 // answer sheet's handle, the corner grip, maximise and restore, the sheet's
 // sentence box and instruction picture, and which title bar looks active.
 #include "PracticeFixture.h"
+#include "core/layout/AnswerFrames.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/popup/PopUpBox.h"
@@ -162,7 +163,13 @@ TEST_F(PracticeLayout, MinimisedAndRestoredEveryPieceKeepsItsPlaceAndSize) {
 TEST_F(PracticeLayout, ASentenceEnlargesTheFirstFrameAndAChoiceShrinksItAgain) {
     PracticeWindow* window = OpenPaper(102, 1, 3); // numbers, spacing, F, X, then a sentence
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->sheet()->frame(1)->height(), 25);
+    // The frames at the height the answers' text needs (layout::AnswerFrameGrowth).
+    const double grow = window->sheet()->frameGrowth();
+    const auto line = layout::LayOutAnswerFrame(false, layout::kAnswerFrameWidth, grow);
+    const auto sentence = layout::LayOutAnswerFrame(true, layout::kAnswerFrameWidth, grow);
+    const int lineFrame = layout::ToPixels(layout::StackAnswerFrames(1, false, grow)[0]).height;
+    const int sentenceFrame = layout::ToPixels(layout::StackAnswerFrames(1, true, grow)[0]).height;
+    EXPECT_EQ(window->sheet()->frame(1)->height(), lineFrame);
     EXPECT_FALSE(window->sheet()->instruction()->isVisibleTo(window));
     window->ChooseQuestion(3); // kind F
     EXPECT_TRUE(window->sheet()->instruction()->isVisibleTo(window));
@@ -170,12 +177,13 @@ TEST_F(PracticeLayout, ASentenceEnlargesTheFirstFrameAndAChoiceShrinksItAgain) {
     window->ChooseQuestion(5); // kind L
     EXPECT_FALSE(window->sheet()->instruction()->isVisibleTo(window));
     AnswerFrame* frame = window->sheet()->frame(1);
-    EXPECT_EQ(frame->height(), 140);
-    EXPECT_EQ(frame->answerBox()->height(), 66); // 1000 twips, edges rounded
+    EXPECT_EQ(frame->height(), sentenceFrame);
+    EXPECT_EQ(frame->answerBox()->height(), layout::ToPixels(sentence.answerBox).height);
+    EXPECT_GT(frame->answerBox()->height(), 3 * QFontMetrics(frame->answerBox()->font()).lineSpacing());
     EXPECT_EQ(frame->answerBox()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     window->ChooseQuestion(1);
-    EXPECT_EQ(frame->height(), 25);
-    EXPECT_EQ(frame->answerBox()->height(), 17);
+    EXPECT_EQ(frame->height(), lineFrame);
+    EXPECT_EQ(frame->answerBox()->height(), layout::ToPixels(line.answerBox).height);
     EXPECT_EQ(frame->answerBox()->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 

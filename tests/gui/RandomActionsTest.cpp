@@ -19,6 +19,7 @@
 #include "gui/practice/PracticeToolbar.h"
 
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -609,8 +610,14 @@ void RandomActions::CheckHomePage() {
         const int paper = 100 + home.state().TopicCount + row - 1;
         const Attempt& first = m_model.at(paper, 1);
         const bool tryAgain = first.marked && std::stod(first.score) <= 99;
-        if (page->firstScore(row)->text().toStdString() != first.score ||
-            page->secondScore(row)->text().toStdString() != m_model.at(paper, 2).score ||
+        // An attempt begun and not marked says so in place of its score.
+        auto shown = [](const Attempt& attempt) {
+            const bool begun = std::any_of(attempt.answers.begin(), attempt.answers.end(),
+                                           [](const std::string& answer) { return !answer.empty(); });
+            return !attempt.marked && begun ? std::string("started") : attempt.score;
+        };
+        if (page->firstScore(row)->text().toStdString() != shown(first) ||
+            page->secondScore(row)->text().toStdString() != shown(m_model.at(paper, 2)) ||
             page->tryAgainButton(row)->isVisibleTo(page) != tryAgain) {
             Problem("the home page shows paper " + std::to_string(paper) + " with scores '" +
                     page->firstScore(row)->text().toStdString() + "' and '" +

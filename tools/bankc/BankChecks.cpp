@@ -1,16 +1,21 @@
 #include "BankChecks.h"
 
 #include "Gaps.h"
+#include "core/Errors.h"
+#include "core/formats/PictureHeader.h"
 #include "core/formats/Records.h"
+#include "core/io/FileIO.h"
 #include "core/product/AnswerKinds.h"
 #include "core/product/BankNumbers.h"
 #include "core/product/ProductCode.h"
+#include "core/product/SkinTable.h"
 #include "core/product/Weights.h"
 #include "core/text/TextForms.h"
 
 #include <algorithm>
 #include <charconv>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace orbisk::bankc {
@@ -108,6 +113,41 @@ public:
         const std::string extension = fs::path(name).extension().string();
         if (extension != ".png" && extension != ".gif" && extension != ".jpg" && extension != ".jpeg") {
             refuse(where, "a picture must be a PNG, GIF or JPEG file");
+            return;
+        }
+        twin(where, path);
+    }
+
+    // A picture's twin NAME@2x.EXT, when there is one, is what screens with a
+    // device pixel ratio above 1 show in its place: it must be the same kind
+    // of picture with exactly twice the pixels each way, or the page would move.
+    void twin(const Where& where, const fs::path& path) {
+        std::error_code ec;
+        const fs::path twinPath = path.parent_path() / skin::TwinFileName(path.filename().string());
+        if (!fs::is_regular_file(twinPath, ec)) {
+            return;
+        }
+        std::optional<skin::PixelSize> size;
+        std::optional<skin::PixelSize> twinSize;
+        try {
+            size = skin::ReadPageImageSize(files::ReadWholeFile(path));
+            twinSize = skin::ReadPageImageSize(files::ReadWholeFile(twinPath));
+        } catch (const Error& error) {
+            refuse(where, error.what());
+            return;
+        }
+        if (!size || !twinSize || twinSize->width != 2 * size->width ||
+            twinSize->height != 2 * size->height) {
+            const std::string wanted =
+                size ? std::to_string(2 * size->width) + "x" + std::to_string(2 * size->height)
+                     : "twice as large";
+            const std::string found =
+                twinSize ? std::to_string(twinSize->width) + "x" + std::to_string(twinSize->height)
+                         : "unreadable";
+            refuse(where, "the picture's twin " + twinPath.filename().string() +
+                              " must be the picture with twice "
+                              "its pixels each way (" +
+                              wanted + "), not " + found);
         }
     }
 

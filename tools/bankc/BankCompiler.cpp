@@ -41,6 +41,20 @@ std::string readPicture(const Product& product, const std::string& name) {
     return files::ReadWholeFile(product.root / "pictures" / name);
 }
 
+// The picture's part, and its twin's where bank/pictures holds NAME@2x.EXT
+// (the checks made sure it is the same picture at twice the size).
+void addPicture(const Product& product, const std::string& name, const std::string& location,
+                const std::string& contentId, std::vector<mht::OutPart>& parts) {
+    parts.push_back({contentTypeOf(name), location, contentId, readPicture(product, name)});
+    const std::string twin = skin::TwinFileName(name);
+    std::error_code ec;
+    if (fs::is_regular_file(product.root / "pictures" / twin, ec)) {
+        const std::string twinId = contentId.empty() ? "" : mht::TwinReference("cid:" + contentId).substr(4);
+        parts.push_back({contentTypeOf(name), location.empty() ? "" : mht::TwinReference(location), twinId,
+                         readPicture(product, twin)});
+    }
+}
+
 std::vector<tables::PaperEntry> paperEntries(const Section& section) {
     std::vector<tables::PaperEntry> papers;
     for (const Paper& paper : section.papers) {
@@ -100,14 +114,14 @@ void addExplanations(const Question& question, int id, CompiledBank& out) {
 
 void addPages(const Product& product, const Section& section, CompiledBank& out,
               std::vector<Problem>& problems) {
-    std::string productPicture;
+    const std::string pictureLocation = "file:///orbisk/" + product.picture;
+    std::vector<mht::OutPart> productParts;
     try {
-        productPicture = readPicture(product, product.picture);
+        addPicture(product, product.picture, pictureLocation, "", productParts);
     } catch (const std::exception& error) {
         problems.push_back({product.where, error.what()});
         return;
     }
-    const std::string pictureLocation = "file:///orbisk/" + product.picture;
     for (const Paper& paper : section.papers) {
         const int topic = bank::TopicOfPaper(paper.number);
         for (std::size_t q = 0; q < paper.questions.size(); ++q) {
@@ -122,14 +136,12 @@ void addPages(const Product& product, const Section& section, CompiledBank& out,
             page.questionNumber = static_cast<int>(q + 1);
             page.instruction = question.instruction.empty() ? paper.instruction : question.instruction;
             page.productPicture = product.picture;
-            std::vector<mht::OutPart> parts{
-                {contentTypeOf(product.picture), pictureLocation, "", productPicture}};
+            std::vector<mht::OutPart> parts = productParts;
             if (!question.picture.empty()) {
                 const std::string contentId = "picture" + std::to_string(id) + "@orbisk.example";
                 page.questionPicture = "cid:" + contentId;
                 try {
-                    parts.push_back({contentTypeOf(question.picture), "", contentId,
-                                     readPicture(product, question.picture)});
+                    addPicture(product, question.picture, "", contentId, parts);
                 } catch (const std::exception& error) {
                     problems.push_back({question.where, error.what()});
                 }
@@ -161,13 +173,15 @@ void addSkin(const fs::path& folder, CompiledBank& out, std::vector<Problem>& pr
         problems.push_back({{folder, 0}, "the skin folder cannot be read: " + ec.message()});
         return;
     }
-    for (const skin::SkinPicture& picture : skin::SkinPictures()) {
+    // Every picture and its twin with twice the pixels, matched to its name
+    // without regard to letter case.
+    auto add = [&](const std::string& name, const skin::SkinPicture& shape) {
         const auto found = std::find_if(files.begin(), files.end(), [&](const fs::path& file) {
-            return skin::SameFileName(file.filename().string(), picture.name);
+            return skin::SameFileName(file.filename().string(), name);
         });
         if (found == files.end()) {
-            problems.push_back({{folder / picture.name, 0}, "the skin picture is missing"});
-            continue;
+            problems.push_back({{folder / name, 0}, "the skin picture is missing"});
+            return;
         }
         std::string bytes;
         try {
@@ -175,15 +189,19 @@ void addSkin(const fs::path& folder, CompiledBank& out, std::vector<Problem>& pr
         } catch (const Error& error) {
             problems.push_back(
                 {{*found, 0}, std::string("the skin picture cannot be read: ") + error.what()});
-            continue;
+            return;
         }
-        if (!skin::MatchesTable(bytes, picture)) {
-            problems.push_back(
-                {{*found, 0},
-                 "the picture does not have the format and size of " + std::string(picture.name)});
-            continue;
+        if (!skin::MatchesTable(bytes, shape)) {
+            problems.push_back({{*found, 0},
+                                "the picture does not have the format and size of " + name + " (" +
+                                    std::to_string(shape.width) + "x" + std::to_string(shape.height) + ")"});
+            return;
         }
-        out.resources[picture.id] = std::move(bytes);
+        out.resources[shape.id] = std::move(bytes);
+    };
+    for (const skin::SkinPicture& picture : skin::SkinPictures()) {
+        add(std::string(picture.name), picture);
+        add(skin::TwinFileName(picture.name), skin::Twin(picture));
     }
 }
 

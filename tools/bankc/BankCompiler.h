@@ -21,7 +21,8 @@ struct CompiledBank {
 /// Turns a checked bank into the numbered resources: the configuration, the
 /// five tables and six results templates of each section, one page per
 /// question, the explanations of every question that has any, and the 89 skin pictures of @p skinFolder
-/// (matched to their names without regard to letter case). A skin folder that is missing or cannot be read,
+/// with their twins of twice the pixels (NAME@2x.EXT, resource ids::SkinTwinId), matched to their names
+/// without regard to letter case. A skin folder that is missing or cannot be read,
 /// and every picture that is missing, unreadable or does not match its table entry, is added to @p problems:
 /// the program needs them all.
 CompiledBank CompileBank(const Product& product, const std::filesystem::path& skinFolder,

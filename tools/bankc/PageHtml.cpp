@@ -1,6 +1,7 @@
 #include "PageHtml.h"
 
 #include "Gaps.h"
+#include "core/practice/TextSize.h"
 #include "core/product/AnswerKinds.h"
 
 namespace orbisk::bankc {
@@ -169,9 +170,13 @@ std::string RenderPageHtml(const PageContext& page, const Question& question) {
     html += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n";
     html += "<title>" + escape(page.productName) + " - Question " + std::to_string(page.questionNumber) +
             "</title>\n";
-    html += R"(<style>
-body { font-family: "Trebuchet MS", "Liberation Sans", "DejaVu Sans", sans-serif; font-size: 12pt; color: #1f2d3d; background-color: #ffffff; }
-p { margin-top: 4px; margin-bottom: 8px; }
+    // The body's size is the one the practice window's answer boxes follow.
+    html +=
+        "<style>\nbody { font-family: \"Trebuchet MS\", \"Liberation Sans\", \"DejaVu Sans\", sans-serif; "
+        "font-size: " +
+        std::to_string(static_cast<int>(practice::kPageBodyPoints)) +
+        "pt; color: #1f2d3d; background-color: #ffffff; }\n";
+    html += R"(p { margin-top: 4px; margin-bottom: 8px; }
 .paper { color: #5a6b7d; font-size: 10pt; }
 .number { font-size: 15pt; font-weight: bold; color: #1c4f8c; margin-top: 10px; }
 .instruction { color: #4a5a6a; font-style: italic; }

@@ -1,6 +1,7 @@
 #include "core/home/HomeScreen.h"
 
 #include "core/Errors.h"
+#include "core/formats/Records.h"
 #include "core/text/TextForms.h"
 
 namespace orbisk::home {
@@ -11,6 +12,31 @@ namespace {
 std::string entry(const std::vector<std::string>& values, int slot) {
     const auto i = static_cast<std::size_t>(slot - 1);
     return slot >= 1 && i < values.size() ? values[i] : std::string();
+}
+
+/// The paper records of an answer file, by slot; none when it cannot be read
+/// (the practice window tells what is wrong with it when the paper is opened).
+std::vector<std::string> answerRecords(const std::filesystem::path& file, int paperCount) {
+    try {
+        return records::ReadPaperRecords(file, paperCount);
+    } catch (const DataError&) {
+        return {};
+    }
+}
+
+/// An attempt not marked (@p state is not "1", its score is empty) whose
+/// stored answers are not all empty.
+AttemptProgress progress(const std::string& record, std::string_view state, std::string_view score) {
+    if (record.empty() || state == results::kMarked || !score.empty()) {
+        return {};
+    }
+    AttemptProgress progress;
+    const std::size_t held = records::CountValues(record, 3);
+    for (const std::string& answer : records::SplitRecordValues(record, 3, static_cast<int>(held))) {
+        ++progress.answers;
+        progress.answered += answer.empty() ? 0 : 1;
+    }
+    return progress.inProgress() ? progress : AttemptProgress{};
 }
 
 } // namespace
@@ -88,6 +114,13 @@ SectionView HomeScreen::LoadSection() {
         m_marks = {none, none, none, none, none, none, {}};
         view.problem = Problem{marksFile, texts::MarksUnreadable(section->label, marksFile, error.what())};
     }
+    using results::ResultsFile;
+    m_firstAnswers =
+        answerRecords(results::FilePath(m_appFolder, ResultsFile::First, m_state.LChose, m_state.lblCOD),
+                      section->paperCount);
+    m_secondAnswers =
+        answerRecords(results::FilePath(m_appFolder, ResultsFile::Second, m_state.LChose, m_state.lblCOD),
+                      section->paperCount);
     view.loaded = true;
     view.topicNames = section->topicNames;
     view.topicCount = section->topicCount;
@@ -107,6 +140,8 @@ TopicView HomeScreen::ChooseTopic(int t) {
         row.first = entry(m_marks.FSE, slot);
         row.second = entry(m_marks.SSE, slot);
         row.tryAgain = TryAgainOffered(row.first);
+        row.firstProgress = progress(entry(m_firstAnswers, slot), entry(m_marks.FST, slot), row.first);
+        row.secondProgress = progress(entry(m_secondAnswers, slot), entry(m_marks.SST, slot), row.second);
     }
     const config::SectionConfig* section = chosenSection();
     const auto topic = static_cast<std::size_t>(t - 1);

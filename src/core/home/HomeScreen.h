@@ -45,12 +45,26 @@ struct HomeState {
 /// nothing; a second-attempt score does not matter.
 bool TryAgainOffered(std::string_view firstScore);
 
+/// How far an attempt that is not marked has come: the answers its answer
+/// file holds that are not empty (spaces count as an answer, as in the
+/// practice window), of the answers the paper's record holds.
+struct AttemptProgress {
+    int answered = 0; ///< 0 (and answers 0) when the attempt is marked or not begun
+    int answers = 0;
+    /// Begun and not marked: the home page says so in place of the empty score.
+    bool inProgress() const { return answered > 0; }
+    bool operator==(const AttemptProgress&) const = default;
+};
+
 /// One paper of the chosen topic as the home page shows it: its stored scores
-/// as they are, and whether its try-again button shows (its load button always does).
+/// as they are, whether its try-again button shows (its load button always
+/// does), and each attempt begun but not marked.
 struct PaperRow {
     std::string first;  ///< the first attempt's score, empty when not marked
     std::string second; ///< the second attempt's score
     bool tryAgain = false;
+    AttemptProgress firstProgress;
+    AttemptProgress secondProgress;
     bool operator==(const PaperRow&) const = default;
 };
 
@@ -116,8 +130,9 @@ public:
 
     /// Reads the current section's marks and says which topics to show. An
     /// unreadable marks file gives empty scores (never another section's) and a
-    /// problem naming it. Chooses topic 1 unless the section is being refreshed
-    /// or has no topics.
+    /// problem naming it. Reads the two answer files too, for the attempts
+    /// begun and not marked (an unreadable one shows none begun). Chooses topic 1 unless the section is being
+    /// refreshed or has no topics.
     SectionView LoadSection();
     /// Chooses topic @p t (1 to 10): its name and its five papers' rows.
     TopicView ChooseTopic(int t);
@@ -147,6 +162,9 @@ private:
     std::filesystem::path m_appFolder;
     HomeState m_state;
     results::Marks m_marks;
+    /// The first and second answer files' paper records as LoadSection read them, by paper slot.
+    std::vector<std::string> m_firstAnswers;
+    std::vector<std::string> m_secondAnswers;
 };
 
 } // namespace orbisk::home

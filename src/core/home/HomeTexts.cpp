@@ -21,6 +21,11 @@ std::string SectionTabTooltip(std::string_view label) {
     return "Load " + std::string(label) + " Module";
 }
 
+std::string AnsweredDescription(int answered, int answers) {
+    return std::to_string(answered) + " of " + std::to_string(answers) +
+           (answers == 1 ? " question answered" : " questions answered");
+}
+
 std::string PaperName(int k) {
     return "Paper " + std::to_string(k);
 }

@@ -28,6 +28,11 @@ inline constexpr std::string_view kFirstAttemptCaption = "1st Attempt:";
 inline constexpr std::string_view kSecondAttemptCaption = "2nd Attempt:";
 inline constexpr std::string_view kLoadCaption = "Load";
 inline constexpr std::string_view kTryAgainCaption = "Retry";
+/// In place of the empty score of an attempt begun and not marked (a short
+/// word: it has the room of a score and its "%" beside the attempt's caption).
+inline constexpr std::string_view kInProgress = "started";
+/// What a screen reader says of it, and its tooltip: "12 of 30 questions answered".
+std::string AnsweredDescription(int answered, int answers);
 /// "Paper 3": paper @p k (1 to 5) of the chosen topic.
 std::string PaperName(int k);
 /// The load button's tooltip and spoken name: "Load paper 3".

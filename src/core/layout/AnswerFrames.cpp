@@ -1,20 +1,46 @@
 #include "core/layout/AnswerFrames.h"
 
+#include <algorithm>
+
 namespace orbisk::layout {
 
-AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth) {
+namespace {
+
+inline constexpr double kLineBoxHeight = 255;
+inline constexpr double kSentenceBoxHeight = 1000;
+
+double frameHeight(bool sentence, double grow) {
+    // The frame grows by as much as the boxes in it: one box, or a sentence box and its key box.
+    return sentence ? kSentenceFrameHeight + 2 * kSentenceBoxHeight * (grow - 1)
+                    : kAnswerFrameHeight + kLineBoxHeight * (grow - 1);
+}
+
+} // namespace
+
+double AnswerFrameGrowth(double lineHeight) {
+    return std::max(1.0, lineHeight / kLineBoxHeight);
+}
+
+AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double grow) {
     AnswerFrameLayout f;
-    f.partLetter = {0, 40, 360, 255};
+    const double line = kLineBoxHeight * grow;
+    // The part letter and the verdicts widen with their text; what follows them moves right.
+    const double letter = 360 * grow;
+    const double shift = letter - 360;
+    f.partLetter = {0, 40, letter, line};
+    f.frame = {kAnswerFrameLeft, 0, frameWidth, frameHeight(sentence, grow)};
     if (!sentence) {
-        f.frame = {kAnswerFrameLeft, 0, frameWidth, kAnswerFrameHeight};
-        f.answerBox = {360, 40, 1575, 255};
-        f.firstVerdict = {2040, 40, 360, 255};
-        f.keyBox = {2400, 60, 1455, 255};
+        f.answerBox = {letter, 40, 1575, line};
+        f.firstVerdict = {2040 + shift, 40, letter, line};
+        const double keyLeft = f.firstVerdict.right();
+        // The key box keeps the frame's right margin (120), however little room is left.
+        f.keyBox = {keyLeft, 60, std::max(0.0, frameWidth - 120 - keyLeft), line};
     } else {
-        f.frame = {kAnswerFrameLeft, 0, frameWidth, kSentenceFrameHeight};
-        f.answerBox = {360, 40, frameWidth - 1000, 1000};
-        f.firstVerdict = {f.answerBox.right() + 100, 40, 360, 255};
-        f.keyBox = {f.answerBox.left, f.answerBox.bottom() + 100, frameWidth - 500, 1000};
+        const double box = kSentenceBoxHeight * grow;
+        f.answerBox = {letter, 40, std::max(0.0, frameWidth - 1000 - shift), box};
+        f.firstVerdict = {f.answerBox.right() + 100, 40, letter, line};
+        f.keyBox = {f.answerBox.left, f.answerBox.bottom() + 100, std::max(0.0, frameWidth - 500 - shift),
+                    box};
     }
     f.secondVerdict = f.firstVerdict;
     f.carriedVerdict = f.firstVerdict;
@@ -22,12 +48,13 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth) {
     return f;
 }
 
-std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout) {
+std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout,
+                                                                 double grow) {
     const double gap = answerCount >= kCrowdedFrom ? kCrowdedFrameGap : kFrameGap;
     std::array<Rect, bank::kMaxAnswersPerQuestion> frames;
     double top = kFirstFrameTop;
     for (std::size_t n = 0; n < frames.size(); ++n) {
-        const double height = (n == 0 && sentenceLayout) ? kSentenceFrameHeight : kAnswerFrameHeight;
+        const double height = frameHeight(n == 0 && sentenceLayout, grow);
         frames[n] = {kAnswerFrameLeft, top, kAnswerFrameWidth, height};
         top += height + gap;
     }

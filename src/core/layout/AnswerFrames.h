@@ -38,13 +38,27 @@ struct AnswerFrameLayout {
 /// verdicts at 2040; key box 1455 x 255 at 2400, top 60), or frame 1's
 /// sentence layout (frame 2100 high, a 1000-high answer box 1000 narrower than
 /// the frame, the verdicts 100 right of it, the key box under it).
-AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFrameWidth);
+///
+/// @p grow (1 or more) makes every height that holds a line of text that many
+/// times taller, for larger text (see AnswerFrameGrowth): the boxes, part
+/// letters and verdicts, and the frame by as much as its boxes. The part
+/// letter and the verdicts widen as much and push what follows them right;
+/// the answer boxes keep their width, the key box takes what is left of
+/// @p frameWidth (at 1 and the usual width, 1455).
+AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFrameWidth, double grow = 1);
+
+/// How much taller the frames must be for a box whose line of text needs
+/// @p lineHeight twips: the one-line box's 255 twips hold it at 1; never below 1.
+double AnswerFrameGrowth(double lineHeight);
 
 /// `StackAnswerFrames`: the rectangles of Frame1 .. Frame20 in the sheet for a
 /// question of @p answerCount slots. Frame 1 at top 50, each next one under the
-/// previous, 105 apart, or -10 apart when the question has 16 or more slots.
-/// All twenty are placed, shown or not. @p sentenceLayout makes frame 1 2100 high.
-std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout);
+/// previous, 105 apart, or -10 apart when the question has 16 or more slots
+/// (the crowded frames overlap only by the space under their boxes). All twenty
+/// are placed, shown or not. @p sentenceLayout makes frame 1 2100 high; @p grow
+/// as LayOutAnswerFrame.
+std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout,
+                                                                 double grow = 1);
 
 /// `drawborder` / `createborder`: the frame drawn round an answer box in its
 /// container, as four lines.

@@ -66,6 +66,10 @@ HomePageLayout LayOutHomePage(double pageWidth) {
     return l;
 }
 
+double ProgressLeft(double textWidth, const Rect& percent) {
+    return percent.right() - textWidth;
+}
+
 double ScoreLeft(std::string_view score, double textWidth, double percentLeft) {
     return score.empty() ? percentLeft : percentLeft - textWidth - kScoreGap;
 }

@@ -47,4 +47,9 @@ inline constexpr double kScoreGap = 20;
 /// @p percentLeft; an empty label stands at the column's left edge.
 double ScoreLeft(std::string_view score, double textWidth, double percentLeft);
 
+/// The left edge of the label @p textWidth twips wide that says an attempt is
+/// begun and not marked: it takes the place of the score and its "%", ending
+/// at the right edge of the "%" column @p percent.
+double ProgressLeft(double textWidth, const Rect& percent);
+
 } // namespace orbisk::layout

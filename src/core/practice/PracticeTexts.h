@@ -135,6 +135,9 @@ inline constexpr std::string_view kGroupHint = "one answer, in any order";
 // ---- What a screen reader says ------------------------------------------------
 
 inline constexpr std::string_view kQuestionPageName = "Question page";
+/// The keys that change the text size, told by the toolbar and the question page.
+inline constexpr std::string_view kTextSizeKeys =
+    "Ctrl+Plus makes the question and your answers larger, Ctrl+Minus smaller, Ctrl+0 their usual size";
 inline constexpr std::string_view kResizeName = "Resize";
 inline constexpr std::string_view kMarkingName = "Marking";
 inline constexpr std::string_view kRemainingName = "Questions left";

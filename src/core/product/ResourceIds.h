@@ -3,6 +3,9 @@
 /// The numbers under which the program carries its resources. Every resource
 /// is addressed by number alone (type "Custom"):
 /// - 1 to 92: the skin pictures (see SkinTable; 38 to 40 are unused);
+/// - 101 to 192: each skin picture's twin with twice the pixels each way, for
+///   screens with a device pixel ratio above 1, numbered picture + 100 (see
+///   SkinTwinId); never written to the Graphics folder;
 /// - 10000 to 24999: question pages, numbered by their question ids (see QuestionId);
 /// - 30000: the product configuration;
 /// - 30000 + 10 s + 2 to + 6: the five question bank tables of section s;
@@ -37,5 +40,11 @@ constexpr int ExplanationId(int questionId) {
 /// The skin pictures' resource numbers lie in 1..92.
 inline constexpr int kFirstSkinPicture = 1;
 inline constexpr int kLastSkinPicture = 92;
+
+/// Resource number of the twin of skin picture @p id (its file NAME@2x.EXT):
+/// the id + 100, so 101 for about_off.bmp's twin.
+constexpr int SkinTwinId(int id) {
+    return id + 100;
+}
 
 } // namespace orbisk::ids

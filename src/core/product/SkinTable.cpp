@@ -1,5 +1,6 @@
 #include "core/product/SkinTable.h"
 
+#include "core/product/ResourceIds.h"
 #include "core/text/TextForms.h"
 
 #include <array>
@@ -122,6 +123,20 @@ const SkinPicture* FindSkinPicture(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+std::string TwinFileName(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    const std::size_t stem = dot == std::string_view::npos ? name.size() : dot;
+    return std::string(name.substr(0, stem)) + "@2x" + std::string(name.substr(stem));
+}
+
+SkinPicture Twin(const SkinPicture& picture) {
+    SkinPicture twin = picture;
+    twin.id = ids::SkinTwinId(picture.id);
+    twin.width *= 2;
+    twin.height *= 2;
+    return twin;
 }
 
 bool SameFileName(std::string_view a, std::string_view b) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 /// The skin: the 89 pictures every window is drawn from. They are resources 1
@@ -26,6 +27,16 @@ const SkinPicture* FindSkinPicture(int id);
 
 /// The picture whose file name is @p name without regard to letter case, or nullptr.
 const SkinPicture* FindSkinPicture(std::string_view name);
+
+/// The file name of a picture's twin, the same picture with twice the pixels
+/// each way for screens with a device pixel ratio above 1: "@2x" before the
+/// extension ("about_off@2x.bmp").
+std::string TwinFileName(std::string_view name);
+
+/// What the twin of @p picture is: resource ids::SkinTwinId(id), the same
+/// format and bit depth, twice the width and height (its name stays the
+/// picture's; TwinFileName gives the file's).
+SkinPicture Twin(const SkinPicture& picture);
 
 /// True when two file names are the same without regard to letter case (ASCII).
 bool SameFileName(std::string_view a, std::string_view b);

@@ -139,7 +139,8 @@ Started StartUp(const StartupEnvironment& environment) {
             ToQString(files.configProblem));
         return started;
     }
-    started.pictures = std::make_unique<SkinPictures>(setup::GraphicsFolder(started.appFolder));
+    started.pictures =
+        std::make_unique<SkinPictures>(setup::GraphicsFolder(started.appFolder), environment.resources);
     Asker* asker = environment.asker;
     if (asker == nullptr) {
         started.asker = std::make_unique<PopUpAsker>(*started.pictures, environment.cursor);

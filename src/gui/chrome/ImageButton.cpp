@@ -1,5 +1,7 @@
 #include "gui/chrome/ImageButton.h"
 
+#include "gui/chrome/SkinPictures.h"
+
 #include <QPainter>
 
 namespace orbisk::gui {
@@ -35,7 +37,7 @@ void ImageButton::SetCaptionBand(int height) {
 }
 
 QSize ImageButton::sizeHint() const {
-    return m_pictures.off.isNull() ? QSize(16, 16) : m_pictures.off.size();
+    return m_pictures.off.isNull() ? QSize(16, 16) : PictureSize(m_pictures.off);
 }
 
 const QPixmap& ImageButton::shownPicture() const {

@@ -2,16 +2,29 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <filesystem>
+
+namespace orbisk {
+class ResourceSource;
+}
 
 namespace orbisk::gui {
 
 /// The skin pictures of the Graphics folder, found by name without regard to
 /// letter case and decoded once: the folder is written only at start-up.
+///
+/// Where a screen's device pixel ratio is above 1, a picture comes from its
+/// twin with twice the pixels each way, which the program's resources carry
+/// (ids::SkinTwinId) and the Graphics folder does not: the pixmap then has a
+/// device pixel ratio of 2 and the same size in the window's pixels, so
+/// nothing moves and edges and text stay sharp. A picture without a twin is
+/// the Graphics folder's.
 class SkinPictures final {
 public:
-    explicit SkinPictures(std::filesystem::path graphicsFolder);
+    /// @param resources the program's resources, for the twins; none: every picture is the folder's.
+    explicit SkinPictures(std::filesystem::path graphicsFolder, const ResourceSource* resources = nullptr);
 
     /// The picture, or a null pixmap when the file is missing or unreadable
     /// (the control then shows nothing).
@@ -21,7 +34,13 @@ public:
 
 private:
     std::filesystem::path m_folder;
+    const ResourceSource* m_resources;
     QHash<QString, QPixmap> m_cache;
 };
+
+/// The size a picture takes in a window, in the window's pixels (a twin's is half its own).
+inline QSize PictureSize(const QPixmap& picture) {
+    return picture.deviceIndependentSize().toSize();
+}
 
 } // namespace orbisk::gui

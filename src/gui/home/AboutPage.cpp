@@ -53,7 +53,8 @@ AboutPage::AboutPage(SkinPictures& pictures, const QString& productName, const l
     const QPixmap logo = pictures.Get(QStringLiteral("Logo.gif"));
     m_logo->setPixmap(logo);
     m_logo->setAccessibleName(QStringLiteral("Orbisk"));
-    m_logo->setGeometry((width() - logo.width()) / 2, kLogoTop, logo.width(), logo.height());
+    const QSize logoSize = PictureSize(logo);
+    m_logo->setGeometry((width() - logoSize.width()) / 2, kLogoTop, logoSize.width(), logoSize.height());
 
     QFont nameFont = BodyFont(14);
     nameFont.setBold(true);

@@ -122,14 +122,13 @@ void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
 
     m_percent = new PercentColumn(this);
     Place(m_percent, m_layout.percent);
-    QList<QRect> rows;
     for (const layout::PaperRowLayout& row : m_layout.papers) {
         for (const layout::Rect& score : {row.firstRow, row.secondRow}) {
             const layout::PixelRect px = layout::ToPixels(score);
-            rows << QRect(0, px.y - m_percent->y(), m_percent->width(), px.height);
+            m_percentRows << QRect(0, px.y - m_percent->y(), m_percent->width(), px.height);
         }
     }
-    m_percent->SetRows(rows);
+    m_percent->SetRows(m_percentRows);
 }
 
 void HomePage::ShowTopics(const std::vector<std::string>& names, int topicCount) {
@@ -151,20 +150,38 @@ void HomePage::ChooseTopic(int t) {
 void HomePage::ShowPapers(const QString& heading,
                           const std::array<home::PaperRow, bank::kPapersPerTopic>& papers) {
     m_subHeading->setText(heading);
-    // The score labels size themselves to their text and end against the "%" column.
+    // The score labels size themselves to their text and end against the "%"
+    // column; an attempt begun and not marked says so in place of its score
+    // and its "%".
     const double percentLeft = m_layout.percent.left;
-    auto place = [&](QLabel* label, const std::string& score, const layout::Rect& rowRect) {
-        const QString text = ToQString(score);
+    QList<QRect> percentRows;
+    auto place = [&](QLabel* label, const std::string& score, const home::AttemptProgress& progress,
+                     const layout::Rect& rowRect, const QRect& percentRow) {
+        const std::string shown = progress.inProgress() ? std::string(home::texts::kInProgress) : score;
+        const QString text = ToQString(shown);
         const double width = layout::Twips(QFontMetrics(label->font()).horizontalAdvance(text) + 1);
         label->setText(text);
-        Place(label, {layout::ScoreLeft(score, width, percentLeft), rowRect.top, width, rowRect.height});
+        const QString answered =
+            progress.inProgress()
+                ? ToQString(home::texts::AnsweredDescription(progress.answered, progress.answers))
+                : QString();
+        label->setAccessibleDescription(answered);
+        label->setToolTip(answered);
+        const double left = progress.inProgress() ? layout::ProgressLeft(width, m_layout.percent)
+                                                  : layout::ScoreLeft(shown, width, percentLeft);
+        Place(label, {left, rowRect.top, width, rowRect.height});
+        if (!progress.inProgress()) {
+            percentRows << percentRow;
+        }
     };
     for (std::size_t r = 0; r < papers.size(); ++r) {
         const layout::PaperRowLayout& row = m_layout.papers[r];
-        place(m_firstScores[r], papers[r].first, row.firstRow);
-        place(m_secondScores[r], papers[r].second, row.secondRow);
+        place(m_firstScores[r], papers[r].first, papers[r].firstProgress, row.firstRow, m_percentRows[2 * r]);
+        place(m_secondScores[r], papers[r].second, papers[r].secondProgress, row.secondRow,
+              m_percentRows[2 * r + 1]);
         m_tryAgain[r]->setVisible(papers[r].tryAgain);
     }
+    m_percent->SetRows(percentRows);
 }
 
 } // namespace orbisk::gui

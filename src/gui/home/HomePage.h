@@ -4,6 +4,8 @@
 #include "core/layout/HomePageLayout.h"
 
 #include <QLabel>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -35,7 +37,9 @@ public:
     void ChooseTopic(int t);
     /// Shows the topic's name over the papers and each paper's stored scores as
     /// they are, placed against the "%" column, with the try-again buttons the
-    /// rows offer.
+    /// rows offer. An attempt begun and not marked shows "started" (its
+    /// accessible description and tooltip say how many questions are answered)
+    /// and no "%".
     void ShowPapers(const QString& heading, const std::array<home::PaperRow, bank::kPapersPerTopic>& papers);
 
     TopicButton* topic(int t) const { return m_topics.at(static_cast<std::size_t>(t - 1)); }
@@ -66,6 +70,8 @@ private:
     std::array<ImageButton*, 5> m_load{};
     std::array<ImageButton*, 5> m_tryAgain{};
     PercentColumn* m_percent = nullptr;
+    /// The "%" of each score row, first and second of paper 1, then of paper 2, ...
+    QList<QRect> m_percentRows;
 };
 
 } // namespace orbisk::gui

@@ -78,13 +78,16 @@ void HomeWindow::buildStrip() {
     m_strip = new QLabel(this);
     m_strip->setObjectName(QStringLiteral("ScnTabBG"));
     Place(m_strip, m_layout.strip);
-    QPixmap strip(m_strip->size());
+    // Drawn at the screen's pixel ratio, so the line stays one sharp line.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap strip(m_strip->size() * ratio);
+    strip.setDevicePixelRatio(ratio);
     strip.fill(palette::kWindow);
     {
         QPainter painter(&strip);
         painter.setPen(Qt::black);
         const int line = layout::Px(m_layout.stripLineTop) - m_strip->y();
-        painter.drawLine(0, line, strip.width(), line);
+        painter.drawLine(0, line, m_strip->width(), line);
     }
     m_strip->setPixmap(strip);
 }

@@ -15,6 +15,8 @@ public:
 
     /// The score rows, in the column's own pixels (only their top and height count).
     void SetRows(QList<QRect> rows);
+    /// The rows that show a "%".
+    const QList<QRect>& rows() const { return m_rows; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -61,7 +61,7 @@ std::array<double, 3> ReportPage::barHeights() const {
     std::array<double, 3> heights{};
     for (std::size_t i = 0; i < heights.size(); ++i) {
         const QPixmap& picture = m_bars[i]->shownPicture();
-        heights[i] = layout::Twips(picture.isNull() ? kBarFallbackHeight : picture.height());
+        heights[i] = layout::Twips(picture.isNull() ? kBarFallbackHeight : PictureSize(picture).height());
     }
     return heights;
 }
@@ -100,7 +100,7 @@ void ReportPage::buildBars(SkinPictures& pictures) {
         bar->setAccessibleDescription(tip);
         bar->setToolTip(tip);
         bar->setCursor(Qt::PointingHandCursor);
-        bar->resize(picture.isNull() ? QSize(width(), kBarFallbackHeight) : picture.size());
+        bar->resize(picture.isNull() ? QSize(width(), kBarFallbackHeight) : PictureSize(picture));
         connect(bar, &ImageButton::clicked, this, [this, n] { emit barClicked(n); });
 
         // The caption is a label of its own lying on the bar; a click on it is

@@ -54,12 +54,24 @@ QLabel* AnswerFrame::verdictLabel(const QString& name) {
     return label;
 }
 
-void AnswerFrame::LayOut(bool sentence) {
-    m_layout = layout::LayOutAnswerFrame(sentence);
+void AnswerFrame::SetTextPoints(double points) {
+    for (QWidget* text : {static_cast<QWidget*>(m_partLetter), static_cast<QWidget*>(m_answer),
+                          static_cast<QWidget*>(m_firstVerdict), static_cast<QWidget*>(m_secondVerdict),
+                          static_cast<QWidget*>(m_key)}) {
+        if (text != nullptr) {
+            QFont font = text->font();
+            font.setPointSizeF(points);
+            text->setFont(font);
+        }
+    }
+}
+
+void AnswerFrame::LayOut(bool sentence, double grow, double width) {
+    m_layout = layout::LayOutAnswerFrame(sentence, width, grow);
     Place(m_partLetter, m_layout.partLetter);
     Place(m_answer, m_layout.answerBox);
     m_answer->SetSentence(sentence);
-    Place(m_firstVerdict, m_layout.firstVerdict);
+    Place(m_firstVerdict, m_carried ? m_layout.carriedVerdict : m_layout.firstVerdict);
     if (m_secondVerdict) {
         Place(m_secondVerdict, m_layout.secondVerdict);
     }
@@ -96,9 +108,8 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
                 ToQString(m_secondVerdict ? kFirstAttemptName : kResultName) + suffix);
     if (m_secondVerdict) {
         // A carried-over answer shows its first verdict just right of its box.
-        if (frame.firstVerdictShown) {
-            Place(m_firstVerdict, m_layout.carriedVerdict);
-        }
+        m_carried = frame.firstVerdictShown;
+        Place(m_firstVerdict, m_carried ? m_layout.carriedVerdict : m_layout.firstVerdict);
         showVerdict(m_secondVerdict, frame.secondVerdict, frame.secondVerdictShown,
                     ToQString(kSecondAttemptName) + suffix);
     }

@@ -21,8 +21,11 @@ public:
     /// Shows what the sheet says of this frame's slot. @p oneAnswer: the
     /// question has a single slot, so the box is simply "Answer".
     void Fill(const practice::SheetFrame& frame, bool oneAnswer);
-    /// The one-line layout, or frame 1's sentence layout.
-    void LayOut(bool sentence);
+    /// The one-line layout, or frame 1's sentence layout, @p grow times as
+    /// tall where it holds text (layout::LayOutAnswerFrame).
+    void LayOut(bool sentence, double grow = 1, double width = layout::kAnswerFrameWidth);
+    /// The frame's text at @p points: the part letter, the answer, the verdicts and the key.
+    void SetTextPoints(double points);
 
     int number() const { return m_number; }
     AnswerBox* answerBox() const { return m_answer; }
@@ -45,6 +48,7 @@ private:
     QLabel* m_firstVerdict;
     QLabel* m_secondVerdict = nullptr;
     QLabel* m_key = nullptr;
+    bool m_carried = false; ///< second attempt: the first verdict stands by a carried-over answer
 };
 
 } // namespace orbisk::gui

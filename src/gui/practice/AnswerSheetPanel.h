@@ -4,6 +4,7 @@
 #include "core/practice/AnswerSheet.h"
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -20,7 +21,9 @@ class SkinPictures;
 /// panel, of which the question on show uses the first k, and the
 /// instruction picture on its bottom for the kinds that need it. The keyboard
 /// moves between the boxes as the core's rules say (Enter, Up, Down), and what
-/// a box refuses is said in a message under it, wrapped inside the sheet.
+/// a box refuses is said in a message under it, wrapped inside the sheet. The
+/// frames grow with the text size; when they no longer fit, the panel scrolls,
+/// and the box that takes the keyboard is scrolled into view.
 class AnswerSheetPanel final : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +42,12 @@ public:
     bool PickOption(int answer, int option);
     /// PicInstruction's place, in the sheet's own coordinates (twips).
     void PlaceInstruction(const layout::Rect& at);
+    /// The answers' text at @p percent (practice::kTextSizes): the frames grow
+    /// to hold it and are stacked again.
+    void SetTextSize(int percent);
+    /// How many times taller the frames are than at the smallest text.
+    double frameGrowth() const { return m_grow; }
+    QScrollArea* scrollArea() const { return m_scroll; }
 
     AnswerFrame* frame(int n) const { return m_frames.at(static_cast<std::size_t>(n - 1)); }
     AnswerBox* answerBox(int n) const;
@@ -47,6 +56,10 @@ public:
     QLabel* instruction() const { return m_instruction; }
     /// The message under the box that last refused something (hidden after a while).
     QLabel* message() const { return m_message; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     /// An answer box refused what was typed or pasted.
@@ -59,13 +72,20 @@ private:
     void focusFrame(int n);
     void enterFrom(int n);
     void showMessage(int n, const QString& text);
+    /// Places the frames the question uses and sizes the scrolled panel to them.
+    void stack();
 
     std::array<AnswerFrame*, practice::kSheetFrames> m_frames{};
     QLabel* m_instruction;
+    QScrollArea* m_scroll;
+    QWidget* m_content;
     QLabel* m_message;
     QTimer* m_messageTimer;
     practice::AnswerSheet m_sheet;
     int m_shown = 0;
+    int m_answerCount = 0;
+    bool m_sentence = false;
+    double m_grow = 1;
 };
 
 } // namespace orbisk::gui

@@ -22,7 +22,8 @@ MarkingPanel::MarkingPanel(SkinPictures& pictures, std::function<practice::Insta
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("imgBar%1").arg(n, 2, 10, QLatin1Char('0')));
         label->setPixmap(bar);
-        Place(label, layout::PlaceProgressBar(n, layout::Twips(bar.width()), layout::Twips(bar.height())));
+        Place(label, layout::PlaceProgressBar(n, layout::Twips(PictureSize(bar).width()),
+                                              layout::Twips(PictureSize(bar).height())));
         label->hide();
         m_bars[static_cast<std::size_t>(n - 1)] = label;
     }

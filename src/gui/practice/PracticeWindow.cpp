@@ -1,5 +1,6 @@
 #include "gui/practice/PracticeWindow.h"
 
+#include "core/Errors.h"
 #include "core/layout/CornerResize.h"
 #include "core/layout/Geometry.h"
 #include "core/practice/PracticeTexts.h"
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 namespace orbisk::gui {
@@ -135,6 +137,37 @@ void PracticeWindow::build() {
 
     m_sizer = new SizeGrip(this);
     m_sizer->setPixmap(pictures.Get(QStringLiteral("statusgrabber.bmp")));
+
+    // The text size: the learner's last choice, and the keys that change it.
+    const QString keys = ToQString(practice::texts::kTextSizeKeys);
+    m_toolbar->setAccessibleDescription(keys);
+    m_view->setAccessibleDescription(keys);
+    const int kept = practice::ReadTextSize(m_paper.request().appFolder);
+    m_view->SetTextSize(kept);
+    m_sheet->SetTextSize(kept);
+    m_textSize = kept;
+    auto onKeys = [this](const QKeySequence& sequence, auto step) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+                [this, step] { SetTextSize(step(m_textSize)); });
+    };
+    onKeys(QKeySequence::ZoomIn, practice::LargerTextSize);
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_Equal), practice::LargerTextSize); // "+" without Shift
+    onKeys(QKeySequence::ZoomOut, practice::SmallerTextSize);
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_0), [](int) { return practice::kDefaultTextSize; });
+}
+
+void PracticeWindow::SetTextSize(int percent) {
+    if (percent == m_textSize) {
+        return;
+    }
+    m_textSize = percent;
+    m_view->SetTextSize(percent);
+    m_sheet->SetTextSize(percent);
+    try {
+        practice::WriteTextSize(m_paper.request().appFolder, percent);
+    } catch (const Error&) {
+        // Not kept for the next paper: the learner sees the size now and can choose it again.
+    }
 }
 
 void PracticeWindow::placeTitleBar() {
@@ -183,7 +216,7 @@ void PracticeWindow::LayOut() {
     m_sheet->setVisible(m_sheetShown);
     m_sheet->PlaceInstruction(l.instruction);
     Place(m_handleStrip, l.sheetHandle);
-    const QPixmap& handle = m_handle->shownPicture();
+    const QSize handle = PictureSize(m_handle->shownPicture());
     m_handle->setGeometry((m_handleStrip->width() - handle.width()) / 2,
                           (m_handleStrip->height() - handle.height()) / 2, handle.width(), handle.height());
     Place(m_view, l.questionView);

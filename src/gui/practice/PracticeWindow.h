@@ -2,6 +2,7 @@
 
 #include "core/layout/PracticeLayout.h"
 #include "core/practice/OpenPaper.h"
+#include "core/practice/TextSize.h"
 #include "core/practice/Toolbar.h"
 #include "core/practice/WindowLife.h"
 #include "gui/practice/PracticeServices.h"
@@ -65,6 +66,10 @@ public:
     void ToggleAnswerSheet();
     /// Timer1's tick: toolbar states and pictures, clock, answered count, window buttons.
     void Tick();
+    /// Ctrl+Plus, Ctrl+Minus and Ctrl+0: the question page and the answer boxes
+    /// at @p percent (one of practice::kTextSizes), kept for the next paper and start.
+    void SetTextSize(int percent);
+    int textSize() const { return m_textSize; }
 
     /// Stores the answers and unloads without asking (another paper is being
     /// opened, or the program ends). A marking under way completes first.
@@ -141,6 +146,7 @@ private:
     QTimer m_timer;
     practice::WindowLife m_life = practice::WindowLife::Answering;
     bool m_sheetShown = true;
+    int m_textSize = practice::kDefaultTextSize;
 };
 
 } // namespace orbisk::gui

@@ -11,7 +11,12 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <vector>
 
 namespace orbisk::gui {
 
@@ -69,7 +74,7 @@ bool QuestionView::Navigate(const std::filesystem::path& file, int question) {
         m_question = question;
         m_errorPage = false;
         document()->clear();
-        setHtml(html);
+        showHtml(html);
         emit pageReady(question);
         return true;
     } catch (const Error& error) {
@@ -87,8 +92,59 @@ void QuestionView::ShowErrorPage(int question, const QString& reason) {
         QStringLiteral("<html><body><h2>%1</h2><p>%2</p><p>%3</p></body></html>")
             .arg(ToQString(practice::texts::kPageNotShownHeading).arg(question), reason.toHtmlEscaped(),
                  ToQString(practice::texts::kPageNotShownAdvice).toHtmlEscaped());
-    setHtml(html);
+    showHtml(html);
     emit pageReady(question);
+}
+
+void QuestionView::SetTextSize(int percent) {
+    if (percent == m_textSize) {
+        return;
+    }
+    m_textSize = percent;
+    if (m_html.isEmpty()) {
+        return;
+    }
+    // The same place on the page stays in view.
+    QScrollBar* bar = verticalScrollBar();
+    const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0;
+    showHtml(m_html);
+    bar->setValue(qRound(at * bar->maximum()));
+}
+
+void QuestionView::showHtml(const QString& html) {
+    m_html = html;
+    setHtml(html);
+    if (m_textSize == 100) {
+        return;
+    }
+    // Every size the page sets, and the size of text that sets none, times the text size.
+    const double factor = m_textSize / 100.0;
+    QTextDocument& page = *document();
+    QFont base = page.defaultFont();
+    base.setPointSizeF(base.pointSizeF() * factor);
+    page.setDefaultFont(base);
+    struct Run {
+        int from, to;
+        double points;
+    };
+    std::vector<Run> runs;
+    for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().hasProperty(QTextFormat::FontPointSize)) {
+                runs.push_back({fragment.position(), fragment.position() + fragment.length(),
+                                fragment.charFormat().fontPointSize() * factor});
+            }
+        }
+    }
+    QTextCursor cursor(&page);
+    for (const Run& run : runs) {
+        cursor.setPosition(run.from);
+        cursor.setPosition(run.to, QTextCursor::KeepAnchor);
+        QTextCharFormat size;
+        size.setFontPointSize(run.points);
+        cursor.mergeCharFormat(size);
+    }
 }
 
 void QuestionView::PrintPage(const QString& paper) {
@@ -107,6 +163,19 @@ QVariant QuestionView::loadResource(int type, const QUrl& name) {
     }
     switch (type) {
     case QTextDocument::ImageResource:
+        if (devicePixelRatioF() > 1) {
+            // A screen with more pixels: the picture's twin, where the page carries one.
+            const std::string twin =
+                mht::TwinReference(std::string_view(reference.constData(), reference.size()));
+            if (const mht::Part* sharp = m_archive->Resolve(twin)) {
+                QPixmap picture;
+                if (picture.loadFromData(reinterpret_cast<const uchar*>(sharp->body.data()),
+                                         static_cast<uint>(sharp->body.size()))) {
+                    picture.setDevicePixelRatio(2);
+                    return picture;
+                }
+            }
+        }
         return QByteArray(part->body.data(), static_cast<qsizetype>(part->body.size()));
     case QTextDocument::StyleSheetResource:
         return ToQString(mht::ToUtf8(part->body, part->charset));

@@ -41,6 +41,10 @@ public:
     void PrintPage(const QString& paper);
     /// Leaves @p pixels free above the page, where the question's title lies over the view.
     void SetTopMargin(int pixels) { setViewportMargins(0, pixels, 0, 0); }
+    /// Shows the page's text at @p percent of the size it is written at
+    /// (practice::kTextSizes), this page and the next; the pictures keep their size.
+    void SetTextSize(int percent);
+    int textSize() const { return m_textSize; }
 
     /// The question whose page (or error page) is on show; 0 before the first.
     int question() const { return m_question; }
@@ -62,12 +66,16 @@ protected:
 
 private:
     void refuse();
+    /// Shows @p html at the text size.
+    void showHtml(const QString& html);
 
     Notifier& m_notifier;
     PagePrinter& m_printer;
     std::optional<mht::Archive> m_archive;
     int m_question = 0;
     bool m_errorPage = false;
+    QString m_html;
+    int m_textSize = 100;
 };
 
 } // namespace orbisk::gui

@@ -208,6 +208,19 @@ INSTANTIATE_TEST_SUITE_P(
                       ReferenceCase{"http://host/a/", "http://other/z.gif", "http://other/z.gif"},
                       ReferenceCase{"", "plain.gif", "plain.gif"}));
 
+class Twins : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(Twins, NameThePictureWithTwiceThePixels) {
+    EXPECT_EQ(TwinReference(GetParam().first), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mht, Twins,
+    ::testing::Values(std::pair{"product.png", "product@2x.png"},
+                      std::pair{"file:///orbisk/product.png", "file:///orbisk/product@2x.png"},
+                      std::pair{"cid:picture15001@orbisk.example", "cid:picture15001-2x@orbisk.example"},
+                      std::pair{"http://host/a.b/pic?x=1.5", "http://host/a.b/pic@2x?x=1.5"}));
+
 // Mutated archives, bytes flipped, cut and repeated at random: the reader may
 // refuse them but must not crash, hang or read outside its input.
 TEST(Mht, SurvivesMutatedInput) {

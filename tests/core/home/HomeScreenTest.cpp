@@ -4,6 +4,7 @@
 
 #include "ResultsTemplates.h"
 #include "TempFolder.h"
+#include "core/formats/Records.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,42 @@ TEST_F(HomeScreenTest, TopicTShowsPapers5tMinus4To5tWithTheirScores) {
         }
     }
 }
+
+struct BegunCase {
+    const char* name;
+    ResultsFile answersFile;
+    std::vector<std::string> answers; // paper 102's two answers
+    bool marked;                      // the attempt is marked, with a score
+    AttemptProgress progress;
+};
+
+class AttemptBegun : public HomeScreenTest, public ::testing::WithParamInterface<BegunCase> {};
+
+TEST_P(AttemptBegun, AndNotMarkedCountsItsAnswers) {
+    const BegunCase& c = GetParam();
+    const bool first = c.answersFile == ResultsFile::First;
+    auto lines = records::ReadPaperRecords(File(c.answersFile), 15);
+    records::WritePaperRecord(lines, c.answers, 2, "102", 15, 2, File(c.answersFile));
+    results::Marks marks = results::ReadMarks(File(ResultsFile::Marks), 15);
+    (first ? marks.FST : marks.SST).at(1) = c.marked ? "1" : "0";
+    (first ? marks.FSE : marks.SSE).at(1) = c.marked ? "50" : "";
+    results::WriteMarks(File(ResultsFile::Marks), marks, 15);
+    HomeScreen screen(m_config, m_folder.path());
+    screen.LoadSection();
+    const PaperRow row = screen.ChooseTopic(1).papers[1];
+    EXPECT_EQ(first ? row.firstProgress : row.secondProgress, c.progress);
+    EXPECT_EQ(first ? row.secondProgress : row.firstProgress, AttemptProgress{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HomeScreen, AttemptBegun,
+    ::testing::Values(BegunCase{"first_begun", ResultsFile::First, {"cat", ""}, false, {1, 2}},
+                      BegunCase{"a_space_is_an_answer", ResultsFile::First, {"", " "}, false, {1, 2}},
+                      BegunCase{"first_not_begun", ResultsFile::First, {"", ""}, false, {}},
+                      BegunCase{"first_marked", ResultsFile::First, {"cat", "dog"}, true, {}},
+                      BegunCase{"second_begun", ResultsFile::Second, {"cat", "dog"}, false, {2, 2}},
+                      BegunCase{"second_marked", ResultsFile::Second, {"cat", ""}, true, {}}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct HandOverCase {
     const char* name;

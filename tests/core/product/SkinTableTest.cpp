@@ -65,6 +65,20 @@ INSTANTIATE_TEST_SUITE_P(
                       HeightCase{"largest", INT32_MAX, INT32_MAX, false}),
     [](const auto& test) { return std::string(test.param.name); });
 
+TEST(PictureHeader, ReadsTheSizeOfAPagePicture) {
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x01\x04\0\0\0\x50", 24); // 260 x 80
+    EXPECT_EQ(ReadPageImageSize(png), (PixelSize{260, 80}));
+    // A JPEG's size is in its frame header, after the segments before it.
+    const std::string jpeg("\xFF\xD8\xFF\xE0\0\x04"
+                           "ab\xFF\xC2\0\x0b\x08\0\x30\x01\x02",
+                           17);
+    EXPECT_EQ(ReadPageImageSize(jpeg), (PixelSize{258, 48}));
+    for (std::size_t cut : {4U, 10U, 16U}) {
+        EXPECT_EQ(ReadPageImageSize(jpeg.substr(0, cut)), std::nullopt) << cut;
+    }
+    EXPECT_EQ(ReadPageImageSize(png.substr(0, 20)), std::nullopt);
+}
+
 TEST(PictureHeader, ChecksFormatSizeAndDepthAgainstTheTable) {
     const SkinPicture& tab = *FindSkinPicture(41); // 79 x 26, 8 bits
     EXPECT_TRUE(MatchesTable(bmpHeader(79, 26, 8), tab));

@@ -225,6 +225,38 @@ TEST(BankChecks, ProductValuesMustBeStorable) {
     }
 }
 
+// A PNG header of @p width x @p height pixels (all the checks read).
+std::string pngOf(int width, int height) {
+    std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+    for (const int value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes += static_cast<char>((value >> shift) & 0xFF);
+        }
+    }
+    return bytes;
+}
+
+class PictureTwin : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(PictureTwin, MustHaveTwiceThePixelsEachWay) {
+    const BankFolder bank(goodPaper(101));
+    WriteBytes(bank.path() / "pictures" / "logo.png", pngOf(260, 40));
+    WriteBytes(bank.path() / "pictures" / "logo@2x.png", pngOf(GetParam().first, GetParam().second));
+    const auto problems = bank.Problems();
+    if (GetParam() == std::pair{520, 80}) {
+        EXPECT_TRUE(problems.empty()) << Describe(problems.front());
+        return;
+    }
+    ASSERT_EQ(problems.size(), 1U);
+    EXPECT_NE(
+        problems[0].message.find("logo@2x.png must be the picture with twice its pixels each way (520x80)"),
+        std::string::npos)
+        << problems[0].message;
+}
+
+INSTANTIATE_TEST_SUITE_P(BankChecks, PictureTwin,
+                         ::testing::Values(std::pair{520, 80}, std::pair{520, 40}, std::pair{260, 40}));
+
 TEST(BankCompiler, AnEmptyBankCompilesToAConfigurationWithoutTopics) {
     TempFolder folder;
     std::filesystem::create_directories(folder / "pictures");

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "core/formats/ResourcePack.h"
 #include "core/io/FileIO.h"
+#include "core/product/SkinTable.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -54,26 +55,37 @@ TEST(Bankc, ASkinFolderThatDoesNotExistIsARefusal) {
     EXPECT_FALSE(fs::exists(out / "resources.pack"));
 }
 
-TEST(Bankc, AMissingSkinPictureIsARefusalNamingIt) {
+// Each skin picture and its twin of twice the pixels (NAME@2x.EXT).
+class SkinFile : public ::testing::TestWithParam<bool> {
+protected:
+    static std::string name(const char* picture) {
+        return GetParam() ? skin::TwinFileName(picture) : std::string(picture);
+    }
+};
+
+TEST_P(SkinFile, MissingIsARefusalNamingIt) {
     const SkinCopy skin;
-    fs::remove(skin.path() / "info_mark.gif");
+    fs::remove(skin.path() / name("info_mark.gif"));
     TempFolder out;
     const Outcome outcome = run({ORBISK_TESTBANK_DIR, out.path().string(), "--skin", skin.path().string()});
     EXPECT_EQ(outcome.code, kRefused);
-    EXPECT_NE(outcome.err.find("info_mark.gif: the skin picture is missing"), std::string::npos)
+    EXPECT_NE(outcome.err.find(name("info_mark.gif") + ": the skin picture is missing"), std::string::npos)
         << outcome.err;
     EXPECT_FALSE(fs::exists(out / "resources.pack"));
 }
 
-TEST(Bankc, ASkinPictureOfTheWrongSizeIsARefusal) {
+TEST_P(SkinFile, OfTheWrongSizeIsARefusal) {
     const SkinCopy skin;
-    fs::copy_file(skin.path() / "close_off.bmp", skin.path() / "bullet.bmp",
+    fs::copy_file(skin.path() / name("close_off.bmp"), skin.path() / name("bullet.bmp"),
                   fs::copy_options::overwrite_existing);
     TempFolder out;
     const Outcome outcome = run({ORBISK_TESTBANK_DIR, out.path().string(), "--skin", skin.path().string()});
     EXPECT_EQ(outcome.code, kRefused);
-    EXPECT_NE(outcome.err.find("bullet.bmp"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find(name("bullet.bmp")), std::string::npos) << outcome.err;
 }
+
+INSTANTIATE_TEST_SUITE_P(Bankc, SkinFile, ::testing::Bool(),
+                         [](const auto& test) { return test.param ? "twin" : "picture"; });
 
 TEST(Bankc, AnOutputFolderThatCannotBeMadeIsARefusalNotACrash) {
     TempFolder out;

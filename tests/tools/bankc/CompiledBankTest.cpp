@@ -1,6 +1,7 @@
 // The compiled test bank read back with the program's own record readers; it
 // has every shape and kind the program handles.
 #include "CompiledPack.h"
+#include "core/formats/PictureHeader.h"
 #include "core/formats/Records.h"
 #include "core/formats/ResourcePack.h"
 #include "core/formats/mht/Mht.h"
@@ -116,6 +117,17 @@ TEST(CompiledBank, ResultsTemplatesHoldEmptyValuesPerPaperAndSlot) {
 
 TEST(CompiledBank, EveryPageIsAnArchiveWithItsPictures) {
     int pages = 0;
+    int twins = 0;
+    // The test bank's pictures have twins of twice the pixels, carried beside them.
+    auto expectTwin = [&](const mht::Archive& archive, const std::string& reference) {
+        const mht::Part* twin = archive.Resolve(mht::TwinReference(reference));
+        ASSERT_NE(twin, nullptr) << reference;
+        const auto size = skin::ReadPageImageSize(archive.Resolve(reference)->body);
+        const auto twinSize = skin::ReadPageImageSize(twin->body);
+        ASSERT_TRUE(size && twinSize) << reference;
+        EXPECT_EQ(*twinSize, (skin::PixelSize{2 * size->width, 2 * size->height})) << reference;
+        ++twins;
+    };
     for (const int id : orbisk::testing::TestBank().pack().Ids()) {
         if (id < 10000 || id >= 30000) {
             continue;
@@ -128,12 +140,15 @@ TEST(CompiledBank, EveryPageIsAnArchiveWithItsPictures) {
         EXPECT_EQ(html.find("http"), std::string::npos) << id;
         ASSERT_NE(archive.Resolve("test-logo.png"), nullptr) << id;
         EXPECT_EQ(archive.Resolve("test-logo.png")->body.substr(1, 3), "PNG");
+        expectTwin(archive, "test-logo.png");
         if (const auto cid = html.find("src=\"cid:"); cid != std::string::npos) {
             const auto end = html.find('"', cid + 5);
-            EXPECT_NE(archive.Resolve(html.substr(cid + 5, end - cid - 5)), nullptr) << id;
+            ASSERT_NE(archive.Resolve(html.substr(cid + 5, end - cid - 5)), nullptr) << id;
+            expectTwin(archive, html.substr(cid + 5, end - cid - 5));
         }
     }
     EXPECT_EQ(pages, 1022);
+    EXPECT_EQ(twins, pages + 1) << "the logo's on every page, the question picture's on its page";
     const std::string withPicture =
         mht::Read(*orbisk::testing::TestBank().pack().Find(bank::QuestionId(3, 104, 2))).RootText();
     EXPECT_NE(withPicture.find("src=\"cid:picture20302@orbisk.example\""), std::string::npos);

@@ -66,4 +66,12 @@ std::string DecodeQuotedPrintable(std::string_view text);
 /// @p reference made absolute against @p base (RFC 3986, dot segments removed).
 std::string ResolveReference(std::string_view base, std::string_view reference);
 
+/// The reference of a picture's twin: the same picture with twice the pixels
+/// each way, which a page may carry beside it for screens with a device pixel
+/// ratio above 1. "@2x" goes before the extension of the last path segment
+/// ("product.png" -> "product@2x.png"); a "cid:" reference's twin has "-2x"
+/// at the end of the Content-ID's local part ("cid:picture15001@orbisk.example"
+/// -> "cid:picture15001-2x@orbisk.example"). A query or fragment is kept.
+std::string TwinReference(std::string_view reference);
+
 } // namespace orbisk::mht

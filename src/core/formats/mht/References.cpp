@@ -1,6 +1,7 @@
 #include "core/formats/mht/Detail.h"
 #include "core/formats/mht/Mht.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <vector>
@@ -138,6 +139,22 @@ std::string ResolveReference(std::string_view base, std::string_view reference) 
     }
     out.query = ref.query;
     return compose(out);
+}
+
+std::string TwinReference(std::string_view reference) {
+    std::string out(reference);
+    if (reference.size() >= 4 && (reference.substr(0, 4) == "cid:" || reference.substr(0, 4) == "CID:")) {
+        const std::size_t at = out.rfind('@');
+        out.insert(at == std::string::npos || at < 4 ? out.size() : at, "-2x");
+        return out;
+    }
+    const std::size_t end = std::min(out.find('?'), out.find('#'));
+    const std::size_t segment = out.rfind('/', end == std::string::npos ? std::string::npos : end - 1);
+    const std::size_t start = segment == std::string::npos ? 0 : segment + 1;
+    const std::size_t stop = end == std::string::npos ? out.size() : end;
+    const std::size_t dot = out.rfind('.', stop == 0 ? 0 : stop - 1);
+    out.insert(dot != std::string::npos && dot >= start ? dot : stop, "@2x");
+    return out;
 }
 
 } // namespace orbisk::mht

@@ -1,0 +1,186 @@
+// How the windows look to the learner: pictures at the screen's pixel ratio,
+// the text size of the practice window, and a paper begun on the home page. ctest runs the SharpPictures
+// suite a second time at a scale factor of 2 (QT_SCALE_FACTOR=2), where every picture must come from its
+// twin.
+#include "PracticeFixture.h"
+#include "core/layout/CornerResize.h"
+#include "core/practice/TextSize.h"
+#include "gui/chrome/ImageButton.h"
+#include "gui/chrome/SkinnedFrame.h"
+#include "gui/home/HomePage.h"
+#include "gui/home/HomeToolbar.h"
+#include "gui/home/PercentColumn.h"
+#include "gui/practice/AnswerBox.h"
+#include "gui/practice/AnswerFrame.h"
+#include "gui/practice/AnswerSheetPanel.h"
+#include "gui/practice/PracticeToolbar.h"
+#include "gui/practice/QuestionView.h"
+
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace orbisk::gui {
+namespace {
+
+using orbisk::testing::PracticeFixture;
+
+class SharpPictures : public PracticeFixture {
+protected:
+    /// The device pixel ratio the pictures must have on @p widget's screen.
+    static qreal ratioFor(const QWidget& widget) {
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") == QStringLiteral("2")) {
+            EXPECT_EQ(widget.devicePixelRatioF(), 2.0) << "the run at scale factor 2 is not at 2";
+        }
+        return widget.devicePixelRatioF() > 1 ? 2.0 : 1.0;
+    }
+};
+
+TEST_F(SharpPictures, TheSkinComesAtTheScreensRatioAndItsSizeInTheWindow) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    const qreal ratio = ratioFor(*window);
+    const ImageButton* next = window->toolbar()->button(practice::ToolbarButton::Next);
+    const ImageButton* close = window->frame().closeButton();
+    const ImageButton* homeButton = Home().toolbar().button(1);
+    for (const ImageButton* button : {next, close, homeButton}) {
+        EXPECT_EQ(button->shownPicture().devicePixelRatio(), ratio) << button->objectName().toStdString();
+        EXPECT_EQ(button->size(), PictureSize(button->shownPicture())) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(next->size(), QSize(44, 45));
+    EXPECT_EQ(close->size(), QSize(19, 19));
+}
+
+TEST_F(SharpPictures, ThePagesPicturesComeAtTheScreensRatioAndTheirSizeOnThePage) {
+    PracticeWindow* window = OpenPaper(104, 1, 3);
+    ASSERT_NE(window, nullptr);
+    window->NextQuestion(); // the question with a picture of its own
+    const qreal ratio = ratioFor(*window);
+    QTextDocument& page = *window->view()->document();
+    const QString html = page.toHtml();
+    ASSERT_TRUE(html.contains(QStringLiteral("cid:picture20302@orbisk.example")));
+    for (const auto& [reference, size] :
+         {std::pair{QStringLiteral("test-logo.png"), QSize(64, 16)},
+          std::pair{QStringLiteral("cid:picture20302@orbisk.example"), QSize(24, 24)}}) {
+        const QVariant loaded = page.resource(QTextDocument::ImageResource, QUrl(reference));
+        QPixmap picture;
+        if (loaded.userType() == QMetaType::QPixmap) {
+            picture = loaded.value<QPixmap>();
+        } else {
+            picture.loadFromData(loaded.toByteArray());
+        }
+        EXPECT_EQ(picture.devicePixelRatio(), ratio) << reference.toStdString();
+        EXPECT_EQ(PictureSize(picture), size) << reference.toStdString();
+    }
+}
+
+class TextSize : public PracticeFixture {
+protected:
+    /// The point size the page shows its body text at (the paper's instruction is body text).
+    static double pagePoints(PracticeWindow& window, const char* bodyText) {
+        const QTextCursor found = window.view()->document()->find(QString::fromLatin1(bodyText));
+        EXPECT_FALSE(found.isNull()) << bodyText;
+        return found.charFormat().fontPointSize();
+    }
+    static double answerPoints(PracticeWindow& window) {
+        return window.sheet()->answerBox(1)->font().pointSizeF();
+    }
+    static void press(PracticeWindow& window, Qt::Key key) {
+        QTest::keyClick(&window, key, Qt::ControlModifier);
+    }
+};
+
+TEST_F(TextSize, CtrlPlusMinusAndZeroChangeThePageAndTheAnswersTogether) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    const char* body = "Choose the right option.";
+    const double page = pagePoints(*window, body);
+    struct Step {
+        Qt::Key key;
+        double factor;
+    };
+    for (const Step step : {Step{Qt::Key_Plus, 1.1}, Step{Qt::Key_Plus, 1.25}, Step{Qt::Key_Minus, 1.1},
+                            Step{Qt::Key_Minus, 1.0}, Step{Qt::Key_Minus, 0.9}, Step{Qt::Key_Minus, 0.8},
+                            Step{Qt::Key_Minus, 0.8}, Step{Qt::Key_0, 1.0}}) {
+        press(*window, step.key);
+        EXPECT_DOUBLE_EQ(pagePoints(*window, body), page * step.factor) << step.factor;
+        EXPECT_GE(answerPoints(*window), pagePoints(*window, body) - 1e-9)
+            << "answers never smaller than the page";
+    }
+}
+
+TEST_F(TextSize, IsKeptForTheNextPaperAndLeftByErasing) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    const double answers = answerPoints(*window);
+    for (int i = 0; i < 3; ++i) {
+        press(*window, Qt::Key_Plus);
+    }
+    ASSERT_EQ(window->textSize(), 150);
+    Home().EraseResults();
+    window = OpenPaper(102);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->textSize(), 150);
+    EXPECT_DOUBLE_EQ(answerPoints(*window), answers * 1.5);
+    EXPECT_EQ(window->view()->textSize(), 150);
+}
+
+TEST_F(TextSize, AtTheLargestSizeTheSmallestWindowStillShowsEveryAnswer) {
+    PracticeWindow* window = OpenPaper(105, 1, 3); // twenty answers to a question
+    ASSERT_NE(window, nullptr);
+    window->resize(layout::Px(layout::kMinResizeWidth), layout::Px(layout::kMinResizeHeight));
+    for (int i = 0; i < 8; ++i) {
+        press(*window, Qt::Key_Plus);
+    }
+    ASSERT_EQ(window->textSize(), practice::kTextSizes.back());
+    AnswerSheetPanel& sheet = *window->sheet();
+    ASSERT_EQ(sheet.shownFrames(), 20);
+    for (int n = 1; n <= 20; ++n) {
+        AnswerBox* box = sheet.answerBox(n);
+        EXPECT_GE(box->height(), QFontMetrics(box->font()).lineSpacing()) << "box " << n << " holds its line";
+        EXPECT_LE(box->mapTo(&sheet, QPoint(box->width(), 0)).x(), sheet.width()) << "box " << n;
+        if (n > 1) {
+            const AnswerBox* above = sheet.answerBox(n - 1);
+            EXPECT_LE(above->mapTo(&sheet, QPoint(0, above->height())).y(), box->mapTo(&sheet, QPoint()).y())
+                << "box " << n << " lies under box " << n - 1;
+        }
+        box->setFocus();
+        EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] {
+            const QPoint top = box->mapTo(sheet.scrollArea()->viewport(), QPoint());
+            return top.y() >= 0 && top.y() + box->height() <= sheet.scrollArea()->viewport()->height();
+        })) << "box "
+            << n << " scrolls into view with the keyboard";
+    }
+}
+
+class InProgress : public PracticeFixture {};
+
+TEST_F(InProgress, APaperLeftUnmarkedSaysSoInPlaceOfItsScore) {
+    PracticeWindow* window = OpenPaper(102);
+    ASSERT_NE(window, nullptr);
+    const int answers = window->paper().AnswerSlots();
+    Put(*window, 1, QStringLiteral("1"));
+    m_asker.answers.push_back(true);
+    window->ClosePaper();
+    ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return Open() == nullptr && m_refreshes > 0; }));
+    const HomePage& page = *Home().homePage();
+    EXPECT_EQ(page.firstScore(2)->text(), QStringLiteral("started"));
+    int captions = 0;
+    for (const QLabel* caption : page.findChildren<QLabel*>()) {
+        if (caption->text() == QStringLiteral("1st Attempt:") && caption->y() == page.firstScore(2)->y()) {
+            const int captionEnd =
+                caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+            EXPECT_LT(captionEnd, page.firstScore(2)->x()) << "clear of the attempt's caption";
+            ++captions;
+        }
+    }
+    EXPECT_EQ(captions, 1);
+    EXPECT_EQ(page.firstScore(2)->accessibleDescription(),
+              QStringLiteral("1 of %1 questions answered").arg(answers));
+    EXPECT_EQ(page.secondScore(2)->text(), QString()) << "the second attempt is not begun";
+    EXPECT_EQ(page.percentColumn()->rows().size(), 9) << "no \"%\" after it";
+}
+
+} // namespace
+} // namespace orbisk::gui
