@@ -190,6 +190,12 @@ TEST_F(Startup, ASecondCopyOnTheSameFolderIsRefusedBeforeItWritesAnything) {
     EXPECT_TRUE(fs::exists(saving)) << "the second copy must not remove the first copy's file";
 }
 
+TEST_F(Startup, ALockFileLeftByACopyThatCrashedHoldsNoLock) {
+    WriteBytes(m_folder / SingleInstance::LockFileName().toStdString(), "4242\norbisk-practice\nhost\n");
+    const Started started = Start();
+    EXPECT_TRUE(started.home) << m_notifier.messages.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(Startup, ASaveCutShortLeavesNoTemporaryFileAfterTheNextStart) {
     Start();
     WriteBytes(files::TemporaryPathFor(Results(results::ResultsFile::First)), "cut short");
