@@ -71,7 +71,6 @@ TEST_F(Startup, AFreshFolderGetsEverythingAndTheHomeWindow) {
         EXPECT_EQ(ReadBytes(Results(file)),
                   *orbisk::testing::TestBank().pack().Find(results::TemplateId(file, 2)));
     }
-    EXPECT_FALSE(fs::exists(setup::ConfigurationTempPath(m_folder.path())));
 }
 
 TEST_F(Startup, TheHomeWindowIsSkinnedPlacedAndLabelled) {
