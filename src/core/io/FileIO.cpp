@@ -1,6 +1,7 @@
 #include "core/io/FileIO.h"
 
 #include "core/Errors.h"
+#include "core/io/Folders.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -109,19 +110,12 @@ bool IsTemporaryName(std::string_view name) {
 }
 
 std::vector<std::filesystem::path> RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> stale;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::filesystem::file_status status = it->symlink_status(ec);
-        if (!ec && (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) &&
-            IsTemporaryName(it->path().filename().string())) {
-            stale.push_back(it->path());
-        }
-    }
     std::vector<std::filesystem::path> removed;
-    for (const std::filesystem::path& file : stale) {
-        if (std::filesystem::remove(file, ec)) {
-            removed.push_back(file);
+    std::error_code ec;
+    for (const FolderEntry& entry : ListFolder(folder)) {
+        if (entry.fileOrLink && IsTemporaryName(entry.name) &&
+            std::filesystem::remove(folder / entry.name, ec)) {
+            removed.push_back(folder / entry.name);
         }
     }
     return removed;

@@ -73,6 +73,17 @@ TEST(StartupFiles, PicturesAreFoundInAnyLetterCase) {
     EXPECT_FALSE(files::FindFileIgnoringCase(GraphicsFolder(folder.path()), "pencil.png").has_value());
 }
 
+TEST(StartupFiles, AListedFolderGivesTheExactNameFirstThenAnotherCaseThenTheNameAsked) {
+    TempFolder folder;
+    for (const char* name : {"Bar.BMP", "bar.bmp", "BAZ.bmp"}) {
+        WriteBytes(folder / name, "x");
+    }
+    const files::FolderListing listing(folder.path());
+    EXPECT_EQ(listing.PathFor("bar.bmp"), folder / "bar.bmp");
+    EXPECT_EQ(listing.PathFor("baz.bmp"), folder / "BAZ.bmp");
+    EXPECT_EQ(listing.PathFor("qux.bmp"), folder / "qux.bmp");
+}
+
 TEST(StartupFiles, AMissingConfigurationIsReportedAndNoResultsFileIsMade) {
     TempFolder folder;
     MapResourceSource empty;
