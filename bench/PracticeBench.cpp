@@ -1,6 +1,6 @@
 // The core's share of opening a paper and of moving to the next question, in
 // a temporary application folder with the compiled test bank: opening paper
-// 101 (four tables through the scratch file, question 1's page, the answer,
+// 101 (four tables read from the pack, question 1's page, the answer,
 // result and marks files) and one Next (store the sheet, rewrite the answer
 // file, swap the page file), against the one durable write every move makes:
 // the answer file's bytes written atomically, on their own.

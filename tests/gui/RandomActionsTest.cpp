@@ -577,9 +577,6 @@ void RandomActions::CheckWindow() {
     if (pages != (expected ? 1u : 0u)) {
         Problem(std::to_string(pages) + " page files in the folder");
     }
-    if (std::filesystem::exists(m_folder.path() / "temptext.txt")) {
-        Problem("temptext.txt was left in the folder");
-    }
     if ((window != nullptr) != expected.has_value()) {
         Problem(window ? "a practice window is open" : "no practice window is open");
         return;

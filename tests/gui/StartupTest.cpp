@@ -71,7 +71,6 @@ TEST_F(Startup, AFreshFolderGetsEverythingAndTheHomeWindow) {
         EXPECT_EQ(ReadBytes(Results(file)),
                   *orbisk::testing::TestBank().pack().Find(results::TemplateId(file, 2)));
     }
-    EXPECT_FALSE(fs::exists(setup::ConfigurationTempPath(m_folder.path())));
 }
 
 TEST_F(Startup, TheHomeWindowIsSkinnedPlacedAndLabelled) {
@@ -188,6 +187,12 @@ TEST_F(Startup, ASecondCopyOnTheSameFolderIsRefusedBeforeItWritesAnything) {
     EXPECT_FALSE(fs::exists(m_folder / "Graphics"));
     EXPECT_FALSE(fs::exists(Results(results::ResultsFile::Marks)));
     EXPECT_TRUE(fs::exists(saving)) << "the second copy must not remove the first copy's file";
+}
+
+TEST_F(Startup, ALockFileLeftByACopyThatCrashedHoldsNoLock) {
+    WriteBytes(m_folder / SingleInstance::LockFileName().toStdString(), "4242\norbisk-practice\nhost\n");
+    const Started started = Start();
+    EXPECT_TRUE(started.home) << m_notifier.messages.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(Startup, ASaveCutShortLeavesNoTemporaryFileAfterTheNextStart) {

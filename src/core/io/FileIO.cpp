@@ -1,6 +1,7 @@
 #include "core/io/FileIO.h"
 
 #include "core/Errors.h"
+#include "core/io/Folders.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define ORBISK_POSIX_FILES 1
 #endif
@@ -109,19 +111,12 @@ bool IsTemporaryName(std::string_view name) {
 }
 
 std::vector<std::filesystem::path> RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> stale;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::filesystem::file_status status = it->symlink_status(ec);
-        if (!ec && (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) &&
-            IsTemporaryName(it->path().filename().string())) {
-            stale.push_back(it->path());
-        }
-    }
     std::vector<std::filesystem::path> removed;
-    for (const std::filesystem::path& file : stale) {
-        if (std::filesystem::remove(file, ec)) {
-            removed.push_back(file);
+    std::error_code ec;
+    for (const FolderEntry& entry : ListFolder(folder)) {
+        if (entry.fileOrLink && IsTemporaryName(entry.name) &&
+            std::filesystem::remove(folder / entry.name, ec)) {
+            removed.push_back(folder / entry.name);
         }
     }
     return removed;
@@ -135,6 +130,52 @@ void RemoveLeftoverFile(const std::filesystem::path& path) noexcept {
     }
 }
 
+#ifdef ORBISK_POSIX_FILES
+// Straight from the system: this reads every results file and, at start-up,
+// every picture, and a stream costs several times the reading itself.
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) {
+            throw DataError(path, "", "the file is missing");
+        }
+        throw DataError(path, "", "the file cannot be read (" + errnoText(error) + ")");
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        throw DataError(path, "", "is a folder, not a file");
+    }
+    std::string content;
+    // The size when it is known, and one byte more to see the end in one read;
+    // a file still growing, or a special file, reads on.
+    std::size_t capacity = S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 4096;
+    std::size_t held = 0;
+    for (;;) {
+        content.resize(capacity);
+        const ssize_t got = ::read(fd, content.data() + held, capacity - held);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int error = errno;
+            ::close(fd);
+            throw DataError(path, "", "the file cannot be read (" + errnoText(error) + ")");
+        }
+        if (got == 0) {
+            break;
+        }
+        held += static_cast<std::size_t>(got);
+        if (held == capacity) {
+            capacity *= 2;
+        }
+    }
+    ::close(fd);
+    content.resize(held);
+    return content;
+}
+#else
 std::string ReadWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -168,6 +209,7 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     }
     return content;
 }
+#endif
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync) {
     const std::filesystem::path temporary = TemporaryPathFor(path);

@@ -1,8 +1,16 @@
 #include "core/io/Folders.h"
 
 #include "core/product/SkinTable.h"
+#include "core/text/TextForms.h"
 
 #include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#define ORBISK_POSIX_FILES 1
+#endif
 
 namespace orbisk::files {
 
@@ -25,25 +33,68 @@ std::filesystem::path PathIgnoringCase(const std::filesystem::path& folder, std:
     return FindFileIgnoringCase(folder, name).value_or(folder / name);
 }
 
-FolderListing::FolderListing(std::filesystem::path folder) : m_folder(std::move(folder)) {
+#ifdef ORBISK_POSIX_FILES
+std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder) {
+    std::vector<FolderEntry> entries;
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return entries;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        bool fileOrLink = entry->d_type == DT_REG || entry->d_type == DT_LNK;
+        if (entry->d_type == DT_UNKNOWN) { // some file systems do not say
+            struct stat status {};
+            fileOrLink = ::fstatat(::dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                         (S_ISREG(status.st_mode) || S_ISLNK(status.st_mode));
+        }
+        entries.push_back({std::string(name), fileOrLink});
+    }
+    ::closedir(dir);
+    return entries;
+}
+#else
+std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder) {
+    std::vector<FolderEntry> entries;
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
-        m_entries.push_back(it->path());
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::file_status status = it->symlink_status(ec);
+        entries.push_back({it->path().filename().string(), !ec && (std::filesystem::is_regular_file(status) ||
+                                                                   std::filesystem::is_symlink(status))});
+    }
+    return entries;
+}
+#endif
+
+namespace {
+
+// The name as SameFileName compares it.
+std::string folded(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        c = text::LowerAscii(c);
+    }
+    return out;
+}
+
+} // namespace
+
+FolderListing::FolderListing(std::filesystem::path folder) : m_folder(std::move(folder)) {
+    for (FolderEntry& entry : ListFolder(m_folder)) {
+        m_namesByFolded.try_emplace(folded(entry.name), entry.name);
+        m_names.insert(std::move(entry.name));
     }
 }
 
 std::filesystem::path FolderListing::PathFor(std::string_view name) const {
-    std::optional<std::filesystem::path> other;
-    for (const std::filesystem::path& entry : m_entries) {
-        const std::string entryName = entry.filename().string();
-        if (entryName == name) {
-            return entry;
-        }
-        if (!other && skin::SameFileName(entryName, name)) {
-            other = entry;
-        }
+    if (m_names.count(std::string(name)) != 0) {
+        return m_folder / name;
     }
-    return other.value_or(m_folder / name);
+    const auto other = m_namesByFolded.find(folded(name));
+    return m_folder / (other != m_namesByFolded.end() ? std::string_view(other->second) : name);
 }
 
 FolderChoice

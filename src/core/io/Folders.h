@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace orbisk::files {
@@ -18,6 +20,17 @@ std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem:
 /// already exists there under any letter case, else @p folder / @p name.
 std::filesystem::path PathIgnoringCase(const std::filesystem::path& folder, std::string_view name);
 
+/// One entry of a folder.
+struct FolderEntry {
+    std::string name;
+    bool fileOrLink = false; ///< a file or a symbolic link, not a folder or anything else
+};
+
+/// The entries of @p folder, "." and ".." left out, in the system's order; none
+/// when the folder cannot be read. Reads names only, so it is cheap for large
+/// folders (the skin pictures' at every start).
+std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder);
+
 /// The names in one folder, read once, for finding many files without regard
 /// to letter case (the skin pictures at start-up).
 class FolderListing {
@@ -29,7 +42,8 @@ public:
 
 private:
     std::filesystem::path m_folder;
-    std::vector<std::filesystem::path> m_entries;
+    std::unordered_set<std::string> m_names;                      ///< as they are
+    std::unordered_map<std::string, std::string> m_namesByFolded; ///< the first name of each folding
 };
 
 /// What became of an attempt to take the one-copy lock of a folder.

@@ -38,7 +38,7 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
     OpenPaper paper(resources, std::move(request));
     const PaperRequest& r = paper.m_request;
 
-    tables::PaperTables bank = ReadPaperThroughScratchFile(resources, r.appFolder, r.LChose, r.PaperNum);
+    tables::PaperTables bank = ReadPaperTables(resources, r.LChose, r.PaperNum);
     paper.m_questionIds = std::move(bank.questionIds);
     paper.m_answerCounts = std::move(bank.answerCounts);
     paper.m_keys = std::move(bank.keys);

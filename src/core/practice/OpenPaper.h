@@ -85,15 +85,15 @@ struct MarkingOutcome {
 /// ClosePage).
 class OpenPaper final {
 public:
-    /// Opens the paper: reads its five question bank tables through the scratch
-    /// file "temptext.txt" one after the other (each deleted after reading),
-    /// writes the page of question 1, reads the attempt's answer and result
+    /// Opens the paper: reads its five question bank tables from the
+    /// resources, writes the page of question 1, reads the attempt's answer and result
     /// records and the marks file, carries a second attempt's right first
     /// answers over, and sets `Status` from FST (SST for a second attempt).
     /// Call StartClock once the window is ready.
     /// @throws DataError or WriteError when the paper cannot be opened: a
-    /// damaged or missing table or results file. Nothing is left written (no
-    /// scratch file, no page file); the results files are untouched.
+    /// damaged or missing table or results file, or a page file that cannot be
+    /// written. Nothing is left written (no page file); the results files are
+    /// untouched.
     /// @throws std::invalid_argument for a request outside its section (a
     /// paper number not in 101..100 + P).
     static OpenPaper Open(const ResourceSource& resources, PaperRequest request);

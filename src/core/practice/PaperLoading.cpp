@@ -1,59 +1,27 @@
 #include "core/practice/PaperLoading.h"
 
 #include "core/Errors.h"
-#include "core/formats/Extract.h"
-#include "core/io/FileIO.h"
 #include "core/product/ResourceIds.h"
 #include "core/product/Weights.h"
 
-#include <cerrno>
-#include <system_error>
+#include <string>
 
 namespace orbisk::practice {
 
 namespace {
 
-/// Deletes the scratch file when reading a table ends, however it ends.
-class ScratchFile final {
-public:
-    /// A leftover of an earlier run is removed first: were it read-only, the
-    /// write would refuse it.
-    explicit ScratchFile(std::filesystem::path path) : m_path(std::move(path)) {
-        files::RemoveLeftoverFile(m_path);
-    }
-    ~ScratchFile() { Delete(); }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-    void Delete() noexcept {
-        std::error_code ignored;
-        std::filesystem::remove(m_path, ignored);
-    }
-
-private:
-    std::filesystem::path m_path;
-};
-
 std::filesystem::path resourceName(int id) {
     return "resource " + std::to_string(id);
 }
 
-records::RecordText readTable(const ResourceSource& resources, const std::filesystem::path& appFolder,
-                              int section, ids::Table table) {
+records::RecordText readTable(const ResourceSource& resources, int section, ids::Table table) {
     const int id = ids::TableId(section, table);
-    ScratchFile scratch(appFolder / kScratchFileName);
-    const int error = ExtractResource(resources, id, "Custom", scratch.path(), files::Sync::NoWait);
-    if (error == ENOENT && !resources.Find(id)) {
+    const auto bytes = resources.Find(id);
+    if (!bytes) {
         throw DataError(resourceName(id), "",
                         "the program holds no question bank table " + std::to_string(id));
     }
-    if (error != 0) {
-        throw WriteError(scratch.path(), std::generic_category().message(error), error);
-    }
-    records::RecordText text(resourceName(id), files::ReadWholeFile(scratch.path()));
-    scratch.Delete();
-    return text;
+    return {resourceName(id), std::string(*bytes)};
 }
 
 template <typename Value>
@@ -89,26 +57,25 @@ std::vector<std::string> readPaperRecord(const PaperRequest& request, results::R
     return records::SplitRecordKeepingRest(line, 3, answerSlots, path).values;
 }
 
-tables::PaperTables readPaper(const ResourceSource& resources, const std::filesystem::path& appFolder,
-                              int section, int paperNumber) {
+tables::PaperTables readPaper(const ResourceSource& resources, int section, int paperNumber) {
     tables::PaperTables paper;
     const int papersId = ids::TableId(section, ids::Table::Papers);
     paper.questionIds =
-        tables::ReadQuestionIds(readTable(resources, appFolder, section, ids::Table::Papers), paperNumber);
+        tables::ReadQuestionIds(readTable(resources, section, ids::Table::Papers), paperNumber);
     if (paper.questionIds.empty()) {
         throw DataError(resourceName(papersId), std::to_string(paperNumber), "the paper lists no questions");
     }
     {
-        const records::RecordText keys = readTable(resources, appFolder, section, ids::Table::Keys);
+        const records::RecordText keys = readTable(resources, section, ids::Table::Keys);
         paper.keys = records::ReadQuestionValues(keys, paper.questionIds);
         paper.answerCounts = records::CountQuestionValues(keys, paper.questionIds);
     }
-    paper.kinds = records::ReadQuestionValues(readTable(resources, appFolder, section, ids::Table::Kinds),
-                                              paper.questionIds);
-    paper.weights = records::ReadQuestionValues(readTable(resources, appFolder, section, ids::Table::Weights),
-                                                paper.questionIds);
-    paper.optionCounts = tables::ReadOptionCounts(
-        readTable(resources, appFolder, section, ids::Table::Options), paper.questionIds);
+    paper.kinds =
+        records::ReadQuestionValues(readTable(resources, section, ids::Table::Kinds), paper.questionIds);
+    paper.weights =
+        records::ReadQuestionValues(readTable(resources, section, ids::Table::Weights), paper.questionIds);
+    paper.optionCounts =
+        tables::ReadOptionCounts(readTable(resources, section, ids::Table::Options), paper.questionIds);
     const std::size_t slots = paper.keys.size();
     requireOnePerSlot(paper.kinds, slots, ids::TableId(section, ids::Table::Kinds), paperNumber, "kinds");
     requireOnePerSlot(paper.weights, slots, ids::TableId(section, ids::Table::Weights), paperNumber,
@@ -125,11 +92,9 @@ tables::PaperTables readPaper(const ResourceSource& resources, const std::filesy
 
 } // namespace
 
-tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
-                                                const std::filesystem::path& appFolder, int section,
-                                                int paperNumber) {
+tables::PaperTables ReadPaperTables(const ResourceSource& resources, int section, int paperNumber) {
     try {
-        return readPaper(resources, appFolder, section, paperNumber);
+        return readPaper(resources, section, paperNumber);
     } catch (const DataError& error) {
         // Whatever the tables' readers found, it lies in the program's own bank.
         throw BankDataError(error.file(), error.key(), error.problem());

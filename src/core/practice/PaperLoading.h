@@ -15,26 +15,17 @@
 /// OpenPaper::Open runs both; they are public for the tests and for tools.
 namespace orbisk::practice {
 
-/// The one scratch file the question bank tables pass through, in the
-/// application folder. It exists only while one table is being read.
-inline constexpr std::string_view kScratchFileName = "temptext.txt";
-
-/// Reads the paper's five question bank tables one after the other, each
-/// written to the scratch file, read and deleted before the next: the question
-/// ids, the answer key and answer counts, the kinds, the weights, the option
-/// counts; then adds the total marks. The scratch file is gone afterwards
-/// whatever happened.
+/// Reads the paper's five question bank tables from the program's resources:
+/// the question ids, the answer key and answer counts, the kinds, the weights,
+/// the option counts; then adds the total marks.
 ///
 /// The tables are checked as far as opening the paper needs: the paper lists
 /// questions, the key, kind, weight and option count lists have one entry per answer slot,
 /// and the answers are worth some marks (a paper of total marks 0 cannot be
 /// scored).
 /// @throws BankDataError when a table is missing from the resources, the paper
-/// is not in it, or the check fails (the file named is the table's resource);
-/// WriteError when the scratch file cannot be written (nothing is left behind).
-tables::PaperTables ReadPaperThroughScratchFile(const ResourceSource& resources,
-                                                const std::filesystem::path& appFolder, int section,
-                                                int paperNumber);
+/// is not in it, or the check fails (the file named is the table's resource).
+tables::PaperTables ReadPaperTables(const ResourceSource& resources, int section, int paperNumber);
 
 /// What the results files hold for one attempt of one paper. Lists indexed by
 /// answer slot hold N values (what a record holds past them is left in the

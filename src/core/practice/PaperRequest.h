@@ -16,7 +16,7 @@ enum class Attempt { First = 1, Second = 2 };
 /// What the home window hands to a practice window when the learner opens a
 /// paper: the values it keeps under these names (see gui/home/HomeWindow.h).
 struct PaperRequest {
-    std::filesystem::path appFolder; ///< where the results and scratch files live
+    std::filesystem::path appFolder; ///< where the results and page files live
     int LChose = 0;                  ///< the section, 1 to 3
     std::string lblCOD;              ///< the product code, part of every results file name
     int TtPapersCon = 0;             ///< P: the section's paper count (papers 101..100 + P)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <system_error>
 
 namespace orbisk::results {
@@ -155,6 +156,21 @@ Verdict check(ResultsFile kind, const RecordText& file, const RecordText& patter
     }
 }
 
+// Keeps a damaged file's bytes as @p copy, on the disk before the original is
+// replaced: a power cut in between must not leave the template as the only
+// trace of the results. Returns why the copy could not be made, or "".
+std::string keepCopy(const std::optional<std::string>& held, const std::filesystem::path& copy) {
+    if (!held) {
+        return "it cannot be read";
+    }
+    try {
+        files::WriteFileAtomically(copy, *held, files::Sync::ToDisk);
+    } catch (const WriteError& error) {
+        return error.problem();
+    }
+    return {};
+}
+
 } // namespace
 
 std::filesystem::path DamagedCopyPath(const std::filesystem::path& file, std::string_view copyStamp) {
@@ -188,27 +204,34 @@ EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::str
             const bool present = std::filesystem::exists(path, ec) || std::filesystem::is_symlink(path, ec);
             try {
                 if (!present) {
-                    files::WriteFileAtomically(path, *bytes);
+                    // A file made from its template holds nothing of the learner's, so it is not
+                    // waited for: should a power cut leave it empty, the next start makes it again.
+                    files::WriteFileAtomically(path, *bytes, files::Sync::NoWait);
                     report.created.push_back(path);
                     continue;
                 }
+                std::optional<std::string> held; // the file's bytes, when they could be read
                 Verdict verdict;
                 try {
-                    const RecordText file = RecordText::Load(path);
-                    verdict = check(kind, file, RecordText(path, std::string(*bytes)), section.paperCount);
+                    held = files::ReadWholeFile(path);
+                    verdict = check(kind, RecordText(path, *held), RecordText(path, std::string(*bytes)),
+                                    section.paperCount);
                 } catch (const DataError& error) {
                     verdict = damaged(error.problem());
                 }
-                if (verdict.kind == Verdict::Kind::Extend) {
+                if (verdict.kind == Verdict::Kind::Damaged && held && held->empty()) {
+                    // Empty is what a power cut leaves of a file just made from its template.
+                    files::WriteFileAtomically(path, *bytes, files::Sync::NoWait);
+                    report.created.push_back(path);
+                } else if (verdict.kind == Verdict::Kind::Extend) {
                     files::WriteFileAtomically(path, verdict.content);
                     report.extended.push_back(path);
                 } else if (verdict.kind == Verdict::Kind::Damaged) {
                     const std::filesystem::path copy = DamagedCopyPath(path, copyStamp);
-                    std::filesystem::copy_file(path, copy, ec);
-                    if (ec) {
+                    if (const std::string notKept = keepCopy(held, copy); !notKept.empty()) {
                         report.failed.push_back({path,
                                                  verdict.problem + "; it could not be kept as " +
-                                                     copy.filename().string() + " (" + ec.message() +
+                                                     copy.filename().string() + " (" + notKept +
                                                      "), so it was left as it is",
                                                  section.number});
                         continue;

@@ -27,14 +27,17 @@ struct RepairedFile {
 
 /// What EnsureResultsFiles did.
 struct EnsureReport {
-    std::vector<std::filesystem::path> created;  ///< missing, written from the template
+    std::vector<std::filesystem::path> created;  ///< missing or empty, written from the template
     std::vector<std::filesystem::path> extended; ///< written for fewer papers, extended
     std::vector<RepairedFile> repaired;          ///< unreadable, kept as a copy and recreated
     std::vector<FileProblem> failed;             ///< could not be created, extended or repaired
 };
 
 /// Makes sure every results file of every section can be read by the program:
-/// - a missing file is created from its template, and only that file;
+/// - a missing file is created from its template, and only that file, without
+///   waiting for the disk (it holds nothing of the learner's); a file of zero
+///   length, which is what a power cut can leave of such a file, counts as
+///   missing (an empty trend file is sound, see below);
 /// - a file written for fewer papers (a product update added papers) keeps its
 ///   values and gets the new papers' values from the template;
 /// - a file written for more papers or answer slots (an install with a larger
@@ -42,9 +45,10 @@ struct EnsureReport {
 ///   keeps the rest;
 /// - a file that exists but cannot be read (input error, a missing record, a
 ///   record with too few values, paper records missing or out of order) is
-///   copied beside itself under a name holding @p copyStamp, then recreated
-///   from its template. A trend file without its record is sound: it holds
-///   nothing to lose, and the next marking writes the record.
+///   copied beside itself under a name holding @p copyStamp, the copy flushed
+///   to the disk, then recreated from its template. A trend file without its
+///   record is sound: it holds nothing to lose, and the next marking writes
+///   the record.
 /// Files that are sound are not touched. Files are found whatever the letter
 /// case of their names (FilePath).
 EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::string_view code,

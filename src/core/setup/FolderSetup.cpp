@@ -32,10 +32,6 @@ std::filesystem::path GraphicsFolder(const std::filesystem::path& appFolder) {
     return appFolder / "Graphics";
 }
 
-std::filesystem::path ConfigurationTempPath(const std::filesystem::path& appFolder) {
-    return files::PathIgnoringCase(appFolder, "temptext30000.txt");
-}
-
 GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const ResourceSource& resources) {
     GraphicsReport report;
     const std::filesystem::path folder = GraphicsFolder(appFolder);
@@ -76,26 +72,17 @@ StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, co
         orbisk::files::CompleteInterruptedReplacement(results::MarkingJournalPath(appFolder), copyStamp);
     files.graphics = InstallGraphics(appFolder, resources);
 
-    // Read once and removed: nothing to keep safe on the disk.
-    const std::filesystem::path temp = ConfigurationTempPath(appFolder);
-    // A leftover of an earlier run goes first: were it read-only, the write would refuse it.
-    orbisk::files::RemoveLeftoverFile(temp);
-    if (const int error =
-            ExtractResource(resources, ids::kConfiguration, "Custom", temp, orbisk::files::Sync::NoWait);
-        error != 0) {
-        files.configProblem =
-            resources.Find(ids::kConfiguration)
-                ? "it could not be written to " + temp.string() + " (error " + std::to_string(error) + ")"
-                : "the program holds no configuration";
+    const auto configuration = resources.Find(ids::kConfiguration);
+    if (!configuration) {
+        files.configProblem = "the program holds no configuration";
         return files;
     }
     try {
-        files.config = config::ReadProductConfig(records::RecordText::Load(temp));
+        files.config = config::ReadProductConfig(records::RecordText(
+            "resource " + std::to_string(ids::kConfiguration), std::string(*configuration)));
     } catch (const DataError& error) {
         files.configProblem = error.what();
     }
-    std::error_code ec;
-    std::filesystem::remove(temp, ec);
     if (!files.config) {
         return files;
     }

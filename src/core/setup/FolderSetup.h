@@ -32,10 +32,6 @@ GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const Res
 /// The folder the skin pictures are installed in.
 std::filesystem::path GraphicsFolder(const std::filesystem::path& appFolder);
 
-/// Where the configuration is written out to be read; gone after start-up.
-/// A file of that name in any letter case is the one used.
-std::filesystem::path ConfigurationTempPath(const std::filesystem::path& appFolder);
-
 struct StartupFiles {
     /// Temporary files of writes that were cut short (the program killed
     /// mid-save), removed without a word: the file they were to replace is whole.
@@ -50,10 +46,10 @@ struct StartupFiles {
 
 /// Removes the temporary files interrupted writes left in the application
 /// folder and its Graphics folder, completes a marking cut short by the
-/// program's end (see results::MarkingJournalPath), installs the graphics, reads the
-/// configuration through its temporary file (removed again whatever happens),
-/// and makes sure every results file of every existing section can be read
-/// (see EnsureResultsFiles; @p copyStamp names the copies of damaged files).
+/// program's end (see results::MarkingJournalPath), installs the graphics,
+/// reads the configuration from the program's resources (no file is written
+/// for it), and makes sure every results file of every existing section can be
+/// read (see EnsureResultsFiles; @p copyStamp names the copies of damaged files).
 /// Call it only while holding the folder's one-copy lock.
 StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, const ResourceSource& resources,
                                       const std::string& copyStamp);

@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RemoveLeftoverFile, RemovesAReadOnlyFileButNeverAFolder) {
     TempFolder folder;
-    const auto file = folder / "temptext.txt";
+    const auto file = folder / "temppaper12001.mht";
     WriteBytes(file, "left over");
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
     RemoveLeftoverFile(file);

@@ -45,6 +45,7 @@ class PaperShapes : public ::testing::TestWithParam<ShapeCase> {};
 TEST_P(PaperShapes, OpenAtQuestionOneWithOnlyItsPageFileWritten) {
     const ShapeCase& c = GetParam();
     PracticeFolder folder;
+    const std::size_t files = folder.Names().size();
     const OpenPaper paper = folder.Open(c.section, c.paper);
     EXPECT_EQ(paper.QuestionCount(), c.questions);
     EXPECT_EQ(paper.AnswerSlots(), c.slots);
@@ -57,24 +58,21 @@ TEST_P(PaperShapes, OpenAtQuestionOneWithOnlyItsPageFileWritten) {
     const AnswerSheet sheet = paper.Sheet();
     EXPECT_EQ(static_cast<int>(sheet.frames.size()), c.framesAtFirst);
     EXPECT_EQ(sheet.sentenceLayout, c.sentence);
-    // The scratch file is gone; the one page file is question 1's, byte for byte.
+    // The one file written is question 1's page, byte for byte.
     const int id = bank::QuestionId(c.section, c.paper, 1);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / kScratchFileName));
+    EXPECT_EQ(folder.Names().size(), files + 1);
     EXPECT_EQ(folder.PageFiles(), std::vector<std::string>{QuestionPageName(id)});
     ASSERT_TRUE(paper.Page().ok());
     EXPECT_EQ(paper.Page().path, folder.path() / QuestionPageName(id));
     EXPECT_EQ(ReadBytes(paper.Page().path), *TestBank().pack().Find(id));
 }
 
-TEST(OpenPaper, ReadOnlyLeftoverScratchAndPageFilesAreReplaced) {
+TEST(OpenPaper, AReadOnlyLeftoverPageFileIsReplaced) {
     PracticeFolder folder;
     const auto page = folder.path() / QuestionPageName(bank::QuestionId(2, 101, 1));
-    for (const auto& leftover : {folder.path() / kScratchFileName, page}) {
-        orbisk::testing::WriteBytes(leftover, "left by a copy that was killed");
-        std::filesystem::permissions(leftover, std::filesystem::perms::owner_read);
-    }
+    orbisk::testing::WriteBytes(page, "left by a copy that was killed");
+    std::filesystem::permissions(page, std::filesystem::perms::owner_read);
     const OpenPaper paper = folder.Open(2, 101);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / kScratchFileName));
     ASSERT_TRUE(paper.Page().ok());
     EXPECT_EQ(ReadBytes(page), *TestBank().pack().Find(bank::QuestionId(2, 101, 1)));
 }

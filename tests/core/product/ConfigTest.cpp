@@ -8,7 +8,7 @@ namespace orbisk::config {
 namespace {
 
 records::RecordText text(const std::string& content) {
-    return {"temptext30000.txt", content};
+    return {"resource 30000", content};
 }
 
 const std::string kHead =

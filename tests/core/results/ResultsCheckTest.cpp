@@ -3,11 +3,14 @@
 #include "ResultsTemplates.h"
 #include "TempFolder.h"
 #include "core/formats/Records.h"
+#include "core/io/FileIO.h"
 #include "core/results/ResultsTemplates.h"
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace orbisk::results {
 namespace {
@@ -49,6 +52,36 @@ TEST_F(EnsureFiles, AFreshFolderGetsAllSixFilesFromTheTemplates) {
         EXPECT_EQ(ReadBytes(Path(file)), Template(file));
     }
 }
+
+// Records each folder flush of a write while it lives.
+struct FolderSyncs {
+    explicit FolderSyncs(std::function<void()> atEach) {
+        files::testing::SetFolderSyncedHook([atEach](const std::filesystem::path&) { atEach(); });
+    }
+    ~FolderSyncs() { files::testing::SetFolderSyncedHook({}); }
+};
+
+TEST_F(EnsureFiles, FilesMadeFromTheirTemplatesDoNotWaitForTheDisk) {
+    int flushes = 0;
+    const FolderSyncs syncs([&] { ++flushes; });
+    EXPECT_EQ(Ensure().created.size(), 6U);
+    EXPECT_EQ(flushes, 0);
+}
+
+// What a power cut can leave of a file made from its template.
+class EmptyFile : public EnsureFiles, public ::testing::WithParamInterface<ResultsFile> {};
+
+TEST_P(EmptyFile, IsMadeAgainFromItsTemplateWithoutACopyOrAWord) {
+    Ensure();
+    WriteBytes(Path(GetParam()), "");
+    const EnsureReport report = Ensure();
+    EXPECT_EQ(report.created, std::vector<std::filesystem::path>{Path(GetParam())});
+    EXPECT_TRUE(report.repaired.empty() && report.failed.empty());
+    EXPECT_EQ(ReadBytes(Path(GetParam())), Template(GetParam()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 6) << "no copy aside";
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultsCheck, EmptyFile, ::testing::Values(ResultsFile::Marks, ResultsFile::First));
 
 TEST_F(EnsureFiles, SoundFilesAreNotTouched) {
     Ensure();
@@ -103,6 +136,20 @@ TEST_P(DamagedFile, IsKeptAsADatedCopyRecreatedAndNamed) {
     EXPECT_EQ(ReadBytes(Path(c.file)), Template(c.file));
 }
 
+TEST_F(EnsureFiles, ADamagedFilesCopyIsOnTheDiskBeforeTheFileIsReplaced) {
+    Ensure();
+    WriteBytes(Path(ResultsFile::First), "#101#>a");
+    const std::filesystem::path copy = DamagedCopyPath(Path(ResultsFile::First), kStamp);
+    std::vector<std::pair<bool, std::string>> seen; // at each flush: the copy there? the file's bytes
+    {
+        const FolderSyncs syncs(
+            [&] { seen.emplace_back(std::filesystem::exists(copy), ReadBytes(Path(ResultsFile::First))); });
+        ASSERT_EQ(Ensure().repaired.size(), 1U);
+    }
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), std::make_pair(true, std::string("#101#>a")));
+}
+
 // The marks template with record @p key replaced by @p record.
 std::string marksWith(const std::string& key, const std::string& record, int papers = 10) {
     std::string text = results::MarksTemplate(papers);
@@ -121,7 +168,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DamageCase{"marks_record_without_values", ResultsFile::Marks,
                                  marksWith("LTM", "#LTM#")},
                       DamageCase{"marks_record_missing", ResultsFile::Marks, "#FSE#>>>>>>>>>>\r\n"},
-                      DamageCase{"marks_empty_file", ResultsFile::Marks, ""},
                       DamageCase{"answers_record_short", ResultsFile::First,
                                  results::PaperRecordsTemplate({3, 3, 2, 3, 3, 3, 3, 3, 3, 3})},
                       DamageCase{"answers_out_of_order", ResultsFile::FResults, "#102#>>>\r\n#101#>>>\r\n"},

@@ -38,8 +38,8 @@ TEST(StartupFiles, AnEmptyFolderGetsThePicturesAndTheResultsFiles) {
                       *orbisk::testing::TestBank().pack().Find(results::TemplateId(file, section)));
         }
     }
-    EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
     EXPECT_EQ(files.results.created.size(), 12U);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 13) << "nothing else";
 }
 
 TEST(StartupFiles, TemporaryFilesOfWritesCutShortAreRemovedAndTheirFilesKept) {
@@ -64,30 +64,6 @@ TEST(StartupFiles, TemporaryFilesOfWritesCutShortAreRemovedAndTheirFilesKept) {
     EXPECT_TRUE(files.results.repaired.empty() && files.results.created.empty());
 }
 
-TEST(StartupFiles, TheConfigurationsScratchFileIsFoundInAnyLetterCase) {
-    TempFolder folder;
-    WriteBytes(folder / "TempText30000.TXT", "left by a copy that was killed");
-    const StartupFiles files =
-        PrepareApplicationFolder(folder.path(), orbisk::testing::TestBank().pack(), "stamp");
-    ASSERT_TRUE(files.config.has_value()) << files.configProblem;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_FALSE(skin::SameFileName(name, "temptext30000.txt")) << name << " left behind";
-    }
-}
-
-// The program's own scratch files are replaced whatever their permissions: a
-// read-only leftover must not stop the start or the opening of a paper.
-TEST(StartupFiles, AReadOnlyLeftoverScratchFileDoesNotStopTheStart) {
-    TempFolder folder;
-    WriteBytes(ConfigurationTempPath(folder.path()), "left by a copy that was killed");
-    std::filesystem::permissions(ConfigurationTempPath(folder.path()), std::filesystem::perms::owner_read);
-    const StartupFiles files =
-        PrepareApplicationFolder(folder.path(), orbisk::testing::TestBank().pack(), "stamp");
-    ASSERT_TRUE(files.config.has_value()) << files.configProblem;
-    EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
-}
-
 TEST(StartupFiles, PicturesAreFoundInAnyLetterCase) {
     TempFolder folder;
     InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
@@ -97,23 +73,33 @@ TEST(StartupFiles, PicturesAreFoundInAnyLetterCase) {
     EXPECT_FALSE(files::FindFileIgnoringCase(GraphicsFolder(folder.path()), "pencil.png").has_value());
 }
 
-TEST(StartupFiles, AMissingConfigurationIsReportedAndNothingIsLeftBehind) {
+TEST(StartupFiles, AListedFolderGivesTheExactNameFirstThenAnotherCaseThenTheNameAsked) {
+    TempFolder folder;
+    for (const char* name : {"Bar.BMP", "bar.bmp", "BAZ.bmp"}) {
+        WriteBytes(folder / name, "x");
+    }
+    const files::FolderListing listing(folder.path());
+    EXPECT_EQ(listing.PathFor("bar.bmp"), folder / "bar.bmp");
+    EXPECT_EQ(listing.PathFor("baz.bmp"), folder / "BAZ.bmp");
+    EXPECT_EQ(listing.PathFor("qux.bmp"), folder / "qux.bmp");
+}
+
+TEST(StartupFiles, AMissingConfigurationIsReportedAndNoResultsFileIsMade) {
     TempFolder folder;
     MapResourceSource empty;
     const StartupFiles files = PrepareApplicationFolder(folder.path(), empty, "stamp");
     EXPECT_FALSE(files.config.has_value());
     EXPECT_FALSE(files.configProblem.empty());
-    EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "Graphics alone";
 }
 
-TEST(StartupFiles, AnUnreadableConfigurationIsReportedAndItsTemporaryFileRemoved) {
+TEST(StartupFiles, AnUnreadableConfigurationIsReported) {
     TempFolder folder;
     MapResourceSource source;
     source.Set(30000, "#NME#>x\r\n#COD#>X\r\n#LBH#>P\r\n#TT2#>many\r\n");
     const StartupFiles files = PrepareApplicationFolder(folder.path(), source, "stamp");
     EXPECT_FALSE(files.config.has_value());
     EXPECT_NE(files.configProblem.find("TT2"), std::string::npos) << files.configProblem;
-    EXPECT_FALSE(std::filesystem::exists(ConfigurationTempPath(folder.path())));
 }
 
 struct LockRecorder {
