@@ -80,6 +80,9 @@ TEST(OpenPaper, TheSheetShowsEachSlotsOwnExplanationOnceItsAnswerIsKnown) {
     EXPECT_EQ(shownExplanations(second), (std::vector<std::string>{"Why 146.2.1: the passage says so.", "-",
                                                                    "Why 146.2.3: the passage says so.", "-",
                                                                    "Why 146.2.5: the passage says so."}));
+    OpenPaper again = folder.Open(2, 146);
+    again.ChooseQuestion(2, {});
+    EXPECT_EQ(shownExplanations(again), shownExplanations(second)) << "the first attempt, no try left";
 }
 
 } // namespace
