@@ -21,7 +21,7 @@ double AnswerFrameGrowth(double lineHeight) {
     return std::max(1.0, lineHeight / kLineBoxHeight);
 }
 
-AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double grow) {
+AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double grow, double explanationHeight) {
     AnswerFrameLayout f;
     const double line = kLineBoxHeight * grow;
     // The part letter and the verdicts widen with their text; what follows them moves right.
@@ -45,16 +45,25 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
     f.secondVerdict = f.firstVerdict;
     f.carriedVerdict = f.firstVerdict;
     f.carriedVerdict.left = f.answerBox.right() + 105;
+    const double below = std::max(f.answerBox.bottom(), f.keyBox.bottom()) + kExplanationGap;
+    f.explanation = {f.answerBox.left, below, std::max(0.0, frameWidth - 120 - f.answerBox.left),
+                     std::max(0.0, explanationHeight)};
+    if (f.explanation.height > 0) {
+        f.frame.height = std::max(f.frame.height, f.explanation.bottom() + kExplanationGap);
+    }
     return f;
 }
 
-std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout,
-                                                                 double grow) {
+std::array<Rect, bank::kMaxAnswersPerQuestion>
+StackAnswerFrames(int answerCount, bool sentenceLayout, double grow,
+                  const ExplanationHeights& explanationHeights) {
     const double gap = answerCount >= kCrowdedFrom ? kCrowdedFrameGap : kFrameGap;
     std::array<Rect, bank::kMaxAnswersPerQuestion> frames;
     double top = kFirstFrameTop;
     for (std::size_t n = 0; n < frames.size(); ++n) {
-        const double height = frameHeight(n == 0 && sentenceLayout, grow);
+        const double height =
+            LayOutAnswerFrame(n == 0 && sentenceLayout, kAnswerFrameWidth, grow, explanationHeights[n])
+                .frame.height;
         frames[n] = {kAnswerFrameLeft, top, kAnswerFrameWidth, height};
         top += height + gap;
     }

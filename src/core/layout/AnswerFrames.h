@@ -9,7 +9,8 @@
 /// The answer sheet's frames (Frame1 .. Frame20, one per answer slot a
 /// question can have) and what lies in each, in twips. A frame is 3975 x 375 and holds the part letter QLn,
 /// the answer box FAn, the verdict labels FRn (first attempt) and SRn (second attempt) and the key box Mn
-/// (second attempt). Frame 1 alone is enlarged when its slot is of kind L (a written sentence).
+/// (second attempt), and under them the slot's explanation once it shows. Frame 1 alone is enlarged when
+/// its slot is of kind L (a written sentence).
 namespace orbisk::layout {
 
 inline constexpr double kAnswerFrameWidth = 3975;
@@ -32,7 +33,12 @@ struct AnswerFrameLayout {
     Rect secondVerdict;  ///< SRn, where FRn is
     Rect carriedVerdict; ///< FRn of a second attempt's carried-over answer, just right of its box
     Rect keyBox;         ///< Mn
+    Rect explanation;    ///< why the answer is right: under the boxes, from the answer box's left to
+                         ///< the frame's right margin; as high as asked (0 when none shows)
 };
+
+/// Between the lowest box of a frame and its explanation, and under the explanation.
+inline constexpr double kExplanationGap = 40;
 
 /// The one-line layout every frame has (FA 1575 x 255 at left 360, top 40;
 /// verdicts at 2040; key box 1455 x 255 at 2400, top 60), or frame 1's
@@ -45,7 +51,13 @@ struct AnswerFrameLayout {
 /// letter and the verdicts widen as much and push what follows them right;
 /// the answer boxes keep their width, the key box takes what is left of
 /// @p frameWidth (at 1 and the usual width, 1455).
-AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFrameWidth, double grow = 1);
+///
+/// @p explanationHeight (twips, the wrapped text's height at the explanation's
+/// width) places the explanation kExplanationGap under the lowest box (the key
+/// box's place counts, shown or not) and makes the frame end kExplanationGap
+/// under it; 0 leaves the frame as it is, with no room for one.
+AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFrameWidth, double grow = 1,
+                                    double explanationHeight = 0);
 
 /// How much taller the frames must be for a box whose line of text needs
 /// @p lineHeight twips: the one-line box's 255 twips hold it at 1; never below 1.
@@ -56,9 +68,12 @@ double AnswerFrameGrowth(double lineHeight);
 /// previous, 105 apart, or -10 apart when the question has 16 or more slots
 /// (the crowded frames overlap only by the space under their boxes). All twenty
 /// are placed, shown or not. @p sentenceLayout makes frame 1 2100 high; @p grow
-/// as LayOutAnswerFrame.
-std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout,
-                                                                 double grow = 1);
+/// as LayOutAnswerFrame; each frame is as tall as LayOutAnswerFrame makes it
+/// with its explanation of @p explanationHeights (frame 1 first).
+using ExplanationHeights = std::array<double, bank::kMaxAnswersPerQuestion>;
+std::array<Rect, bank::kMaxAnswersPerQuestion>
+StackAnswerFrames(int answerCount, bool sentenceLayout, double grow = 1,
+                  const ExplanationHeights& explanationHeights = {});
 
 /// `drawborder` / `createborder`: the frame drawn round an answer box in its
 /// container, as four lines.

@@ -1,6 +1,7 @@
 #include "core/practice/AnswerSheet.h"
 
 #include "core/formats/Records.h"
+#include "core/practice/Marking.h"
 #include "core/practice/PracticeTexts.h"
 #include "core/product/AnswerKinds.h"
 #include "core/text/TextForms.h"
@@ -69,6 +70,18 @@ std::optional<int> FrameForOption(const AnswerSheet& sheet, int answer, int opti
         return std::nullopt;
     }
     return answer;
+}
+
+bool ExplanationShows(Attempt attempt, bool marked, std::string_view verdict, std::string_view firstScore,
+                      bool secondMarked) {
+    if (!marked) {
+        return false;
+    }
+    if (attempt == Attempt::Second || secondMarked || verdict == kRight) {
+        return true;
+    }
+    const auto score = text::ParseStoredNumber(firstScore);
+    return score && *score > 99;
 }
 
 std::string AnswerHint(std::string_view kind, int options, std::string_view key) {

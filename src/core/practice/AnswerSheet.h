@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/layout/Colour.h"
+#include "core/practice/PaperRequest.h"
 #include "core/product/BankNumbers.h"
 
 #include <optional>
@@ -37,6 +38,8 @@ struct SheetFrame {
     bool secondVerdictShown = false;
     std::string key; ///< Mn (second attempt only): the correct answer to show
     bool keyShown = false;
+    std::string explanation;       ///< why the slot's answer is right ("" when the bank gives none)
+    bool explanationShown = false; ///< shown under the frame: it has one and ExplanationShows says so
 };
 
 /// The whole sheet for one question.
@@ -81,6 +84,17 @@ std::optional<int> FrameForOption(const AnswerSheet& sheet, int answer, int opti
 /// of @p options its page shows and its @p key: "1–4" for four options, "one
 /// word", "the whole sentence", "a number"...; empty for an unknown kind.
 std::string AnswerHint(std::string_view kind, int options, std::string_view key);
+
+/// Whether the sheet shows the explanation of a slot whose verdict in this
+/// attempt is @p verdict. An explanation tells the answer, so it shows only
+/// where the answer is already known: never while the attempt is answered;
+/// once a second attempt is marked, for every slot (its keys show); once a
+/// first attempt is marked, for a slot answered right, and for every slot when
+/// no try is left: the first attempt scored above 99 (@p firstScore, the stored
+/// percentage; 99.5 is above) or the paper's second attempt is marked
+/// (@p secondMarked).
+bool ExplanationShows(Attempt attempt, bool marked, std::string_view verdict, std::string_view firstScore,
+                      bool secondMarked);
 
 /// The background of an answer box carried over from a right first answer.
 inline constexpr layout::Colour kCarriedOverTint{192, 192, 255};

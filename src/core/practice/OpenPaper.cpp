@@ -6,6 +6,7 @@
 #include "core/practice/Marking.h"
 #include "core/practice/PaperLoading.h"
 #include "core/product/AnswerKinds.h"
+#include "core/product/Explanations.h"
 #include "core/text/TextForms.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ std::string PaperCaption(const PaperRequest& request) {
 }
 
 OpenPaper::OpenPaper(const ResourceSource& resources, PaperRequest request)
-    : m_request(std::move(request)), m_page(resources, m_request.appFolder) {}
+    : m_resources(&resources), m_request(std::move(request)), m_page(resources, m_request.appFolder) {}
 
 OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request) {
     if (request.TtPapersCon < 1 || request.PaperSlot() < 1 || request.PaperSlot() > request.TtPapersCon) {
@@ -55,6 +56,7 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
     // Question 1's page; should the records below be unreadable, the page goes
     // with the paper and the folder is left as it was.
     paper.m_page.Show(1, paper.m_questionIds.front());
+    paper.readExplanations();
 
     AttemptRecords stored = ReadAttemptRecords(r, paper.AnswerSlots());
     paper.m_answers = std::move(stored.answers);
@@ -69,6 +71,7 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
         paper.m_pscoring = marks.FSE[slot];
         paper.m_ltime = marks.LTM[slot];
         paper.m_etime = marks.CDD[slot];
+        paper.m_secondMarked = readsAsOne(marks.SST[slot]);
     } else {
         // A right first answer always comes back, whatever a saved second attempt holds.
         for (std::size_t i = 0; i < paper.m_answers.size(); ++i) {
@@ -127,6 +130,15 @@ std::string OpenPaper::keyShown(int slot) const {
     return key;
 }
 
+void OpenPaper::readExplanations() {
+    const int slots = m_answerCounts[static_cast<std::size_t>(m_question - 1)];
+    const auto id = text::ParseWholeNumber(m_questionIds[static_cast<std::size_t>(m_question - 1)]);
+    // A question id that is no number has no page either; its slots explain nothing.
+    m_explanations = id && *id > 0 && *id <= 999999
+                         ? explain::ReadExplanations(*m_resources, static_cast<int>(*id), slots)
+                         : std::vector<std::string>(static_cast<std::size_t>(slots));
+}
+
 AnswerSheet OpenPaper::Sheet() const {
     AnswerSheet sheet;
     sheet.question = m_question;
@@ -164,6 +176,11 @@ AnswerSheet OpenPaper::Sheet() const {
             frame.key = keyShown(slot);
             frame.keyShown = m_marked && m_results[i] == kWrong;
         }
+        frame.explanation = m_explanations[static_cast<std::size_t>(n - 1)];
+        frame.explanationShown =
+            !frame.explanation.empty() &&
+            ExplanationShows(attempt(), m_marked, m_results[i],
+                             attempt() == Attempt::First ? m_pscoring : std::string_view(), m_secondMarked);
         if (kinds::ShowsInstructionPicture(m_kinds[i])) {
             sheet.showInstruction = true;
         }
@@ -262,6 +279,7 @@ MoveOutcome OpenPaper::moveTo(int q, const std::vector<std::string>& sheet) {
     }
     m_question = q;
     outcome.page = m_page.Show(q, m_questionIds[static_cast<std::size_t>(q - 1)]);
+    readExplanations();
     return outcome;
 }
 

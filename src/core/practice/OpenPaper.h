@@ -159,7 +159,9 @@ public:
 
     // ---- The answer sheet --------------------------------------------------
 
-    /// What the sheet shows for the question on show.
+    /// What the sheet shows for the question on show, with the explanations of
+    /// its slots (read from the program's resources when the question came on
+    /// show) where ExplanationShows lets them show.
     AnswerSheet Sheet() const;
 
     /// Copies the typed texts of the question on show into the answer list,
@@ -254,7 +256,9 @@ private:
     std::optional<FileFailure> writeAnswers();
     std::vector<std::string> markAll() const;
     std::string keyShown(int slot) const;
+    void readExplanations();
 
+    const ResourceSource* m_resources;
     PaperRequest m_request;
     std::vector<std::string> m_questionIds;
     std::vector<int> m_answerCounts;
@@ -267,6 +271,8 @@ private:
     bool m_marked = false;
     long long m_scoring = 0;
     std::string m_pscoring, m_ltime, m_etime;
+    bool m_secondMarked = false;             ///< first attempt: the paper's second attempt is marked (SST)
+    std::vector<std::string> m_explanations; ///< of the question on show, one per slot
     Instant m_clockStart{};
     QuestionPageFile m_page;
 };

@@ -115,6 +115,8 @@ inline constexpr std::string_view kWrongQuestionsCaption = "Wrong:";
 inline constexpr std::string_view kWrongQuestionsTooltip = "Go to a question with a wrong answer";
 /// The second attempt's window shows this where the first shows its clock.
 inline constexpr std::string_view kSecondAttemptLabel = "Second Attempt";
+/// What the explanation under an answer starts with, in bold.
+inline constexpr std::string_view kExplanationLead = "Why:";
 
 // The short hints an answer box gives when it refuses what was typed or pasted
 // (the answer file could not hold it).
@@ -152,6 +154,8 @@ inline constexpr std::string_view kResultName = "Result";
 inline constexpr std::string_view kFirstAttemptName = "First attempt";
 inline constexpr std::string_view kSecondAttemptName = "Second attempt";
 inline constexpr std::string_view kCorrectAnswerName = "Correct answer";
+/// What a screen reader calls an explanation ("Why the answer is right (b)").
+inline constexpr std::string_view kExplanationName = "Why the answer is right";
 /// What a verdict label says after its name ("Result (a): right").
 inline constexpr std::string_view kRightName = "right";
 inline constexpr std::string_view kWrongName = "wrong";

@@ -9,6 +9,7 @@
 #include "gui/chrome/QtText.h"
 #include "gui/practice/AnswerBox.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace orbisk::gui {
@@ -23,6 +24,17 @@ AnswerFrame::AnswerFrame(int n, bool secondAttempt, QWidget* parent) : QWidget(p
     m_answer->setObjectName(QStringLiteral("FA%1").arg(n));
     m_answer->setFont(font);
     m_answer->setToolTip(ToQString(practice::texts::kAnswerBoxTooltip));
+    // Made right after the box, so that Tab reaches it next.
+    m_explanation = new QLabel(this);
+    m_explanation->setObjectName(QStringLiteral("WHY%1").arg(n));
+    m_explanation->setFont(font);
+    m_explanation->setWordWrap(true);
+    m_explanation->setTextFormat(Qt::RichText);
+    m_explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_explanation->setTextInteractionFlags(Qt::NoTextInteraction);
+    m_explanation->setFocusPolicy(Qt::StrongFocus);
+    m_explanation->installEventFilter(this);
+    m_explanation->hide();
     m_firstVerdict = verdictLabel(QStringLiteral("FR%1").arg(n));
     if (secondAttempt) {
         m_secondVerdict = verdictLabel(QStringLiteral("SR%1").arg(n));
@@ -57,7 +69,7 @@ QLabel* AnswerFrame::verdictLabel(const QString& name) {
 void AnswerFrame::SetTextPoints(double points) {
     for (QWidget* text : {static_cast<QWidget*>(m_partLetter), static_cast<QWidget*>(m_answer),
                           static_cast<QWidget*>(m_firstVerdict), static_cast<QWidget*>(m_secondVerdict),
-                          static_cast<QWidget*>(m_key)}) {
+                          static_cast<QWidget*>(m_key), static_cast<QWidget*>(m_explanation)}) {
         if (text != nullptr) {
             QFont font = text->font();
             font.setPointSizeF(points);
@@ -66,8 +78,17 @@ void AnswerFrame::SetTextPoints(double points) {
     }
 }
 
-void AnswerFrame::LayOut(bool sentence, double grow, double width) {
-    m_layout = layout::LayOutAnswerFrame(sentence, width, grow);
+double AnswerFrame::ExplanationHeight(bool sentence, double grow, double width) const {
+    if (m_explanation->text().isEmpty()) {
+        return 0;
+    }
+    const int at = layout::ToPixels(layout::LayOutAnswerFrame(sentence, width, grow).explanation).width;
+    return layout::Twips(m_explanation->heightForWidth(at));
+}
+
+void AnswerFrame::LayOut(bool sentence, double grow, double width, double explanationHeight) {
+    m_layout = layout::LayOutAnswerFrame(sentence, width, grow, explanationHeight);
+    Place(m_explanation, m_layout.explanation);
     Place(m_partLetter, m_layout.partLetter);
     Place(m_answer, m_layout.answerBox);
     m_answer->SetSentence(sentence);
@@ -118,6 +139,14 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
         m_key->setAccessibleName(ToQString(kCorrectAnswerName) + suffix);
         m_key->setVisible(frame.keyShown);
     }
+    // Only a shown explanation is set at all: a hidden one is not read out either.
+    const QString why = frame.explanationShown ? ToQString(frame.explanation) : QString();
+    m_explanation->setText(
+        why.isEmpty() ? QString()
+                      : QStringLiteral("<b>%1</b> %2").arg(ToQString(kExplanationLead), why.toHtmlEscaped()));
+    m_explanation->setAccessibleName(why.isEmpty() ? QString() : ToQString(kExplanationName) + suffix);
+    m_explanation->setAccessibleDescription(why);
+    m_explanation->setVisible(!why.isEmpty());
 }
 
 void AnswerFrame::paintEvent(QPaintEvent*) {
@@ -130,11 +159,20 @@ void AnswerFrame::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(line.x1 / layout::kTwipsPerPixel, line.y1 / layout::kTwipsPerPixel),
                          QPointF(line.x2 / layout::kTwipsPerPixel, line.y2 / layout::kTwipsPerPixel));
     }
-    if (m_answer->hasFocus()) {
-        // The box with the keyboard stands out in the focus colour.
-        painter.setPen(QPen(palette::kFocusMark, 2));
-        painter.drawRect(QRectF(m_answer->geometry()).adjusted(-1.5, -1.5, 1.5, 1.5));
+    for (const QWidget* focusable : {static_cast<QWidget*>(m_answer), static_cast<QWidget*>(m_explanation)}) {
+        if (focusable->hasFocus()) {
+            // What has the keyboard stands out in the focus colour.
+            painter.setPen(QPen(palette::kFocusMark, 2));
+            painter.drawRect(QRectF(focusable->geometry()).adjusted(-1.5, -1.5, 1.5, 1.5));
+        }
     }
+}
+
+bool AnswerFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_explanation && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        update(); // the frame marks the explanation that has the keyboard
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace orbisk::gui

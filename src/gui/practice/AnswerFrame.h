@@ -12,7 +12,10 @@ class AnswerBox;
 
 /// One answer frame of the sheet (Frame1 .. Frame20): the part letter QLn, the
 /// answer box FAn with its light blue border, the verdict labels FRn (first
-/// attempt) and, in the second attempt's window, SRn and the key box Mn.
+/// attempt) and, in the second attempt's window, SRn and the key box Mn; under
+/// them, once the sheet lets it show, why the slot's answer is right (WHYn): a
+/// wrapped, read-only text the keyboard reaches after the box, named for
+/// screen readers.
 class AnswerFrame final : public QWidget {
     Q_OBJECT
 public:
@@ -22,10 +25,15 @@ public:
     /// question has a single slot, so the box is simply "Answer".
     void Fill(const practice::SheetFrame& frame, bool oneAnswer);
     /// The one-line layout, or frame 1's sentence layout, @p grow times as
-    /// tall where it holds text (layout::LayOutAnswerFrame).
-    void LayOut(bool sentence, double grow = 1, double width = layout::kAnswerFrameWidth);
-    /// The frame's text at @p points: the part letter, the answer, the verdicts and the key.
+    /// tall where it holds text, with @p explanationHeight twips for the
+    /// explanation (layout::LayOutAnswerFrame).
+    void LayOut(bool sentence, double grow = 1, double width = layout::kAnswerFrameWidth,
+                double explanationHeight = 0);
+    /// The frame's text at @p points: the part letter, the answer, the verdicts, the key and the explanation.
     void SetTextPoints(double points);
+    /// The height in twips the explanation needs in a frame of @p width laid
+    /// out as LayOut would; 0 when the frame shows none.
+    double ExplanationHeight(bool sentence, double grow, double width) const;
 
     int number() const { return m_number; }
     AnswerBox* answerBox() const { return m_answer; }
@@ -33,9 +41,11 @@ public:
     QLabel* firstVerdict() const { return m_firstVerdict; }
     QLabel* secondVerdict() const { return m_secondVerdict; }
     QLabel* keyBox() const { return m_key; }
+    QLabel* explanation() const { return m_explanation; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* verdictLabel(const QString& name);
@@ -48,6 +58,7 @@ private:
     QLabel* m_firstVerdict;
     QLabel* m_secondVerdict = nullptr;
     QLabel* m_key = nullptr;
+    QLabel* m_explanation;
     bool m_carried = false; ///< second attempt: the first verdict stands by a carried-over answer
 };
 

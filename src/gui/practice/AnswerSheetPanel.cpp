@@ -14,6 +14,8 @@
 #include <QFontMetricsF>
 #include <QScrollBar>
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace orbisk::gui {
 
@@ -53,6 +55,7 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, Q
         connect(box, &AnswerBox::enterPressed, this, [this, n] { enterFrom(n); });
         connect(box, &AnswerBox::arrowPressed, this,
                 [this, n](bool down) { focusFrame(practice::FrameAfterArrow(m_sheet, n, down)); });
+        frame->explanation()->installEventFilter(this); // scrolled into view with the keyboard
         frame->hide();
         m_frames[static_cast<std::size_t>(n - 1)] = frame;
     }
@@ -85,24 +88,42 @@ void AnswerSheetPanel::SetTextSize(int percent) {
 }
 
 void AnswerSheetPanel::stack() {
-    auto places = layout::StackAnswerFrames(m_answerCount, m_sentence, m_grow);
     const int shown = std::max(m_shown, 1);
-    const layout::PixelRect last = layout::ToPixels(places[static_cast<std::size_t>(shown - 1)]);
-    const int bottom = last.y + last.height + layout::Px(layout::kFirstFrameTop);
-    // Frames too tall for the sheet scroll, and make room for the scroll bar.
-    const bool scrolls = bottom > height();
-    const int room = width() - (scrolls ? m_scroll->verticalScrollBar()->sizeHint().width() : 0);
-    const double frameWidth =
-        std::min(layout::kAnswerFrameWidth, layout::Twips(room) - layout::kAnswerFrameLeft);
+    // The frames at a width, each as tall as its explanation wrapped at that width needs.
+    const auto placesAt = [this](double frameWidth) {
+        layout::ExplanationHeights heights{};
+        for (int n = 1; n <= m_shown; ++n) {
+            heights[static_cast<std::size_t>(n - 1)] =
+                frame(n)->ExplanationHeight(n == 1 && m_sentence, m_grow, frameWidth);
+        }
+        return std::pair{heights, layout::StackAnswerFrames(m_answerCount, m_sentence, m_grow, heights)};
+    };
+    const auto widthIn = [](int room) {
+        return std::min(layout::kAnswerFrameWidth, layout::Twips(room) - layout::kAnswerFrameLeft);
+    };
+    const auto bottomOf = [shown](const auto& places) {
+        const layout::PixelRect last = layout::ToPixels(places[static_cast<std::size_t>(shown - 1)]);
+        return last.y + last.height + layout::Px(layout::kFirstFrameTop);
+    };
+    int room = width();
+    auto [heights, places] = placesAt(widthIn(room));
+    // Frames too tall for the sheet scroll, and make room for the scroll bar
+    // (the explanations wrap again in the narrower frames).
+    if (bottomOf(places) > height()) {
+        room -= m_scroll->verticalScrollBar()->sizeHint().width();
+        std::tie(heights, places) = placesAt(widthIn(room));
+    }
+    const double frameWidth = widthIn(room);
     for (int n = 1; n <= practice::kSheetFrames; ++n) {
         AnswerFrame* f = frame(n);
-        f->LayOut(n == 1 && m_sentence, m_grow, frameWidth);
-        layout::Rect place = places[static_cast<std::size_t>(n - 1)];
+        const auto i = static_cast<std::size_t>(n - 1);
+        f->LayOut(n == 1 && m_sentence, m_grow, frameWidth, heights[i]);
+        layout::Rect place = places[i];
         place.width = frameWidth;
         Place(f, place);
         f->setVisible(n <= m_shown);
     }
-    m_content->resize(std::max(room, 0), std::max(m_scroll->viewport()->height(), bottom));
+    m_content->resize(std::max(room, 0), std::max(m_scroll->viewport()->height(), bottomOf(places)));
 }
 
 void AnswerSheetPanel::resizeEvent(QResizeEvent* event) {
@@ -115,6 +136,8 @@ bool AnswerSheetPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (auto* box = qobject_cast<AnswerBox*>(watched)) {
             m_scroll->ensureWidgetVisible(box->parentWidget(), 0, 0);
+        } else if (auto* explanation = qobject_cast<QWidget*>(watched)) { // the only others watched
+            m_scroll->ensureWidgetVisible(explanation, 0, 0);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -132,11 +155,12 @@ void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
         m_sentence = sheet.sentenceLayout;
         m_answerCount = sheet.answerCount;
     }
-    stack();
+    // Filled first: the frames are as tall as their explanations.
     const bool oneAnswer = sheet.answerCount == 1;
     for (const practice::SheetFrame& f : sheet.frames) {
         frame(f.frame)->Fill(f, oneAnswer);
     }
+    stack();
     // With no slot at all the picture keeps its state, as the frames do.
     if (!sheet.frames.empty()) {
         m_instruction->setVisible(sheet.showInstruction);

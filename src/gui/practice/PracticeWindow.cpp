@@ -13,6 +13,7 @@
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/practice/AnswerBox.h"
+#include "gui/practice/AnswerFrame.h"
 #include "gui/practice/AnswerSheetPanel.h"
 #include "gui/practice/MarkingPanel.h"
 #include "gui/practice/PracticeStatusBar.h"
@@ -180,11 +181,11 @@ void PracticeWindow::placeTitleBar() {
 }
 
 void PracticeWindow::setTabOrder() {
-    // The answer boxes, the toolbar, the questions list, the sheet's handle,
-    // the title bar's buttons last.
+    // The answer boxes, each followed by its explanation, the toolbar, the
+    // questions list, the sheet's handle, the title bar's buttons last.
     QList<QWidget*> chain;
     for (int n = 1; n <= practice::kSheetFrames; ++n) {
-        chain << m_sheet->answerBox(n);
+        chain << m_sheet->answerBox(n) << m_sheet->frame(n)->explanation();
     }
     for (const practice::ToolbarEntry& entry : practice::kToolbar) {
         chain << m_toolbar->button(entry.button);

@@ -3,8 +3,10 @@
 #include "core/layout/AnswerFrames.h"
 #include "core/layout/CornerResize.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace orbisk::layout {
 namespace {
@@ -146,6 +148,31 @@ TEST(AnswerFrames, OneLineAndSentenceLayouts) {
     EXPECT_EQ(sentence.keyBox.top, sentence.answerBox.bottom() + 100);
     EXPECT_EQ(sentence.keyBox.width, 3975 - 500);
 }
+
+class ExplanationRoom : public ::testing::TestWithParam<std::tuple<bool, double>> {};
+
+TEST_P(ExplanationRoom, LiesUnderTheBoxesInsideItsFrameAndPushesTheNextFrameDown) {
+    const auto [sentence, grow] = GetParam();
+    const AnswerFrameLayout plain = LayOutAnswerFrame(sentence, 3000, grow);
+    const AnswerFrameLayout f = LayOutAnswerFrame(sentence, 3000, grow, 600);
+    EXPECT_EQ(f.explanation.height, 600);
+    EXPECT_GT(f.explanation.top, std::max(f.answerBox.bottom(), f.keyBox.bottom()));
+    EXPECT_EQ(f.explanation.left, f.answerBox.left);
+    EXPECT_LE(f.explanation.right(), 3000 - 120);
+    EXPECT_LT(f.explanation.bottom(), f.frame.height);
+    EXPECT_LE(f.frame.height, plain.frame.height + 600 + 3 * kExplanationGap) << "no more room than it needs";
+
+    ExplanationHeights heights{};
+    heights[0] = 600;
+    const auto frames = StackAnswerFrames(3, sentence, grow, heights);
+    const auto without = StackAnswerFrames(3, sentence, grow);
+    EXPECT_EQ(frames[0].height, LayOutAnswerFrame(sentence, kAnswerFrameWidth, grow, 600).frame.height);
+    EXPECT_EQ(frames[1].top - without[1].top, frames[0].height - without[0].height);
+    EXPECT_EQ(frames[1].height, without[1].height) << "a frame without an explanation keeps its height";
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerFrames, ExplanationRoom,
+                         ::testing::Combine(::testing::Bool(), ::testing::Values(1.0, 2.0)));
 
 struct BorderCase {
     const char* name;
