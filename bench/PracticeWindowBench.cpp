@@ -2,7 +2,9 @@
 // folder with the compiled test bank: paper 101 opened from the home window's
 // load button (no other practice window open) until its question page has
 // painted, and one Next (store the sheet, rewrite the answer file, write and
-// read the next page, render it) until the new page has painted; each against
+// read the next page, render it) until the new page has painted, with an
+// answer typed before it that differs from the one stored (a move with
+// nothing new writes no answer file); each against
 // an empty turn of the event loop measured in the same run. Prints medians in
 // milliseconds and ratios. The answer file is written through to the disk, so
 // Next includes the disk's answer to that.
@@ -14,6 +16,9 @@
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/HomeWindow.h"
 #include "gui/popup/Asker.h"
+#include "gui/practice/AnswerBox.h"
+#include "gui/practice/AnswerFrame.h"
+#include "gui/practice/AnswerSheetPanel.h"
 #include "gui/practice/PracticeWindow.h"
 #include "gui/practice/PracticeWindowSet.h"
 #include "gui/practice/QtPagePrinter.h"
@@ -130,6 +135,8 @@ int main(int argc, char* argv[]) {
         settle();
         const double opened = milliseconds(timer);
 
+        // Another option than the run before typed, so that Next has an answer to store.
+        window->sheet()->frame(1)->answerBox()->setPlainText(QString::number(run % 4 + 1));
         timer.restart();
         watch.Arm(window->view()->viewport());
         window->NextQuestion();

@@ -342,5 +342,23 @@ TEST(SkinPictures, FindsAPictureAskedForInAnotherLetterCase) {
     EXPECT_TRUE(pictures.Get(QStringLiteral("absent.bmp")).isNull());
 }
 
+// Given the resources, the pictures are the folder's, decoded without the folder.
+TEST(SkinPictures, FromTheResourcesAreThePicturesTheFolderHolds) {
+    TempFolder folder;
+    const ResourcePack& pack = orbisk::testing::TestBank().pack();
+    setup::InstallGraphics(folder.path(), pack);
+    SkinPictures fromFolder(folder / "Graphics");
+    std::map<std::string, QImage> written;
+    for (const skin::SkinPicture& picture : skin::SkinPictures()) {
+        written[std::string(picture.name)] = fromFolder.Get(QLatin1String(picture.name)).toImage();
+    }
+    fs::remove_all(folder / "Graphics");
+    SkinPictures fromPack(folder / "Graphics", &pack);
+    for (const auto& [name, image] : written) {
+        ASSERT_FALSE(image.isNull()) << name;
+        EXPECT_EQ(fromPack.Get(QString::fromStdString(name)).toImage(), image) << name;
+    }
+}
+
 } // namespace
 } // namespace orbisk::gui

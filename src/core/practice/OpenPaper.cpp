@@ -60,6 +60,7 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
 
     AttemptRecords stored = ReadAttemptRecords(r, paper.AnswerSlots());
     paper.m_answers = std::move(stored.answers);
+    paper.m_written = paper.m_answers; // before a second attempt's carried-over answers, which it must write
     paper.m_results = std::move(stored.results);
     paper.m_firstAnswers = std::move(stored.firstAnswers);
     paper.m_firstResults = std::move(stored.firstResults);
@@ -261,6 +262,7 @@ std::optional<FileFailure> OpenPaper::writeAnswers() {
         files::WriteFileAtomically(path, records::ReplacePaperRecordText(
                                              path, m_request.PaperSlot(), std::to_string(m_request.PaperNum),
                                              m_request.TtPapersCon, AnswerSlots(), m_answers));
+        m_written = m_answers;
         return std::nullopt;
     } catch (const Error& error) {
         return FileFailure{file, path, error.what()};
@@ -274,7 +276,7 @@ MoveOutcome OpenPaper::moveTo(int q, const std::vector<std::string>& sheet) {
     StoreAnswerSheet(sheet);
     MoveOutcome outcome;
     outcome.moved = true;
-    if (!m_marked) {
+    if (!m_marked && m_answers != m_written) {
         outcome.answersNotWritten = writeAnswers();
     }
     m_question = q;
@@ -297,8 +299,8 @@ MoveOutcome OpenPaper::ChooseQuestion(int q, const std::vector<std::string>& she
 
 std::optional<FileFailure> OpenPaper::SavePaper(const std::vector<std::string>& sheet) {
     StoreAnswerSheet(sheet);
-    if (m_marked) {
-        return std::nullopt;
+    if (m_marked || m_answers == m_written) {
+        return std::nullopt; // the file holds these answers already
     }
     return writeAnswers();
 }

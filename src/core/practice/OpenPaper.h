@@ -75,8 +75,9 @@ struct MarkingOutcome {
 /// Numbering: questions 1..Q and answer slots 1..N, as the learner sees them;
 /// the lists returned are indexed from 0 (slot i is element i - 1).
 ///
-/// Files: the paper's record in the attempt's answer file is rewritten on
-/// every move, on Save and at the start of marking; marking writes the result
+/// Files: the paper's record in the attempt's answer file is rewritten on a
+/// move and on Save when the answers differ from what the file last held (read
+/// at opening or written since), and always at the start of marking; marking writes the result
 /// file, the marks file and, for a first attempt, the trend file as one change
 /// (files::ReplaceFilesTogether). Every write reads its file afresh and
 /// replaces only this paper's record or its slot's marks values, never a whole
@@ -200,7 +201,8 @@ public:
     bool CanGoNext() const { return m_question < QuestionCount(); }
 
     /// Next, Back and a pick from `RemQns`: store the sheet, rewrite the answer
-    /// file (not once marked: nothing can have changed), show question
+    /// file when the answers changed since it was last read or written (never
+    /// once marked: nothing can have changed), show question
     /// q + 1, q - 1 or @p q (the same question again re-stores and rewrites its
     /// page). A target outside 1..Q does nothing at all.
     MoveOutcome NextQuestion(const std::vector<std::string>& sheet);
@@ -208,7 +210,7 @@ public:
     MoveOutcome ChooseQuestion(int q, const std::vector<std::string>& sheet);
 
     /// Save, and every close: store the sheet and rewrite the answer file.
-    /// A marked attempt writes nothing.
+    /// A marked attempt, and answers the file already holds, write nothing.
     /// @returns the failure, or nothing when the answers are on disk.
     std::optional<FileFailure> SavePaper(const std::vector<std::string>& sheet);
 
@@ -267,6 +269,8 @@ private:
     std::vector<int> m_optionCounts;
     long long m_totalMarks = 0;
     std::vector<std::string> m_answers, m_results, m_firstAnswers, m_firstResults;
+    std::vector<std::string>
+        m_written; ///< the answers the answer file holds: read at opening or written since
     int m_question = 1;
     bool m_marked = false;
     long long m_scoring = 0;

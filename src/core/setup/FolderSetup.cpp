@@ -14,16 +14,15 @@ namespace orbisk::setup {
 
 namespace {
 
+// Whether the picture file at @p file may stand for @p bytes: a file of their
+// size. A start stats each picture rather than reading it back: a missing,
+// cut-short or replaced file is found by its size; an edit that keeps the size
+// is not, and the windows take their pictures from the program's resources,
+// so it never changes what they show.
 bool holds(const std::filesystem::path& file, std::string_view bytes) {
     std::error_code ec;
-    if (std::filesystem::file_size(file, ec) != bytes.size() || ec) {
-        return false;
-    }
-    try {
-        return files::ReadWholeFile(file) == bytes;
-    } catch (const DataError&) {
-        return false;
-    }
+    // One stat; a folder or anything else that is not a file gives an error.
+    return std::filesystem::file_size(file, ec) == bytes.size() && !ec;
 }
 
 } // namespace

@@ -26,7 +26,9 @@ struct GraphicsReport {
 };
 
 /// Creates the "Graphics" folder and writes every skin picture into it under
-/// its table name, on every start, in ascending resource number.
+/// its table name, in ascending resource number: on every start, each picture
+/// that is missing there or whose file is not of the picture's size (the files
+/// are not read back).
 GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const ResourceSource& resources);
 
 /// The folder the skin pictures are installed in.

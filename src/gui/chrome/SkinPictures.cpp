@@ -7,27 +7,51 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <optional>
+#include <string_view>
 
 namespace orbisk::gui {
 
 namespace {
 
-// The picture's twin from the resources, at a device pixel ratio of 2; null when there is none.
-QPixmap twin(const ResourceSource& resources, const QString& name) {
+// The bytes of picture @p name, or of its twin, in the resources; none when the resources do not hold it.
+std::optional<std::string_view> bytesOf(const ResourceSource& resources, const QString& name, bool twin) {
     const skin::SkinPicture* picture = skin::FindSkinPicture(name.toStdString());
     if (picture == nullptr) {
-        return {};
+        return std::nullopt;
     }
-    const auto bytes = resources.Find(ids::SkinTwinId(picture->id));
+    return resources.Find(twin ? ids::SkinTwinId(picture->id) : picture->id);
+}
+
+QImage decode(std::string_view bytes, const char* format = nullptr) {
+    return QImage::fromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), format);
+}
+
+// The picture's twin from the resources, at a device pixel ratio of 2; null when there is none.
+QPixmap twin(const ResourceSource& resources, const QString& name) {
+    const auto bytes = bytesOf(resources, name, true);
     if (!bytes) {
         return {};
     }
-    QImage image = QImage::fromData(QByteArrayView(bytes->data(), static_cast<qsizetype>(bytes->size())));
+    QImage image = decode(*bytes);
     if (image.isNull()) {
         return {};
     }
     image.setDevicePixelRatio(2);
     return QPixmap::fromImage(image);
+}
+
+// The picture from the resources: the bytes start-up writes into the Graphics
+// folder, decoded without reading the file back. The name's extension names
+// the format, so the decoder need not guess it.
+QPixmap picture(const ResourceSource& resources, const QString& name) {
+    const auto bytes = bytesOf(resources, name, false);
+    if (!bytes) {
+        return {};
+    }
+    const QByteArray format = name.section(QLatin1Char('.'), -1).toLatin1().toLower();
+    QImage image = decode(*bytes, format.constData());
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 } // namespace
@@ -42,7 +66,13 @@ QPixmap SkinPictures::Get(const QString& name) {
     if (const auto it = m_cache.constFind(key); it != m_cache.constEnd()) {
         return *it;
     }
-    QPixmap pixmap = sharp ? twin(*m_resources, name) : QPixmap();
+    QPixmap pixmap;
+    if (m_resources != nullptr) {
+        pixmap = sharp ? twin(*m_resources, name) : QPixmap();
+        if (pixmap.isNull()) {
+            pixmap = picture(*m_resources, name);
+        }
+    }
     if (pixmap.isNull()) {
         if (const auto file = files::FindFileIgnoringCase(m_folder, name.toStdString())) {
             QImage image(QString::fromStdString(file->string()));

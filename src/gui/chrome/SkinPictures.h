@@ -12,22 +12,25 @@ class ResourceSource;
 
 namespace orbisk::gui {
 
-/// The skin pictures of the Graphics folder, found by name without regard to
-/// letter case and decoded once: the folder is written only at start-up.
+/// The skin pictures, found by name without regard to letter case and decoded
+/// once. Given the program's resources, a picture is decoded from the bytes
+/// start-up writes into the Graphics folder, so no file is read back; without
+/// them, or for a name the resources do not hold, from the Graphics folder.
 ///
 /// Where a screen's device pixel ratio is above 1, a picture comes from its
 /// twin with twice the pixels each way, which the program's resources carry
 /// (ids::SkinTwinId) and the Graphics folder does not: the pixmap then has a
 /// device pixel ratio of 2 and the same size in the window's pixels, so
 /// nothing moves and edges and text stay sharp. A picture without a twin is
-/// the Graphics folder's.
+/// the picture itself.
 class SkinPictures final {
 public:
-    /// @param resources the program's resources, for the twins; none: every picture is the folder's.
+    /// @param resources the program's resources, for the pictures and their twins; none: every picture is
+    /// the folder's.
     explicit SkinPictures(std::filesystem::path graphicsFolder, const ResourceSource* resources = nullptr);
 
-    /// The picture, or a null pixmap when the file is missing or unreadable
-    /// (the control then shows nothing).
+    /// The picture, or a null pixmap when neither the resources nor the folder
+    /// hold it readably (the control then shows nothing).
     QPixmap Get(const QString& name);
 
     const std::filesystem::path& folder() const { return m_folder; }

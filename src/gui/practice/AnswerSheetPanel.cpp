@@ -19,8 +19,8 @@
 
 namespace orbisk::gui {
 
-AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, QWidget* parent)
-    : QWidget(parent) {
+AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, int frames, QWidget* parent)
+    : QWidget(parent), m_secondAttempt(secondAttempt) {
     setObjectName(QStringLiteral("AnsBox"));
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -43,22 +43,7 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, Q
     m_content = new QWidget;
     m_content->setAutoFillBackground(false);
     m_scroll->setWidget(m_content);
-    for (int n = 1; n <= practice::kSheetFrames; ++n) {
-        auto* frame = new AnswerFrame(n, secondAttempt, m_content);
-        AnswerBox* box = frame->answerBox();
-        box->installEventFilter(this);
-        connect(box, &AnswerBox::refused, this, [this, n](const QString& hint) {
-            showMessage(n, hint);
-            emit refused(hint);
-        });
-        connect(box, &AnswerBox::pageScrollRequested, this, &AnswerSheetPanel::pageScrollRequested);
-        connect(box, &AnswerBox::enterPressed, this, [this, n] { enterFrom(n); });
-        connect(box, &AnswerBox::arrowPressed, this,
-                [this, n](bool down) { focusFrame(practice::FrameAfterArrow(m_sheet, n, down)); });
-        frame->explanation()->installEventFilter(this); // scrolled into view with the keyboard
-        frame->hide();
-        m_frames[static_cast<std::size_t>(n - 1)] = frame;
-    }
+    buildFrames(std::clamp(frames, 1, practice::kSheetFrames));
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("AnswerMessage"));
     m_message->setWordWrap(true);
@@ -76,10 +61,43 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, Q
     SetTextSize(practice::kDefaultTextSize);
 }
 
+void AnswerSheetPanel::buildFrames(int n) {
+    for (; m_built < n; ++m_built) {
+        const int number = m_built + 1;
+        auto* frame = new AnswerFrame(number, m_secondAttempt, m_content);
+        AnswerBox* box = frame->answerBox();
+        box->installEventFilter(this);
+        connect(box, &AnswerBox::refused, this, [this, number](const QString& hint) {
+            showMessage(number, hint);
+            emit refused(hint);
+        });
+        connect(box, &AnswerBox::pageScrollRequested, this, &AnswerSheetPanel::pageScrollRequested);
+        connect(box, &AnswerBox::enterPressed, this, [this, number] { enterFrom(number); });
+        connect(box, &AnswerBox::arrowPressed, this,
+                [this, number](bool down) { focusFrame(practice::FrameAfterArrow(m_sheet, number, down)); });
+        frame->explanation()->installEventFilter(this); // scrolled into view with the keyboard
+        if (m_points > 0) {
+            frame->SetTextPoints(m_points);
+        }
+        frame->hide();
+        m_frames[static_cast<std::size_t>(m_built)] = frame;
+    }
+}
+
+AnswerFrame* AnswerSheetPanel::frame(int n) const {
+    if (n > m_built && n <= practice::kSheetFrames) {
+        // Past what the paper uses: built, hidden and placed, for whoever looks.
+        auto* self = const_cast<AnswerSheetPanel*>(this);
+        self->buildFrames(n);
+        self->stack();
+    }
+    return m_frames.at(static_cast<std::size_t>(n - 1));
+}
+
 void AnswerSheetPanel::SetTextSize(int percent) {
-    const double points = practice::AnswerPoints(percent);
-    for (AnswerFrame* frame : m_frames) {
-        frame->SetTextPoints(points);
+    m_points = practice::AnswerPoints(percent);
+    for (int n = 1; n <= m_built; ++n) {
+        frame(n)->SetTextPoints(m_points);
     }
     // A line of the box's text with the box's margins, in twips.
     const QFontMetricsF metrics(answerBox(1)->font());
@@ -114,7 +132,7 @@ void AnswerSheetPanel::stack() {
         std::tie(heights, places) = placesAt(widthIn(room));
     }
     const double frameWidth = widthIn(room);
-    for (int n = 1; n <= practice::kSheetFrames; ++n) {
+    for (int n = 1; n <= m_built; ++n) {
         AnswerFrame* f = frame(n);
         const auto i = static_cast<std::size_t>(n - 1);
         f->LayOut(n == 1 && m_sentence, m_grow, frameWidth, heights[i]);

@@ -17,7 +17,7 @@ class AnswerBox;
 class AnswerFrame;
 class SkinPictures;
 
-/// The answer sheet (AnsBox): twenty answer frames stacked down a white
+/// The answer sheet (AnsBox): up to twenty answer frames stacked down a white
 /// panel, of which the question on show uses the first k, and the
 /// instruction picture on its bottom for the kinds that need it. The keyboard
 /// moves between the boxes as the core's rules say (Enter, Up, Down), and what
@@ -27,7 +27,10 @@ class SkinPictures;
 class AnswerSheetPanel final : public QWidget {
     Q_OBJECT
 public:
-    AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, QWidget* parent = nullptr);
+    /// Builds frames 1..@p frames (1..20), in order, so the keyboard meets them
+    /// in order: the most slots a question of the paper has. A frame past them
+    /// is built when asked for (frame(n)), and never shows.
+    AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, int frames, QWidget* parent = nullptr);
 
     /// FillAnswerSheet and ShowAnswerFrames: the frames of @p sheet filled,
     /// laid out and stacked, the rest hidden.
@@ -49,8 +52,10 @@ public:
     double frameGrowth() const { return m_grow; }
     QScrollArea* scrollArea() const { return m_scroll; }
 
-    AnswerFrame* frame(int n) const { return m_frames.at(static_cast<std::size_t>(n - 1)); }
+    AnswerFrame* frame(int n) const;
     AnswerBox* answerBox(int n) const;
+    /// The frames built with the sheet: as many as the paper's questions use at most.
+    int builtFrames() const { return m_built; }
     /// The frames the question on show uses.
     int shownFrames() const { return m_shown; }
     QLabel* instruction() const { return m_instruction; }
@@ -74,8 +79,13 @@ private:
     void showMessage(int n, const QString& text);
     /// Places the frames the question uses and sizes the scrolled panel to them.
     void stack();
+    /// Builds frames m_built + 1 .. @p n.
+    void buildFrames(int n);
 
-    std::array<AnswerFrame*, practice::kSheetFrames> m_frames{};
+    bool m_secondAttempt;
+    std::array<AnswerFrame*, practice::kSheetFrames> m_frames{}; ///< frames 1..m_built; the rest null
+    int m_built = 0;
+    double m_points = 0; ///< the answers' text size
     QLabel* m_instruction;
     QScrollArea* m_scroll;
     QWidget* m_content;

@@ -28,6 +28,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 namespace orbisk::gui {
 
@@ -125,7 +126,10 @@ void PracticeWindow::build() {
     connect(m_handle, &ImageButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
     m_handle->installEventFilter(this); // its strip shows when it has the keyboard
 
-    m_sheet = new AnswerSheetPanel(pictures, secondAttempt(), this);
+    const std::vector<int>& counts = m_paper.answerCounts();
+    m_sheet =
+        new AnswerSheetPanel(pictures, secondAttempt(),
+                             counts.empty() ? 1 : *std::max_element(counts.begin(), counts.end()), this);
     connect(m_sheet, &AnswerSheetPanel::nextQuestionRequested, this, &PracticeWindow::NextQuestion);
     connect(m_sheet, &AnswerSheetPanel::pageScrollRequested, this, [this](bool down) {
         m_view->verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
@@ -184,7 +188,7 @@ void PracticeWindow::setTabOrder() {
     // The answer boxes, each followed by its explanation, the toolbar, the
     // questions list, the sheet's handle, the title bar's buttons last.
     QList<QWidget*> chain;
-    for (int n = 1; n <= practice::kSheetFrames; ++n) {
+    for (int n = 1; n <= m_sheet->builtFrames(); ++n) {
         chain << m_sheet->answerBox(n) << m_sheet->frame(n)->explanation();
     }
     for (const practice::ToolbarEntry& entry : practice::kToolbar) {

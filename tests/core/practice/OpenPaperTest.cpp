@@ -6,9 +6,12 @@
 #include "core/product/SectionTables.h"
 
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <set>
+#include <sys/stat.h>
 
 namespace orbisk::practice {
 namespace {
@@ -183,6 +186,51 @@ TEST(OpenPaper, AMoveReplacesOnlyItsOwnPapersRecord) {
     EXPECT_EQ(fileLines(path)[1], since);
     EXPECT_EQ(fileLines(path)[0].substr(0, 8), "#101#>2>");
 }
+
+// The answer file is replaced by a new file on every write, so its inode tells
+// whether a store wrote it.
+struct StoreCase {
+    const char* name;
+    std::function<std::optional<FileFailure>(OpenPaper&, const std::vector<std::string>&)> act;
+    bool typed; // a new answer in question 2's box, else the box as shown
+};
+
+class StoreOnMove : public ::testing::TestWithParam<StoreCase> {};
+
+TEST_P(StoreOnMove, WritesTheAnswerFileOnlyWhenAnAnswerChanged) {
+    PracticeFolder folder;
+    OpenPaper paper = folder.Open(2, 101);
+    paper.NextQuestion({"2"});
+    const auto path = folder.File(ResultsFile::First);
+    const auto inode = [&path] {
+        struct stat status {};
+        EXPECT_EQ(::stat(path.c_str(), &status), 0);
+        return status.st_ino;
+    };
+    const auto before = inode();
+    EXPECT_FALSE(GetParam().act(paper, {GetParam().typed ? "3" : paper.Sheet().frames.front().answer}));
+    EXPECT_EQ(inode() != before, GetParam().typed);
+    EXPECT_EQ(fileLines(path)[0].substr(0, 10), GetParam().typed ? "#101#>2>3>" : "#101#>2>>>");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OpenPaper, StoreOnMove, ::testing::ValuesIn([] {
+        using Act = std::function<std::optional<FileFailure>(OpenPaper&, const std::vector<std::string>&)>;
+        const std::vector<std::pair<const char*, Act>> acts{
+            {"next", [](OpenPaper& p, const auto& s) { return p.NextQuestion(s).answersNotWritten; }},
+            {"back", [](OpenPaper& p, const auto& s) { return p.PreviousQuestion(s).answersNotWritten; }},
+            {"same_question",
+             [](OpenPaper& p, const auto& s) { return p.ChooseQuestion(2, s).answersNotWritten; }},
+            {"save", [](OpenPaper& p, const auto& s) { return p.SavePaper(s); }}};
+        std::vector<StoreCase> cases;
+        for (const auto& [name, act] : acts) {
+            cases.push_back({name, act, false});
+        }
+        cases.push_back({"next_after_typing", acts[0].second, true});
+        cases.push_back({"save_after_typing", acts[3].second, true});
+        return cases;
+    }()),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(OpenPaper, StoredAnswersComeBackAtQuestionOne) {
     PracticeFolder folder;
