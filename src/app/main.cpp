@@ -1,4 +1,5 @@
 #include "EmbeddedPack.h"
+#include "FontsWarmUp.h"
 #include "core/Errors.h"
 #include "core/formats/ResourcePack.h"
 #include "core/io/Folders.h"
@@ -74,6 +75,7 @@ private:
 
 int main(int argc, char* argv[]) {
     preferX11(argc, argv);
+    orbisk::app::FontsWarmUp fonts; // now: it runs beside everything up to the home window
     orbisk::gui::MessageBoxNotifier notifier;
     OrbiskApplication app(argc, argv, notifier);
     QApplication::setApplicationName(QStringLiteral("orbisk-practice"));
@@ -90,6 +92,7 @@ int main(int argc, char* argv[]) {
         environment.notifier = &notifier;
         environment.cursor = orbisk::gui::SystemCursor();
         environment.copyStamp = &orbisk::gui::CurrentCopyStamp;
+        environment.beforeFirstText = [&fonts] { fonts.Wait(); };
         const orbisk::gui::Started started = orbisk::gui::StartUp(environment);
         if (!started.home) {
             return 1;

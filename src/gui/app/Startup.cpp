@@ -158,6 +158,9 @@ Started StartUp(const StartupEnvironment& environment) {
         started.browser = std::make_unique<DesktopBrowserLauncher>();
         services.browser = started.browser.get();
     }
+    if (environment.beforeFirstText) {
+        environment.beforeFirstText();
+    }
     started.home = std::make_unique<HomeWindow>(services, *files.config);
     PagePrinter* printer = environment.printer;
     if (printer == nullptr) {

@@ -46,6 +46,9 @@ struct StartupEnvironment {
     /// Opens the maker's web page; when none is given, start-up makes the
     /// program's own, which asks the desktop for its default browser.
     BrowserLauncher* browser = nullptr;
+    /// Called once before the home window is made, the first use of a font;
+    /// main waits here for the font configuration it loads on the side.
+    std::function<void()> beforeFirstText;
 };
 
 /// A started program: the folder lock, the folder chosen, the pictures and the home window.
