@@ -9,6 +9,7 @@
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 #include "core/setup/FolderSetup.h"
+#include "gui/app/PictureInstaller.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinPictures.h"
@@ -16,6 +17,8 @@
 #include "gui/home/HomeWindow.h"
 #include "gui/home/TopicButton.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -38,7 +41,11 @@ protected:
         environment.notifier = &m_notifier;
         environment.cursor = [] { return QPoint(-100, -100); };
         environment.copyStamp = [] { return std::string("20261208-101500"); };
-        return StartUp(environment);
+        Started started = StartUp(environment);
+        if (started.pictureInstaller) {
+            started.pictureInstaller->Install(); // what the first paint brings about
+        }
+        return started;
     }
     Started Start() { return Start(orbisk::testing::TestBank().pack()); }
     fs::path Results(results::ResultsFile file, int section = 2) const {
@@ -71,6 +78,28 @@ TEST_F(Startup, AFreshFolderGetsEverythingAndTheHomeWindow) {
         EXPECT_EQ(ReadBytes(Results(file)),
                   *orbisk::testing::TestBank().pack().Find(results::TemplateId(file, 2)));
     }
+}
+
+// A first start does not wait for the pictures' files: they follow the window's first paint.
+TEST_F(Startup, ThePicturesAreWrittenOnceTheHomeWindowHasPainted) {
+    StartupEnvironment environment;
+    environment.programFolder = m_folder.path();
+    environment.resources = &orbisk::testing::TestBank().pack();
+    environment.notifier = &m_notifier;
+    environment.cursor = [] { return QPoint(-100, -100); };
+    environment.copyStamp = [] { return std::string("stamp"); };
+    const Started started = StartUp(environment);
+    ASSERT_TRUE(started.home);
+    EXPECT_FALSE(fs::exists(m_folder / "Graphics" / "home_off.bmp"));
+    started.home->show();
+    started.home->repaint();
+    QElapsedTimer waited; // well short of the second after which they are written anyway
+    waited.start();
+    while (!fs::exists(m_folder / "Graphics" / "home_off.bmp") && waited.elapsed() < 400) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    ASSERT_TRUE(fs::exists(m_folder / "Graphics"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "Graphics"), {}), 89);
 }
 
 TEST_F(Startup, TheHomeWindowIsSkinnedPlacedAndLabelled) {

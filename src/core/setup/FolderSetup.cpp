@@ -60,7 +60,7 @@ GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const Res
 }
 
 StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, const ResourceSource& resources,
-                                      const std::string& copyStamp) {
+                                      const std::string& copyStamp, PictureInstall pictures) {
     StartupFiles files;
     for (const std::filesystem::path& folder : {appFolder, GraphicsFolder(appFolder)}) {
         for (std::filesystem::path& removed : orbisk::files::RemoveStaleTemporaryFiles(folder)) {
@@ -69,7 +69,9 @@ StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, co
     }
     files.marking =
         orbisk::files::CompleteInterruptedReplacement(results::MarkingJournalPath(appFolder), copyStamp);
-    files.graphics = InstallGraphics(appFolder, resources);
+    if (pictures == PictureInstall::Now) {
+        files.graphics = InstallGraphics(appFolder, resources);
+    }
 
     const auto configuration = resources.Find(ids::kConfiguration);
     if (!configuration) {

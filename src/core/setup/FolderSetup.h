@@ -46,14 +46,22 @@ struct StartupFiles {
     results::EnsureReport results;
 };
 
+/// When PrepareApplicationFolder installs the skin pictures.
+enum class PictureInstall {
+    Now,   ///< before it returns
+    Later, ///< not at all: the caller runs InstallGraphics once the window shows
+};
+
 /// Removes the temporary files interrupted writes left in the application
 /// folder and its Graphics folder, completes a marking cut short by the
-/// program's end (see results::MarkingJournalPath), installs the graphics,
-/// reads the configuration from the program's resources (no file is written
-/// for it), and makes sure every results file of every existing section can be
-/// read (see EnsureResultsFiles; @p copyStamp names the copies of damaged files).
-/// Call it only while holding the folder's one-copy lock.
+/// program's end (see results::MarkingJournalPath), installs the graphics
+/// (unless @p pictures is Later; nothing at start-up reads the files, the
+/// windows decode the pictures from the resources), reads the configuration from the program's resources (no
+/// file is written for it), and makes sure every results file of every existing section can be read (see
+/// EnsureResultsFiles; @p copyStamp names the copies of damaged files). Call it only while holding the
+/// folder's one-copy lock.
 StartupFiles PrepareApplicationFolder(const std::filesystem::path& appFolder, const ResourceSource& resources,
-                                      const std::string& copyStamp);
+                                      const std::string& copyStamp,
+                                      PictureInstall pictures = PictureInstall::Now);
 
 } // namespace orbisk::setup

@@ -3,6 +3,7 @@
 #include "core/product/BankNumbers.h"
 #include "core/setup/FolderSetup.h"
 #include "gui/app/Notifier.h"
+#include "gui/app/PictureInstaller.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
@@ -74,19 +75,6 @@ void tellAboutMarking(const files::JournalRecovery& marking, QStringList& lines,
     details << PathText(marking.file) + QStringLiteral(": ") + ToQString(marking.problem);
 }
 
-void tellAboutPictures(const std::filesystem::path& appFolder, const setup::GraphicsReport& graphics,
-                       QStringList& lines, QStringList& details) {
-    if (graphics.failed.empty()) {
-        return;
-    }
-    lines << QStringLiteral("Some of the program's pictures could not be put in %1, so parts of its windows "
-                            "may show blank.")
-                 .arg(PathText(setup::GraphicsFolder(appFolder)));
-    for (const setup::PictureProblem& picture : graphics.failed) {
-        details << ToQString(picture.name) + QStringLiteral(": ") + ToQString(picture.problem);
-    }
-}
-
 } // namespace
 
 Started::Started() = default;
@@ -127,8 +115,8 @@ Started StartUp(const StartupEnvironment& environment) {
         return started;
     }
     started.appFolder = choice.folder;
-    const setup::StartupFiles files =
-        setup::PrepareApplicationFolder(started.appFolder, *environment.resources, environment.copyStamp());
+    const setup::StartupFiles files = setup::PrepareApplicationFolder(
+        started.appFolder, *environment.resources, environment.copyStamp(), setup::PictureInstall::Later);
     if (!files.config) {
         environment.notifier->Warn(
             nullptr, kTitle,
@@ -185,10 +173,12 @@ Started StartUp(const StartupEnvironment& environment) {
         }
     });
     started.home->SetPracticeWindows(started.practice.get());
+    started.pictureInstaller =
+        std::make_unique<PictureInstaller>(started.appFolder, *environment.resources, *environment.notifier,
+                                           ToQString(files.config->name), started.home.get());
     QStringList lines, details;
     tellAboutMarking(files.marking, lines, details);
     tellAboutResults(*files.config, files.results, lines, details);
-    tellAboutPictures(started.appFolder, files.graphics, lines, details);
     if (!lines.isEmpty()) {
         environment.notifier->Warn(started.home.get(), ToQString(files.config->name),
                                    lines.join(QStringLiteral("\n\n")), details.join(QLatin1Char('\n')));

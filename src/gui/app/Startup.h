@@ -17,6 +17,7 @@ class CardPrinter;
 class HomeWindow;
 class Notifier;
 class PagePrinter;
+class PictureInstaller;
 class PrinterAccess;
 class PracticeWindowSet;
 class SkinPictures;
@@ -71,14 +72,16 @@ struct Started {
     /// The practice windows the home window opens. They go before the home
     /// window, storing the answers of any still open.
     std::unique_ptr<PracticeWindowSet> practice;
+    /// Writes the skin pictures into the Graphics folder once the home window has painted.
+    std::unique_ptr<PictureInstaller> pictureInstaller;
 };
 
 /// Runs the start-up sequence: chooses the application folder and takes its
 /// one-copy lock before anything is written (a second copy is told and stops),
-/// installs the pictures, reads the configuration, makes sure the results files
-/// can be read (telling the learner about any that had to be set aside or
-/// could not be put right, and about pictures that could not be installed) and
-/// builds the home window, not yet shown. Returns no window when start-up
+/// reads the configuration, makes sure the results files can be read (telling
+/// the learner about any that had to be set aside or could not be put right)
+/// and builds the home window, not yet shown; the pictures are written to the
+/// Graphics folder after the window's first paint (see PictureInstaller). Returns no window when start-up
 /// cannot go on; the learner has been told why.
 Started StartUp(const StartupEnvironment& environment);
 
