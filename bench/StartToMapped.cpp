@@ -286,8 +286,9 @@ std::string loadAverage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: start_to_mapped ROUNDS EMPTY_WINDOW PROGRAM WORK_FOLDER\n");
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr,
+                     "usage: start_to_mapped ROUNDS EMPTY_WINDOW PROGRAM WORK_FOLDER [TEXT_WINDOW]\n");
         return 2;
     }
     const int rounds = std::max(1, std::atoi(argv[1]));
@@ -297,50 +298,58 @@ int main(int argc, char* argv[]) {
     Display display;
 
     Kind empty{"empty Qt window", emptyWindow, {}, {}};
+    Kind text{"Qt window, a line of text", argc == 6 ? fs::absolute(argv[5]) : fs::path(), {}, {}};
     Kind setUp{"program, set-up folder", placeProgram(program, work / "set-up"), {}, {}};
     Kind fresh{"program, fresh folder", {}, {}, {}};
     const auto freshProgram = [&](int round) {
         return placeProgram(program, work / ("fresh-" + std::to_string(round)));
     };
+    std::vector<Kind*> kinds{&empty, &setUp, &fresh};
+    if (!text.program.empty()) {
+        kinds.insert(kinds.begin() + 1, &text);
+    }
 
     // One start of each, not counted: it brings the files into the page cache
     // and sets up the set-up folder (its first start is a fresh one).
-    timeOneStart(display, empty.program, &empty.window);
-    timeOneStart(display, setUp.program, &setUp.window);
-    timeOneStart(display, freshProgram(0), &fresh.window);
-    fs::remove_all(work / "fresh-0");
+    for (Kind* kind : kinds) {
+        if (kind == &fresh) {
+            timeOneStart(display, freshProgram(0), &fresh.window);
+            fs::remove_all(work / "fresh-0");
+        } else {
+            timeOneStart(display, kind->program, &kind->window);
+        }
+    }
 
     const std::string loadBefore = loadAverage();
+    const int count = static_cast<int>(kinds.size());
     for (int round = 1; round <= rounds; ++round) {
         // The order turns each round, so no kind always follows the same one.
-        for (int i = 0; i < 3; ++i) {
-            switch ((round + i) % 3) {
-            case 0:
-                empty.times.push_back(timeOneStart(display, empty.program));
-                break;
-            case 1:
-                setUp.times.push_back(timeOneStart(display, setUp.program));
-                break;
-            default: {
+        for (int i = 0; i < count; ++i) {
+            Kind* kind = kinds[static_cast<std::size_t>((round + i) % count)];
+            if (kind == &fresh) {
                 const fs::path placed = freshProgram(round);
                 fresh.times.push_back(timeOneStart(display, placed));
                 fs::remove_all(placed.parent_path());
-                break;
-            }
+            } else {
+                kind->times.push_back(timeOneStart(display, kind->program));
             }
         }
     }
 
     const double floor = median(empty.times);
+    const double textFloor = text.times.empty() ? 0 : median(text.times);
     std::printf("start to the window mapped (X MapNotify), %d rounds in turn, disk synced before each "
                 "start\nload average before %s, after %s\n",
                 rounds, loadBefore.c_str(), loadAverage().c_str());
-    for (const Kind* kind : {&empty, &setUp, &fresh}) {
+    for (const Kind* kind : kinds) {
         const auto [low, high] = std::minmax_element(kind->times.begin(), kind->times.end());
-        std::printf("%-24s %-8s median %7.1f ms  (min %6.1f, max %6.1f)", kind->label, kind->window.c_str(),
+        std::printf("%-25s %-8s median %7.1f ms  (min %6.1f, max %6.1f)", kind->label, kind->window.c_str(),
                     median(kind->times), *low, *high);
         if (kind != &empty) {
             std::printf("  %.2f x empty", median(kind->times) / floor);
+        }
+        if (textFloor > 0 && (kind == &setUp || kind == &fresh)) {
+            std::printf("  (%.2f x the window with text)", median(kind->times) / textFloor);
         }
         std::printf("\n");
     }

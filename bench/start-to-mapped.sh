@@ -5,7 +5,9 @@
 # start after the first) and the program in a fresh folder (the first start
 # ever), the disk synced before each start. The time runs from just before the
 # process starts to the X server's MapNotify of its window (no polling).
-# Prints medians, extremes and the ratios to the empty window.
+# Prints medians, extremes and the ratios to the empty window; for context, a
+# second floor, the same window showing one line of text
+# (build/bench/text_window), says what any program pays for text at all.
 # Usage: bench/start-to-mapped.sh [BUILD_DIR] [ROUNDS]
 # Needs xvfb and xauth, and libxcb1-dev to build the helper
 # (scripts/install-deps.sh --with-display), and a build with -DORBISK_BUILD_BENCH=ON:
@@ -14,7 +16,7 @@ set -euo pipefail
 build=$(readlink -f "${1:-build}")
 rounds=${2:-15}
 helper=$build/bench/start_to_mapped
-for file in "$helper" "$build/bench/empty_window" "$build/orbisk-practice"; do
+for file in "$helper" "$build/bench/empty_window" "$build/bench/text_window" "$build/orbisk-practice"; do
     [ -x "$file" ] || { echo "$file is missing: cmake --build $build --target start_to_mapped" >&2; exit 2; }
 done
 # The program's copies go beside the build, so they can be hard links to it.
@@ -23,4 +25,4 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$work" "$runtime"' EXIT
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    "$helper" "$rounds" "$build/bench/empty_window" "$build/orbisk-practice" "$work"
+    "$helper" "$rounds" "$build/bench/empty_window" "$build/orbisk-practice" "$work" "$build/bench/text_window"
