@@ -100,9 +100,7 @@ TEST_F(PracticeAnswering, ASecondAttemptOpensInItsFirstBoxNotCarriedOver) {
     StoreRecord(ResultsFile::First, 103, {"red", "y", "z", "cat", "dog", "Mars"}, 3);
     PracticeWindow* first = OpenActive(103, 1, 3);
     ASSERT_NE(first, nullptr);
-    Mark(*first);
-    m_asker.answers.push_back(true);
-    first->ClosePaper();
+    MarkAndClose(*first);
     PracticeWindow* window = OpenActive(103, 2, 3);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->sheet()->answerBox(1)->isReadOnly());

@@ -70,9 +70,7 @@ TEST_F(PracticeExplanation, AfterTheSecondAttemptAWrongAnswerIsExplainedUnderIts
     PracticeWindow* window = OpenPaper(146);
     ASSERT_NE(window, nullptr);
     answerAllButTheSecond(*window);
-    Mark(*window);
-    m_asker.answers.push_back(true);
-    window->ClosePaper();
+    MarkAndClose(*window);
     window = OpenPaper(146, 2);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(shows(*window, 1)) << "nothing while answering, not even under a carried-over answer";

@@ -152,6 +152,12 @@ void PracticeFixture::Mark(gui::PracticeWindow& window, bool yes,
     }
 }
 
+void PracticeFixture::MarkAndClose(gui::PracticeWindow& window) {
+    Mark(window);
+    m_asker.answers.push_back(true);
+    window.ClosePaper();
+}
+
 FailingWrites::FailingWrites(std::vector<std::filesystem::path> targets) {
     files::testing::SetBeforeRenameHook(
         [targets = std::move(targets)](const std::filesystem::path& temporary) {

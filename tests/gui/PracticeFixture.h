@@ -62,6 +62,8 @@ protected:
     /// animation on the test's clock (@p during from its start to its end).
     void Mark(gui::PracticeWindow& window, bool yes = true,
               std::chrono::steady_clock::duration during = std::chrono::seconds(3));
+    /// Marks the open window as Mark does, then closes it, answering Yes when asked.
+    void MarkAndClose(gui::PracticeWindow& window);
 
     practice::Instant m_now = practice::Instant{} + std::chrono::hours(1000);
     QString m_today = QStringLiteral("08/12/2026");

@@ -317,9 +317,7 @@ TEST_F(PracticeMarking, AGroupStillWrongShowsTheAlternativeNobodyGave) {
     StoreRecord(ResultsFile::First, 103, {"x", "y", "z", "cat", "dog", "Mars"}, 3);
     PracticeWindow* first = OpenPaper(103, 1, 3);
     ASSERT_NE(first, nullptr);
-    Mark(*first);
-    m_asker.answers.push_back(true);
-    first->ClosePaper();
+    MarkAndClose(*first);
     PracticeWindow* window = OpenPaper(103, 2, 3);
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(window->sheet()->shownFrames(), 3);
