@@ -10,6 +10,7 @@
 #include "gui/home/HomePage.h"
 #include "gui/home/HomeToolbar.h"
 #include "gui/home/PercentColumn.h"
+#include "gui/home/TrashPage.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
 #include "gui/practice/AnswerSheetPanel.h"
@@ -44,7 +45,8 @@ TEST_F(SharpPictures, TheSkinComesAtTheScreensRatioAndItsSizeInTheWindow) {
     const ImageButton* next = window->toolbar()->button(practice::ToolbarButton::Next);
     const ImageButton* close = window->frame().closeButton();
     const ImageButton* homeButton = Home().toolbar().button(1);
-    for (const ImageButton* button : {next, close, homeButton}) {
+    const ImageButton* trash = Home().trashPage()->trashButton();
+    for (const ImageButton* button : {next, close, homeButton, trash}) {
         EXPECT_EQ(button->shownPicture().devicePixelRatio(), ratio) << button->objectName().toStdString();
         EXPECT_EQ(button->size(), PictureSize(button->shownPicture())) << button->objectName().toStdString();
     }

@@ -51,7 +51,7 @@ TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::
     connect(m_no, &ImageButton::clicked, this, &TrashPage::ButTrash_No_Click);
 
     // One row: Trash in the middle, No left of the middle and Yes right of it.
-    const QSize button = off.isNull() ? QSize(80, 25) : off.size();
+    const QSize button = off.isNull() ? QSize(80, 25) : PictureSize(off);
     const int middle = width() / 2;
     auto place = [&](ImageButton* target, CaptionLabel* caption, int left) {
         target->setGeometry(left, kButtonTop, button.width(), button.height());
