@@ -39,7 +39,8 @@ GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const Res
     const files::FolderListing listing(folder);
     for (const skin::SkinPicture& picture : skin::SkinPictures()) {
         // A picture is written under the name it already has in any letter
-        // case, and left as it is when it holds exactly the program's bytes.
+        // case, and left as it is when it is of the program's picture's size
+        // (the windows draw from the program's own bytes, not from the file).
         const std::filesystem::path path = listing.PathFor(picture.name);
         const auto bytes = resources.Find(picture.id);
         if (bytes && holds(path, *bytes)) {

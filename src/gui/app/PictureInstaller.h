@@ -26,7 +26,6 @@ public:
     /// Writes the pictures now, unless they have been; tells the learner of
     /// pictures that could not be written.
     void Install();
-    bool installed() const { return m_installed; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "gui/chrome/ImageButton.h"
 
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/SkinPictures.h"
 
 #include <QPainter>
@@ -73,7 +74,7 @@ void ImageButton::paintEvent(QPaintEvent*) {
         painter.drawText(area, Qt::AlignCenter, text());
     }
     if (hasFocus()) {
-        QPen pen(QColor(47, 111, 181));
+        QPen pen(palette::kFocusMark);
         pen.setStyle(Qt::DotLine);
         painter.setPen(pen);
         painter.drawRect(rect().adjusted(1, 1, -2, -2));

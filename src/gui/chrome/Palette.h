@@ -3,6 +3,7 @@
 #include "core/layout/Colour.h"
 
 #include <QColor>
+#include <QString>
 
 /// The colours the windows are painted with, beside their skin pictures.
 namespace orbisk::gui::palette {
@@ -11,7 +12,8 @@ namespace orbisk::gui::palette {
 /// window's toolbar, status bar and frame, the pop-up box.
 inline constexpr QColor kWindow(244, 245, 235);
 
-/// The practice window's dark blue words: the question's title and the score.
+/// The dark blue words: the practice window's question title and score, the
+/// home page's and the report's headings and figures.
 inline constexpr QColor kPracticeHeading(28, 79, 140);
 /// The strip the question's title stands on, over the top of the page.
 inline constexpr QColor kQuestionTitleStrip(232, 240, 250);
@@ -24,6 +26,11 @@ inline constexpr QColor kKeyBox(255, 250, 220);
 inline constexpr QColor kFocusMark(47, 111, 181);
 /// The ground of the message an answer box gives when it refuses something.
 inline constexpr QColor kBoxMessage(255, 255, 225);
+
+/// A style sheet rule that colours a label's text.
+inline QString TextColourStyle(const QColor& colour) {
+    return QStringLiteral("color: %1;").arg(colour.name());
+}
 
 /// A colour the core's rules give.
 inline QColor ToQColor(layout::Colour colour) {

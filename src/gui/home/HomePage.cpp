@@ -4,6 +4,7 @@
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
@@ -15,7 +16,7 @@ namespace orbisk::gui {
 
 namespace {
 
-const QString kHeadingColour = QStringLiteral("color: #1c4f8c;");
+const QString kHeadingColour = palette::TextColourStyle(palette::kPracticeHeading);
 
 std::size_t index(int oneBased) {
     return static_cast<std::size_t>(oneBased - 1);

@@ -62,8 +62,7 @@ public:
     HomeWindow(Services services, config::ProductConfig config, QWidget* parent = nullptr);
     ~HomeWindow() override;
 
-    /// The window's core, and its state and marks.
-    const home::HomeScreen& screen() const { return m_home; }
+    /// The state and marks of the window's core.
     const home::HomeState& state() const { return m_home.state(); }
     const results::Marks& marks() const { return m_home.marks(); }
     HoverPoller& poller() { return *m_poller; }

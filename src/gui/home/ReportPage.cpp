@@ -4,6 +4,7 @@
 #include "core/report/ReportTexts.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
@@ -17,7 +18,7 @@ namespace orbisk::gui {
 
 namespace {
 
-const QString kHeadingColour = QStringLiteral("color: #1c4f8c;");
+const QString kHeadingColour = palette::TextColourStyle(palette::kPracticeHeading);
 const QString kNoteColour = QStringLiteral("color: #5a6473;");
 /// The bars' height when their picture is missing.
 constexpr int kBarFallbackHeight = 17;

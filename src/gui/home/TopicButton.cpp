@@ -1,5 +1,7 @@
 #include "gui/home/TopicButton.h"
 
+#include "gui/chrome/Palette.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -96,7 +98,7 @@ void TopicButton::paintEvent(QPaintEvent*) {
     painter.drawText(rect().adjusted(kTextIndent, 0, -kTextIndent, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      text());
     if (hasFocus()) {
-        QPen pen(isChecked() ? QColor(Qt::white) : QColor(47, 111, 181));
+        QPen pen(isChecked() ? QColor(Qt::white) : palette::kFocusMark);
         pen.setStyle(Qt::DotLine);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
