@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/formats/Records.h"
+#include "core/practice/Marking.h"
 #include "core/text/TextForms.h"
 
 namespace orbisk::home {
@@ -43,7 +44,7 @@ AttemptProgress progress(const std::string& record, std::string_view state, std:
 
 bool TryAgainOffered(std::string_view firstScore) {
     const auto value = text::ParseStoredNumber(firstScore);
-    return value && *value <= 99;
+    return value && *value <= practice::kSecondTryLimit;
 }
 
 HomeScreen::HomeScreen(config::ProductConfig config, std::filesystem::path appFolder)

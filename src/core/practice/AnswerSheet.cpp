@@ -81,7 +81,7 @@ bool ExplanationShows(Attempt attempt, bool marked, std::string_view verdict, st
         return true;
     }
     const auto score = text::ParseStoredNumber(firstScore);
-    return score && *score > 99;
+    return score && *score > kSecondTryLimit;
 }
 
 std::string AnswerHint(std::string_view kind, int options, std::string_view key) {

@@ -20,6 +20,10 @@ inline constexpr std::string_view kRight = "Y";
 inline constexpr std::string_view kWrong = "N";
 inline constexpr std::string_view kNoVerdict = "";
 
+/// A first attempt that scored above this percentage needs no second try:
+/// it is not offered again, and its review explains every answer.
+inline constexpr double kSecondTryLimit = 99;
+
 /// One slot against its key, by kind:
 /// - Q, T, L: equal after trimming, in any letter case.
 /// - N: "N" unless the answer is a valid number (IsValidNumber); then "Y" when

@@ -180,8 +180,7 @@ AnswerSheet OpenPaper::Sheet() const {
         frame.explanation = m_explanations[static_cast<std::size_t>(n - 1)];
         frame.explanationShown =
             !frame.explanation.empty() &&
-            ExplanationShows(attempt(), m_marked, m_results[i],
-                             attempt() == Attempt::First ? m_pscoring : std::string_view(), m_secondMarked);
+            ExplanationShows(attempt(), m_marked, m_results[i], m_pscoring, m_secondMarked);
         if (kinds::ShowsInstructionPicture(m_kinds[i])) {
             sheet.showInstruction = true;
         }
@@ -204,32 +203,26 @@ void OpenPaper::StoreAnswerSheet(const std::vector<std::string>& sheet) {
     }
 }
 
-std::vector<int> OpenPaper::RemainingQuestions() const {
-    std::vector<int> remaining;
+template <typename SlotTest> std::vector<int> OpenPaper::questionsWhere(SlotTest test) const {
+    std::vector<int> questions;
     for (int q = 1; q <= QuestionCount(); ++q) {
         const int d = m_offsets[static_cast<std::size_t>(q - 1)];
         for (int n = 1; n <= m_answerCounts[static_cast<std::size_t>(q - 1)]; ++n) {
-            if (text::TrimSpaces(m_answers[static_cast<std::size_t>(d + n - 1)]).empty()) {
-                remaining.push_back(q);
+            if (test(static_cast<std::size_t>(d + n - 1))) {
+                questions.push_back(q);
                 break;
             }
         }
     }
-    return remaining;
+    return questions;
+}
+
+std::vector<int> OpenPaper::RemainingQuestions() const {
+    return questionsWhere([this](std::size_t i) { return text::TrimSpaces(m_answers[i]).empty(); });
 }
 
 std::vector<int> OpenPaper::WrongQuestions() const {
-    std::vector<int> wrong;
-    for (int q = 1; q <= QuestionCount(); ++q) {
-        const int d = m_offsets[static_cast<std::size_t>(q - 1)];
-        for (int n = 1; n <= m_answerCounts[static_cast<std::size_t>(q - 1)]; ++n) {
-            if (m_results[static_cast<std::size_t>(d + n - 1)] == kWrong) {
-                wrong.push_back(q);
-                break;
-            }
-        }
-    }
-    return wrong;
+    return questionsWhere([this](std::size_t i) { return m_results[i] == kWrong; });
 }
 
 OpenPaper::QuestionList OpenPaper::ListedQuestions() const {

@@ -125,8 +125,6 @@ public:
     const std::vector<std::string>& keys() const { return m_keys; }
     const std::vector<std::string>& kinds() const { return m_kinds; }
     const std::vector<std::string>& weights() const { return m_weights; }
-    /// The options the page shows for each slot answered by option number, else 0.
-    const std::vector<int>& optionCounts() const { return m_optionCounts; }
     long long totalMarks() const { return m_totalMarks; }
 
     /// This attempt's answers and verdicts, one per slot.
@@ -252,6 +250,8 @@ public:
     MarkingOutcome CompleteMarking(Instant now, std::string_view dateText);
 
 private:
+    /// In increasing order, every question with a slot (index into the slot lists) that passes @p test.
+    template <typename SlotTest> std::vector<int> questionsWhere(SlotTest test) const;
     OpenPaper(const ResourceSource& resources, PaperRequest request);
 
     MoveOutcome moveTo(int q, const std::vector<std::string>& sheet);

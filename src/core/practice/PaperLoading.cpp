@@ -2,7 +2,6 @@
 
 #include "core/Errors.h"
 #include "core/product/ResourceIds.h"
-#include "core/product/Weights.h"
 
 #include <string>
 
@@ -58,31 +57,20 @@ std::vector<std::string> readPaperRecord(const PaperRequest& request, results::R
 }
 
 tables::PaperTables readPaper(const ResourceSource& resources, int section, int paperNumber) {
-    tables::PaperTables paper;
-    const int papersId = ids::TableId(section, ids::Table::Papers);
-    paper.questionIds =
-        tables::ReadQuestionIds(readTable(resources, section, ids::Table::Papers), paperNumber);
+    const auto table = [&](ids::Table which) { return readTable(resources, section, which); };
+    tables::PaperTables paper =
+        tables::ReadPaperTables(table(ids::Table::Papers), table(ids::Table::Keys), table(ids::Table::Kinds),
+                                table(ids::Table::Weights), table(ids::Table::Options), paperNumber);
     if (paper.questionIds.empty()) {
-        throw DataError(resourceName(papersId), std::to_string(paperNumber), "the paper lists no questions");
+        throw DataError(resourceName(ids::TableId(section, ids::Table::Papers)), std::to_string(paperNumber),
+                        "the paper lists no questions");
     }
-    {
-        const records::RecordText keys = readTable(resources, section, ids::Table::Keys);
-        paper.keys = records::ReadQuestionValues(keys, paper.questionIds);
-        paper.answerCounts = records::CountQuestionValues(keys, paper.questionIds);
-    }
-    paper.kinds =
-        records::ReadQuestionValues(readTable(resources, section, ids::Table::Kinds), paper.questionIds);
-    paper.weights =
-        records::ReadQuestionValues(readTable(resources, section, ids::Table::Weights), paper.questionIds);
-    paper.optionCounts =
-        tables::ReadOptionCounts(readTable(resources, section, ids::Table::Options), paper.questionIds);
     const std::size_t slots = paper.keys.size();
     requireOnePerSlot(paper.kinds, slots, ids::TableId(section, ids::Table::Kinds), paperNumber, "kinds");
     requireOnePerSlot(paper.weights, slots, ids::TableId(section, ids::Table::Weights), paperNumber,
                       "weights");
     requireOnePerSlot(paper.optionCounts, slots, ids::TableId(section, ids::Table::Options), paperNumber,
                       "option counts");
-    paper.totalMarks = weights::TotalMarks(paper.weights);
     if (paper.totalMarks <= 0) {
         throw DataError(resourceName(ids::TableId(section, ids::Table::Weights)), std::to_string(paperNumber),
                         "the paper's answers are worth no marks");

@@ -3,9 +3,9 @@
 #include "core/Errors.h"
 #include "core/formats/Records.h"
 #include "core/io/FileIO.h"
+#include "core/text/TextForms.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string>
 
 namespace orbisk::practice {
@@ -26,12 +26,10 @@ double AnswerPoints(int percent) {
 
 int ReadTextSize(const std::filesystem::path& appFolder) {
     try {
-        const std::string value = records::ReadRecordValue(appFolder / kTextSizeFileName, kTextSizeKey);
-        int percent = 0;
-        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), percent);
-        const bool whole = error == std::errc() && end == value.data() + value.size();
-        if (whole && std::find(kTextSizes.begin(), kTextSizes.end(), percent) != kTextSizes.end()) {
-            return percent;
+        const auto percent =
+            text::ParseWholeNumber(records::ReadRecordValue(appFolder / kTextSizeFileName, kTextSizeKey));
+        if (percent && std::find(kTextSizes.begin(), kTextSizes.end(), *percent) != kTextSizes.end()) {
+            return static_cast<int>(*percent);
         }
     } catch (const DataError&) {
     }
@@ -39,9 +37,10 @@ int ReadTextSize(const std::filesystem::path& appFolder) {
 }
 
 void WriteTextSize(const std::filesystem::path& appFolder, int percent) {
-    const std::string record = "#" + std::string(kTextSizeKey) + "#>" + std::to_string(percent);
-    files::WriteFileAtomically(appFolder / kTextSizeFileName, records::JoinLines({record}),
-                               files::Sync::NoWait);
+    const std::filesystem::path path = appFolder / kTextSizeFileName;
+    files::WriteFileAtomically(
+        path, records::JoinLines({records::BuildRecord(kTextSizeKey, {std::to_string(percent)}, 1, path)}),
+        files::Sync::NoWait);
 }
 
 } // namespace orbisk::practice
