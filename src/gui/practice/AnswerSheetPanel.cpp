@@ -19,7 +19,8 @@
 
 namespace orbisk::gui {
 
-AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, int frames, QWidget* parent)
+AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, int frames, int textSize,
+                                   QWidget* parent)
     : QWidget(parent), m_secondAttempt(secondAttempt) {
     setObjectName(QStringLiteral("AnsBox"));
     setAutoFillBackground(true);
@@ -58,7 +59,7 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, i
     m_messageTimer->setSingleShot(true);
     m_messageTimer->setInterval(4000);
     connect(m_messageTimer, &QTimer::timeout, m_message, &QWidget::hide);
-    SetTextSize(practice::kDefaultTextSize);
+    SetTextSize(textSize);
 }
 
 void AnswerSheetPanel::buildFrames(int n) {

@@ -29,8 +29,10 @@ class AnswerSheetPanel final : public QWidget {
 public:
     /// Builds frames 1..@p frames (1..20), in order, so the keyboard meets them
     /// in order: the most slots a question of the paper has. A frame past them
-    /// is built when asked for (frame(n)), and never shows.
-    AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, int frames, QWidget* parent = nullptr);
+    /// is built when asked for (frame(n)), and never shows. The text is at
+    /// @p textSize percent (see SetTextSize).
+    AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, int frames, int textSize,
+                     QWidget* parent = nullptr);
 
     /// FillAnswerSheet and ShowAnswerFrames: the frames of @p sheet filled,
     /// laid out and stacked, the rest hidden.

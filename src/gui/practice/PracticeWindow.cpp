@@ -126,10 +126,12 @@ void PracticeWindow::build() {
     connect(m_handle, &ImageButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
     m_handle->installEventFilter(this); // its strip shows when it has the keyboard
 
+    // The text size: the learner's last choice, and the keys that change it.
+    m_textSize = practice::ReadTextSize(m_paper.request().appFolder);
     const std::vector<int>& counts = m_paper.answerCounts();
-    m_sheet =
-        new AnswerSheetPanel(pictures, secondAttempt(),
-                             counts.empty() ? 1 : *std::max_element(counts.begin(), counts.end()), this);
+    m_sheet = new AnswerSheetPanel(pictures, secondAttempt(),
+                                   counts.empty() ? 1 : *std::max_element(counts.begin(), counts.end()),
+                                   m_textSize, this);
     connect(m_sheet, &AnswerSheetPanel::nextQuestionRequested, this, &PracticeWindow::NextQuestion);
     connect(m_sheet, &AnswerSheetPanel::pageScrollRequested, this, [this](bool down) {
         m_view->verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
@@ -143,14 +145,10 @@ void PracticeWindow::build() {
     m_sizer = new SizeGrip(this);
     m_sizer->setPixmap(pictures.Get(QStringLiteral("statusgrabber.bmp")));
 
-    // The text size: the learner's last choice, and the keys that change it.
     const QString keys = ToQString(practice::texts::kTextSizeKeys);
     m_toolbar->setAccessibleDescription(keys);
     m_view->setAccessibleDescription(keys);
-    const int kept = practice::ReadTextSize(m_paper.request().appFolder);
-    m_view->SetTextSize(kept);
-    m_sheet->SetTextSize(kept);
-    m_textSize = kept;
+    m_view->SetTextSize(m_textSize);
     auto onKeys = [this](const QKeySequence& sequence, auto step) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, this,
                 [this, step] { SetTextSize(step(m_textSize)); });
