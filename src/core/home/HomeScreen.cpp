@@ -9,12 +9,6 @@ namespace orbisk::home {
 
 namespace {
 
-/// Entry @p slot (1-based) of a results record, or empty when the record is shorter.
-std::string entry(const std::vector<std::string>& values, int slot) {
-    const auto i = static_cast<std::size_t>(slot - 1);
-    return slot >= 1 && i < values.size() ? values[i] : std::string();
-}
-
 /// The paper records of an answer file, by slot; none when it cannot be read
 /// (the practice window tells what is wrong with it when the paper is opened).
 std::vector<std::string> answerRecords(const std::filesystem::path& file, int paperCount) {
@@ -27,7 +21,7 @@ std::vector<std::string> answerRecords(const std::filesystem::path& file, int pa
 
 /// An attempt not marked (@p state is not "1", its score is empty) whose
 /// stored answers are not all empty.
-AttemptProgress progress(const std::string& record, std::string_view state, std::string_view score) {
+AttemptProgress progress(std::string_view record, std::string_view state, std::string_view score) {
     if (record.empty() || state == results::kMarked || !score.empty()) {
         return {};
     }
@@ -138,11 +132,13 @@ TopicView HomeScreen::ChooseTopic(int t) {
     for (int k = 1; k <= bank::kPapersPerTopic; ++k) {
         const int slot = bank::PaperSlot(bank::PaperNumber(t, k));
         PaperRow& row = view.papers[static_cast<std::size_t>(k - 1)];
-        row.first = entry(m_marks.FSE, slot);
-        row.second = entry(m_marks.SSE, slot);
+        row.first = std::string(results::SlotValue(m_marks.FSE, slot));
+        row.second = std::string(results::SlotValue(m_marks.SSE, slot));
         row.tryAgain = TryAgainOffered(row.first);
-        row.firstProgress = progress(entry(m_firstAnswers, slot), entry(m_marks.FST, slot), row.first);
-        row.secondProgress = progress(entry(m_secondAnswers, slot), entry(m_marks.SST, slot), row.second);
+        row.firstProgress = progress(results::SlotValue(m_firstAnswers, slot),
+                                     results::SlotValue(m_marks.FST, slot), row.first);
+        row.secondProgress = progress(results::SlotValue(m_secondAnswers, slot),
+                                      results::SlotValue(m_marks.SST, slot), row.second);
     }
     const config::SectionConfig* section = chosenSection();
     const auto topic = static_cast<std::size_t>(t - 1);

@@ -1,5 +1,6 @@
 #include "core/report/ReportFigures.h"
 
+#include "core/results/ResultsStore.h"
 #include "core/text/TextForms.h"
 
 namespace orbisk::report {
@@ -7,14 +8,9 @@ namespace orbisk::report {
 namespace {
 
 // The value of slot @p slot (1-based); a list too short for it reads as "not taken".
-std::string_view valueOf(const std::vector<std::string>& values, int slot) {
-    const auto index = static_cast<std::size_t>(slot - 1);
-    return index < values.size() ? std::string_view(values[index]) : std::string_view{};
-}
-
 void addScore(ScoreMean& mean, const std::vector<std::string>& values, int slot, int attempt,
               std::vector<UnreadableScore>& unreadable) {
-    const std::string_view value = valueOf(values, slot);
+    const std::string_view value = results::SlotValue(values, slot);
     if (text::TrimSpaces(value).empty()) {
         return;
     }

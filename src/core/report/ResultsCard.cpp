@@ -1,15 +1,11 @@
 #include "core/report/ResultsCard.h"
 
 #include "core/product/BankNumbers.h"
+#include "core/results/ResultsStore.h"
 
 namespace orbisk::report {
 
 namespace {
-
-std::string valueOf(const std::vector<std::string>& values, int slot) {
-    const auto index = static_cast<std::size_t>(slot - 1);
-    return index < values.size() ? values[index] : std::string();
-}
 
 void addBlankLines(std::vector<CardLine>& card, int count) {
     for (int i = 0; i < count; ++i) {
@@ -36,9 +32,11 @@ std::vector<CardLine> ComposeResultsCard(std::string_view title, const results::
         card.push_back({gap, kCardRule});
         for (int p = 1; p <= bank::kPapersPerTopic; ++p) {
             const int slot = bank::FirstSlotOfTopic(t) + p - 1;
-            card.push_back({gap, "Paper " + std::to_string(p), gap, valueOf(marks.FSE, slot) + "%",
-                            valueOf(marks.LTM, slot), valueOf(marks.CDD, slot), gap,
-                            valueOf(marks.SSE, slot) + "%"});
+            card.push_back({gap, "Paper " + std::to_string(p), gap,
+                            std::string(results::SlotValue(marks.FSE, slot)) + "%",
+                            std::string(results::SlotValue(marks.LTM, slot)),
+                            std::string(results::SlotValue(marks.CDD, slot)), gap,
+                            std::string(results::SlotValue(marks.SSE, slot)) + "%"});
         }
     }
     return card;

@@ -28,6 +28,12 @@ inline constexpr std::string_view kNotMarked = "0";
 /// The trend file's one record: first-attempt percentages in marking order.
 inline constexpr std::string_view kTrendKey = "TRD";
 
+/// Value @p slot (1-based) of a record's values, or empty when the record is shorter.
+inline std::string_view SlotValue(const std::vector<std::string>& values, int slot) {
+    const auto i = static_cast<std::size_t>(slot - 1);
+    return slot >= 1 && i < values.size() ? std::string_view(values[i]) : std::string_view();
+}
+
 /// "marks", "first", "second", "fresults", "sresults" or "trend".
 std::string_view BaseName(ResultsFile file);
 
