@@ -14,12 +14,47 @@ ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
 
 void ImageButton::SetPictures(Pictures pictures) {
     m_pictures = std::move(pictures);
+    m_skin = nullptr;
+    m_names = {};
     update();
+}
+
+void ImageButton::SetPictures(SkinPictures& skin, PictureNames names) {
+    m_pictures = {skin.Get(names.off), {}, {}, {}};
+    m_skin = &skin;
+    m_names = std::move(names);
+    fetch(m_state);
+    update();
+}
+
+void ImageButton::fetch(State state) {
+    if (m_skin == nullptr) {
+        return;
+    }
+    auto take = [this](QPixmap& picture, const QString& name) {
+        if (picture.isNull() && !name.isEmpty()) {
+            picture = m_skin->Get(name);
+        }
+    };
+    switch (state) {
+    case State::On:
+        take(m_pictures.on, m_names.on);
+        break;
+    case State::Pressed:
+        take(m_pictures.pressed, m_names.pressed);
+        break;
+    case State::Disabled:
+        take(m_pictures.disabled, m_names.disabled);
+        break;
+    case State::Off:
+        break;
+    }
 }
 
 void ImageButton::SetState(State state) {
     if (state != m_state) {
         m_state = state;
+        fetch(state);
         update();
     }
 }

@@ -5,6 +5,8 @@
 
 namespace orbisk::gui {
 
+class SkinPictures;
+
 /// A button drawn from pictures: off, on (the cursor over it), pressed and
 /// disabled. Which picture shows is decided by the window's hover poll, so it
 /// has the button role, focus and an accessible name like any other button.
@@ -17,6 +19,17 @@ public:
         QPixmap off, on, pressed, disabled;
     };
     void SetPictures(Pictures pictures);
+
+    /// Names of skin pictures. The off picture is decoded at once (it gives
+    /// the button its size); the others when the button first shows them, so
+    /// a button never pointed at or pressed decodes only one.
+    struct PictureNames {
+        QString off;
+        QString on;
+        QString pressed = {};
+        QString disabled = {};
+    };
+    void SetPictures(SkinPictures& skin, PictureNames names);
 
     enum class State { Off, On, Pressed, Disabled };
     /// Shows the picture of @p state (a state without a picture shows the off picture).
@@ -38,7 +51,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    /// Decodes the picture of @p state if it is named and not decoded yet.
+    void fetch(State state);
+
     Pictures m_pictures;
+    SkinPictures* m_skin = nullptr;
+    PictureNames m_names;
     State m_state = State::Off;
     int m_captionBand = 0;
 };

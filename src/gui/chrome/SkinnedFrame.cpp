@@ -110,22 +110,22 @@ void SkinnedFrame::SetActive(bool active) {
 
 void SkinnedFrame::setButtonPictures() {
     const bool maximised = m_window->isMaximized();
-    auto pictures = [&](const char* off, const char* on) {
-        return ImageButton::Pictures{
-            m_pictures.Get(QString::fromLatin1(off)), m_pictures.Get(QString::fromLatin1(on)), {}, {}};
+    auto pictures = [](const char* off, const char* on) {
+        return ImageButton::PictureNames{QString::fromLatin1(off), QString::fromLatin1(on)};
     };
     if (m_active) {
-        m_close->SetPictures(pictures("prog_blueoff_close.bmp", "prog_blue_close.bmp"));
-        m_minimise->SetPictures(pictures("prog_blueoff_min.bmp", "prog_blue_min.bmp"));
+        m_close->SetPictures(m_pictures, pictures("prog_blueoff_close.bmp", "prog_blue_close.bmp"));
+        m_minimise->SetPictures(m_pictures, pictures("prog_blueoff_min.bmp", "prog_blue_min.bmp"));
         if (m_maximise) {
-            m_maximise->SetPictures(maximised ? pictures("prog_blueoff_norm.bmp", "prog_blue_norm.bmp")
-                                              : pictures("prog_blueoff_max.bmp", "prog_blue_max.bmp"));
+            m_maximise->SetPictures(m_pictures, maximised
+                                                    ? pictures("prog_blueoff_norm.bmp", "prog_blue_norm.bmp")
+                                                    : pictures("prog_blueoff_max.bmp", "prog_blue_max.bmp"));
         }
     } else {
-        m_close->SetPictures(pictures("prog_white_close.bmp", "prog_white_close.bmp"));
-        m_minimise->SetPictures(pictures("prog_white_min.bmp", "prog_white_min.bmp"));
+        m_close->SetPictures(m_pictures, pictures("prog_white_close.bmp", "prog_white_close.bmp"));
+        m_minimise->SetPictures(m_pictures, pictures("prog_white_min.bmp", "prog_white_min.bmp"));
         if (m_maximise) {
-            m_maximise->SetPictures(pictures("prog_white_max.bmp", "prog_white_max.bmp"));
+            m_maximise->SetPictures(m_pictures, pictures("prog_white_max.bmp", "prog_white_max.bmp"));
         }
     }
     for (ImageButton* button : {m_close, m_minimise, m_maximise}) {

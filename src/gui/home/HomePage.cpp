@@ -84,17 +84,15 @@ void HomePage::buildPapers(SkinPictures& pictures, HoverPoller& poller) {
 
     QFont paperFont = font();
     paperFont.setBold(true);
-    const ImageButton::Pictures loadPictures{pictures.Get(QStringLiteral("loadbutton_off.bmp")),
-                                             pictures.Get(QStringLiteral("loadbutton_on.bmp")),
-                                             {},
-                                             {}};
+    const ImageButton::PictureNames loadPictures{QStringLiteral("loadbutton_off.bmp"),
+                                                 QStringLiteral("loadbutton_on.bmp")};
     // The pictures are plain buttons, so a short caption says which is which.
     const QFont captionFont = BodyFont(7);
     auto paperButton = [&](const QString& name, const QString& caption, const QString& tip,
                            const layout::Rect& at, int offset, int take) {
         auto* button = new ImageButton(this);
         button->setObjectName(name);
-        button->SetPictures(loadPictures);
+        button->SetPictures(pictures, loadPictures);
         button->setFont(captionFont);
         button->SetCaption(caption);
         button->setToolTip(tip);

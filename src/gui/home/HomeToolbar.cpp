@@ -44,9 +44,9 @@ void HomeToolbar::Show(int tab) {
             continue;
         }
         auto picture = [&](const char* ending) {
-            return m_pictures.Get(QString::fromStdString(home::Picture(function.family, ending)));
+            return QString::fromStdString(home::Picture(function.family, ending));
         };
-        button->SetPictures({picture("_off"), picture("_on"), picture("_pressed"), {}});
+        button->SetPictures(m_pictures, {picture("_off"), picture("_on"), picture("_pressed"), {}});
         button->SetCaption(QString::fromStdString(function.caption));
         button->setToolTip(QString::fromStdString(function.tooltip));
         button->setAccessibleDescription(button->toolTip());

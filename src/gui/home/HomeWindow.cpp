@@ -166,11 +166,9 @@ void HomeWindow::placeTabs(int chosen) {
     for (int n = home::kTabCount; n >= 1; --n) {
         ImageButton* tab = m_tabs[static_cast<std::size_t>(n - 1)];
         const bool front = n == chosen;
-        tab->SetPictures(
-            {pictures.Get(front ? QStringLiteral("tabs_front_off.bmp") : QStringLiteral("tabs_back_off.bmp")),
-             pictures.Get(front ? QStringLiteral("tabs_front_on.bmp") : QStringLiteral("tabs_back_on.bmp")),
-             {},
-             {}});
+        tab->SetPictures(pictures,
+                         {front ? QStringLiteral("tabs_front_off.bmp") : QStringLiteral("tabs_back_off.bmp"),
+                          front ? QStringLiteral("tabs_front_on.bmp") : QStringLiteral("tabs_back_on.bmp")});
         Place(tab, m_layout.tabs[static_cast<std::size_t>(n - 1)]);
         tab->setVisible(m_layout.tabVisible[static_cast<std::size_t>(n - 1)]);
         tab->raise();

@@ -37,20 +37,19 @@ TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::
     m_confirm = makeText("Trashlbl2", ToQString(home::texts::kTrashConfirm));
     m_done = makeText("Trashlbl3", ToQString(home::texts::kTrashDone));
 
-    const QPixmap off = pictures.Get(QStringLiteral("button_off.bmp"));
-    const QPixmap on = pictures.Get(QStringLiteral("button_on.bmp"));
     // Made in the order Tab takes them: No before Yes, as they stand.
-    m_trash = makeButton(off, on, poller, "ButTrash", ToQString(home::texts::kTrashCaption),
+    m_trash = makeButton(pictures, poller, "ButTrash", ToQString(home::texts::kTrashCaption),
                          ToQString(home::texts::kTrashSpoken), m_trashCaption);
-    m_no = makeButton(off, on, poller, "ButTrash_No", ToQString(home::texts::kNoCaption),
+    m_no = makeButton(pictures, poller, "ButTrash_No", ToQString(home::texts::kNoCaption),
                       ToQString(home::texts::kNoSpoken), m_noCaption);
-    m_yes = makeButton(off, on, poller, "ButTrash_Yes", ToQString(home::texts::kYesCaption),
+    m_yes = makeButton(pictures, poller, "ButTrash_Yes", ToQString(home::texts::kYesCaption),
                        ToQString(home::texts::kYesSpoken), m_yesCaption);
     connect(m_trash, &ImageButton::clicked, this, &TrashPage::ButTrash_Click);
     connect(m_yes, &ImageButton::clicked, this, &TrashPage::ButTrash_Yes_Click);
     connect(m_no, &ImageButton::clicked, this, &TrashPage::ButTrash_No_Click);
 
     // One row: Trash in the middle, No left of the middle and Yes right of it.
+    const QPixmap off = m_trash->shownPicture();
     const QSize button = off.isNull() ? QSize(80, 25) : PictureSize(off);
     const int middle = width() / 2;
     auto place = [&](ImageButton* target, CaptionLabel* caption, int left) {
@@ -72,12 +71,11 @@ QLabel* TrashPage::makeText(const char* name, const QString& text) {
     return label;
 }
 
-ImageButton* TrashPage::makeButton(const QPixmap& off, const QPixmap& on, HoverPoller& poller,
-                                   const char* name, const QString& caption, const QString& spoken,
-                                   CaptionLabel*& label) {
+ImageButton* TrashPage::makeButton(SkinPictures& pictures, HoverPoller& poller, const char* name,
+                                   const QString& caption, const QString& spoken, CaptionLabel*& label) {
     auto* button = new ImageButton(this);
     button->setObjectName(QString::fromLatin1(name));
-    button->SetPictures({off, on, {}, {}});
+    button->SetPictures(pictures, {QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp")});
     // Its own name for screen readers and automation, holding the caption: the
     // toolbar has a "Trash" button too.
     button->setAccessibleName(spoken);

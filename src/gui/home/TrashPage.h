@@ -56,7 +56,7 @@ public:
     CaptionLabel* noCaption() const { return m_noCaption; }
 
 private:
-    ImageButton* makeButton(const QPixmap& off, const QPixmap& on, HoverPoller& poller, const char* name,
+    ImageButton* makeButton(SkinPictures& pictures, HoverPoller& poller, const char* name,
                             const QString& caption, const QString& spoken, CaptionLabel*& label);
     QLabel* makeText(const char* name, const QString& text);
     void showStage(Stage stage);

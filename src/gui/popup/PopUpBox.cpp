@@ -43,15 +43,13 @@ PopUpBox::PopUpBox(SkinPictures& pictures, CursorSource cursor, QWidget* parent)
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(m_message, m_layout.message);
 
-    const ImageButton::Pictures buttonPictures{pictures.Get(QStringLiteral("button_off.bmp")),
-                                               pictures.Get(QStringLiteral("button_on.bmp")),
-                                               {},
-                                               {}};
+    const ImageButton::PictureNames buttonPictures{QStringLiteral("button_off.bmp"),
+                                                   QStringLiteral("button_on.bmp")};
     auto makeButton = [&](const char* name, const QString& caption, const layout::Rect& at, bool answer) {
         auto* button = new ImageButton(this);
         button->setObjectName(QString::fromLatin1(name));
         button->setFont(BodyFont(8.25));
-        button->SetPictures(buttonPictures);
+        button->SetPictures(pictures, buttonPictures);
         button->SetCaption(caption);
         Place(button, at);
         connect(button, &ImageButton::clicked, this, [this, answer] { answerWith(answer); });

@@ -55,11 +55,9 @@ PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QW
         const std::size_t i = index(entry.button);
         auto* button = new ImageButton(this);
         button->setObjectName(QStringLiteral("ToolBar0%1").arg(i + 1));
-        auto picture = [&](const char* ending) {
-            return pictures.Get(ToQString(entry.family) + QLatin1String(ending));
-        };
-        button->SetPictures({picture("_off.bmp"), picture("_on.bmp"), picture("_pressed.bmp"),
-                             entry.canBeDisabled ? picture("_disabled.bmp") : QPixmap()});
+        auto picture = [&](const char* ending) { return ToQString(entry.family) + QLatin1String(ending); };
+        button->SetPictures(pictures, {picture("_off.bmp"), picture("_on.bmp"), picture("_pressed.bmp"),
+                                       entry.canBeDisabled ? picture("_disabled.bmp") : QString()});
         const QString caption = ToQString(entry.caption);
         button->setAccessibleName(caption);
         QString tip = ToQString(entry.tooltip);
