@@ -7,6 +7,7 @@
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/SkinPictures.h"
+#include "gui/chrome/StretchedPicture.h"
 
 #include <QMouseEvent>
 #include <QPolygon>
@@ -33,9 +34,8 @@ SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller&
         piece->installEventFilter(this);
     }
     if (kind != Kind::PopUp) {
-        m_icon = new QLabel(window);
+        m_icon = new StretchedPicture(window);
         m_icon->setObjectName(QStringLiteral("ImgIco"));
-        m_icon->setScaledContents(true);
         auto addButton = [&](const char* name, const QString& tip, void (SkinnedFrame::*signal)()) {
             auto* button = new ImageButton(window);
             button->setObjectName(QString::fromLatin1(name));
@@ -59,9 +59,8 @@ SkinnedFrame::~SkinnedFrame() {
 }
 
 QLabel* SkinnedFrame::makePiece(const char* name, bool stretched) {
-    auto* label = new QLabel(m_window);
+    QLabel* label = stretched ? new StretchedPicture(m_window) : new QLabel(m_window);
     label->setObjectName(QString::fromLatin1(name));
-    label->setScaledContents(stretched);
     label->lower();
     return label;
 }

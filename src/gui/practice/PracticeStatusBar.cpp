@@ -7,6 +7,7 @@
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
+#include "gui/chrome/StretchedPicture.h"
 #include "gui/practice/MarkingPanel.h"
 #include "gui/practice/QuestionList.h"
 
@@ -70,10 +71,9 @@ PracticeStatusBar::PracticeStatusBar(SkinPictures& pictures, bool secondAttempt,
 }
 
 QLabel* PracticeStatusBar::background(const char* name, const char* picture, const layout::Rect& at) {
-    auto* label = new QLabel(this);
+    auto* label = new StretchedPicture(this);
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(m_pictures.Get(QString::fromLatin1(picture)));
-    label->setScaledContents(true);
     Place(label, at);
     return label;
 }
