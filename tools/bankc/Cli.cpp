@@ -6,6 +6,7 @@
 #include "core/formats/ResourcePack.h"
 #include "core/formats/mht/Mht.h"
 #include "core/io/FileIO.h"
+#include "core/product/ResourceIds.h"
 
 #include <filesystem>
 #include <ostream>
@@ -84,7 +85,7 @@ int compile(const fs::path& bankFolder, const fs::path& outFolder, const fs::pat
         err << "bankc: " << problems.size() << " problem(s); nothing was written\n";
         return kRefused;
     }
-    const std::string pack = BuildResourcePack(compiled.resources);
+    const std::string pack = BuildResourcePack(compiled.resources, &ids::PackPlacement);
     try {
         writeOut(outFolder, compiled, pack);
     } catch (const std::exception& error) {

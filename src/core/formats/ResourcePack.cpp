@@ -61,20 +61,35 @@ std::vector<int> ResourcePack::Ids() const {
     return ids;
 }
 
-std::string BuildResourcePack(const std::map<int, std::string>& resources) {
+std::string BuildResourcePack(const std::map<int, std::string>& resources, PackPlacement placement) {
+    using Resource = std::map<int, std::string>::value_type;
+    std::vector<const Resource*> laid;
+    laid.reserve(resources.size());
+    for (const Resource& resource : resources) {
+        laid.push_back(&resource);
+    }
+    if (placement != nullptr) {
+        std::stable_sort(laid.begin(), laid.end(), [placement](const Resource* a, const Resource* b) {
+            return placement(a->first) < placement(b->first);
+        });
+    }
+    std::map<int, std::uint64_t> offsets;
+    std::uint64_t offset = kHeaderSize + kEntrySize * resources.size();
+    for (const Resource* resource : laid) {
+        offsets[resource->first] = offset;
+        offset += resource->second.size();
+    }
     std::string out(kSignature);
     endian::WriteLittle(out, kVersion, 4);
     endian::WriteLittle(out, resources.size(), 4);
-    std::uint64_t offset = kHeaderSize + kEntrySize * resources.size();
     for (const auto& [id, bytes] : resources) {
         endian::WriteLittle(out, static_cast<std::uint32_t>(id), 4);
         endian::WriteLittle(out, 0, 4);
-        endian::WriteLittle(out, offset, 8);
+        endian::WriteLittle(out, offsets[id], 8);
         endian::WriteLittle(out, bytes.size(), 8);
-        offset += bytes.size();
     }
-    for (const auto& entry : resources) {
-        out += entry.second;
+    for (const Resource* resource : laid) {
+        out += resource->second;
     }
     return out;
 }

@@ -37,7 +37,13 @@ private:
     std::vector<Entry> m_entries;
 };
 
-/// Packs the resources into the layout ResourcePack reads.
-std::string BuildResourcePack(const std::map<int, std::string>& resources);
+/// Where a resource's bytes go in the pack: lower first, equal ones by id.
+using PackPlacement = int (*)(int id);
+
+/// Packs the resources into the layout ResourcePack reads. The table stays in
+/// ascending id; @p placement orders the bytes, so that resources read
+/// together lie together (a program reading the pack in place brings in the
+/// pages around what it reads); none: in id order.
+std::string BuildResourcePack(const std::map<int, std::string>& resources, PackPlacement placement = nullptr);
 
 } // namespace orbisk

@@ -47,4 +47,27 @@ constexpr int SkinTwinId(int id) {
     return id + 100;
 }
 
+/// Where resource @p id goes in the program's pack, which the program reads in
+/// place and which the program's other constant data surround: the skin
+/// pictures next to the pack's table, then the question pages, the
+/// explanations (read after a marking), the twins (read on sharp screens only),
+/// and last, next to the data after the pack, what every start reads (the
+/// configuration, the tables and the results templates). Reading one group
+/// then brings in few pages of the others.
+constexpr int PackPlacement(int id) {
+    if (id >= kFirstSkinPicture && id <= kLastSkinPicture) {
+        return 0;
+    }
+    if (id >= 10000 && id < 25000) {
+        return 1;
+    }
+    if (id >= 40000) {
+        return 2;
+    }
+    if (id >= kConfiguration) {
+        return 4;
+    }
+    return 3;
+}
+
 } // namespace orbisk::ids

@@ -30,6 +30,19 @@ TEST(ResourcePack, FindsEveryResourceByNumberAndNothingElse) {
     }
 }
 
+TEST(ResourcePack, LaysTheBytesInPlacementOrderAndStillFindsEachByNumber) {
+    // The page and the template first, the pictures last; the table stays in id order.
+    const std::string bytes = BuildResourcePack(sample(), [](int id) { return id >= 15000 ? 0 : 1; });
+    EXPECT_LT(bytes.find("page"), bytes.find("about"));
+    EXPECT_LT(bytes.find("#TRD#"), bytes.find("about"));
+    const ResourcePack pack(bytes);
+    EXPECT_EQ(pack.Ids(), (std::vector<int>{1, 92, 15001, 30000, 30126}));
+    for (const auto& [id, content] : sample()) {
+        ASSERT_TRUE(pack.Find(id).has_value()) << id;
+        EXPECT_EQ(*pack.Find(id), content);
+    }
+}
+
 struct BrokenPack {
     const char* name;
     std::string bytes;
