@@ -16,7 +16,7 @@ namespace orbisk {
 /// Layout (little-endian): the signature "ORBKPACK", a 32-bit version (1), a
 /// 32-bit entry count, then one 24-byte entry per resource in ascending id
 /// (32-bit id, 32 bits of zero, 64-bit offset from the start, 64-bit size),
-/// then the resources' bytes.
+/// then the resources' bytes, in whatever order the builder laid them.
 class ResourcePack final : public ResourceSource {
 public:
     /// Reads the table of @p bytes, which must outlive the pack.
