@@ -157,6 +157,20 @@ TEST_F(PracticeAnswering, EnterInTheLastBoxStoresAndGoesOnButNotPastTheLastQuest
     EXPECT_EQ(QApplication::focusWidget(), last);
 }
 
+TEST_F(PracticeAnswering, EnterPastTheLastQuestionStoresAndCountsTheAnswerWithoutMoving) {
+    PracticeWindow* window = OpenActive(121);
+    ASSERT_NE(window, nullptr);
+    window->ChooseQuestion(4);
+    AnswerBox* last = window->sheet()->answerBox(5);
+    last->setFocus(Qt::TabFocusReason);
+    Type(QStringLiteral("swam"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Values(ResultsFile::First, 121, 20)[19], "swam");
+    EXPECT_EQ(window->statusBar()->answered()->text(), QStringLiteral("1"));
+    EXPECT_EQ(window->paper().QSCount(), 4);
+    EXPECT_EQ(QApplication::focusWidget(), last);
+}
+
 TEST_F(PracticeAnswering, ClickingAnOptionPutsItsNumberInItsAnswersBoxAsIfTyped) {
     PracticeWindow* window = OpenActive(146); // a reading passage with five items
     ASSERT_NE(window, nullptr);

@@ -226,6 +226,7 @@ void AnswerSheetPanel::enterFrom(int n) {
         emit nextQuestionRequested();
         break;
     case practice::EnterMove::To::Stay:
+        emit lastAnswerEntered();
         break;
     }
 }

@@ -74,6 +74,8 @@ signals:
     void pageScrollRequested(bool down);
     /// Enter in the question's last box that takes typing: on to the next question.
     void nextQuestionRequested();
+    /// The same on the paper's last question, which has no next one.
+    void lastAnswerEntered();
 
 private:
     void focusFrame(int n);

@@ -133,6 +133,7 @@ void PracticeWindow::build() {
                                    counts.empty() ? 1 : *std::max_element(counts.begin(), counts.end()),
                                    m_textSize, this);
     connect(m_sheet, &AnswerSheetPanel::nextQuestionRequested, this, &PracticeWindow::NextQuestion);
+    connect(m_sheet, &AnswerSheetPanel::lastAnswerEntered, this, &PracticeWindow::storeWithoutMoving);
     connect(m_sheet, &AnswerSheetPanel::pageScrollRequested, this, [this](bool down) {
         m_view->verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
                                                         : QAbstractSlider::SliderPageStepSub);

@@ -116,6 +116,7 @@ private:
     void showState();
     void applyToolbarStates();
     void afterMove(const practice::MoveOutcome& outcome);
+    void storeWithoutMoving();
     void showReview();
     void completeMarking();
     /// Moves the window's life on by @p event; false (and nothing changes) when it refuses it.

@@ -83,6 +83,16 @@ void PracticeWindow::afterMove(const practice::MoveOutcome& outcome) {
     }
 }
 
+// Enter past the last box of the last question: the answers are stored as a
+// move stores them and counted at once; the question and the focus stay.
+void PracticeWindow::storeWithoutMoving() {
+    if (const auto failure = m_paper.SavePaper(sheetTexts())) {
+        tellNotWritten(*failure, practice::texts::kAnswersNotSaved);
+    }
+    m_status->answered()->setText(QString::number(m_paper.AnsweredCount()));
+    m_status->ShowQuestions(m_paper.ListedQuestions());
+}
+
 // ---- Save, print, close -------------------------------------------------------
 
 void PracticeWindow::SavePaper() {
