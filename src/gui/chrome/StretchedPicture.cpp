@@ -1,9 +1,6 @@
 #include "gui/chrome/StretchedPicture.h"
 
-#include <QIcon>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
 namespace orbisk::gui {
 

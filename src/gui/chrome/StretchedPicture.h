@@ -4,10 +4,12 @@
 
 namespace orbisk::gui {
 
-/// A picture label that fills its whole size with its picture, as a QLabel
-/// with scaled contents draws it, but scales the picture as it paints instead
-/// of keeping a scaled copy: a border piece or a status cell would otherwise
-/// hold a second picture the size of its area for as long as it lives.
+/// A picture label that fills its whole size with its picture, smoothly
+/// stretched as a label with scaled contents shows it, but stretched as it
+/// paints instead of keeping a scaled copy: a border piece or a status cell
+/// would otherwise hold a second picture the size of its area for as long as
+/// it lives. It has no disabled look (the frame and status pieces are never
+/// disabled).
 class StretchedPicture final : public QLabel {
     Q_OBJECT
 public:
