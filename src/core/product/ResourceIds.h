@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/product/BankNumbers.h"
+
 /// The numbers under which the program carries its resources. Every resource
 /// is addressed by number alone (type "Custom"):
 /// - 1 to 92: the skin pictures (see SkinTable; 38 to 40 are unused);
@@ -55,16 +57,19 @@ constexpr int SkinTwinId(int id) {
 /// configuration, the tables and the results templates). Reading one group
 /// then brings in few pages of the others.
 constexpr int PackPlacement(int id) {
+    constexpr int firstPage = bank::QuestionId(1, bank::kFirstPaper, 1);
+    constexpr int lastPage = bank::QuestionId(bank::kMaxSections, bank::PaperOfSlot(bank::kMaxPapers),
+                                              bank::kMaxQuestionsPerPaper);
     if (id >= kFirstSkinPicture && id <= kLastSkinPicture) {
         return 0;
     }
-    if (id >= 10000 && id < 25000) {
+    if (id >= firstPage && id <= lastPage) {
         return 1;
     }
-    if (id >= 40000) {
+    if (id >= ExplanationId(firstPage) && id <= ExplanationId(lastPage)) {
         return 2;
     }
-    if (id >= kConfiguration) {
+    if (id >= kConfiguration && id < ExplanationId(firstPage)) {
         return 4;
     }
     return 3;
