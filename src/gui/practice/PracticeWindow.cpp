@@ -67,7 +67,7 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
         m_status->date()->setText(m_services.today());
         m_status->clock()->setText(ToQString(m_paper.ClockText(m_paper.ClockStart())));
     }
-    m_status->answered()->setText(QString::number(m_paper.AnsweredCount()));
+    showAnsweredCount();
     setTabOrder();
     LayOut();
 }
@@ -283,6 +283,10 @@ void PracticeWindow::Tick() {
         // Written while hidden in review mode too, as the clock always was.
         m_status->clock()->setText(ToQString(m_paper.ClockText(m_services.now())));
     }
+    showAnsweredCount();
+}
+
+void PracticeWindow::showAnsweredCount() {
     m_status->answered()->setText(QString::number(m_paper.AnsweredCount()));
 }
 

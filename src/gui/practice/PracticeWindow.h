@@ -115,6 +115,7 @@ private:
     void showPage();
     void showState();
     void applyToolbarStates();
+    void showAnsweredCount();
     void afterMove(const practice::MoveOutcome& outcome);
     void storeWithoutMoving();
     void showReview();

@@ -89,7 +89,7 @@ void PracticeWindow::storeWithoutMoving() {
     if (const auto failure = m_paper.SavePaper(sheetTexts())) {
         tellNotWritten(*failure, practice::texts::kAnswersNotSaved);
     }
-    m_status->answered()->setText(QString::number(m_paper.AnsweredCount()));
+    showAnsweredCount();
     m_status->ShowQuestions(m_paper.ListedQuestions());
 }
 
