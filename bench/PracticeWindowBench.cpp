@@ -99,7 +99,7 @@ int main(int argc, char* argv[]) {
     }
     gui::SkinPictures pictures(setup::GraphicsFolder(appFolder));
     Silent silent;
-    gui::SystemPrinterAccess printerAccess;
+    gui::SystemPrinterAccess printerAccess({}, silent);
     gui::QtPagePrinter printer(printerAccess, silent, appFolder);
     const gui::CursorSource cursor = [] { return QPoint(-100, -100); };
     gui::HomeWindow::Services services{appFolder, &pictures, &silent, cursor, &silent, nullptr};

@@ -18,4 +18,13 @@ std::string_view EmbeddedPackBytes() {
     return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
 }
 
+std::string_view EmbeddedPrintingModule() {
+    const QResource resource(QStringLiteral(":/orbisk/printing.so"));
+    if (!resource.isValid() || resource.data() == nullptr ||
+        resource.compressionAlgorithm() != QResource::NoCompression) {
+        return {};
+    }
+    return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
+}
+
 } // namespace orbisk::app

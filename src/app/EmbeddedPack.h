@@ -9,4 +9,8 @@ namespace orbisk::app {
 /// @throws PackError when the program holds no pack or holds it compressed.
 std::string_view EmbeddedPackBytes();
 
+/// The printing module built into the program (gui/print/PrintingModule.h),
+/// stored as it is; empty when the program holds none.
+std::string_view EmbeddedPrintingModule();
+
 } // namespace orbisk::app

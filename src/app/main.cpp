@@ -89,6 +89,7 @@ int main(int argc, char* argv[]) {
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
         environment.installed = orbisk::files::IsInstalledLayout(program);
         environment.resources = &pack;
+        environment.printingModule = orbisk::app::EmbeddedPrintingModule();
         environment.notifier = &notifier;
         environment.cursor = orbisk::gui::SystemCursor();
         environment.copyStamp = &orbisk::gui::CurrentCopyStamp;

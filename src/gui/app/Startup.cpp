@@ -136,7 +136,8 @@ Started StartUp(const StartupEnvironment& environment) {
     }
     HomeWindow::Services services{started.appFolder, started.pictures.get(), environment.notifier,
                                   environment.cursor, asker};
-    started.printerAccess = std::make_unique<SystemPrinterAccess>();
+    started.printerAccess =
+        std::make_unique<SystemPrinterAccess>(environment.printingModule, *environment.notifier);
     started.cardPrinter =
         std::make_unique<QtCardPrinter>(*started.printerAccess, *environment.notifier, started.appFolder);
     services.cardPrinter = started.cardPrinter.get();

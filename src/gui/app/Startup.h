@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace orbisk::gui {
 
@@ -47,6 +48,9 @@ struct StartupEnvironment {
     /// Opens the maker's web page; when none is given, start-up makes the
     /// program's own, which asks the desktop for its default browser.
     BrowserLauncher* browser = nullptr;
+    /// The printing module's bytes as the program carries them, loaded the
+    /// first time the learner prints (empty: printing is not available).
+    std::string_view printingModule;
     /// Called once before the home window is made, the first use of a font;
     /// main waits here for the font configuration it loads on the side.
     std::function<void()> beforeFirstText;

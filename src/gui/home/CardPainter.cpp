@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 
@@ -96,10 +95,6 @@ Painting PaintResultsCard(QPagedPaintDevice& device, const std::vector<report::C
     }
     if (!painter.end() && painting.painted) {
         painting = {false, painting.pages, QStringLiteral("the printer could not finish the card")};
-    }
-    if (const auto* printer = dynamic_cast<const QPrinter*>(&device);
-        printer != nullptr && printer->printerState() == QPrinter::Error && painting.painted) {
-        painting = {false, painting.pages, QStringLiteral("the printer reported an error")};
     }
     return painting;
 }

@@ -8,7 +8,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QTextDocument>
 #include <cmath>
 #include <memory>
@@ -69,10 +68,6 @@ Painting PaintQuestionPage(QPagedPaintDevice& device, const QTextDocument& page)
     }
     if (!painter.end() && painting.painted) {
         painting = {false, painting.pages, QStringLiteral("the printer could not finish the page")};
-    }
-    if (const auto* printer = dynamic_cast<const QPrinter*>(&device);
-        printer != nullptr && printer->printerState() == QPrinter::Error && painting.painted) {
-        painting = {false, painting.pages, QStringLiteral("the printer reported an error")};
     }
     return painting;
 }

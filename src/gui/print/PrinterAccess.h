@@ -37,12 +37,13 @@ struct PrintRun {
 /// Paints a document on the printer or PDF file it is given.
 using Paint = std::function<Painting(QPagedPaintDevice&)>;
 
-/// What the printers ask of the system: which printers there are, and the
-/// modal dialogs. The program asks the real system; tests answer themselves
-/// so that no test waits on a dialog.
-class PrinterAccess {
+/// The system's printers and their dialogs: the part of printing that needs
+/// the printing library. The program carries it in a module of its own that is
+/// loaded the first time the learner prints (SystemPrinterAccess), so that no
+/// start pays for loading that library.
+class PrinterSystem {
 public:
-    virtual ~PrinterAccess() = default;
+    virtual ~PrinterSystem() = default;
     /// The names of the installed printers; empty when there is none.
     virtual QStringList Printers() const = 0;
     /// The system's default printer, empty when none is set.
@@ -56,6 +57,13 @@ public:
     /// Shows the print dialog for the document @p name over @p owner and, when
     /// the learner confirms it, prints the document painted by @p paint.
     virtual PrintRun PrintWithDialog(QWidget* owner, const QString& name, const Paint& paint) = 0;
+};
+
+/// What the printers ask of the system: which printers there are, and the
+/// modal dialogs, the save dialog of a PDF file among them. The program asks
+/// the real system; tests answer themselves so that no test waits on a dialog.
+class PrinterAccess : public PrinterSystem {
+public:
     /// Asks where to save a document as a PDF file, in a save dialog titled
     /// @p title proposing @p proposed.
     /// @return the file chosen, or nothing when the learner cancelled.

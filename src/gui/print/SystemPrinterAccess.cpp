@@ -1,86 +1,61 @@
 #include "gui/print/SystemPrinterAccess.h"
 
+#include "gui/app/Notifier.h"
+#include "gui/print/PrintingModule.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace orbisk::gui {
 
-namespace {
+SystemPrinterAccess::SystemPrinterAccess(std::string_view module, Notifier& notifier)
+    : m_module(module), m_notifier(notifier) {}
 
-void applyChoice(QPrinter& printer, const PrinterChoice& choice) {
-    if (!choice.printerName.isEmpty()) {
-        printer.setPrinterName(choice.printerName);
+SystemPrinterAccess::~SystemPrinterAccess() = default;
+
+PrinterSystem* SystemPrinterAccess::printers() const {
+    if (!m_loadTried) {
+        m_loadTried = true;
+        LoadedPrinting loaded = LoadPrintingModule(m_module);
+        m_printers = std::move(loaded.printers);
+        m_problem = loaded.problem;
+        if (!m_printers) {
+            m_notifier.Warn(nullptr, QStringLiteral("Printing"),
+                            QStringLiteral("Orbisk cannot reach the printers on this computer, because its "
+                                           "printing part could not be started. You can still save pages "
+                                           "and your results card as PDF files."),
+                            m_problem);
+        }
     }
-    if (choice.page) {
-        printer.setPageLayout(*choice.page);
-    }
+    return m_printers.get();
 }
 
-} // namespace
-
 QStringList SystemPrinterAccess::Printers() const {
-    return QPrinterInfo::availablePrinterNames();
+    PrinterSystem* system = printers();
+    return system ? system->Printers() : QStringList();
 }
 
 QString SystemPrinterAccess::DefaultPrinter() const {
-    return QPrinterInfo::defaultPrinterName();
+    PrinterSystem* system = printers();
+    return system ? system->DefaultPrinter() : QString();
 }
 
 std::optional<PrinterChoice> SystemPrinterAccess::ChoosePrinter(QWidget* owner,
                                                                 const PrinterChoice& current) {
-    QPrinter printer(QPrinter::HighResolution);
-    applyChoice(printer, current);
-    QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    dialog.setAccessibleName(QStringLiteral("Printer Setup"));
-    // The set-up form: which printer and which paper, nothing about one print run.
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return PrinterChoice{printer.printerName(), printer.pageLayout()};
+    PrinterSystem* system = printers();
+    return system ? system->ChoosePrinter(owner, current) : std::nullopt;
 }
 
 PrintRun SystemPrinterAccess::Preview(QWidget* owner, const PrinterChoice& target, const Paint& paint) {
-    QPrinter printer(QPrinter::HighResolution);
-    applyChoice(printer, target);
-    QPrintPreviewDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Results card"));
-    dialog.setAccessibleName(QStringLiteral("Results card preview"));
-    // The dialog paints for its pages and, after its Print button, once more on
-    // the printer before it closes accepted: that last painting is the print.
-    Painting last;
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&last, &paint](QPrinter* shown) { last = paint(*shown); });
-    const QString name = target.printerName;
-    if (dialog.exec() != QDialog::Accepted) {
-        return {PrintRun::Outcome::Cancelled, name, {}};
-    }
-    const QString printed = printer.printerName().isEmpty() ? name : printer.printerName();
-    if (!last.painted) {
-        return {PrintRun::Outcome::Failed, printed, last.problem};
-    }
-    return {PrintRun::Outcome::Printed, printed, {}};
+    PrinterSystem* system = printers();
+    return system ? system->Preview(owner, target, paint)
+                  : PrintRun{PrintRun::Outcome::Failed, target.printerName, m_problem};
 }
 
 PrintRun SystemPrinterAccess::PrintWithDialog(QWidget* owner, const QString& name, const Paint& paint) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(name);
-    QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Print %1").arg(name));
-    dialog.setAccessibleName(dialog.windowTitle());
-    if (dialog.exec() != QDialog::Accepted) {
-        return {PrintRun::Outcome::Cancelled, printer.printerName(), {}};
-    }
-    const Painting painting = paint(printer);
-    if (!painting.painted) {
-        return {PrintRun::Outcome::Failed, printer.printerName(), painting.problem};
-    }
-    return {PrintRun::Outcome::Printed, printer.printerName(), {}};
+    PrinterSystem* system = printers();
+    return system ? system->PrintWithDialog(owner, name, paint)
+                  : PrintRun{PrintRun::Outcome::Failed, QString(), m_problem};
 }
 
 std::optional<QString> SystemPrinterAccess::AskPdfFile(QWidget* owner, const QString& title,
