@@ -8,8 +8,10 @@
 // manager would (WM_DELETE_WINDOW) so the program ends normally. Prints the
 // medians, the extremes and the ratios against the floor of the same run.
 //
-// Usage: start_to_mapped ROUNDS EMPTY_WINDOW PROGRAM WORK_FOLDER
-// (on the display in DISPLAY; bench/start-to-mapped.sh starts Xvfb for it)
+// Usage: start_to_mapped ROUNDS EMPTY_WINDOW PROGRAM WORK_FOLDER [TEXT_WINDOW [OTHER_PROGRAM]]
+// (on the display in DISPLAY; bench/start-to-mapped.sh starts Xvfb for it).
+// OTHER_PROGRAM, another build of the program, is timed in turn with it in
+// set-up and fresh folders of its own, to compare two builds in one run.
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -218,7 +220,8 @@ private:
 
 struct Kind {
     const char* label;
-    fs::path program;
+    fs::path program;        ///< for a fresh kind, the program placed anew in a fresh folder each round
+    std::string freshFolder; ///< the fresh folders' name, for a kind timed in a fresh folder
     std::vector<double> times;
     std::string window; ///< the size of the window timed
 };
@@ -286,35 +289,52 @@ std::string loadAverage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5 && argc != 6) {
-        std::fprintf(stderr,
-                     "usage: start_to_mapped ROUNDS EMPTY_WINDOW PROGRAM WORK_FOLDER [TEXT_WINDOW]\n");
+    if (argc < 5 || argc > 7) {
+        std::fprintf(stderr, "usage: start_to_mapped ROUNDS EMPTY_WINDOW PROGRAM WORK_FOLDER "
+                             "[TEXT_WINDOW [OTHER_PROGRAM]]\n");
         return 2;
     }
     const int rounds = std::max(1, std::atoi(argv[1]));
     const fs::path emptyWindow = fs::absolute(argv[2]);
     const fs::path program = fs::absolute(argv[3]);
     const fs::path work = fs::absolute(argv[4]);
+    const fs::path textWindow = argc >= 6 ? fs::absolute(argv[5]) : fs::path();
+    // Another build of the program, timed in turn with this one, so that two
+    // builds are compared in one run rather than across runs.
+    const fs::path other = argc == 7 ? fs::absolute(argv[6]) : fs::path();
     Display display;
 
-    Kind empty{"empty Qt window", emptyWindow, {}, {}};
-    Kind text{"Qt window, a line of text", argc == 6 ? fs::absolute(argv[5]) : fs::path(), {}, {}};
-    Kind setUp{"program, set-up folder", placeProgram(program, work / "set-up"), {}, {}};
-    Kind fresh{"program, fresh folder", {}, {}, {}};
-    const auto freshProgram = [&](int round) {
-        return placeProgram(program, work / ("fresh-" + std::to_string(round)));
-    };
-    std::vector<Kind*> kinds{&empty, &setUp, &fresh};
+    Kind empty{"empty Qt window", emptyWindow, {}, {}, {}};
+    Kind text{"Qt window, a line of text", textWindow, {}, {}, {}};
+    Kind setUp{"program, set-up folder", placeProgram(program, work / "set-up"), {}, {}, {}};
+    Kind fresh{"program, fresh folder", program, "fresh", {}, {}};
+    Kind otherSetUp{"other build, set-up",
+                    other.empty() ? fs::path() : placeProgram(other, work / "other-set-up"),
+                    {},
+                    {},
+                    {}};
+    Kind otherFresh{"other build, fresh", other, "other-fresh", {}, {}};
+    std::vector<Kind*> kinds{&empty};
     if (!text.program.empty()) {
-        kinds.insert(kinds.begin() + 1, &text);
+        kinds.push_back(&text);
     }
+    kinds.push_back(&setUp);
+    kinds.push_back(&fresh);
+    if (!other.empty()) {
+        kinds.push_back(&otherSetUp);
+        kinds.push_back(&otherFresh);
+    }
+    const auto freshProgram = [&](const Kind& kind, int round) {
+        return placeProgram(kind.program, work / (kind.freshFolder + "-" + std::to_string(round)));
+    };
 
     // One start of each, not counted: it brings the files into the page cache
-    // and sets up the set-up folder (its first start is a fresh one).
+    // and sets up the set-up folders (their first start is a fresh one).
     for (Kind* kind : kinds) {
-        if (kind == &fresh) {
-            timeOneStart(display, freshProgram(0), &fresh.window);
-            fs::remove_all(work / "fresh-0");
+        if (!kind->freshFolder.empty()) {
+            const fs::path placed = freshProgram(*kind, 0);
+            timeOneStart(display, placed, &kind->window);
+            fs::remove_all(placed.parent_path());
         } else {
             timeOneStart(display, kind->program, &kind->window);
         }
@@ -326,9 +346,9 @@ int main(int argc, char* argv[]) {
         // The order turns each round, so no kind always follows the same one.
         for (int i = 0; i < count; ++i) {
             Kind* kind = kinds[static_cast<std::size_t>((round + i) % count)];
-            if (kind == &fresh) {
-                const fs::path placed = freshProgram(round);
-                fresh.times.push_back(timeOneStart(display, placed));
+            if (!kind->freshFolder.empty()) {
+                const fs::path placed = freshProgram(*kind, round);
+                kind->times.push_back(timeOneStart(display, placed));
                 fs::remove_all(placed.parent_path());
             } else {
                 kind->times.push_back(timeOneStart(display, kind->program));
@@ -348,10 +368,15 @@ int main(int argc, char* argv[]) {
         if (kind != &empty) {
             std::printf("  %.2f x empty", median(kind->times) / floor);
         }
-        if (textFloor > 0 && (kind == &setUp || kind == &fresh)) {
+        if (textFloor > 0 && kind != &empty && kind != &text) {
             std::printf("  (%.2f x the window with text)", median(kind->times) / textFloor);
         }
         std::printf("\n");
+    }
+    if (!other.empty()) {
+        std::printf("this build against the other: set-up %+.1f ms, fresh %+.1f ms\n",
+                    median(setUp.times) - median(otherSetUp.times),
+                    median(fresh.times) - median(otherFresh.times));
     }
     std::printf("targets: set-up folder <= 1.30 x empty, fresh folder <= 1.40 x empty\n");
     return 0;

@@ -8,13 +8,17 @@
 # Prints medians, extremes and the ratios to the empty window; for context, a
 # second floor, the same window showing one line of text
 # (build/bench/text_window), says what any program pays for text at all.
-# Usage: bench/start-to-mapped.sh [BUILD_DIR] [ROUNDS]
+# Usage: bench/start-to-mapped.sh [BUILD_DIR] [ROUNDS] [OTHER_PROGRAM]
+# OTHER_PROGRAM, another build of the program (a copy of it, say, from before
+# a change), is timed in turn with this one, to compare the two in one run.
 # Needs xvfb and xauth, and libxcb1-dev to build the helper
 # (scripts/install-deps.sh --with-display), and a build with -DORBISK_BUILD_BENCH=ON:
 #   cmake --build BUILD_DIR --target start_to_mapped
 set -euo pipefail
 build=$(readlink -f "${1:-build}")
 rounds=${2:-15}
+other=()
+[ -z "${3:-}" ] || other=("$(readlink -f "$3")")
 helper=$build/bench/start_to_mapped
 for file in "$helper" "$build/bench/empty_window" "$build/bench/text_window" "$build/orbisk-practice"; do
     [ -x "$file" ] || { echo "$file is missing: cmake --build $build --target start_to_mapped" >&2; exit 2; }
@@ -25,4 +29,4 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$work" "$runtime"' EXIT
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    "$helper" "$rounds" "$build/bench/empty_window" "$build/orbisk-practice" "$work" "$build/bench/text_window"
+    "$helper" "$rounds" "$build/bench/empty_window" "$build/orbisk-practice" "$work" "$build/bench/text_window" "${other[@]}"
