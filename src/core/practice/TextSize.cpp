@@ -6,6 +6,7 @@
 #include "core/text/TextForms.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 namespace orbisk::practice {
@@ -25,9 +26,15 @@ double AnswerPoints(int percent) {
 }
 
 int ReadTextSize(const std::filesystem::path& appFolder) {
+    const std::filesystem::path path = appFolder / kTextSizeFileName;
+    // Until the learner first changes the size there is no file: the usual
+    // case, answered without the cost of a failed read's exception.
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        return kDefaultTextSize;
+    }
     try {
-        const auto percent =
-            text::ParseWholeNumber(records::ReadRecordValue(appFolder / kTextSizeFileName, kTextSizeKey));
+        const auto percent = text::ParseWholeNumber(records::ReadRecordValue(path, kTextSizeKey));
         if (percent && std::find(kTextSizes.begin(), kTextSizes.end(), *percent) != kTextSizes.end()) {
             return static_cast<int>(*percent);
         }
