@@ -6,25 +6,37 @@
 
 namespace orbisk::app {
 
+namespace {
+
+bool held(const QResource& resource) {
+    return resource.isValid() && resource.data() != nullptr;
+}
+
+bool storedAsItIs(const QResource& resource) {
+    return resource.compressionAlgorithm() == QResource::NoCompression;
+}
+
+// A resource stored as it is lies in the program's read-only data for as long as it runs.
+std::string_view bytesOf(const QResource& resource) {
+    return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
+}
+
+} // namespace
+
 std::string_view EmbeddedPackBytes() {
     const QResource resource(QStringLiteral(":/orbisk/resources.pack"));
-    if (!resource.isValid() || resource.data() == nullptr) {
+    if (!held(resource)) {
         throw PackError("the program holds no resource pack");
     }
-    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+    if (!storedAsItIs(resource)) {
         throw PackError("the program holds its resource pack compressed; it must be stored as it is");
     }
-    // The resource lies in the program's read-only data for as long as it runs.
-    return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
+    return bytesOf(resource);
 }
 
 std::string_view EmbeddedPrintingModule() {
     const QResource resource(QStringLiteral(":/orbisk/printing.so"));
-    if (!resource.isValid() || resource.data() == nullptr ||
-        resource.compressionAlgorithm() != QResource::NoCompression) {
-        return {};
-    }
-    return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
+    return held(resource) && storedAsItIs(resource) ? bytesOf(resource) : std::string_view();
 }
 
 } // namespace orbisk::app
