@@ -18,6 +18,7 @@
 #include "gui/home/TopicButton.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -387,6 +388,21 @@ TEST(SkinPictures, FromTheResourcesAreThePicturesTheFolderHolds) {
         ASSERT_FALSE(image.isNull()) << name;
         EXPECT_EQ(fromPack.Get(QString::fromStdString(name)).toImage(), image) << name;
     }
+}
+
+// A picture is decoded by the format its name says; bytes in another format still show.
+TEST(SkinPictures, APictureInAnotherFormatThanItsNameSaysStillShows) {
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "PNG"));
+    MapResourceSource resources;
+    resources.Set(skin::FindSkinPicture("border_left.bmp")->id, png.toStdString());
+    TempFolder folder;
+    SkinPictures pictures(folder / "Graphics", &resources);
+    EXPECT_EQ(pictures.Get(QStringLiteral("border_left.bmp")).toImage().pixelColor(5, 3), QColor(Qt::red));
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 #include "core/product/ResourceIds.h"
 #include "core/product/SkinTable.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <optional>
 #include <string_view>
 
@@ -23,8 +25,9 @@ std::optional<std::string_view> bytesOf(const ResourceSource& resources, const Q
     return resources.Find(twin ? ids::SkinTwinId(picture->id) : picture->id);
 }
 
-QImage decode(std::string_view bytes, const char* format = nullptr) {
-    return QImage::fromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), format);
+// The format a picture's name says: its extension.
+QByteArray formatOf(const QString& name) {
+    return name.section(QLatin1Char('.'), -1).toLatin1().toLower();
 }
 
 // The picture's twin from the resources, at a device pixel ratio of 2; null when there is none.
@@ -33,7 +36,7 @@ QPixmap twin(const ResourceSource& resources, const QString& name) {
     if (!bytes) {
         return {};
     }
-    QImage image = decode(*bytes);
+    QImage image = DecodePicture(*bytes, formatOf(name));
     if (image.isNull()) {
         return {};
     }
@@ -42,19 +45,30 @@ QPixmap twin(const ResourceSource& resources, const QString& name) {
 }
 
 // The picture from the resources: the bytes start-up writes into the Graphics
-// folder, decoded without reading the file back. The name's extension names
-// the format, so the decoder need not guess it.
+// folder, decoded without reading the file back.
 QPixmap picture(const ResourceSource& resources, const QString& name) {
     const auto bytes = bytesOf(resources, name, false);
     if (!bytes) {
         return {};
     }
-    const QByteArray format = name.section(QLatin1Char('.'), -1).toLatin1().toLower();
-    QImage image = decode(*bytes, format.constData());
+    QImage image = DecodePicture(*bytes, formatOf(name));
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 } // namespace
+
+QImage DecodePicture(std::string_view bytes, const QByteArray& format) {
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        image = QImage::fromData(data);
+    }
+    return image;
+}
 
 SkinPictures::SkinPictures(std::filesystem::path graphicsFolder, const ResourceSource* resources)
     : m_folder(std::move(graphicsFolder)), m_resources(resources) {}

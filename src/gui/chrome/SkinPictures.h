@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <filesystem>
+#include <string_view>
 
 namespace orbisk {
 class ResourceSource;
@@ -40,6 +43,14 @@ private:
     const ResourceSource* m_resources;
     QHash<QString, QPixmap> m_cache;
 };
+
+/// The picture in @p bytes, read by the decoder of @p format (a lower-case
+/// image format name, "bmp", "gif", "png"), or a null image. Only that
+/// decoder is asked: an image reader left to guess loads every image plugin
+/// on the system (and the JPEG library behind one) before it reads a bitmap
+/// or a PNG, which Qt decodes itself. Bytes in another format than @p format
+/// are still decoded by whatever reads them.
+QImage DecodePicture(std::string_view bytes, const QByteArray& format);
 
 /// The size a picture takes in a window, in the window's pixels (a twin's is half its own).
 inline QSize PictureSize(const QPixmap& picture) {

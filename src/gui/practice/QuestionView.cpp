@@ -5,6 +5,7 @@
 #include "core/practice/PracticeTexts.h"
 #include "gui/app/Notifier.h"
 #include "gui/chrome/QtText.h"
+#include "gui/chrome/SkinPictures.h"
 #include "gui/practice/PagePrinter.h"
 
 #include <QContextMenuEvent>
@@ -21,6 +22,13 @@
 namespace orbisk::gui {
 
 namespace {
+
+// The image format a page's part says it holds: "gif" for "image/gif".
+QByteArray formatOf(const mht::Part& part) {
+    const std::size_t slash = part.contentType.find('/');
+    return slash == std::string::npos ? QByteArray()
+                                      : QByteArray::fromStdString(part.contentType.substr(slash + 1));
+}
 
 bool isCopyOrCut(const QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
@@ -168,15 +176,14 @@ QVariant QuestionView::loadResource(int type, const QUrl& name) {
             const std::string twin =
                 mht::TwinReference(std::string_view(reference.constData(), reference.size()));
             if (const mht::Part* sharp = m_archive->Resolve(twin)) {
-                QPixmap picture;
-                if (picture.loadFromData(reinterpret_cast<const uchar*>(sharp->body.data()),
-                                         static_cast<uint>(sharp->body.size()))) {
+                QImage picture = DecodePicture(sharp->body, formatOf(*sharp));
+                if (!picture.isNull()) {
                     picture.setDevicePixelRatio(2);
-                    return picture;
+                    return QPixmap::fromImage(std::move(picture));
                 }
             }
         }
-        return QByteArray(part->body.data(), static_cast<qsizetype>(part->body.size()));
+        return QPixmap::fromImage(DecodePicture(part->body, formatOf(*part)));
     case QTextDocument::StyleSheetResource:
         return ToQString(mht::ToUtf8(part->body, part->charset));
     default:
