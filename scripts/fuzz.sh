@@ -15,7 +15,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(fuzz_mht fuzz_records fuzz_pack fuzz_results_check fuzz_bank_reader)
+    targets=(fuzz_mht fuzz_records fuzz_pack fuzz_results_check fuzz_bank_reader fuzz_pictures)
 fi
 
 cxx=$(command -v clang++-14 || command -v clang++ || true)

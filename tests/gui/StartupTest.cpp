@@ -6,6 +6,7 @@
 #include "TempFolder.h"
 #include "core/formats/Records.h"
 #include "core/io/FileIO.h"
+#include "core/product/ResourceIds.h"
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 #include "core/setup/FolderSetup.h"
@@ -388,6 +389,29 @@ TEST(SkinPictures, FromTheResourcesAreThePicturesTheFolderHolds) {
         ASSERT_FALSE(image.isNull()) << name;
         EXPECT_EQ(fromPack.Get(QString::fromStdString(name)).toImage(), image) << name;
     }
+}
+
+// The program reads the skin's GIF and icon files itself: every picture and
+// twin it carries comes out as Qt's own image reader reads it.
+TEST(SkinPictures, EveryPictureAndTwinDecodesAsQtReadsIt) {
+    const ResourcePack& pack = orbisk::testing::TestBank().pack();
+    int compared = 0;
+    for (const skin::SkinPicture& picture : skin::SkinPictures()) {
+        const std::string_view name = picture.name;
+        const QByteArray format =
+            QByteArray::fromStdString(std::string(name.substr(name.rfind('.') + 1))).toLower();
+        for (const int id : {picture.id, ids::SkinTwinId(picture.id)}) {
+            if (const auto bytes = pack.Find(id)) {
+                const QImage expected =
+                    QImage::fromData(QByteArray::fromRawData(bytes->data(), bytes->size()));
+                ASSERT_FALSE(expected.isNull()) << picture.name;
+                EXPECT_EQ(DecodePicture(*bytes, format), expected)
+                    << picture.name << " (resource " << id << ")";
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 100);
 }
 
 // A picture is decoded by the format its name says; bytes in another format still show.

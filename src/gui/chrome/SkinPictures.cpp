@@ -1,5 +1,6 @@
 #include "gui/chrome/SkinPictures.h"
 
+#include "core/formats/PictureDecoding.h"
 #include "core/formats/ResourceSource.h"
 #include "core/io/Folders.h"
 #include "core/product/ResourceIds.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -23,6 +25,22 @@ std::optional<std::string_view> bytesOf(const ResourceSource& resources, const Q
         return std::nullopt;
     }
     return resources.Find(twin ? ids::SkinTwinId(picture->id) : picture->id);
+}
+
+// The image of decoded pixels, in @p format (one of 32 bits a pixel, 0xAARRGGBB).
+QImage imageOf(const pictures::Pixels& pixels, QImage::Format format) {
+    QImage image(pixels.width, pixels.height, format);
+    if (image.isNull()) {
+        return image; // no memory for it
+    }
+    const auto rowBytes = static_cast<std::size_t>(pixels.width) * sizeof(std::uint32_t);
+    for (int row = 0; row < pixels.height; ++row) {
+        std::memcpy(image.scanLine(row),
+                    pixels.argb.data() +
+                        static_cast<std::size_t>(row) * static_cast<std::size_t>(pixels.width),
+                    rowBytes);
+    }
+    return image;
 }
 
 // The format a picture's name says: its extension.
@@ -58,12 +76,28 @@ QPixmap picture(const ResourceSource& resources, const QString& name) {
 } // namespace
 
 QImage DecodePicture(std::string_view bytes, const QByteArray& format) {
+    // GIF and icon files the program reads itself: Qt reads them through
+    // plugins, whose loading costs more than the reading.
+    QImage image;
+    if (format == "gif") {
+        if (const auto pixels = pictures::DecodeGif(bytes)) {
+            image = imageOf(*pixels, pixels->transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        }
+    } else if (format == "ico") {
+        if (const auto pixels = pictures::DecodeIcon(bytes)) {
+            image =
+                imageOf(*pixels, QImage::Format_ARGB32).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        }
+    }
+    if (!image.isNull()) {
+        return image;
+    }
     const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer;
     buffer.setData(data);
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
+    image = reader.read();
     if (image.isNull()) {
         image = QImage::fromData(data);
     }

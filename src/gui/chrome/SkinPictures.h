@@ -48,8 +48,10 @@ private:
 /// image format name, "bmp", "gif", "png"), or a null image. Only that
 /// decoder is asked: an image reader left to guess loads every image plugin
 /// on the system (and the JPEG library behind one) before it reads a bitmap
-/// or a PNG, which Qt decodes itself. Bytes in another format than @p format
-/// are still decoded by whatever reads them.
+/// or a PNG, which Qt decodes itself. GIF and icon files the program reads
+/// itself (pictures::DecodeGif, pictures::DecodeIcon) to the image Qt's
+/// plugins give, so no plugin need be loaded for them. Bytes in another
+/// format than @p format are still decoded by whatever reads them.
 QImage DecodePicture(std::string_view bytes, const QByteArray& format);
 
 /// The size a picture takes in a window, in the window's pixels (a twin's is half its own).
