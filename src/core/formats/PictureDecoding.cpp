@@ -172,13 +172,17 @@ std::vector<int> interlacedRows(int height) {
 
 } // namespace
 
+bool IsGif(std::string_view bytes) {
+    const std::string_view signature = bytes.substr(0, 6);
+    return signature == "GIF87a" || signature == "GIF89a";
+}
+
 std::optional<Pixels> DecodeGif(std::string_view bytes) {
     ByteReader reader(bytes);
     if (!reader.Has(13)) {
         return std::nullopt;
     }
-    const std::string_view signature = reader.Take(6);
-    if (signature != "GIF87a" && signature != "GIF89a") {
+    if (!IsGif(reader.Take(6))) {
         return std::nullopt;
     }
     const int width = static_cast<int>(reader.Little16());

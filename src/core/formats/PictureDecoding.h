@@ -18,6 +18,9 @@ struct Pixels {
     std::vector<std::uint32_t> argb;
 };
 
+/// True when @p bytes begin as a GIF file does ("GIF87a" or "GIF89a").
+bool IsGif(std::string_view bytes);
+
 /// The first image of a GIF file, where it fills the file's whole picture
 /// area and every pixel names a colour of its table. A transparent pixel keeps
 /// its colour with an alpha of 0. Empty for anything else (bytes that are no

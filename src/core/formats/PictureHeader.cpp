@@ -1,6 +1,7 @@
 #include "core/formats/PictureHeader.h"
 
 #include "core/formats/LittleEndian.h"
+#include "core/formats/PictureDecoding.h"
 
 #include <cstdint>
 
@@ -17,7 +18,7 @@ std::optional<PictureInfo> ReadPictureHeader(std::string_view bytes) {
         info.bitsPerPixel = static_cast<int>(endian::ReadLittle(bytes, 28, 2));
         return info;
     }
-    if (bytes.size() >= 10 && (bytes.substr(0, 6) == "GIF87a" || bytes.substr(0, 6) == "GIF89a")) {
+    if (bytes.size() >= 10 && pictures::IsGif(bytes)) {
         PictureInfo info{PictureFormat::Gif};
         info.width = static_cast<int>(endian::ReadLittle(bytes, 6, 2));
         info.height = static_cast<int>(endian::ReadLittle(bytes, 8, 2));
@@ -81,7 +82,7 @@ std::optional<PixelSize> ReadPageImageSize(std::string_view bytes) {
         return PixelSize{static_cast<int>(readBig(bytes, 16, 4) & 0x7FFFFFFF),
                          static_cast<int>(readBig(bytes, 20, 4) & 0x7FFFFFFF)};
     }
-    if (bytes.size() >= 10 && (bytes.substr(0, 6) == "GIF87a" || bytes.substr(0, 6) == "GIF89a")) {
+    if (bytes.size() >= 10 && pictures::IsGif(bytes)) {
         return PixelSize{static_cast<int>(endian::ReadLittle(bytes, 6, 2)),
                          static_cast<int>(endian::ReadLittle(bytes, 8, 2))};
     }
