@@ -15,6 +15,7 @@
 #include "gui/practice/SizeGrip.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -272,6 +273,34 @@ TEST_F(PracticeLayout, BackFromAnotherProgramByTheHomeWindowThePracticeButtonsDo
     EXPECT_EQ(window->frame().closeButton()->shownPicture().cacheKey(),
               Picture("prog_white_close.bmp").cacheKey());
 }
+
+// The date cell holds the system's short date whatever its format: a long one
+// ("10 Dec 2026" where no language is set) is written smaller rather than cut
+// off at the cell's edge, and a short one keeps the status bar's font.
+class DateCell : public PracticeFixture, public ::testing::WithParamInterface<const char*> {};
+
+void expectWhole(const QLabel* cell, const QFont& statusFont, const QString& date) {
+    EXPECT_EQ(cell->text(), date);
+    const int room = cell->contentsRect().width();
+    EXPECT_LE(QFontMetrics(cell->font()).horizontalAdvance(date), room);
+    if (QFontMetrics(statusFont).horizontalAdvance(date) <= room) {
+        EXPECT_EQ(cell->font(), statusFont) << "a date that fits is not made smaller";
+    }
+}
+
+TEST_P(DateCell, ShowsTheWholeDateWhileAnsweringAndAfterMarking) {
+    m_today = QString::fromUtf8(GetParam());
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    const PracticeStatusBar* status = window->statusBar();
+    expectWhole(status->date(), status->font(), m_today);
+    Mark(*window);
+    ASSERT_TRUE(status->dateCompleted()->isVisibleTo(window));
+    expectWhole(status->dateCompleted(), status->font(), m_today);
+}
+
+INSTANTIATE_TEST_SUITE_P(PracticeWindow, DateCell,
+                         ::testing::Values("08/12/2026", "10 Dec 2026", "12/10/26"));
 
 } // namespace
 } // namespace orbisk::gui

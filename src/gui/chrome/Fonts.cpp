@@ -1,6 +1,7 @@
 #include "gui/chrome/Fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace orbisk::gui {
@@ -42,6 +43,16 @@ QFont BodyFont(double points) {
     font.setFamilies(families);
     font.setPointSizeF(points);
     return font;
+}
+
+QFont FontToFit(const QFont& font, const QString& text, int width, double smallest) {
+    QFont fitted = font;
+    for (double points = font.pointSizeF();
+         QFontMetrics(fitted).horizontalAdvance(text) > width && points - 0.25 >= smallest;) {
+        points -= 0.25;
+        fitted.setPointSizeF(points);
+    }
+    return fitted;
 }
 
 } // namespace orbisk::gui

@@ -111,9 +111,24 @@ void PracticeStatusBar::ShowReview(bool review, const QString& timeTaken, const 
         m_timeTaken->setText(timeTaken);
         m_timeTaken->setVisible(review);
         m_date->setVisible(!review);
-        m_dateCompleted->setText(dateCompleted);
+        showDate(m_dateCompleted, dateCompleted);
         m_dateCompleted->setVisible(review);
     }
+}
+
+void PracticeStatusBar::ShowOpeningDate(const QString& date) {
+    if (m_date) {
+        showDate(m_date, date);
+    }
+}
+
+// The system's short date is as long as its format makes it ("10 Dec 2026"
+// where no language is set): rather than lose its last digits at the cell's
+// edge, a long one is written smaller.
+void PracticeStatusBar::showDate(QLabel* label, const QString& date) {
+    constexpr double kSmallestPoints = 6.0;
+    label->setFont(FontToFit(font(), date, label->contentsRect().width(), kSmallestPoints));
+    label->setText(date);
 }
 
 } // namespace orbisk::gui

@@ -31,6 +31,8 @@ public:
     /// Answering: the clock and the opening date; review mode: the time taken
     /// and the date completed.
     void ShowReview(bool review, const QString& timeTaken, const QString& dateCompleted);
+    /// The date the paper was opened, in the date cell while answering.
+    void ShowOpeningDate(const QString& date);
 
     QLabel* clock() const { return m_clock; }
     QLabel* timeTaken() const { return m_timeTaken; }
@@ -51,6 +53,7 @@ signals:
 private:
     QLabel* background(const char* name, const char* picture, const layout::Rect& at);
     QLabel* text(QWidget* parent, const char* name, const QString& tooltip, const layout::Rect& at);
+    void showDate(QLabel* label, const QString& date);
 
     QLabel* m_clock = nullptr;
     QLabel* m_timeTaken = nullptr;

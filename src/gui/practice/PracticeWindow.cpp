@@ -64,7 +64,7 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     m_timer.start();
     m_status->total()->setText(QString::number(m_paper.AnswerSlots()));
     if (m_status->date()) {
-        m_status->date()->setText(m_services.today());
+        m_status->ShowOpeningDate(m_services.today());
         m_status->clock()->setText(ToQString(m_paper.ClockText(m_paper.ClockStart())));
     }
     showAnsweredCount();
