@@ -14,6 +14,14 @@ public:
         calls.push_back("close all");
         openName.clear();
     }
+    bool CloseAllKeepingAnswers() override {
+        calls.push_back("close all keeping answers");
+        if (keeps) {
+            return false;
+        }
+        openName.clear();
+        return true;
+    }
     QString OpenPaperName() const override { return openName; }
     void Open(const practice::PaperRequest& handOver) override {
         calls.push_back("open " + std::to_string(handOver.PaperNum) + " take " +
@@ -23,7 +31,8 @@ public:
 
     std::vector<std::string> calls;
     practice::PaperRequest opened;
-    QString openName; ///< what OpenPaperName says until CloseAll
+    QString openName;   ///< what OpenPaperName says until CloseAll
+    bool keeps = false; ///< CloseAllKeepingAnswers finds a window that stays open
 };
 
 } // namespace orbisk::testing

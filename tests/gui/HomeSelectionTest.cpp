@@ -38,8 +38,8 @@ TEST_F(HomeSelection, Topic2ShowsSlots6To10AndItsButtonsOpenPapers106To110) {
     EXPECT_EQ(home->state().PaperNum, 110);
     EXPECT_EQ(home->state().TakeNum, 2);
     // Each paper opens in a fresh window: whatever is open closes first.
-    EXPECT_EQ(m_practice.calls,
-              (std::vector<std::string>{"close all", "open 106 take 1", "close all", "open 110 take 2"}));
+    EXPECT_EQ(m_practice.calls, (std::vector<std::string>{"close all keeping answers", "open 106 take 1",
+                                                          "close all keeping answers", "open 110 take 2"}));
 }
 
 TEST_F(HomeSelection, ASectionOfSixTopicsHidesTopics7To10AndTheirBullets) {

@@ -248,7 +248,15 @@ TEST_P(Closing, ClosesThePracticeWindowsFirstThenTheProgram) {
     ASSERT_EQ(close->caption().isEmpty(), GetParam().titleBar);
     QTest::mouseClick(close, Qt::LeftButton);
     EXPECT_FALSE(home->isVisible());
-    EXPECT_EQ(m_practice.calls, (std::vector<std::string>{"close all"}));
+    EXPECT_EQ(m_practice.calls, (std::vector<std::string>{"close all keeping answers"}));
+}
+
+TEST_P(Closing, StaysOpenWhileAPaperKeptOpenWithAnswersNotSaved) {
+    const auto home = Open();
+    m_practice.keeps = true;
+    QTest::mouseClick(GetParam().titleBar ? home->frame().closeButton() : home->toolbar().button(4),
+                      Qt::LeftButton);
+    EXPECT_TRUE(home->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(HomeWindow, Closing,

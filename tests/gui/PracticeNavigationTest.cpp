@@ -408,7 +408,7 @@ TEST_F(PracticeNavigation, ASaveThatCannotBeWrittenSaysWhereAndNeverPaperSaved) 
     EXPECT_TRUE(m_notifier.messages[0].contains(QString::fromStdString(File(ResultsFile::First).string())));
 }
 
-TEST_F(PracticeNavigation, ReplacedWhileItsAnswersCannotBeWrittenItSaysSoAndLosesNothingElse) {
+TEST_F(PracticeNavigation, ReplacedWhileItsAnswersCannotBeWrittenItStaysUnlessTheLearnerLetsThemGo) {
     std::vector<std::string> other = Values(ResultsFile::First, 103, 30);
     other[0] = "4";
     StoreRecord(ResultsFile::First, 103, other);
@@ -418,12 +418,19 @@ TEST_F(PracticeNavigation, ReplacedWhileItsAnswersCannotBeWrittenItSaysSoAndLose
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
     Put(*window, 1, QStringLiteral("2"));
-    {
-        orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
-        ASSERT_NE(OpenPaper(102), nullptr) << "the home window opens the next paper all the same";
-    }
+    orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
+    m_asker.answers.push_back(false);
+    Home().OpenPaper(2, 1);
+    ASSERT_EQ(Open(), window) << "No keeps the paper open, and the next one does not open";
+    EXPECT_EQ(window->paper().answers()[0], "2");
     ASSERT_EQ(m_notifier.messages.size(), 1);
     EXPECT_TRUE(m_notifier.messages[0].contains(QString::fromStdString(File(ResultsFile::First).string())));
+    ASSERT_EQ(m_asker.focuses.size(), 1);
+    EXPECT_EQ(m_asker.focuses[0], FirstFocus::Second);
+
+    m_asker.answers.push_back(true);
+    ASSERT_NE(OpenPaper(102), nullptr);
+    EXPECT_EQ(Open()->paper().Caption(), "Grammar (1) - Paper 2");
     EXPECT_EQ(orbisk::testing::ReadBytes(File(ResultsFile::First)), answers);
     EXPECT_EQ(orbisk::testing::ReadBytes(File(ResultsFile::Marks)), marks);
 }

@@ -37,10 +37,15 @@ inline constexpr std::string_view kAnswersNotSaved =
 inline constexpr std::string_view kAnswersNotSavedOnClose =
     "Your answers could not be saved in %1, so the paper stays open and keeps them. Try closing it again in "
     "a moment.";
-/// The home window or the program's end closed the window and the answer file (%1) could not be written.
+/// The home window, erasing or the program's end closes the window and the answer file (%1) could not
+/// be written.
 inline constexpr std::string_view kLatestAnswersNotSaved =
     "Your latest answers to this paper could not be saved in %1; that file still holds the answers it had "
     "before.";
+/// Asked, titled kCloseTitle, after kLatestAnswersNotSaved when the home window closes or opens another
+/// paper: No keeps the paper open with its answers.
+inline constexpr std::string_view kCloseAnywayQuestion =
+    "Close the paper anyway? The answers that could not be saved will be lost.";
 /// Mark could not write the answer file (%1) first.
 inline constexpr std::string_view kNotMarkedAnswersNotSaved =
     "The paper was not marked, because your answers could not be saved in %1. They are kept while this "

@@ -4,14 +4,14 @@ namespace orbisk::practice {
 
 namespace {
 
-/// Every close but the learner's failed one ends the window's life; that one
-/// leaves it where it was.
+/// Every close but one that could not store the sheet and keeps the window
+/// ends the window's life; that one leaves it where it was.
 std::optional<WindowLife> close(WindowLife life, LifeEvent event) {
     switch (event) {
     case LifeEvent::CloseStored:
     case LifeEvent::ForcedCloseNotStored:
         return WindowLife::Closed;
-    case LifeEvent::LearnerCloseNotStored:
+    case LifeEvent::CloseNotStored:
         return life;
     default:
         return std::nullopt;

@@ -22,11 +22,14 @@ enum class LifeEvent {
     MarkingWritten,    ///< the animation ended and every file of the marking was written
     MarkingNotWritten, ///< the animation ended and a file of the marking could not be written
     CloseStored,       ///< a close stored the sheet (a marked attempt has nothing to store)
-    /// The learner's own close (Close, the title bar, the window system) could
-    /// not store the sheet: the window stays open and keeps the answers.
-    LearnerCloseNotStored,
-    /// The home window (opening another paper, closing) or the program's end
-    /// closes the window and the sheet could not be stored: it goes all the same.
+    /// A close could not store the sheet and the window stays open with the
+    /// answers: the learner's own close (Close, the title bar, the window
+    /// system), or the home window's (opening another paper, closing) when the
+    /// learner chose to keep the paper open.
+    CloseNotStored,
+    /// A close could not store the sheet and the window goes all the same:
+    /// erasing the results, the program's end, or the learner chose to close
+    /// the paper anyway.
     ForcedCloseNotStored,
 };
 

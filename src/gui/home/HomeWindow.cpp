@@ -256,9 +256,9 @@ void HomeWindow::TopicClick(int t) {
 
 void HomeWindow::OpenPaper(int offset, int take) {
     const practice::PaperRequest request = m_home.OpenPaper(offset, take);
-    // Each paper opens in a freshly loaded window; the old one stores its answers first.
-    if (m_services.practice) {
-        m_services.practice->CloseAll();
+    // Each paper opens in a freshly loaded window; the old one stores its answers
+    // first, and if it cannot and the learner keeps it, the new one does not open.
+    if (m_services.practice && m_services.practice->CloseAllKeepingAnswers()) {
         m_services.practice->Open(request);
     }
 }
@@ -287,9 +287,12 @@ void HomeWindow::CloseProgram() {
 }
 
 void HomeWindow::closeEvent(QCloseEvent* event) {
-    // However the window is closed, the practice windows close first and keep their answers.
-    if (m_services.practice) {
-        m_services.practice->CloseAll();
+    // However the window is closed, the practice windows close first and keep
+    // their answers; one that cannot and that the learner keeps open keeps the
+    // program open too.
+    if (m_services.practice && !m_services.practice->CloseAllKeepingAnswers()) {
+        event->ignore();
+        return;
     }
     QWidget::closeEvent(event);
 }

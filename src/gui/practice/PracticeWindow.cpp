@@ -334,7 +334,7 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(0, this, &PracticeWindow::ClosePaper);
         return;
     }
-    // Closed by the program (its windows closing all at once): as the home window closes it.
+    // Closed by the program (its windows closing all at once): as the program's end closes it.
     leave(CloseRoute::Forced);
     event->accept();
 }

@@ -45,8 +45,8 @@ public:
     /// questions, starts in review for a marked attempt and starts the clock.
     /// Show it afterwards.
     PracticeWindow(PracticeServices services, practice::OpenPaper paper);
-    /// A window destroyed without being closed closes as the home window would
-    /// close it (Unload): nothing confirmed or typed is dropped unannounced.
+    /// A window destroyed without being closed closes as the program's end
+    /// closes it (Unload): nothing confirmed or typed is dropped unannounced.
     ~PracticeWindow() override;
 
     const practice::OpenPaper& paper() const { return m_paper; }
@@ -71,9 +71,15 @@ public:
     void SetTextSize(int percent);
     int textSize() const { return m_textSize; }
 
-    /// Stores the answers and unloads without asking (another paper is being
-    /// opened, or the program ends). A marking under way completes first.
+    /// Stores the answers and unloads without asking (the results are being
+    /// erased, or the program ends), even when the answers cannot be written.
+    /// A marking under way completes first.
     void Unload();
+    /// As Unload, for the home window opening another paper or closing: when the
+    /// answers cannot be written the learner is told and asked whether to close
+    /// the paper anyway; on No the window stays open with them.
+    /// @return whether the window closed
+    bool UnloadKeepingAnswers();
     practice::WindowLife life() const { return m_life; }
 
     // What the window shows, by the names the learner's controls have.
@@ -124,7 +130,7 @@ private:
     bool enter(practice::LifeEvent event);
     /// Who closes the window: the learner (a failed store keeps it open) or the
     /// home window and the program's end (it goes all the same).
-    enum class CloseRoute { Learner, Forced };
+    enum class CloseRoute { Learner, Home, Forced };
     /// Stores the sheet and moves the life on by what that did; once Closed,
     /// stops the clock, removes the page file and says it is unloading.
     /// @returns true when the window is now Closed.

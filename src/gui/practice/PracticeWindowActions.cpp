@@ -130,6 +130,15 @@ void PracticeWindow::Unload() {
     }
 }
 
+bool PracticeWindow::UnloadKeepingAnswers() {
+    m_status->marking()->Finish();
+    if (!leave(CloseRoute::Home)) {
+        return m_life == practice::WindowLife::Closed;
+    }
+    close();
+    return true;
+}
+
 bool PracticeWindow::enter(practice::LifeEvent event) {
     const std::optional<practice::WindowLife> next = practice::Next(m_life, event);
     if (next) {
@@ -145,10 +154,17 @@ bool PracticeWindow::leave(CloseRoute route) {
     }
     LifeEvent event = LifeEvent::CloseStored;
     if (const auto failure = m_paper.SavePaper(sheetTexts())) {
-        event =
-            route == CloseRoute::Learner ? LifeEvent::LearnerCloseNotStored : LifeEvent::ForcedCloseNotStored;
-        tellNotWritten(*failure, route == CloseRoute::Learner ? practice::texts::kAnswersNotSavedOnClose
-                                                              : practice::texts::kLatestAnswersNotSaved);
+        if (route == CloseRoute::Learner) {
+            tellNotWritten(*failure, practice::texts::kAnswersNotSavedOnClose);
+            event = LifeEvent::CloseNotStored;
+        } else {
+            tellNotWritten(*failure, practice::texts::kLatestAnswersNotSaved);
+            const bool anyway =
+                route == CloseRoute::Forced ||
+                AskLearner(m_services.asker, this, ToQString(practice::texts::kCloseTitle),
+                           ToQString(practice::texts::kCloseAnywayQuestion), 2, FirstFocus::Second);
+            event = anyway ? LifeEvent::ForcedCloseNotStored : LifeEvent::CloseNotStored;
+        }
     }
     if (!enter(event) || m_life != practice::WindowLife::Closed) {
         return false;

@@ -32,6 +32,18 @@ void PracticeWindowSet::CloseAll() {
     }
 }
 
+bool PracticeWindowSet::CloseAllKeepingAnswers() {
+    bool closed = true;
+    for (QPointer<PracticeWindow>* slot : {&m_first, &m_second}) {
+        if (PracticeWindow* window = *slot; window && !window->UnloadKeepingAnswers()) {
+            closed = false;
+        } else {
+            *slot = nullptr;
+        }
+    }
+    return closed;
+}
+
 QString PracticeWindowSet::OpenPaperName() const {
     for (const PracticeWindow* window : {m_first.data(), m_second.data()}) {
         if (window != nullptr && window->life() != practice::WindowLife::Closed) {

@@ -24,6 +24,7 @@ public:
     ~PracticeWindowSet() override;
 
     void CloseAll() override;
+    bool CloseAllKeepingAnswers() override;
     QString OpenPaperName() const override;
     void Open(const practice::PaperRequest& request) override;
 

@@ -15,12 +15,12 @@ const std::map<std::pair<Life, Event>, Life> kTaken{
     {{Life::Answering, Event::FoundMarked}, Life::Review},
     {{Life::Answering, Event::MarkConfirmed}, Life::Marking},
     {{Life::Answering, Event::CloseStored}, Life::Closed},
-    {{Life::Answering, Event::LearnerCloseNotStored}, Life::Answering},
+    {{Life::Answering, Event::CloseNotStored}, Life::Answering},
     {{Life::Answering, Event::ForcedCloseNotStored}, Life::Closed},
     {{Life::Marking, Event::MarkingWritten}, Life::Review},
     {{Life::Marking, Event::MarkingNotWritten}, Life::Answering},
     {{Life::Review, Event::CloseStored}, Life::Closed},
-    {{Life::Review, Event::LearnerCloseNotStored}, Life::Review},
+    {{Life::Review, Event::CloseNotStored}, Life::Review},
     {{Life::Review, Event::ForcedCloseNotStored}, Life::Closed},
 };
 
@@ -28,7 +28,7 @@ TEST(WindowLife, TakesOnlyItsTransitionsAndRefusesEverythingElse) {
     for (const Life life : {Life::Answering, Life::Marking, Life::Review, Life::Closed}) {
         for (const Event event :
              {Event::FoundMarked, Event::MarkConfirmed, Event::MarkingWritten, Event::MarkingNotWritten,
-              Event::CloseStored, Event::LearnerCloseNotStored, Event::ForcedCloseNotStored}) {
+              Event::CloseStored, Event::CloseNotStored, Event::ForcedCloseNotStored}) {
             const auto taken = kTaken.find({life, event});
             const std::optional<Life> expected =
                 taken == kTaken.end() ? std::nullopt : std::optional<Life>(taken->second);
