@@ -13,6 +13,7 @@
 #include "gui/app/PictureInstaller.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/home/HomeWindow.h"
@@ -23,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -224,6 +226,40 @@ TEST_F(Startup, ALockFileLeftByACopyThatCrashedHoldsNoLock) {
     WriteBytes(m_folder / SingleInstance::LockFileName().toStdString(), "4242\norbisk-practice\nhost\n");
     const Started started = Start();
     EXPECT_TRUE(started.home) << m_notifier.messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Startup, ALockFileLeftInAFolderNobodyMayWriteToHoldsNoLock) {
+    const fs::path lock = m_folder / SingleInstance::LockFileName().toStdString();
+    WriteBytes(lock, "");
+    fs::permissions(m_folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const bool writable = std::ofstream(m_folder / "probe").is_open();
+    SingleInstance instance;
+    const files::LockAttempt attempt = instance.Lock(m_folder.path());
+    fs::permissions(m_folder.path(), fs::perms::owner_all);
+    if (writable) {
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    EXPECT_EQ(attempt.outcome, files::LockOutcome::CannotCreate);
+}
+
+TEST_F(Startup, ResultsBesideAProgramThatMayNotWriteThereAreNamedNotHidden) {
+    Start();
+    // A folder where the lock file goes: this start cannot use the program's folder.
+    fs::create_directory(m_folder / SingleInstance::LockFileName().toStdString());
+    StartupEnvironment environment;
+    environment.programFolder = m_folder.path();
+    environment.perUserFolder = m_folder / "per-user";
+    const orbisk::ResourceSource& resources = orbisk::testing::TestBank().pack();
+    environment.resources = &resources;
+    environment.notifier = &m_notifier;
+    environment.cursor = [] { return QPoint(-100, -100); };
+    environment.copyStamp = [] { return std::string("stamp"); };
+    const Started started = StartUp(environment);
+    ASSERT_TRUE(started.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    EXPECT_TRUE(m_notifier.messages[0].contains(
+        QStringLiteral("may not write in %1, where your results are").arg(PathText(m_folder.path()))));
+    EXPECT_TRUE(m_notifier.messages[0].contains(PathText(m_folder / "per-user")));
 }
 
 TEST_F(Startup, ASaveCutShortLeavesNoTemporaryFileAfterTheNextStart) {

@@ -102,13 +102,17 @@ ChooseApplicationFolder(const std::filesystem::path& programFolder,
                         const std::filesystem::path& perUserFolder, bool installed,
                         const std::function<LockAttempt(const std::filesystem::path&)>& tryLock) {
     FolderChoice choice;
+    std::string passedOver;
     for (const std::filesystem::path& folder : {programFolder, perUserFolder}) {
         if (folder.empty() || (installed && folder == programFolder)) {
             continue;
         }
-        choice = {folder, tryLock(folder)};
+        choice = {folder, tryLock(folder), passedOver};
         if (choice.lock.outcome != LockOutcome::CannotCreate) {
             break;
+        }
+        if (folder == programFolder) {
+            passedOver = choice.lock.problem;
         }
     }
     return choice;

@@ -62,6 +62,9 @@ struct LockAttempt {
 struct FolderChoice {
     std::filesystem::path folder;
     LockAttempt lock;
+    /// Why the program's own folder was passed over for the per-user folder;
+    /// empty when it was not.
+    std::string passedOver;
 };
 
 /// Chooses the folder the program keeps its files in, taking its one-copy lock

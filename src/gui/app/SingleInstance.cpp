@@ -45,6 +45,16 @@ files::LockAttempt SingleInstance::Lock(const std::filesystem::path& folder) {
     }
     const std::string name = LockFileName().toStdString();
     const std::filesystem::path path = folder / name;
+    // A lock file left by a copy that was killed opens even in a folder nobody
+    // may write to, where the learner's answers could then not be kept: ask
+    // about the folder itself.
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM || error == EROFS) {
+            return {files::LockOutcome::CannotCreate,
+                    "no permission to write in " + folder.string() + " (" + reason(error) + ")"};
+        }
+    }
     // A copy ending between our open and our lock removes the file; each turn
     // needs such a copy, so a few turns are plenty.
     for (int turn = 0; turn < 8; ++turn) {

@@ -53,6 +53,28 @@ void tellAboutResults(const config::ProductConfig& config, const results::Ensure
     }
 }
 
+// Results the learner keeps beside the program, which this start could not
+// use because it may not write there: without a word, every score would seem gone.
+void tellAboutPassedOver(const files::FolderChoice& choice, const std::filesystem::path& programFolder,
+                         const config::ProductConfig& config, QStringList& lines, QStringList& details) {
+    if (choice.passedOver.empty()) {
+        return;
+    }
+    std::error_code ec;
+    for (int section = 1; section <= bank::kMaxSections; ++section) {
+        if (config.Section(section).exists() &&
+            std::filesystem::exists(
+                results::FilePath(programFolder, results::ResultsFile::Marks, section, config.code), ec)) {
+            lines << QStringLiteral("Orbisk may not write in %1, where your results are, so it keeps them in "
+                                    "%2 this time. The results in %1 are not shown until that folder can be "
+                                    "written again.")
+                         .arg(PathText(programFolder), PathText(choice.folder));
+            details << ToQString(choice.passedOver);
+            return;
+        }
+    }
+}
+
 // A marking the program's end cut short that start-up could not complete.
 void tellAboutMarking(const files::JournalRecovery& marking, QStringList& lines, QStringList& details) {
     switch (marking.outcome) {
@@ -178,6 +200,7 @@ Started StartUp(const StartupEnvironment& environment) {
         std::make_unique<PictureInstaller>(started.appFolder, *environment.resources, *environment.notifier,
                                            ToQString(files.config->name), started.home.get());
     QStringList lines, details;
+    tellAboutPassedOver(choice, environment.programFolder, *files.config, lines, details);
     tellAboutMarking(files.marking, lines, details);
     tellAboutResults(*files.config, files.results, lines, details);
     if (!lines.isEmpty()) {

@@ -130,6 +130,7 @@ TEST(ApplicationFolder, IsThePerUserFolderWhenTheProgramsCannotHoldALock) {
     const auto choice = files::ChooseApplicationFolder(kProgram, kPerUser, false, std::ref(locks));
     EXPECT_EQ(choice.folder, kPerUser);
     EXPECT_EQ(choice.lock.outcome, files::LockOutcome::Acquired);
+    EXPECT_EQ(choice.passedOver, "reason");
 }
 
 TEST(ApplicationFolder, AFolderHeldByAnotherCopyIsNotPassedOver) {
