@@ -10,6 +10,7 @@
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 #include "core/setup/FolderSetup.h"
+#include "gui/app/EndRequests.h"
 #include "gui/app/PictureInstaller.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chrome/ImageButton.h"
@@ -18,12 +19,18 @@
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/home/HomeWindow.h"
 #include "gui/home/TopicButton.h"
+#include "gui/practice/AnswerBox.h"
+#include "gui/practice/AnswerSheetPanel.h"
+#include "gui/practice/PracticeWindow.h"
+#include "gui/practice/PracticeWindowSet.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QTest>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -260,6 +267,19 @@ TEST_F(Startup, ResultsBesideAProgramThatMayNotWriteThereAreNamedNotHidden) {
     EXPECT_TRUE(m_notifier.messages[0].contains(
         QStringLiteral("may not write in %1, where your results are").arg(PathText(m_folder.path()))));
     EXPECT_TRUE(m_notifier.messages[0].contains(PathText(m_folder / "per-user")));
+}
+
+TEST_F(Startup, TheSystemEndingTheProgramStoresTheAnswersOnShowFirst) {
+    Started started = Start();
+    ASSERT_TRUE(started.endRequests && started.endRequests->holds());
+    started.home->OpenPaper(0, 1);
+    PracticeWindow* window = started.practice->first();
+    ASSERT_NE(window, nullptr);
+    window->sheet()->answerBox(1)->SetText(QStringLiteral("2"));
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    QTRY_VERIFY(started.practice->first() == nullptr);
+    const std::string record = records::ReadPaperRecords(Results(results::ResultsFile::First), 50).at(0);
+    EXPECT_EQ(records::SplitRecord(record, 30).at(0), "2");
 }
 
 TEST_F(Startup, ASaveCutShortLeavesNoTemporaryFileAfterTheNextStart) {

@@ -2,6 +2,7 @@
 
 #include "core/product/BankNumbers.h"
 #include "core/setup/FolderSetup.h"
+#include "gui/app/EndRequests.h"
 #include "gui/app/Notifier.h"
 #include "gui/app/PictureInstaller.h"
 #include "gui/app/SingleInstance.h"
@@ -16,6 +17,7 @@
 #include "gui/practice/QtPagePrinter.h"
 #include "gui/print/SystemPrinterAccess.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QPointer>
 #include <QStringList>
@@ -199,6 +201,10 @@ Started StartUp(const StartupEnvironment& environment) {
     started.pictureInstaller =
         std::make_unique<PictureInstaller>(started.appFolder, *environment.resources, *environment.notifier,
                                            ToQString(files.config->name), started.home.get());
+    started.endRequests = std::make_unique<EndRequests>([practice = started.practice.get()] {
+        practice->CloseAll();
+        QCoreApplication::exit(0);
+    });
     QStringList lines, details;
     tellAboutPassedOver(choice, environment.programFolder, *files.config, lines, details);
     tellAboutMarking(files.marking, lines, details);

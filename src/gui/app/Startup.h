@@ -15,6 +15,7 @@ namespace orbisk::gui {
 class Asker;
 class BrowserLauncher;
 class CardPrinter;
+class EndRequests;
 class HomeWindow;
 class Notifier;
 class PagePrinter;
@@ -78,6 +79,8 @@ struct Started {
     std::unique_ptr<PracticeWindowSet> practice;
     /// Writes the skin pictures into the Graphics folder once the home window has painted.
     std::unique_ptr<PictureInstaller> pictureInstaller;
+    /// Ends the program when the system asks, the practice windows' answers stored first.
+    std::unique_ptr<EndRequests> endRequests;
 };
 
 /// Runs the start-up sequence: chooses the application folder and takes its
@@ -85,8 +88,10 @@ struct Started {
 /// reads the configuration, makes sure the results files can be read (telling
 /// the learner about any that had to be set aside or could not be put right)
 /// and builds the home window, not yet shown; the pictures are written to the
-/// Graphics folder after the window's first paint (see PictureInstaller). Returns no window when start-up
-/// cannot go on; the learner has been told why.
+/// Graphics folder after the window's first paint (see PictureInstaller). From
+/// then on a request of the system to end the program (see EndRequests) closes
+/// the practice windows, their answers stored, and leaves the event loop.
+/// Returns no window when start-up cannot go on; the learner has been told why.
 Started StartUp(const StartupEnvironment& environment);
 
 /// Today's stamp for kept copies, from the system clock.
