@@ -282,6 +282,16 @@ TEST_F(Startup, TheSystemEndingTheProgramStoresTheAnswersOnShowFirst) {
     EXPECT_EQ(records::SplitRecord(record, 30).at(0), "2");
 }
 
+TEST_F(Startup, APageFileLeftByAProgramThatDidNotCloseGoesAndNothingElse) {
+    WriteBytes(m_folder / "temppaper15003.mht", "page");
+    WriteBytes(m_folder / "temppaper-notes.mht", "the learner's own");
+    fs::create_directory(m_folder / "temppaper7.mht");
+    Start();
+    EXPECT_FALSE(fs::exists(m_folder / "temppaper15003.mht"));
+    EXPECT_TRUE(fs::exists(m_folder / "temppaper-notes.mht"));
+    EXPECT_TRUE(fs::is_directory(m_folder / "temppaper7.mht"));
+}
+
 TEST_F(Startup, ASaveCutShortLeavesNoTemporaryFileAfterTheNextStart) {
     Start();
     WriteBytes(files::TemporaryPathFor(Results(results::ResultsFile::First)), "cut short");

@@ -2,14 +2,45 @@
 
 #include "core/formats/Extract.h"
 #include "core/io/FileIO.h"
+#include "core/io/Folders.h"
 #include "core/text/TextForms.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace orbisk::practice {
 
+namespace {
+
+constexpr std::string_view kPagePrefix = "temppaper";
+constexpr std::string_view kPageSuffix = ".mht";
+
+bool isPageName(std::string_view name) {
+    if (name.size() <= kPagePrefix.size() + kPageSuffix.size() || !name.starts_with(kPagePrefix) ||
+        !name.ends_with(kPageSuffix)) {
+        return false;
+    }
+    const std::string_view id =
+        name.substr(kPagePrefix.size(), name.size() - kPagePrefix.size() - kPageSuffix.size());
+    return std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
 std::string QuestionPageName(int questionId) {
-    return "temppaper" + std::to_string(questionId) + ".mht";
+    return std::string(kPagePrefix) + std::to_string(questionId) + std::string(kPageSuffix);
+}
+
+std::vector<std::filesystem::path> RemoveLeftoverPageFiles(const std::filesystem::path& appFolder) {
+    std::vector<std::filesystem::path> removed;
+    std::error_code ec;
+    for (const files::FolderEntry& entry : files::ListFolder(appFolder)) {
+        if (entry.fileOrLink && isPageName(entry.name) &&
+            std::filesystem::remove(appFolder / entry.name, ec)) {
+            removed.push_back(appFolder / entry.name);
+        }
+    }
+    return removed;
 }
 
 QuestionPageFile::QuestionPageFile(const ResourceSource& resources, std::filesystem::path appFolder)
@@ -42,7 +73,8 @@ const PageOutcome& QuestionPageFile::Show(int question, std::string_view questio
     m_current = PageOutcome{question, std::string(questionId), {}, 0};
     const auto id = text::ParseWholeNumber(questionId);
     if (!id || *id <= 0 || *id > 999999) {
-        m_current.path = m_folder / ("temppaper" + std::string(questionId) + ".mht");
+        m_current.path =
+            m_folder / (std::string(kPagePrefix) + std::string(questionId) + std::string(kPageSuffix));
         m_current.error = EINVAL;
         return m_current;
     }

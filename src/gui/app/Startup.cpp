@@ -1,5 +1,6 @@
 #include "gui/app/Startup.h"
 
+#include "core/practice/QuestionPageFile.h"
 #include "core/product/BankNumbers.h"
 #include "core/setup/FolderSetup.h"
 #include "gui/app/EndRequests.h"
@@ -141,6 +142,8 @@ Started StartUp(const StartupEnvironment& environment) {
     started.appFolder = choice.folder;
     const setup::StartupFiles files = setup::PrepareApplicationFolder(
         started.appFolder, *environment.resources, environment.copyStamp(), setup::PictureInstall::Later);
+    // A page file of a paper open when the program last ended without closing it.
+    practice::RemoveLeftoverPageFiles(started.appFolder);
     if (!files.config) {
         environment.notifier->Warn(
             nullptr, kTitle,
