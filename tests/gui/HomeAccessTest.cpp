@@ -2,7 +2,9 @@
 // that screen readers and automation clients use.
 #include "HomeFixture.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/SkinnedFrame.h"
 #include "gui/home/HomePage.h"
+#include "gui/home/ReportPage.h"
 #include "gui/home/TopicButton.h"
 
 #include <QAccessible>
@@ -63,6 +65,28 @@ TEST_F(HomeKeyboard, TabReachesLoadPaper2AndSpaceOpensItAsAFirstAttempt) {
     Press(home.get(), Qt::Key_Space);
     EXPECT_EQ(home->state().PaperNum, 102);
     EXPECT_EQ(home->state().TakeNum, 1);
+}
+
+TEST_F(HomeKeyboard, TabReachesTheTitleBarsButtonsLastFromWhereTheFocusStarts) {
+    const auto home = OpenActive();
+    QWidget* first = QApplication::focusWidget();
+    std::vector<QWidget*> stops;
+    for (int presses = 0; presses < 80 && (stops.empty() || stops.back() != first); ++presses) {
+        Press(home.get(), Qt::Key_Tab);
+        stops.push_back(QApplication::focusWidget());
+    }
+    ASSERT_GE(stops.size(), 3U);
+    ASSERT_EQ(stops.back(), first) << "Tab never came round";
+    EXPECT_EQ(stops[stops.size() - 3], home->frame().minimiseButton());
+    EXPECT_EQ(stops[stops.size() - 2], home->frame().closeButton());
+}
+
+TEST_F(HomeKeyboard, TheFocusInAPageGoingBehindGoesToThePageInFront) {
+    const auto home = OpenActive();
+    home->ToolBarClick(2); // Report, clicked: a page made after the home page
+    home->reportPage()->findChildren<ImageButton*>().front()->setFocus(Qt::TabFocusReason);
+    home->ToolBarClick(1); // Home, clicked
+    EXPECT_TRUE(home->homePage()->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(HomeKeyboard, EveryVisibleButtonIsOnTheTabChain) {

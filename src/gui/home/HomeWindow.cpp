@@ -65,6 +65,11 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
 
     // Select the first section, which shows its home page with topic 1.
     TabClick(m_home.FirstTab());
+    // The frame is made first, so its buttons lead the Tab order and would take
+    // the focus at the start, where a Space meant for the page minimises the
+    // window: the keyboard starts on the toolbar, and Tab reaches the title
+    // bar's buttons last.
+    m_toolbar->button(1)->setFocus(Qt::OtherFocusReason);
 }
 
 HomeWindow::~HomeWindow() = default;
@@ -217,10 +222,26 @@ void HomeWindow::placePage(QWidget* page) {
     for (QWidget* other : {static_cast<QWidget*>(m_bodyHome), static_cast<QWidget*>(m_bodyReport),
                            static_cast<QWidget*>(m_bodyTrash), static_cast<QWidget*>(m_bodyAbout)}) {
         if (other != nullptr && other != page) {
+            // The focus in a page going behind would pass on down the Tab order,
+            // to the title bar: it goes to the page in front instead.
+            if (QWidget* focus = focusWidget(); focus != nullptr && other->isAncestorOf(focus)) {
+                focusFirstOf(page);
+            }
             other->hide();
         }
     }
     m_currentPage = page;
+}
+
+void HomeWindow::focusFirstOf(QWidget* page) {
+    for (QWidget* w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
+         w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisibleTo(this) && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    m_toolbar->button(1)->setFocus(Qt::OtherFocusReason);
 }
 
 void HomeWindow::BuildReport() {

@@ -114,6 +114,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void focusFirstOf(QWidget* page);
     void buildStrip();
     void buildTabs();
     void placeTabs(int chosen);
