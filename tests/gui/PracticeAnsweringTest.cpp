@@ -140,6 +140,17 @@ TEST_F(PracticeAnswering, EnterUpAndDownMoveBetweenTheBoxesOfAQuestion) {
     EXPECT_EQ(window->paper().QSCount(), 1);
 }
 
+TEST_F(PracticeAnswering, ARefusalsMessageGoesWhenTheKeyboardMovesToAnotherBox) {
+    PracticeWindow* window = OpenActive(121); // a cloze of five gaps a question
+    ASSERT_NE(window, nullptr);
+    AnswerSheetPanel* sheet = window->sheet();
+    Type(QStringLiteral("#"));
+    ASSERT_TRUE(sheet->message()->isVisible());
+    Key(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), sheet->answerBox(2));
+    EXPECT_FALSE(sheet->message()->isVisible()) << "it would lie over the box being typed in";
+}
+
 TEST_F(PracticeAnswering, EnterInTheLastBoxStoresAndGoesOnButNotPastTheLastQuestion) {
     PracticeWindow* window = OpenActive(121);
     ASSERT_NE(window, nullptr);

@@ -58,7 +58,7 @@ AnswerSheetPanel::AnswerSheetPanel(SkinPictures& pictures, bool secondAttempt, i
     m_messageTimer = new QTimer(this);
     m_messageTimer->setSingleShot(true);
     m_messageTimer->setInterval(4000);
-    connect(m_messageTimer, &QTimer::timeout, m_message, &QWidget::hide);
+    connect(m_messageTimer, &QTimer::timeout, this, &AnswerSheetPanel::hideMessage);
     SetTextSize(textSize);
 }
 
@@ -153,6 +153,10 @@ void AnswerSheetPanel::resizeEvent(QResizeEvent* event) {
 
 bool AnswerSheetPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
+        // A refusal's message lies over the boxes next to its own: it goes when the keyboard does.
+        if (m_messageFrame > 0 && watched != answerBox(m_messageFrame)) {
+            hideMessage();
+        }
         if (auto* box = qobject_cast<AnswerBox*>(watched)) {
             m_scroll->ensureWidgetVisible(box->parentWidget(), 0, 0);
         } else if (auto* explanation = qobject_cast<QWidget*>(watched)) { // the only others watched
@@ -168,7 +172,7 @@ AnswerBox* AnswerSheetPanel::answerBox(int n) const {
 
 void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
     m_sheet = sheet;
-    m_message->hide();
+    hideMessage();
     m_shown = static_cast<int>(sheet.frames.size());
     if (!sheet.frames.empty()) {
         m_sentence = sheet.sentenceLayout;
@@ -247,7 +251,14 @@ void AnswerSheetPanel::showMessage(int n, const QString& text) {
     m_message->setGeometry(margin, top, width, height);
     m_message->show();
     m_message->raise();
+    m_messageFrame = n;
     m_messageTimer->start();
+}
+
+void AnswerSheetPanel::hideMessage() {
+    m_messageTimer->stop();
+    m_message->hide();
+    m_messageFrame = 0;
 }
 
 void AnswerSheetPanel::PlaceInstruction(const layout::Rect& at) {

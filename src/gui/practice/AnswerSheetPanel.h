@@ -61,7 +61,8 @@ public:
     /// The frames the question on show uses.
     int shownFrames() const { return m_shown; }
     QLabel* instruction() const { return m_instruction; }
-    /// The message under the box that last refused something (hidden after a while).
+    /// The message under the box that last refused something (hidden after a
+    /// while, or as soon as the keyboard moves to another box).
     QLabel* message() const { return m_message; }
 
 protected:
@@ -81,6 +82,7 @@ private:
     void focusFrame(int n);
     void enterFrom(int n);
     void showMessage(int n, const QString& text);
+    void hideMessage();
     /// Places the frames the question uses and sizes the scrolled panel to them.
     void stack();
     /// Builds frames m_built + 1 .. @p n.
@@ -95,6 +97,7 @@ private:
     QWidget* m_content;
     QLabel* m_message;
     QTimer* m_messageTimer;
+    int m_messageFrame = 0; ///< the frame whose refusal the message tells; 0 while none shows
     practice::AnswerSheet m_sheet;
     int m_shown = 0;
     int m_answerCount = 0;
