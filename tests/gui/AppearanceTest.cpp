@@ -17,9 +17,12 @@
 #include "gui/practice/PracticeToolbar.h"
 #include "gui/practice/QuestionView.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QUrl>
 
 namespace orbisk::gui {
@@ -154,6 +157,34 @@ TEST_F(TextSize, AtTheLargestSizeTheSmallestWindowStillShowsEveryAnswer) {
         })) << "box "
             << n << " scrolls into view with the keyboard";
     }
+}
+
+/// The line of @p layout that holds @p position.
+int lineAt(const QTextLayout& layout, int position) {
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (position < line.textStart() + line.textLength()) {
+            return i;
+        }
+    }
+    return layout.lineCount() - 1;
+}
+
+TEST_F(TextSize, AtTheLargestSizeAWordTileOnThePageIsNeverSplit) {
+    PracticeWindow* window = OpenPaper(141); // word order
+    ASSERT_NE(window, nullptr);
+    window->resize(layout::Px(layout::kMinResizeWidth), layout::Px(layout::kMinResizeHeight));
+    for (int i = 0; i < 8; ++i) {
+        press(*window, Qt::Key_Plus);
+    }
+    QTextDocument& page = *window->view()->document();
+    const QTextCursor tile = page.find(QStringLiteral("sentence"));
+    ASSERT_FALSE(tile.isNull());
+    const QTextBlock block = tile.block();
+    page.documentLayout()->blockBoundingRect(block); // laid out at the view's width
+    const int start = tile.selectionStart() - block.position();
+    EXPECT_EQ(lineAt(*block.layout(), start),
+              lineAt(*block.layout(), tile.selectionEnd() - 1 - block.position()));
 }
 
 class InProgress : public PracticeFixture {};

@@ -135,12 +135,19 @@ std::string passageBox(std::string_view passage, bool cloze) {
     return html + "</td></tr></table>\n";
 }
 
+// The words to put in order, as tiles that wrap onto more lines between them and never inside one:
+// each tile is a run of non-breaking text (its padding and its own spaces too), and a plain space
+// stands between two tiles. A table's cells would shrink below their words on a narrow page.
 std::string wordBox(const std::vector<std::string>& words) {
-    std::string html = "<table class=\"words\" cellspacing=\"6\" cellpadding=\"5\"><tr>\n";
-    for (const std::string& word : words) {
-        html += "<td class=\"word\">" + escape(word) + "</td>";
+    std::string html = "<p class=\"words\">";
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::string tile;
+        for (const char c : escape(words[i])) {
+            tile += c == ' ' ? std::string("&nbsp;") : std::string(1, c);
+        }
+        html += (i > 0 ? " " : "") + std::string("<span class=\"word\">&nbsp;") + tile + "&nbsp;</span>";
     }
-    return html + "\n</tr></table>\n";
+    return html + "</p>\n";
 }
 
 // The mark the learner's sentence must end with, named and shown.
@@ -190,7 +197,8 @@ td.num a.pick { color: #ffffff; }
 td.option a.pick { color: #1f2d3d; }
 table.passage { background-color: #f4f5eb; }
 table.passage p { line-height: 150%; }
-td.word { background-color: #e8f0fa; color: #1c4f8c; font-weight: bold; }
+p.words { line-height: 170%; margin-top: 8px; }
+span.word { background-color: #e8f0fa; color: #1c4f8c; font-weight: bold; }
 td.wordbank { background-color: #eef5e8; }
 .part { font-weight: bold; color: #1c4f8c; }
 .item { margin-top: 12px; }

@@ -157,7 +157,7 @@ TEST(CompiledBank, EveryPageIsAnArchiveWithItsPictures) {
 TEST(CompiledBank, AWordOrderPageShowsItsWordsAndTheMarkToEndWith) {
     const std::string html =
         mht::Read(*orbisk::testing::TestBank().pack().Find(bank::QuestionId(3, 102, 5))).RootText();
-    EXPECT_NE(html.find("<td class=\"word\">watermelon</td>"), std::string::npos);
+    EXPECT_NE(html.find("<span class=\"word\">&nbsp;watermelon&nbsp;</span>"), std::string::npos);
     EXPECT_NE(html.find("End your sentence with a full stop: <b>.</b>"), std::string::npos) << html;
     EXPECT_EQ(html.find("Jane cut the watermelon"), std::string::npos)
         << "the page must not give the key away";
