@@ -187,6 +187,39 @@ TEST_F(TextSize, AtTheLargestSizeAWordTileOnThePageIsNeverSplit) {
               lineAt(*block.layout(), tile.selectionEnd() - 1 - block.position()));
 }
 
+TEST_F(TextSize, AtTheLargestSizeASentenceBoxShowsTheWholeSentence) {
+    PracticeWindow* window = OpenPaper(141);
+    ASSERT_NE(window, nullptr);
+    for (int i = 0; i < 8; ++i) {
+        press(*window, Qt::Key_Plus);
+    }
+    AnswerBox* box = window->sheet()->answerBox(1);
+    box->setFocus();
+    QTest::keyClicks(box,
+                     QStringLiteral("Paper 141 sentence 1 is here and it goes on and on for a long time, "
+                                    "so that it takes many more lines than the box has at first."));
+    QTextCursor cursor(box->document());
+    EXPECT_GE(box->cursorRect(cursor).top(), 0) << "the first line is in sight";
+    cursor.movePosition(QTextCursor::End);
+    EXPECT_LE(box->cursorRect(cursor).bottom(), box->viewport()->height()) << "and so is the last";
+}
+
+TEST_F(TextSize, AtTheLargestSizeASentenceBoxBreaksItsLinesBetweenWords) {
+    PracticeWindow* window = OpenPaper(141);
+    ASSERT_NE(window, nullptr);
+    for (int i = 0; i < 8; ++i) {
+        press(*window, Qt::Key_Plus);
+    }
+    AnswerBox* box = window->sheet()->answerBox(1);
+    QTest::keyClicks(box, QStringLiteral("my grandfathers never drink coffee"));
+    const QTextBlock block = box->document()->firstBlock();
+    ASSERT_GT(block.layout()->lineCount(), 1);
+    for (int i = 1; i < block.layout()->lineCount(); ++i) {
+        EXPECT_EQ(block.text().at(block.layout()->lineAt(i).textStart() - 1), QLatin1Char(' '))
+            << "line " << i;
+    }
+}
+
 class InProgress : public PracticeFixture {};
 
 TEST_F(InProgress, APaperLeftUnmarkedSaysSoInPlaceOfItsScore) {

@@ -21,7 +21,8 @@ double AnswerFrameGrowth(double lineHeight) {
     return std::max(1.0, lineHeight / kLineBoxHeight);
 }
 
-AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double grow, double explanationHeight) {
+AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double grow,
+                                    const AnswerFrameContent& content) {
     AnswerFrameLayout f;
     const double line = kLineBoxHeight * grow;
     // The part letter and the verdicts widen with their text; what follows them moves right.
@@ -29,42 +30,66 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
     const double shift = letter - 360;
     f.partLetter = {0, 40, letter, line};
     f.frame = {kAnswerFrameLeft, 0, frameWidth, frameHeight(sentence, grow)};
+    double lowest = 0; // the bottom of the lowest box that shows
     if (!sentence) {
         f.answerBox = {letter, 40, 1575, line};
         f.firstVerdict = {2040 + shift, 40, letter, line};
         const double keyLeft = f.firstVerdict.right();
         // The key box keeps the frame's right margin (120), however little room is left.
         f.keyBox = {keyLeft, 60, std::max(0.0, frameWidth - 120 - keyLeft), line};
+        f.carriedVerdict = f.firstVerdict;
+        f.carriedVerdict.left = f.answerBox.right() + 105;
+        lowest = f.answerBox.bottom();
     } else {
-        const double box = kSentenceBoxHeight * grow;
-        f.answerBox = {letter, 40, std::max(0.0, frameWidth - 1000 - shift), box};
-        f.firstVerdict = {f.answerBox.right() + 100, 40, letter, line};
-        f.keyBox = {f.answerBox.left, f.answerBox.bottom() + 100, std::max(0.0, frameWidth - 500 - shift),
-                    box};
+        const double verdict = letter;
+        // Beside the verdicts 1000 narrower than the frame, less what the part letter widens, as long
+        // as the verdicts keep the frame's right margin (120); alone on its line, to that margin.
+        const double beside =
+            std::max(0.0, std::min(frameWidth - 1000 - shift, frameWidth - letter - 100 - verdict - 120));
+        const double alone = std::max(0.0, frameWidth - 120 - letter);
+        const bool verdictsUnder = beside < content.widestWord && beside < alone;
+        const double box = std::max(kSentenceBoxHeight * grow, content.answerHeight);
+        f.answerBox = {letter, 40, verdictsUnder ? alone : beside, box};
+        if (verdictsUnder) {
+            f.firstVerdict = {f.answerBox.right() - verdict, f.answerBox.bottom() + kExplanationGap, verdict,
+                              line};
+            f.carriedVerdict = f.firstVerdict;
+            lowest = f.firstVerdict.bottom();
+        } else {
+            f.firstVerdict = {f.answerBox.right() + 100, 40, verdict, line};
+            f.carriedVerdict = f.firstVerdict;
+            f.carriedVerdict.left = f.answerBox.right() + 105;
+            lowest = f.answerBox.bottom();
+        }
+        f.keyBox = {f.answerBox.left, lowest + 100, std::max(0.0, frameWidth - 500 - shift),
+                    std::max(kSentenceBoxHeight * grow, content.keyHeight)};
+        // The frame keeps the key box's room, as tall as its boxes need.
+        f.frame.height = std::max(f.frame.height, f.keyBox.bottom() - 40);
     }
     f.secondVerdict = f.firstVerdict;
-    f.carriedVerdict = f.firstVerdict;
-    f.carriedVerdict.left = f.answerBox.right() + 105;
-    const double below = std::max(f.answerBox.bottom(), f.keyBox.bottom()) + kExplanationGap;
-    f.explanation = {f.answerBox.left, below, std::max(0.0, frameWidth - 120 - f.answerBox.left),
-                     std::max(0.0, explanationHeight)};
+    if (content.keyShown) {
+        lowest = std::max(lowest, f.keyBox.bottom());
+    }
+    f.explanation = {f.answerBox.left, lowest + kExplanationGap,
+                     std::max(0.0, frameWidth - 120 - f.answerBox.left),
+                     std::max(0.0, content.explanationHeight)};
     if (f.explanation.height > 0) {
         f.frame.height = std::max(f.frame.height, f.explanation.bottom() + kExplanationGap);
     }
     return f;
 }
 
-std::array<Rect, bank::kMaxAnswersPerQuestion>
-StackAnswerFrames(int answerCount, bool sentenceLayout, double grow,
-                  const ExplanationHeights& explanationHeights) {
+std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout,
+                                                                 double grow,
+                                                                 const AnswerFrameContents& contents,
+                                                                 double frameWidth) {
     const double gap = answerCount >= kCrowdedFrom ? kCrowdedFrameGap : kFrameGap;
     std::array<Rect, bank::kMaxAnswersPerQuestion> frames;
     double top = kFirstFrameTop;
     for (std::size_t n = 0; n < frames.size(); ++n) {
         const double height =
-            LayOutAnswerFrame(n == 0 && sentenceLayout, kAnswerFrameWidth, grow, explanationHeights[n])
-                .frame.height;
-        frames[n] = {kAnswerFrameLeft, top, kAnswerFrameWidth, height};
+            LayOutAnswerFrame(n == 0 && sentenceLayout, frameWidth, grow, contents[n]).frame.height;
+        frames[n] = {kAnswerFrameLeft, top, frameWidth, height};
         top += height + gap;
     }
     return frames;

@@ -40,6 +40,25 @@ struct AnswerFrameLayout {
 /// Between the lowest box of a frame and its explanation, and under the explanation.
 inline constexpr double kExplanationGap = 40;
 
+/// What a frame holds that its layout must make room for, measured by whoever
+/// draws it (twips; 0 for nothing).
+struct AnswerFrameContent {
+    /// The key box shows. A hidden one takes no room above the explanation.
+    bool keyShown = false;
+    /// Sentence layout: the widest word of the answer or the key, with the
+    /// box's own margins. When the box beside the verdicts is narrower, the
+    /// verdicts move under the box and the box takes their place, so that no
+    /// word breaks where the frame is wide enough for it.
+    double widestWord = 0;
+    /// Sentence layout: the answer's text wrapped at the box's width; the box is
+    /// never lower, so the whole sentence shows.
+    double answerHeight = 0;
+    /// Sentence layout: the same for the key box.
+    double keyHeight = 0;
+    /// The explanation's text wrapped at the explanation's width.
+    double explanationHeight = 0;
+};
+
 /// The one-line layout every frame has (FA 1575 x 255 at left 360, top 40;
 /// verdicts at 2040; key box 1455 x 255 at 2400, top 60), or frame 1's
 /// sentence layout (frame 2100 high, a 1000-high answer box 1000 narrower than
@@ -49,15 +68,18 @@ inline constexpr double kExplanationGap = 40;
 /// times taller, for larger text (see AnswerFrameGrowth): the boxes, part
 /// letters and verdicts, and the frame by as much as its boxes. The part
 /// letter and the verdicts widen as much and push what follows them right;
-/// the answer boxes keep their width, the key box takes what is left of
-/// @p frameWidth (at 1 and the usual width, 1455).
+/// the one-line answer boxes keep their width, the sentence box gives up what
+/// the part letter and the verdicts take (the verdicts stay inside the frame),
+/// the key box takes what is left of @p frameWidth (at 1 and the usual width,
+/// 1455).
 ///
-/// @p explanationHeight (twips, the wrapped text's height at the explanation's
-/// width) places the explanation kExplanationGap under the lowest box (the key
-/// box's place counts, shown or not) and makes the frame end kExplanationGap
-/// under it; 0 leaves the frame as it is, with no room for one.
+/// @p content: a sentence box and its key box are as tall as their text needs
+/// (never lower than at @p grow alone), and the frame grows with them;
+/// content.explanationHeight places the explanation kExplanationGap under the
+/// lowest box that shows and makes the frame end kExplanationGap under it; 0
+/// leaves the frame as it is, with no room for one.
 AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth = kAnswerFrameWidth, double grow = 1,
-                                    double explanationHeight = 0);
+                                    const AnswerFrameContent& content = {});
 
 /// How much taller the frames must be for a box whose line of text needs
 /// @p lineHeight twips: the one-line box's 255 twips hold it at 1; never below 1.
@@ -69,11 +91,12 @@ double AnswerFrameGrowth(double lineHeight);
 /// (the crowded frames overlap only by the space under their boxes). All twenty
 /// are placed, shown or not. @p sentenceLayout makes frame 1 2100 high; @p grow
 /// as LayOutAnswerFrame; each frame is as tall as LayOutAnswerFrame makes it
-/// with its explanation of @p explanationHeights (frame 1 first).
-using ExplanationHeights = std::array<double, bank::kMaxAnswersPerQuestion>;
-std::array<Rect, bank::kMaxAnswersPerQuestion>
-StackAnswerFrames(int answerCount, bool sentenceLayout, double grow = 1,
-                  const ExplanationHeights& explanationHeights = {});
+/// with its @p contents (frame 1 first) at @p frameWidth.
+using AnswerFrameContents = std::array<AnswerFrameContent, bank::kMaxAnswersPerQuestion>;
+std::array<Rect, bank::kMaxAnswersPerQuestion> StackAnswerFrames(int answerCount, bool sentenceLayout,
+                                                                 double grow = 1,
+                                                                 const AnswerFrameContents& contents = {},
+                                                                 double frameWidth = kAnswerFrameWidth);
 
 /// `drawborder` / `createborder`: the frame drawn round an answer box in its
 /// container, as four lines.

@@ -34,7 +34,7 @@ AnswerBox::AnswerBox(QWidget* parent) : QPlainTextEdit(parent) {
 
 void AnswerBox::SetSentence(bool sentence) {
     setLineWrapMode(sentence ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    setWordWrapMode(sentence ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    setWordWrapMode(sentence ? kSentenceWrap : QTextOption::NoWrap);
 }
 
 void AnswerBox::SetMaxLength(int length) {

@@ -16,6 +16,10 @@ class AnswerBox final : public QPlainTextEdit {
 public:
     explicit AnswerBox(QWidget* parent = nullptr);
 
+    /// How a sentence box wraps: between words, and inside a word only when
+    /// the word is wider than the box.
+    static constexpr QTextOption::WrapMode kSentenceWrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
+
     /// A sentence box wraps its one line over several; a one-line box scrolls.
     void SetSentence(bool sentence);
     /// The most characters the box takes; 0 for no limit.

@@ -10,7 +10,11 @@
 #include "gui/practice/AnswerBox.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 namespace orbisk::gui {
 
@@ -78,16 +82,65 @@ void AnswerFrame::SetTextPoints(double points) {
     }
 }
 
-double AnswerFrame::ExplanationHeight(bool sentence, double grow, double width) const {
-    if (m_explanation->text().isEmpty()) {
-        return 0;
+namespace {
+
+/// A box's own room round its text, in pixels: the document's margin on both sides and the cursor.
+constexpr int kBoxTextMargins = 4;
+
+double widestWord(const QString& text, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    double widest = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        widest = std::max(widest, metrics.horizontalAdvance(word));
     }
-    const int at = layout::ToPixels(layout::LayOutAnswerFrame(sentence, width, grow).explanation).width;
-    return layout::Twips(m_explanation->heightForWidth(at));
+    return widest;
 }
 
-void AnswerFrame::LayOut(bool sentence, double grow, double width, double explanationHeight) {
-    m_layout = layout::LayOutAnswerFrame(sentence, width, grow, explanationHeight);
+// The height of @p box's text wrapped as a sentence box wraps it at @p width pixels.
+int wrappedHeight(const AnswerBox& box, int width) {
+    QTextDocument document;
+    document.setDefaultFont(box.font());
+    document.setDocumentMargin(box.document()->documentMargin());
+    QTextOption wrap = document.defaultTextOption();
+    wrap.setWrapMode(AnswerBox::kSentenceWrap);
+    document.setDefaultTextOption(wrap);
+    document.setPlainText(box.text());
+    document.setTextWidth(std::max(1, width - box.cursorWidth()));
+    return static_cast<int>(std::ceil(document.size().height()));
+}
+
+} // namespace
+
+layout::AnswerFrameContent AnswerFrame::Content(bool sentence, double grow, double width) const {
+    layout::AnswerFrameContent content;
+    content.keyShown = m_key != nullptr && m_keyShown;
+    if (sentence) {
+        double widest = widestWord(m_answer->text(), m_answer->font());
+        if (content.keyShown) {
+            widest = std::max(widest, widestWord(m_key->text(), m_key->font()));
+        }
+        if (widest > 0) {
+            content.widestWord = layout::Twips(static_cast<int>(std::ceil(widest)) + kBoxTextMargins);
+        }
+        // Measured where the box stands once it is as wide as its words need.
+        const layout::AnswerFrameLayout boxes = layout::LayOutAnswerFrame(true, width, grow, content);
+        content.answerHeight = layout::Twips(
+            wrappedHeight(*m_answer, layout::ToPixels(boxes.answerBox).width) + kBoxTextMargins);
+        if (content.keyShown) {
+            content.keyHeight = layout::Twips(m_key->heightForWidth(layout::ToPixels(boxes.keyBox).width));
+        }
+    }
+    if (!m_explanation->text().isEmpty()) {
+        const int at =
+            layout::ToPixels(layout::LayOutAnswerFrame(sentence, width, grow, content).explanation).width;
+        content.explanationHeight = layout::Twips(m_explanation->heightForWidth(at));
+    }
+    return content;
+}
+
+void AnswerFrame::LayOut(bool sentence, double grow, double width,
+                         const layout::AnswerFrameContent& content) {
+    m_layout = layout::LayOutAnswerFrame(sentence, width, grow, content);
     Place(m_explanation, m_layout.explanation);
     Place(m_partLetter, m_layout.partLetter);
     Place(m_answer, m_layout.answerBox);
@@ -137,6 +190,7 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
     if (m_key) {
         m_key->setText(ToQString(frame.key));
         m_key->setAccessibleName(ToQString(kCorrectAnswerName) + suffix);
+        m_keyShown = frame.keyShown;
         m_key->setVisible(frame.keyShown);
     }
     // Only a shown explanation is set at all: a hidden one is not read out either.

@@ -25,15 +25,16 @@ public:
     /// question has a single slot, so the box is simply "Answer".
     void Fill(const practice::SheetFrame& frame, bool oneAnswer);
     /// The one-line layout, or frame 1's sentence layout, @p grow times as
-    /// tall where it holds text, with @p explanationHeight twips for the
-    /// explanation (layout::LayOutAnswerFrame).
+    /// tall where it holds text, with room for @p content (layout::LayOutAnswerFrame).
     void LayOut(bool sentence, double grow = 1, double width = layout::kAnswerFrameWidth,
-                double explanationHeight = 0);
+                const layout::AnswerFrameContent& content = {});
     /// The frame's text at @p points: the part letter, the answer, the verdicts, the key and the explanation.
     void SetTextPoints(double points);
-    /// The height in twips the explanation needs in a frame of @p width laid
-    /// out as LayOut would; 0 when the frame shows none.
-    double ExplanationHeight(bool sentence, double grow, double width) const;
+    /// What the frame holds, measured in its fonts for a frame of @p width laid
+    /// out as LayOut would: whether the key box shows, the explanation's height
+    /// (0 when none shows) and, in the sentence layout, the widest word and the
+    /// wrapped heights of the answer and the key.
+    layout::AnswerFrameContent Content(bool sentence, double grow, double width) const;
 
     int number() const { return m_number; }
     AnswerBox* answerBox() const { return m_answer; }
@@ -59,6 +60,7 @@ private:
     QLabel* m_secondVerdict = nullptr;
     QLabel* m_key = nullptr;
     QLabel* m_explanation;
+    bool m_keyShown = false;
     bool m_carried = false; ///< second attempt: the first verdict stands by a carried-over answer
 };
 

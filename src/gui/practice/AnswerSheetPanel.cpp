@@ -73,6 +73,9 @@ void AnswerSheetPanel::buildFrames(int n) {
             emit refused(hint);
         });
         connect(box, &AnswerBox::pageScrollRequested, this, &AnswerSheetPanel::pageScrollRequested);
+        if (number == 1) {
+            connect(box, &QPlainTextEdit::textChanged, this, &AnswerSheetPanel::sentenceChanged);
+        }
         connect(box, &AnswerBox::enterPressed, this, [this, number] { enterFrom(number); });
         connect(box, &AnswerBox::arrowPressed, this,
                 [this, number](bool down) { focusFrame(practice::FrameAfterArrow(m_sheet, number, down)); });
@@ -108,14 +111,15 @@ void AnswerSheetPanel::SetTextSize(int percent) {
 
 void AnswerSheetPanel::stack() {
     const int shown = std::max(m_shown, 1);
-    // The frames at a width, each as tall as its explanation wrapped at that width needs.
+    // The frames at a width, each as tall as what it holds, measured at that width, needs.
     const auto placesAt = [this](double frameWidth) {
-        layout::ExplanationHeights heights{};
+        layout::AnswerFrameContents contents{};
         for (int n = 1; n <= m_shown; ++n) {
-            heights[static_cast<std::size_t>(n - 1)] =
-                frame(n)->ExplanationHeight(n == 1 && m_sentence, m_grow, frameWidth);
+            contents[static_cast<std::size_t>(n - 1)] =
+                frame(n)->Content(n == 1 && m_sentence, m_grow, frameWidth);
         }
-        return std::pair{heights, layout::StackAnswerFrames(m_answerCount, m_sentence, m_grow, heights)};
+        return std::pair{contents,
+                         layout::StackAnswerFrames(m_answerCount, m_sentence, m_grow, contents, frameWidth)};
     };
     const auto widthIn = [](int room) {
         return std::min(layout::kAnswerFrameWidth, layout::Twips(room) - layout::kAnswerFrameLeft);
@@ -125,24 +129,36 @@ void AnswerSheetPanel::stack() {
         return last.y + last.height + layout::Px(layout::kFirstFrameTop);
     };
     int room = width();
-    auto [heights, places] = placesAt(widthIn(room));
+    auto [contents, places] = placesAt(widthIn(room));
     // Frames too tall for the sheet scroll, and make room for the scroll bar
     // (the explanations wrap again in the narrower frames).
     if (bottomOf(places) > height()) {
         room -= m_scroll->verticalScrollBar()->sizeHint().width();
-        std::tie(heights, places) = placesAt(widthIn(room));
+        std::tie(contents, places) = placesAt(widthIn(room));
     }
     const double frameWidth = widthIn(room);
     for (int n = 1; n <= m_built; ++n) {
         AnswerFrame* f = frame(n);
         const auto i = static_cast<std::size_t>(n - 1);
-        f->LayOut(n == 1 && m_sentence, m_grow, frameWidth, heights[i]);
-        layout::Rect place = places[i];
-        place.width = frameWidth;
-        Place(f, place);
+        f->LayOut(n == 1 && m_sentence, m_grow, frameWidth, contents[i]);
+        Place(f, places[i]);
         f->setVisible(n <= m_shown);
     }
     m_content->resize(std::max(room, 0), std::max(m_scroll->viewport()->height(), bottomOf(places)));
+}
+
+void AnswerSheetPanel::sentenceChanged() {
+    if (!m_sentence || m_shown < 1) {
+        return;
+    }
+    // The box grows with the sentence, and the line being typed stays in sight.
+    stack();
+    AnswerBox* box = answerBox(1);
+    if (box->hasFocus()) {
+        const QRect cursor = box->cursorRect();
+        const QPoint at = box->viewport()->mapTo(m_content, cursor.center());
+        m_scroll->ensureVisible(at.x(), at.y(), 0, cursor.height());
+    }
 }
 
 void AnswerSheetPanel::resizeEvent(QResizeEvent* event) {

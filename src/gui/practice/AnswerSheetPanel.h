@@ -83,6 +83,8 @@ private:
     void enterFrom(int n);
     void showMessage(int n, const QString& text);
     void hideMessage();
+    /// Frame 1's sentence changed: its box is as tall as the sentence needs.
+    void sentenceChanged();
     /// Places the frames the question uses and sizes the scrolled panel to them.
     void stack();
     /// Builds frames m_built + 1 .. @p n.

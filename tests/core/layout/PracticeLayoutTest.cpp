@@ -154,7 +154,8 @@ class ExplanationRoom : public ::testing::TestWithParam<std::tuple<bool, double>
 TEST_P(ExplanationRoom, LiesUnderTheBoxesInsideItsFrameAndPushesTheNextFrameDown) {
     const auto [sentence, grow] = GetParam();
     const AnswerFrameLayout plain = LayOutAnswerFrame(sentence, 3000, grow);
-    const AnswerFrameLayout f = LayOutAnswerFrame(sentence, 3000, grow, 600);
+    const AnswerFrameContent withKey{.keyShown = true, .explanationHeight = 600};
+    const AnswerFrameLayout f = LayOutAnswerFrame(sentence, 3000, grow, withKey);
     EXPECT_EQ(f.explanation.height, 600);
     EXPECT_GT(f.explanation.top, std::max(f.answerBox.bottom(), f.keyBox.bottom()));
     EXPECT_EQ(f.explanation.left, f.answerBox.left);
@@ -162,17 +163,49 @@ TEST_P(ExplanationRoom, LiesUnderTheBoxesInsideItsFrameAndPushesTheNextFrameDown
     EXPECT_LT(f.explanation.bottom(), f.frame.height);
     EXPECT_LE(f.frame.height, plain.frame.height + 600 + 3 * kExplanationGap) << "no more room than it needs";
 
-    ExplanationHeights heights{};
-    heights[0] = 600;
-    const auto frames = StackAnswerFrames(3, sentence, grow, heights);
+    AnswerFrameContents contents{};
+    contents[0] = withKey;
+    const auto frames = StackAnswerFrames(3, sentence, grow, contents);
     const auto without = StackAnswerFrames(3, sentence, grow);
-    EXPECT_EQ(frames[0].height, LayOutAnswerFrame(sentence, kAnswerFrameWidth, grow, 600).frame.height);
+    EXPECT_EQ(frames[0].height, LayOutAnswerFrame(sentence, kAnswerFrameWidth, grow, withKey).frame.height);
     EXPECT_EQ(frames[1].top - without[1].top, frames[0].height - without[0].height);
     EXPECT_EQ(frames[1].height, without[1].height) << "a frame without an explanation keeps its height";
 }
 
 INSTANTIATE_TEST_SUITE_P(AnswerFrames, ExplanationRoom,
                          ::testing::Combine(::testing::Bool(), ::testing::Values(1.0, 2.0)));
+
+class HiddenKeyBox : public ::testing::TestWithParam<bool> {};
+
+TEST_P(HiddenKeyBox, LeavesNoGapAboveTheExplanation) {
+    const AnswerFrameLayout f =
+        LayOutAnswerFrame(GetParam(), kAnswerFrameWidth, 1, {.explanationHeight = 600});
+    EXPECT_EQ(f.explanation.top, f.answerBox.bottom() + kExplanationGap);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerFrames, HiddenKeyBox, ::testing::Bool());
+
+TEST(AnswerFrames, ASentenceBoxIsAsTallAsItsWrappedText) {
+    const AnswerFrameLayout f = LayOutAnswerFrame(
+        true, kAnswerFrameWidth, 2, {.keyShown = true, .answerHeight = 3500, .keyHeight = 2800});
+    EXPECT_EQ(f.answerBox.height, 3500);
+    EXPECT_EQ(f.keyBox.height, 2800);
+    EXPECT_GE(f.keyBox.top, f.answerBox.bottom());
+    EXPECT_GE(f.frame.height, f.keyBox.bottom() - 40);
+}
+
+TEST(AnswerFrames, ASentenceBoxTakesTheVerdictsPlaceForAWordThatWouldNotFitBesideThem) {
+    const double grow = 2.4;
+    const AnswerFrameLayout beside = LayOutAnswerFrame(true, kAnswerFrameWidth, grow);
+    EXPECT_LE(beside.firstVerdict.right(), kAnswerFrameWidth - 120) << "the verdict stays inside the frame";
+    const AnswerFrameLayout f =
+        LayOutAnswerFrame(true, kAnswerFrameWidth, grow, {.widestWord = beside.answerBox.width + 300});
+    EXPECT_GE(f.answerBox.width, beside.answerBox.width + 300);
+    EXPECT_LE(f.answerBox.right(), kAnswerFrameWidth - 120);
+    EXPECT_GE(f.firstVerdict.top, f.answerBox.bottom());
+    EXPECT_LE(f.firstVerdict.right(), f.answerBox.right());
+    EXPECT_GE(f.keyBox.top, f.firstVerdict.bottom());
+}
 
 struct BorderCase {
     const char* name;
