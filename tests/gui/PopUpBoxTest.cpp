@@ -224,6 +224,7 @@ class PopUpAskerWaits : public PopUp, public ::testing::WithParamInterface<Modal
 
 TEST_P(PopUpAskerWaits, UntilTheBoxIsAnsweredAndReturnsTheAnswer) {
     PopUpAsker asker(*m_pictures, [this] { return m_cursor; });
+    m_owner.show();
     bool modalWhileAsking = false;
     // Runs inside Ask's wait, as the learner's click would.
     QTimer::singleShot(0, &m_owner, [&] {
@@ -247,6 +248,7 @@ TEST_P(PopUpAskerWaits, UntilTheBoxIsAnsweredAndReturnsTheAnswer) {
               GetParam().answer);
     EXPECT_TRUE(modalWhileAsking);
     EXPECT_EQ(m_owner.findChild<PopUpBox*>(), nullptr) << "each question gets a box of its own";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&m_owner)) << "the keys go back to the window that asked";
 }
 
 INSTANTIATE_TEST_SUITE_P(PopUp, PopUpAskerWaits,

@@ -2,6 +2,8 @@
 
 #include "gui/popup/PopUpBox.h"
 
+#include <QPointer>
+
 namespace orbisk::gui {
 
 PopUpAsker::PopUpAsker(SkinPictures& pictures, CursorSource cursor)
@@ -10,9 +12,15 @@ PopUpAsker::PopUpAsker(SkinPictures& pictures, CursorSource cursor)
 std::optional<bool> PopUpAsker::Ask(QWidget* owner, const QString& title, const QString& message, int buttons,
                                     FirstFocus focus) {
     // Every use loads a new box, so each starts from its first state.
+    QPointer<QWidget> asking = owner;
     PopUpBox box(m_pictures, m_cursor, owner);
     box.CallPop(title, message, buttons, owner, focus);
     box.exec();
+    // The keys go back to the window that asked: without a window manager to
+    // hand it back, no window would be active once the box has gone.
+    if (asking && asking->isVisible()) {
+        asking->window()->activateWindow();
+    }
     return box.answer();
 }
 
