@@ -99,6 +99,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         started.home->show();
+        started.home->activateWindow(); // the keys go to it, with or without a window manager
         return QApplication::exec();
     } catch (const orbisk::PackError& error) {
         notifier.Warn(nullptr, kTitle,
