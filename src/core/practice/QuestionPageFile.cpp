@@ -31,16 +31,13 @@ std::string QuestionPageName(int questionId) {
     return std::string(kPagePrefix) + std::to_string(questionId) + std::string(kPageSuffix);
 }
 
-std::vector<std::filesystem::path> RemoveLeftoverPageFiles(const std::filesystem::path& appFolder) {
-    std::vector<std::filesystem::path> removed;
-    std::error_code ec;
+void RemoveLeftoverPageFiles(const std::filesystem::path& appFolder) {
+    std::error_code ignored;
     for (const files::FolderEntry& entry : files::ListFolder(appFolder)) {
-        if (entry.fileOrLink && isPageName(entry.name) &&
-            std::filesystem::remove(appFolder / entry.name, ec)) {
-            removed.push_back(appFolder / entry.name);
+        if (entry.fileOrLink && isPageName(entry.name)) {
+            std::filesystem::remove(appFolder / entry.name, ignored);
         }
     }
-    return removed;
 }
 
 QuestionPageFile::QuestionPageFile(const ResourceSource& resources, std::filesystem::path appFolder)

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orbisk::practice {
 
@@ -25,10 +24,10 @@ struct PageOutcome {
 std::string QuestionPageName(int questionId);
 
 /// Removes the page files a program that did not end normally left in
-/// @p appFolder (files named as QuestionPageName makes them; nothing else);
-/// returns the ones removed. Only the copy that holds the folder's one-copy
-/// lock may call it, before it opens a paper.
-std::vector<std::filesystem::path> RemoveLeftoverPageFiles(const std::filesystem::path& appFolder);
+/// @p appFolder (files named as QuestionPageName makes them; nothing else).
+/// Only the copy that holds the folder's one-copy lock may call it, before it
+/// opens a paper.
+void RemoveLeftoverPageFiles(const std::filesystem::path& appFolder);
 
 /// The one question page file of an open paper: the page on show, extracted
 /// from the program's resources into the application folder. Showing another

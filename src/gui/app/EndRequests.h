@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <functional>
-#include <memory>
 
 class QSocketNotifier;
 
