@@ -6,6 +6,7 @@
 #include "HomeFixture.h"
 #include "TempFolder.h"
 #include "core/setup/FolderSetup.h"
+#include "gui/app/Notifier.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/SkinnedFrame.h"
@@ -249,6 +250,19 @@ TEST_P(PopUpAskerWaits, UntilTheBoxIsAnsweredAndReturnsTheAnswer) {
     EXPECT_TRUE(modalWhileAsking);
     EXPECT_EQ(m_owner.findChild<PopUpBox*>(), nullptr) << "each question gets a box of its own";
     EXPECT_TRUE(QTest::qWaitForWindowActive(&m_owner)) << "the keys go back to the window that asked";
+}
+
+TEST_F(PopUp, AMessageBoxGivesTheKeysBackToTheWindowItStoodOver) {
+    m_owner.show();
+    MessageBoxNotifier notifier;
+    QTimer::singleShot(0, &m_owner, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        }
+    });
+    notifier.Warn(&m_owner, QStringLiteral("Orbisk"), QStringLiteral("Your answers could not be saved."),
+                  QStringLiteral("details"));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&m_owner));
 }
 
 INSTANTIATE_TEST_SUITE_P(PopUp, PopUpAskerWaits,

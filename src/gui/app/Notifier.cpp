@@ -1,6 +1,9 @@
 #include "gui/app/Notifier.h"
 
+#include "gui/chrome/FrameActivation.h"
+
 #include <QMessageBox>
+#include <QPointer>
 
 namespace orbisk::gui {
 
@@ -8,11 +11,13 @@ namespace {
 
 void show(QMessageBox::Icon icon, QWidget* owner, const QString& title, const QString& message,
           const QString& details) {
+    const QPointer<QWidget> showing = owner;
     QMessageBox box(icon, title, message, QMessageBox::Ok, owner);
     if (!details.isEmpty()) {
         box.setDetailedText(details);
     }
     box.exec();
+    ReturnKeysTo(showing);
 }
 
 } // namespace

@@ -65,4 +65,10 @@ bool FrameActivation::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void ReturnKeysTo(const QPointer<QWidget>& owner) {
+    if (owner && owner->isVisible()) {
+        owner->window()->activateWindow();
+    }
+}
+
 } // namespace orbisk::gui

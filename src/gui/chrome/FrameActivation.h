@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <vector>
 
 namespace orbisk::gui {
@@ -38,5 +39,11 @@ private:
 
     std::vector<SkinnedFrame*> m_frames;
 };
+
+/// Makes the window of @p owner, which opened a box that has now gone, the
+/// active window again, so that its keys work: a window manager hands the
+/// keys back by itself, but without one no window would have them. Nothing
+/// when the owner has gone or is hidden.
+void ReturnKeysTo(const QPointer<QWidget>& owner);
 
 } // namespace orbisk::gui

@@ -1,5 +1,6 @@
 #include "gui/popup/PopUpAsker.h"
 
+#include "gui/chrome/FrameActivation.h"
 #include "gui/popup/PopUpBox.h"
 
 #include <QPointer>
@@ -16,11 +17,7 @@ std::optional<bool> PopUpAsker::Ask(QWidget* owner, const QString& title, const 
     PopUpBox box(m_pictures, m_cursor, owner);
     box.CallPop(title, message, buttons, owner, focus);
     box.exec();
-    // The keys go back to the window that asked: without a window manager to
-    // hand it back, no window would be active once the box has gone.
-    if (asking && asking->isVisible()) {
-        asking->window()->activateWindow();
-    }
+    ReturnKeysTo(asking);
     return box.answer();
 }
 
