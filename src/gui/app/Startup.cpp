@@ -206,7 +206,7 @@ Started StartUp(const StartupEnvironment& environment) {
                                            ToQString(files.config->name), started.home.get());
     started.endRequests = std::make_unique<EndRequests>([practice = started.practice.get()] {
         practice->CloseAll();
-        QCoreApplication::exit(0);
+        QCoreApplication::quit();
     });
     QStringList lines, details;
     tellAboutPassedOver(choice, environment.programFolder, *files.config, lines, details);
