@@ -94,6 +94,12 @@ protected:
     static void press(PracticeWindow& window, Qt::Key key) {
         QTest::keyClick(&window, key, Qt::ControlModifier);
     }
+    /// Ctrl+Plus until the largest text size, and more.
+    static void toLargest(PracticeWindow& window) {
+        for (int i = 0; i < 8; ++i) {
+            press(window, Qt::Key_Plus);
+        }
+    }
 };
 
 TEST_F(TextSize, CtrlPlusMinusAndZeroChangeThePageAndTheAnswersTogether) {
@@ -135,9 +141,7 @@ TEST_F(TextSize, AtTheLargestSizeTheSmallestWindowStillShowsEveryAnswer) {
     PracticeWindow* window = OpenPaper(105, 1, 3); // twenty answers to a question
     ASSERT_NE(window, nullptr);
     window->resize(layout::Px(layout::kMinResizeWidth), layout::Px(layout::kMinResizeHeight));
-    for (int i = 0; i < 8; ++i) {
-        press(*window, Qt::Key_Plus);
-    }
+    toLargest(*window);
     ASSERT_EQ(window->textSize(), practice::kTextSizes.back());
     AnswerSheetPanel& sheet = *window->sheet();
     ASSERT_EQ(sheet.shownFrames(), 20);
@@ -174,9 +178,7 @@ TEST_F(TextSize, AtTheLargestSizeAWordTileOnThePageIsNeverSplit) {
     PracticeWindow* window = OpenPaper(141); // word order
     ASSERT_NE(window, nullptr);
     window->resize(layout::Px(layout::kMinResizeWidth), layout::Px(layout::kMinResizeHeight));
-    for (int i = 0; i < 8; ++i) {
-        press(*window, Qt::Key_Plus);
-    }
+    toLargest(*window);
     QTextDocument& page = *window->view()->document();
     const QTextCursor tile = page.find(QStringLiteral("sentence"));
     ASSERT_FALSE(tile.isNull());
@@ -190,9 +192,7 @@ TEST_F(TextSize, AtTheLargestSizeAWordTileOnThePageIsNeverSplit) {
 TEST_F(TextSize, AtTheLargestSizeASentenceBoxShowsTheWholeSentence) {
     PracticeWindow* window = OpenPaper(141);
     ASSERT_NE(window, nullptr);
-    for (int i = 0; i < 8; ++i) {
-        press(*window, Qt::Key_Plus);
-    }
+    toLargest(*window);
     AnswerBox* box = window->sheet()->answerBox(1);
     box->setFocus();
     QTest::keyClicks(box,
@@ -207,9 +207,7 @@ TEST_F(TextSize, AtTheLargestSizeASentenceBoxShowsTheWholeSentence) {
 TEST_F(TextSize, AtTheLargestSizeASentenceBoxBreaksItsLinesBetweenWords) {
     PracticeWindow* window = OpenPaper(141);
     ASSERT_NE(window, nullptr);
-    for (int i = 0; i < 8; ++i) {
-        press(*window, Qt::Key_Plus);
-    }
+    toLargest(*window);
     AnswerBox* box = window->sheet()->answerBox(1);
     QTest::keyClicks(box, QStringLiteral("my grandfathers never drink coffee"));
     const QTextBlock block = box->document()->firstBlock();

@@ -45,14 +45,19 @@ namespace fs = std::filesystem;
 
 class Startup : public ::testing::Test {
 protected:
-    Started Start(const ResourceSource& resources) {
+    /// What the program passes, with its files in @p programFolder.
+    StartupEnvironment Environment(const fs::path& programFolder,
+                                   const ResourceSource& resources = orbisk::testing::TestBank().pack()) {
         StartupEnvironment environment;
-        environment.programFolder = m_folder.path();
+        environment.programFolder = programFolder;
         environment.resources = &resources;
         environment.notifier = &m_notifier;
         environment.cursor = [] { return QPoint(-100, -100); };
         environment.copyStamp = [] { return std::string("20261208-101500"); };
-        Started started = StartUp(environment);
+        return environment;
+    }
+    Started Start(const ResourceSource& resources) {
+        Started started = StartUp(Environment(m_folder.path(), resources));
         if (started.pictureInstaller) {
             started.pictureInstaller->Install(); // what the first paint brings about
         }
@@ -93,13 +98,7 @@ TEST_F(Startup, AFreshFolderGetsEverythingAndTheHomeWindow) {
 
 // A first start does not wait for the pictures' files: they follow the window's first paint.
 TEST_F(Startup, ThePicturesAreWrittenOnceTheHomeWindowHasPainted) {
-    StartupEnvironment environment;
-    environment.programFolder = m_folder.path();
-    environment.resources = &orbisk::testing::TestBank().pack();
-    environment.notifier = &m_notifier;
-    environment.cursor = [] { return QPoint(-100, -100); };
-    environment.copyStamp = [] { return std::string("stamp"); };
-    const Started started = StartUp(environment);
+    const Started started = StartUp(Environment(m_folder.path()));
     ASSERT_TRUE(started.home);
     EXPECT_FALSE(fs::exists(m_folder / "Graphics" / "home_off.bmp"));
     started.home->show();
@@ -253,14 +252,8 @@ TEST_F(Startup, ResultsBesideAProgramThatMayNotWriteThereAreNamedNotHidden) {
     Start();
     // A folder where the lock file goes: this start cannot use the program's folder.
     fs::create_directory(m_folder / SingleInstance::LockFileName().toStdString());
-    StartupEnvironment environment;
-    environment.programFolder = m_folder.path();
+    StartupEnvironment environment = Environment(m_folder.path());
     environment.perUserFolder = m_folder / "per-user";
-    const orbisk::ResourceSource& resources = orbisk::testing::TestBank().pack();
-    environment.resources = &resources;
-    environment.notifier = &m_notifier;
-    environment.cursor = [] { return QPoint(-100, -100); };
-    environment.copyStamp = [] { return std::string("stamp"); };
     const Started started = StartUp(environment);
     ASSERT_TRUE(started.home);
     ASSERT_EQ(m_notifier.messages.size(), 1);
@@ -329,13 +322,7 @@ TEST_F(Startup, AnswersOfALargerInstallAndATrendWithoutItsRecordAreLeftAloneSile
 
 TEST_F(Startup, AFolderThatCannotHoldTheLockIsToldApartFromARunningCopy) {
     WriteBytes(m_folder / "not-a-folder", "x");
-    StartupEnvironment environment;
-    environment.programFolder = m_folder / "not-a-folder";
-    const orbisk::ResourceSource& resources = orbisk::testing::TestBank().pack();
-    environment.resources = &resources;
-    environment.notifier = &m_notifier;
-    environment.copyStamp = [] { return std::string("stamp"); };
-    const Started started = StartUp(environment);
+    const Started started = StartUp(Environment(m_folder / "not-a-folder"));
     EXPECT_FALSE(started.home);
     ASSERT_EQ(m_notifier.messages.size(), 1);
     EXPECT_TRUE(m_notifier.messages[0].contains(QStringLiteral("cannot keep your results in")));
@@ -344,14 +331,8 @@ TEST_F(Startup, AFolderThatCannotHoldTheLockIsToldApartFromARunningCopy) {
 
 TEST_F(Startup, AProgramFolderThatCannotHoldTheLockFallsBackToThePerUserFolder) {
     WriteBytes(m_folder / "not-a-folder", "x");
-    StartupEnvironment environment;
-    environment.programFolder = m_folder / "not-a-folder";
+    StartupEnvironment environment = Environment(m_folder / "not-a-folder");
     environment.perUserFolder = m_folder / "per-user";
-    const orbisk::ResourceSource& resources = orbisk::testing::TestBank().pack();
-    environment.resources = &resources;
-    environment.notifier = &m_notifier;
-    environment.cursor = [] { return QPoint(-100, -100); };
-    environment.copyStamp = [] { return std::string("stamp"); };
     const Started started = StartUp(environment);
     ASSERT_TRUE(started.home);
     EXPECT_EQ(started.appFolder, m_folder / "per-user");

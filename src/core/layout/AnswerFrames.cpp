@@ -30,15 +30,14 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
     const double shift = letter - 360;
     f.partLetter = {0, 40, letter, line};
     f.frame = {kAnswerFrameLeft, 0, frameWidth, frameHeight(sentence, grow)};
-    double lowest = 0; // the bottom of the lowest box that shows
+    double lowest = 0;          // the bottom of the lowest box that shows
+    bool verdictsUnder = false; // the verdicts stand under the answer box, not beside it
     if (!sentence) {
         f.answerBox = {letter, 40, 1575, line};
         f.firstVerdict = {2040 + shift, 40, letter, line};
         const double keyLeft = f.firstVerdict.right();
         // The key box keeps the frame's right margin (120), however little room is left.
         f.keyBox = {keyLeft, 60, std::max(0.0, frameWidth - 120 - keyLeft), line};
-        f.carriedVerdict = f.firstVerdict;
-        f.carriedVerdict.left = f.answerBox.right() + 105;
         lowest = f.answerBox.bottom();
     } else {
         const double verdict = letter;
@@ -47,18 +46,15 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
         const double beside =
             std::max(0.0, std::min(frameWidth - 1000 - shift, frameWidth - letter - 100 - verdict - 120));
         const double alone = std::max(0.0, frameWidth - 120 - letter);
-        const bool verdictsUnder = beside < content.widestWord && beside < alone;
+        verdictsUnder = beside < content.widestWord && beside < alone;
         const double box = std::max(kSentenceBoxHeight * grow, content.answerHeight);
         f.answerBox = {letter, 40, verdictsUnder ? alone : beside, box};
         if (verdictsUnder) {
             f.firstVerdict = {f.answerBox.right() - verdict, f.answerBox.bottom() + kExplanationGap, verdict,
                               line};
-            f.carriedVerdict = f.firstVerdict;
             lowest = f.firstVerdict.bottom();
         } else {
             f.firstVerdict = {f.answerBox.right() + 100, 40, verdict, line};
-            f.carriedVerdict = f.firstVerdict;
-            f.carriedVerdict.left = f.answerBox.right() + 105;
             lowest = f.answerBox.bottom();
         }
         f.keyBox = {f.answerBox.left, lowest + 100, std::max(0.0, frameWidth - 500 - shift),
@@ -67,6 +63,10 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
         f.frame.height = std::max(f.frame.height, f.keyBox.bottom() - 40);
     }
     f.secondVerdict = f.firstVerdict;
+    f.carriedVerdict = f.firstVerdict;
+    if (!verdictsUnder) {
+        f.carriedVerdict.left = f.answerBox.right() + 105;
+    }
     if (content.keyShown) {
         lowest = std::max(lowest, f.keyBox.bottom());
     }

@@ -25,10 +25,14 @@ bool isPageName(std::string_view name) {
     return std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+std::string pageName(std::string_view questionId) {
+    return std::string(kPagePrefix) + std::string(questionId) + std::string(kPageSuffix);
+}
+
 } // namespace
 
 std::string QuestionPageName(int questionId) {
-    return std::string(kPagePrefix) + std::to_string(questionId) + std::string(kPageSuffix);
+    return pageName(std::to_string(questionId));
 }
 
 void RemoveLeftoverPageFiles(const std::filesystem::path& appFolder) {
@@ -70,8 +74,7 @@ const PageOutcome& QuestionPageFile::Show(int question, std::string_view questio
     m_current = PageOutcome{question, std::string(questionId), {}, 0};
     const auto id = text::ParseWholeNumber(questionId);
     if (!id || *id <= 0 || *id > 999999) {
-        m_current.path =
-            m_folder / (std::string(kPagePrefix) + std::string(questionId) + std::string(kPageSuffix));
+        m_current.path = m_folder / pageName(questionId);
         m_current.error = EINVAL;
         return m_current;
     }

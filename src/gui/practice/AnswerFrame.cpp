@@ -113,7 +113,7 @@ int wrappedHeight(const AnswerBox& box, int width) {
 
 layout::AnswerFrameContent AnswerFrame::Content(bool sentence, double grow, double width) const {
     layout::AnswerFrameContent content;
-    content.keyShown = m_key != nullptr && m_keyShown;
+    content.keyShown = m_key != nullptr && !m_key->isHidden();
     if (sentence) {
         double widest = widestWord(m_answer->text(), m_answer->font());
         if (content.keyShown) {
@@ -190,7 +190,6 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
     if (m_key) {
         m_key->setText(ToQString(frame.key));
         m_key->setAccessibleName(ToQString(kCorrectAnswerName) + suffix);
-        m_keyShown = frame.keyShown;
         m_key->setVisible(frame.keyShown);
     }
     // Only a shown explanation is set at all: a hidden one is not read out either.

@@ -60,7 +60,6 @@ private:
     QLabel* m_secondVerdict = nullptr;
     QLabel* m_key = nullptr;
     QLabel* m_explanation;
-    bool m_keyShown = false;
     bool m_carried = false; ///< second attempt: the first verdict stands by a carried-over answer
 };
 
