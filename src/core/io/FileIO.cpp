@@ -134,7 +134,9 @@ void RemoveLeftoverFile(const std::filesystem::path& path) noexcept {
 // Straight from the system: this reads every results file and, at start-up,
 // every picture, and a stream costs several times the reading itself.
 std::string ReadWholeFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a pipe in a file's place would otherwise hold the
+    // program until something wrote into it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR) {
@@ -143,9 +145,14 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
         throw DataError(path, "", "the file cannot be read (" + errnoText(error) + ")");
     }
     struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (::fstat(fd, &status) == 0 && (S_ISDIR(status.st_mode) || S_ISFIFO(status.st_mode))) {
         ::close(fd);
-        throw DataError(path, "", "is a folder, not a file");
+        throw DataError(path, "",
+                        S_ISDIR(status.st_mode) ? "is a folder, not a file" : "is a pipe, not a file");
+    }
+    if (!S_ISREG(status.st_mode)) {
+        // A device reads as the system gives it, waiting as it would.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     }
     std::string content;
     // The size when it is known, and one byte more to see the end in one read;

@@ -4,7 +4,16 @@
 #include "core/Errors.h"
 #include "core/formats/Records.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
+
+#ifdef __unix__
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace orbisk::files {
 namespace {
@@ -206,6 +215,28 @@ TEST(ReadWholeFile, NamesTheFileThatIsMissingOrAFolder) {
     EXPECT_THROW(ReadWholeFile(folder / "absent.txt"), DataError);
     EXPECT_THROW(ReadWholeFile(folder.path()), DataError);
 }
+
+#ifdef __unix__
+TEST(ReadWholeFile, APipeInTheFilesPlaceIsRefusedWithoutWaitingForAWriter) {
+    TempFolder folder;
+    const auto path = folder / "marks2ENG.txt";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    // Should the read wait for a writer, this one comes, so the test ends either way.
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        while (!done) {
+            if (const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    EXPECT_THROW(ReadWholeFile(path), DataError);
+    done = true;
+    writer.join();
+}
+#endif
 
 } // namespace
 } // namespace orbisk::files
