@@ -388,6 +388,20 @@ TEST_F(Startup, PicturesThatCannotBeInstalledAreNamedAndTheWindowStillStarts) {
     EXPECT_TRUE(m_notifier.details[0].contains(QStringLiteral("QZicon.ico: ")));
 }
 
+TEST_F(Startup, PicturesThatCannotBeInstalledWaitForAnOpenMessageToClose) {
+    WriteBytes(m_folder / "Graphics", "a file where the folder should be");
+    Started started = StartUp(Environment(m_folder.path()));
+    ASSERT_TRUE(started.home);
+    QWidget message; // what a message box from start-up is while it waits for the learner
+    message.setWindowModality(Qt::ApplicationModal);
+    message.show();
+    started.pictureInstaller->Install();
+    QTest::qWait(300);
+    EXPECT_TRUE(m_notifier.messages.isEmpty());
+    message.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_notifier.messages.isEmpty(); }, 2000));
+}
+
 TEST_F(Startup, APackWithoutPicturesIsReportedNotSilent) {
     MapResourceSource noSkin;
     for (const int id : orbisk::testing::TestBank().pack().Ids()) {

@@ -4,6 +4,7 @@
 #include "gui/app/Notifier.h"
 #include "gui/chrome/QtText.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QStringList>
 #include <QTimer>
@@ -13,6 +14,7 @@ namespace orbisk::gui {
 namespace {
 
 constexpr int kLatestMilliseconds = 1000; // when the window has not painted by then
+constexpr int kRetellMilliseconds = 200;  // how often a message waits for another to close
 
 } // namespace
 
@@ -51,11 +53,20 @@ void PictureInstaller::Install() {
     for (const setup::PictureProblem& picture : report.failed) {
         details << ToQString(picture.name) + QStringLiteral(": ") + ToQString(picture.problem);
     }
-    m_notifier.Warn(m_window, m_title,
-                    QStringLiteral("Some of the program's pictures could not be put in %1. The windows "
-                                   "show them all the same; the next start tries again.")
-                        .arg(PathText(setup::GraphicsFolder(m_appFolder))),
-                    details.join(QLatin1Char('\n')));
+    tell(QStringLiteral("Some of the program's pictures could not be put in %1. The windows "
+                        "show them all the same; the next start tries again.")
+             .arg(PathText(setup::GraphicsFolder(m_appFolder))),
+         details.join(QLatin1Char('\n')));
+}
+
+void PictureInstaller::tell(const QString& message, const QString& details) {
+    // Not over a message start-up is still showing (a full disk gives one of
+    // each): after it, when the learner has read it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kRetellMilliseconds, this, [this, message, details] { tell(message, details); });
+        return;
+    }
+    m_notifier.Warn(m_window, m_title, message, details);
 }
 
 } // namespace orbisk::gui

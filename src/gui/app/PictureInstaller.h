@@ -24,13 +24,15 @@ public:
                      QString title, QWidget* window);
 
     /// Writes the pictures now, unless they have been; tells the learner of
-    /// pictures that could not be written.
+    /// pictures that could not be written, once no other message is open.
     void Install();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void tell(const QString& message, const QString& details);
+
     std::filesystem::path m_appFolder;
     const ResourceSource& m_resources;
     Notifier& m_notifier;
