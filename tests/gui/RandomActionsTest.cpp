@@ -363,7 +363,8 @@ void RandomActions::Restart() {
     for (const auto& repaired : start.results.repaired) {
         Problem("a start found " + repaired.file.string() + " damaged: " + repaired.problem);
     }
-    if (!start.results.created.empty() || !start.results.extended.empty() || !start.results.failed.empty()) {
+    if (!start.results.created.empty() || !start.results.extended.empty() ||
+        !start.results.notCreated.empty() || !start.results.failed.empty()) {
         Problem("a start had to create, extend or rewrite results files");
     }
     Home();

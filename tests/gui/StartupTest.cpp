@@ -200,6 +200,24 @@ TEST_F(Startup, AShortMarksRecordIsKeptAsideRecreatedAndNamed) {
               *orbisk::testing::TestBank().pack().Find(results::TemplateId(results::ResultsFile::Marks, 2)));
 }
 
+// What a full disk does to a first start: one message saying the files could
+// not be made, not one saying they were left as they are.
+TEST_F(Startup, ResultsFilesThatCannotBeMadeAreToldOfOnceAsNotMade) {
+    for (const results::ResultsFile file : results::kResultsFiles) {
+        fs::create_directory(files::TemporaryPathFor(Results(file))); // the write cannot begin
+    }
+    const Started started = Start();
+    ASSERT_TRUE(started.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1) << m_notifier.messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(
+        m_notifier.messages[0].contains(QStringLiteral("could not be made in ") + PathText(m_folder.path())))
+        << m_notifier.messages[0].toStdString();
+    for (const results::ResultsFile file : results::kResultsFiles) {
+        EXPECT_TRUE(m_notifier.details[0].contains(PathText(Results(file))))
+            << m_notifier.details[0].toStdString();
+    }
+}
+
 TEST_F(Startup, ResultsWrittenForFewerPapersAreExtended) {
     // An earlier version of section 3 had two papers.
     Start();

@@ -103,11 +103,15 @@ SectionView HomeScreen::LoadSection() {
         results::FilePath(m_appFolder, results::ResultsFile::Marks, m_state.LChose, m_state.lblCOD);
     try {
         m_marks = results::ReadMarks(marksFile, section->paperCount);
+        m_told.erase(marksFile);
     } catch (const DataError& error) {
         // Empty scores rather than another section's, and the file as it is.
         const std::vector<std::string> none(static_cast<std::size_t>(section->paperCount));
         m_marks = {none, none, none, none, none, none, {}};
-        view.problem = Problem{marksFile, texts::MarksUnreadable(section->label, marksFile, error.what())};
+        if (m_told.insert(marksFile).second) {
+            view.problem =
+                Problem{marksFile, texts::MarksUnreadable(section->label, marksFile, error.what())};
+        }
     }
     using results::ResultsFile;
     m_firstAnswers =
@@ -123,6 +127,10 @@ SectionView HomeScreen::LoadSection() {
         view.chooseTopic = 1;
     }
     return view;
+}
+
+void HomeScreen::AlreadyTold(const std::filesystem::path& file) {
+    m_told.insert(file);
 }
 
 TopicView HomeScreen::ChooseTopic(int t) {

@@ -13,6 +13,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -130,10 +131,13 @@ public:
 
     /// Reads the current section's marks and says which topics to show. An
     /// unreadable marks file gives empty scores (never another section's) and a
-    /// problem naming it. Reads the two answer files too, for the attempts
-    /// begun and not marked (an unreadable one shows none begun). Chooses topic 1 unless the section is being
-    /// refreshed or has no topics.
+    /// problem naming it, once: reads that fail again are quiet until one succeeds. Reads the two answer
+    /// files too, for the attempts begun and not marked (an unreadable one shows none begun). Chooses topic 1
+    /// unless the section is being refreshed or has no topics.
     SectionView LoadSection();
+    /// The learner has been told about @p file already (start-up could not make
+    /// or repair it): LoadSection gives no problem for it until it reads again.
+    void AlreadyTold(const std::filesystem::path& file);
     /// Chooses topic @p t (1 to 10): its name and its five papers' rows.
     TopicView ChooseTopic(int t);
     /// Reads the marks again and chooses the same topic (a practice window closed).
@@ -165,6 +169,8 @@ private:
     /// The first and second answer files' paper records as LoadSection read them, by paper slot.
     std::vector<std::string> m_firstAnswers;
     std::vector<std::string> m_secondAnswers;
+    /// Marks files the learner has been told cannot be read.
+    std::set<std::filesystem::path> m_told;
 };
 
 } // namespace orbisk::home

@@ -206,7 +206,12 @@ EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::str
                 if (!present) {
                     // A file made from its template holds nothing of the learner's, so it is not
                     // waited for: should a power cut leave it empty, the next start makes it again.
-                    files::WriteFileAtomically(path, *bytes, files::Sync::NoWait);
+                    try {
+                        files::WriteFileAtomically(path, *bytes, files::Sync::NoWait);
+                    } catch (const WriteError& error) {
+                        report.notCreated.push_back({path, error.problem(), section.number});
+                        continue;
+                    }
                     report.created.push_back(path);
                     continue;
                 }

@@ -30,7 +30,8 @@ struct EnsureReport {
     std::vector<std::filesystem::path> created;  ///< missing or empty, written from the template
     std::vector<std::filesystem::path> extended; ///< written for fewer papers, extended
     std::vector<RepairedFile> repaired;          ///< unreadable, kept as a copy and recreated
-    std::vector<FileProblem> failed;             ///< could not be created, extended or repaired
+    std::vector<FileProblem> notCreated;         ///< missing, and could not be written from the template
+    std::vector<FileProblem> failed;             ///< could not be extended or repaired, left as it is
 };
 
 /// Makes sure every results file of every section can be read by the program:

@@ -48,6 +48,22 @@ void tellAboutResults(const config::ProductConfig& config, const results::Ensure
                           PathText(repaired.copy.filename()));
         details << PathText(repaired.file) + QStringLiteral(": ") + ToQString(repaired.problem);
     }
+    // Files that could not be made at all, a section at a time: on a full disk
+    // or in a folder that may not be written, that is all of them.
+    for (std::size_t first = 0; first < report.notCreated.size();) {
+        const int section = report.notCreated[first].section;
+        std::size_t end = first;
+        while (end < report.notCreated.size() && report.notCreated[end].section == section) {
+            const results::FileProblem& missing = report.notCreated[end++];
+            details << PathText(missing.file) + QStringLiteral(": ") + ToQString(missing.problem);
+        }
+        lines << QStringLiteral("The files that keep your results for %1 could not be made in %2, so your "
+                                "scores and answers cannot be kept until they can. Make room on the disk, "
+                                "or make sure that folder may be written, then start the program again.")
+                     .arg(sectionLabel(config, section),
+                          PathText(report.notCreated[first].file.parent_path()));
+        first = end;
+    }
     for (const results::FileProblem& failed : report.failed) {
         lines << QStringLiteral(
                      "Your results for %1 in %2 could not be put right, so they were left as they are.")
@@ -163,6 +179,12 @@ Started StartUp(const StartupEnvironment& environment) {
     }
     HomeWindow::Services services{started.appFolder, started.pictures.get(), environment.notifier,
                                   environment.cursor, asker};
+    // Start-up tells of these below; the home window, built first, need not tell again.
+    for (const auto* problems : {&files.results.notCreated, &files.results.failed}) {
+        for (const results::FileProblem& problem : *problems) {
+            services.toldAtStart.push_back(problem.file);
+        }
+    }
     started.printerAccess =
         std::make_unique<SystemPrinterAccess>(environment.printingModule, *environment.notifier);
     started.cardPrinter =

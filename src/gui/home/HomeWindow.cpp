@@ -63,6 +63,9 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     connect(m_bodyHome, &HomePage::paperClicked, this, &HomeWindow::OpenPaper);
     m_poller->Start();
 
+    for (const std::filesystem::path& file : m_services.toldAtStart) {
+        m_home.AlreadyTold(file);
+    }
     // Select the first section, which shows its home page with topic 1.
     TabClick(m_home.FirstTab());
     // The frame is made first, so its buttons lead the Tab order and would take

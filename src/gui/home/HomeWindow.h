@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <vector>
 
 namespace orbisk::gui {
 
@@ -55,6 +56,9 @@ public:
         const ResourceSource* resources = nullptr;
         /// Finds and starts the web browser; without one, the web link finds none.
         BrowserLauncher* browser = nullptr;
+        /// Results files start-up has told the learner it could not make or
+        /// put right: the window does not tell of them again.
+        std::vector<std::filesystem::path> toldAtStart = {};
     };
 
     /// Builds the window for @p config and selects the first section, as the

@@ -11,6 +11,7 @@
 namespace orbisk::home {
 namespace {
 
+using orbisk::testing::ReadBytes;
 using orbisk::testing::TempFolder;
 using orbisk::testing::WriteBytes;
 using results::ResultsFile;
@@ -190,6 +191,27 @@ TEST_F(HomeScreenTest, AnUnreadableMarksFileGivesEmptyScoresAndAProblemNamingThe
     EXPECT_FALSE(view.problem->message.details.empty());
     EXPECT_EQ(view.topicCount, 3) << "the topics still show";
     EXPECT_EQ(screen.ChooseTopic(1).papers[0], PaperRow{}) << "no stale score";
+}
+
+TEST_F(HomeScreenTest, AnUnreadableMarksFileIsToldOfOnceUntilItReadsAgain) {
+    HomeScreen screen(m_config, m_folder.path());
+    const std::string sound = ReadBytes(File(ResultsFile::Marks));
+    WriteBytes(File(ResultsFile::Marks), "#FSE#>1\r\n");
+    EXPECT_TRUE(screen.LoadSection().problem);
+    EXPECT_FALSE(screen.RefreshContents().problem) << "closing a paper does not tell again";
+    WriteBytes(File(ResultsFile::Marks), sound);
+    EXPECT_FALSE(screen.LoadSection().problem);
+    WriteBytes(File(ResultsFile::Marks), "#FSE#>1\r\n");
+    EXPECT_TRUE(screen.LoadSection().problem) << "damaged anew";
+}
+
+TEST_F(HomeScreenTest, AMarksFileStartUpHasToldOfGivesNoSecondProblem) {
+    std::filesystem::remove(File(ResultsFile::Marks));
+    HomeScreen screen(m_config, m_folder.path());
+    screen.AlreadyTold(File(ResultsFile::Marks));
+    const SectionView view = screen.LoadSection();
+    EXPECT_FALSE(view.problem);
+    EXPECT_EQ(view.topicCount, 3);
 }
 
 TEST_F(HomeScreenTest, ErasingReturnsTheFilesItCouldNotWriteAndWritesTheOthers) {

@@ -330,6 +330,15 @@ TEST_F(EnsureFiles, FilesWrittenForFewerPapersAreExtendedKeepingTheirValues) {
     EXPECT_TRUE(Ensure().extended.empty());
 }
 
+TEST_F(EnsureFiles, AMissingFileThatCannotBeWrittenIsReportedAsNotMade) {
+    std::filesystem::create_directory(files::TemporaryPathFor(Path(ResultsFile::Marks)));
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.notCreated.size(), 1U);
+    EXPECT_EQ(report.notCreated[0].file, Path(ResultsFile::Marks));
+    EXPECT_TRUE(report.failed.empty());
+    EXPECT_EQ(report.created.size(), kResultsFiles.size() - 1) << "the others are made all the same";
+}
+
 TEST_F(EnsureFiles, AFileThatCannotBeKeptAsideIsLeftAloneAndReported) {
     Ensure();
     std::filesystem::remove(Path(ResultsFile::Second));
