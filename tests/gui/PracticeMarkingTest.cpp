@@ -239,6 +239,16 @@ TEST_P(HomeAfterMarking, ClosingShowsTheNewScoreAndOffersTryAgainUnlessAbove99) 
     EXPECT_EQ(page->tryAgainButton(1)->isVisibleTo(m_home.get()), GetParam().tryAgain);
 }
 
+TEST_F(PracticeMarking, TheHomeWindowShowsTheNewScoreWhileThePaperStaysOpenInReview) {
+    StoreRecord(ResultsFile::First, 101, choiceAnswers(27));
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    Mark(*window);
+    ASSERT_EQ(Open(), window);
+    EXPECT_EQ(m_home->homePage()->firstScore(1)->text(), QStringLiteral("90"));
+    EXPECT_EQ(m_home->marks().FSE[0], "90") << "what the report and the card are made from";
+}
+
 INSTANTIATE_TEST_SUITE_P(PracticeWindow, HomeAfterMarking,
                          ::testing::Values(HomeRow{"ninety", 27, "90", true},
                                            HomeRow{"all_right", 30, "100", false},

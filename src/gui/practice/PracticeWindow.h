@@ -98,6 +98,8 @@ public:
 signals:
     /// The window has stored its answers and removed its page file; it closes now.
     void unloading(PracticeWindow* window);
+    /// The paper's marking has been written to the results files.
+    void marked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

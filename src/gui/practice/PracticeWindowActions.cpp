@@ -219,6 +219,7 @@ void PracticeWindow::completeMarking() {
     }
     enter(LifeEvent::MarkingWritten);
     showReview();
+    emit marked();
 }
 
 void PracticeWindow::showReview() {

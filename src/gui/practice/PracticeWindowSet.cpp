@@ -61,6 +61,13 @@ void PracticeWindowSet::Open(const practice::PaperRequest& request) {
         auto* window =
             new PracticeWindow(m_services, practice::OpenPaper::Open(*m_services.resources, request));
         connect(window, &PracticeWindow::unloading, this, &PracticeWindowSet::unloaded);
+        // The new score shows on the home window, its report and card at once,
+        // not only once the paper is closed.
+        connect(window, &PracticeWindow::marked, this, [this] {
+            if (!m_ending && m_refresh) {
+                m_refresh();
+            }
+        });
         (request.TakeNum == practice::Attempt::First ? m_first : m_second) = window;
         window->show();
         window->raise();
