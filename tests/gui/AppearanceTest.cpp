@@ -121,6 +121,24 @@ TEST_F(TextSize, CtrlPlusMinusAndZeroChangeThePageAndTheAnswersTogether) {
     }
 }
 
+TEST_F(TextSize, APageIsAsTallAtASizeHoweverManyMovesCameBefore) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    const auto height = [&] { return window->view()->document()->size().height(); };
+    const double atFirst = height();
+    for (int i = 0; i < 3; ++i) {
+        press(*window, Qt::Key_Plus);
+    }
+    const double larger = height();
+    for (int i = 0; i < 4; ++i) {
+        Press(window, QStringLiteral("Next"));
+        Press(window, QStringLiteral("Back"));
+    }
+    EXPECT_DOUBLE_EQ(height(), larger);
+    press(*window, Qt::Key_0);
+    EXPECT_DOUBLE_EQ(height(), atFirst);
+}
+
 TEST_F(TextSize, IsKeptForTheNextPaperAndLeftByErasing) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

@@ -122,15 +122,18 @@ void QuestionView::SetTextSize(int percent) {
 void QuestionView::showHtml(const QString& html) {
     m_html = html;
     setHtml(html);
+    // Every size the page sets, and the size of text that sets none, times the
+    // text size. The size of text that sets none is the view's own font's: the
+    // page keeps its default font from one page to the next, so scaling that
+    // would scale it again on every page shown.
+    const double factor = m_textSize / 100.0;
+    QTextDocument& page = *document();
+    QFont base = font();
+    base.setPointSizeF(base.pointSizeF() * factor);
+    page.setDefaultFont(base);
     if (m_textSize == 100) {
         return;
     }
-    // Every size the page sets, and the size of text that sets none, times the text size.
-    const double factor = m_textSize / 100.0;
-    QTextDocument& page = *document();
-    QFont base = page.defaultFont();
-    base.setPointSizeF(base.pointSizeF() * factor);
-    page.setDefaultFont(base);
     struct Run {
         int from, to;
         double points;
