@@ -18,6 +18,7 @@
 #include "gui/practice/QuestionView.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -137,6 +138,25 @@ TEST_F(TextSize, APageIsAsTallAtASizeHoweverManyMovesCameBefore) {
     EXPECT_DOUBLE_EQ(height(), larger);
     press(*window, Qt::Key_0);
     EXPECT_DOUBLE_EQ(height(), atFirst);
+}
+
+TEST_F(TextSize, ALargerSizeWidensTheAnswerBoxes) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    const int usual = window->sheet()->answerBox(1)->width();
+    for (int i = 0; i < 3; ++i) {
+        press(*window, Qt::Key_Plus);
+    }
+    EXPECT_GT(window->sheet()->answerBox(1)->width(), usual);
+}
+
+TEST(AnswerBoxText, ALockedAnswerLongerThanItsBoxShowsHowItBegins) {
+    AnswerBox box;
+    box.resize(60, 24);
+    box.show();
+    box.SetText(QStringLiteral("extraordinarily"));
+    box.SetLocked(true, false);
+    EXPECT_EQ(box.horizontalScrollBar()->value(), 0);
 }
 
 TEST_F(TextSize, IsKeptForTheNextPaperAndLeftByErasing) {

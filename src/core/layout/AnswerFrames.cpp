@@ -33,11 +33,29 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
     double lowest = 0;          // the bottom of the lowest box that shows
     bool verdictsUnder = false; // the verdicts stand under the answer box, not beside it
     if (!sentence) {
-        f.answerBox = {letter, 40, 1575, line};
-        f.firstVerdict = {2040 + shift, 40, letter, line};
-        const double keyLeft = f.firstVerdict.right();
-        // The key box keeps the frame's right margin (120), however little room is left.
-        f.keyBox = {keyLeft, 60, std::max(0.0, frameWidth - 120 - keyLeft), line};
+        // Larger text, a wider box: into the key box's room while the key box
+        // is hidden, as far as its share of that room (1575 to 1455) while it
+        // shows; never narrower than 1575. A key box that would be narrower
+        // than the answer box beside it goes under it instead, as wide as the
+        // frame allows, and the answer box takes the room.
+        const double room = frameWidth - 120 - letter - 105 - letter;
+        const double shared = std::max(1575.0, std::min(1575 * grow, room * 1575 / (1575 + 1455)));
+        const bool keyUnder = grow > 1 && content.keyShown && room - shared < shared;
+        const double box =
+            std::max(1575.0, std::min(1575 * grow, content.keyShown && !keyUnder ? shared : room));
+        f.answerBox = {letter, 40, box, line};
+        f.firstVerdict = {f.answerBox.right() + 105, 40, letter, line};
+        if (keyUnder) {
+            f.keyBox = {letter, f.answerBox.bottom() + kExplanationGap,
+                        std::max(0.0, frameWidth - 120 - letter), line};
+            // The same room under it as under the answer box.
+            f.frame.height =
+                std::max(f.frame.height, f.keyBox.bottom() + f.frame.height - f.answerBox.bottom());
+        } else {
+            const double keyLeft = f.firstVerdict.right();
+            // The key box keeps the frame's right margin (120), however little room is left.
+            f.keyBox = {keyLeft, 60, std::max(0.0, frameWidth - 120 - keyLeft), line};
+        }
         lowest = f.answerBox.bottom();
     } else {
         const double verdict = letter;

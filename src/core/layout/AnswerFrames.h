@@ -68,10 +68,14 @@ struct AnswerFrameContent {
 /// times taller, for larger text (see AnswerFrameGrowth): the boxes, part
 /// letters and verdicts, and the frame by as much as its boxes. The part
 /// letter and the verdicts widen as much and push what follows them right;
-/// the one-line answer boxes keep their width, the sentence box gives up what
-/// the part letter and the verdicts take (the verdicts stay inside the frame),
-/// the key box takes what is left of @p frameWidth (at 1 and the usual width,
-/// 1455).
+/// a one-line answer box widens as much too, into the key box's room while
+/// the key box is hidden (content.keyShown), as far as its share of that room
+/// (1575 to 1455) while it shows, and never below 1575; a shown key box that
+/// would be narrower than its answer box goes under it, as wide as the frame
+/// allows, and the frame grows to hold it (only above 1); the sentence box gives
+/// up what the part letter and the verdicts take (the verdicts stay inside the
+/// frame); the key box takes what is left of @p frameWidth (at 1 and the usual
+/// width, 1455).
 ///
 /// @p content: a sentence box and its key box are as tall as their text needs
 /// (never lower than at @p grow alone), and the frame grows with them;

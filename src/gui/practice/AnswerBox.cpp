@@ -47,6 +47,9 @@ void AnswerBox::SetLocked(bool locked, bool tinted) {
     colours.setColor(QPalette::Base,
                      tinted ? palette::ToQColor(practice::kCarriedOverTint) : QColor(Qt::white));
     setPalette(colours);
+    if (locked) {
+        moveCursor(QTextCursor::Start); // an answer too long for the box shows how it begins
+    }
 }
 
 void AnswerBox::SetText(const QString& text) {

@@ -149,11 +149,37 @@ TEST(AnswerFrames, OneLineAndSentenceLayouts) {
     EXPECT_EQ(sentence.keyBox.width, 3975 - 500);
 }
 
+// Larger text: the one-line box widens as much, into the hidden key box's room,
+// and shares that room when the key box shows; the verdict and the key box
+// still follow it inside the frame.
+TEST(AnswerFrames, AOneLineBoxWidensWithItsTextIntoTheRoomTheKeyBoxLeaves) {
+    const double grow = 1.5;
+    const AnswerFrameLayout usual = LayOutAnswerFrame(false);
+    const AnswerFrameLayout hidden = LayOutAnswerFrame(false, kAnswerFrameWidth, grow);
+    EXPECT_DOUBLE_EQ(hidden.answerBox.width, usual.answerBox.width * grow);
+    EXPECT_GE(hidden.firstVerdict.left, hidden.answerBox.right());
+    EXPECT_LE(hidden.firstVerdict.right(), hidden.frame.width);
+}
+
+// A key box beside its answer box, too narrow at a larger text size to show
+// what the answer box shows, goes under it at the frame's width.
+TEST(AnswerFrames, AtALargerSizeAShownKeyBoxTooNarrowBesideGoesUnderTheAnswerBox) {
+    const double grow = 2;
+    const AnswerFrameLayout f = LayOutAnswerFrame(false, kAnswerFrameWidth, grow, {.keyShown = true});
+    EXPECT_GE(f.keyBox.top, f.answerBox.bottom());
+    EXPECT_GE(f.keyBox.width, f.answerBox.width);
+    EXPECT_LE(f.keyBox.right(), f.frame.width);
+    EXPECT_LE(f.keyBox.bottom(), f.frame.height);
+    EXPECT_GT(f.frame.height, LayOutAnswerFrame(false, kAnswerFrameWidth, grow).frame.height);
+    const AnswerFrameLayout usual = LayOutAnswerFrame(false, kAnswerFrameWidth, 1, {.keyShown = true});
+    EXPECT_GE(usual.keyBox.left, usual.firstVerdict.right()) << "beside at the usual size";
+}
+
 class ExplanationRoom : public ::testing::TestWithParam<std::tuple<bool, double>> {};
 
 TEST_P(ExplanationRoom, LiesUnderTheBoxesInsideItsFrameAndPushesTheNextFrameDown) {
     const auto [sentence, grow] = GetParam();
-    const AnswerFrameLayout plain = LayOutAnswerFrame(sentence, 3000, grow);
+    const AnswerFrameLayout plain = LayOutAnswerFrame(sentence, 3000, grow, {.keyShown = true});
     const AnswerFrameContent withKey{.keyShown = true, .explanationHeight = 600};
     const AnswerFrameLayout f = LayOutAnswerFrame(sentence, 3000, grow, withKey);
     EXPECT_EQ(f.explanation.height, 600);

@@ -71,7 +71,7 @@ TEST(AnswerFrames, TallerTextGrowsTheBoxesAndKeepsThemApart) {
         EXPECT_LE(frame.answerBox.right(), frame.firstVerdict.left) << sentence;
         EXPECT_LE(frame.keyBox.right(), layout::kAnswerFrameWidth) << sentence;
         if (!sentence) {
-            EXPECT_EQ(frame.answerBox.width, usual.answerBox.width);
+            EXPECT_GT(frame.answerBox.width, usual.answerBox.width) << "the hidden key box's room";
             EXPECT_LE(frame.firstVerdict.right(), frame.keyBox.left);
         }
     }
