@@ -150,6 +150,25 @@ TEST_F(TextSize, ALargerSizeWidensTheAnswerBoxes) {
     EXPECT_GT(window->sheet()->answerBox(1)->width(), usual);
 }
 
+// The page's header line (the product's picture, the topic and paper) does not
+// break into a column of letters that pushes the question down a narrow view.
+TEST_F(TextSize, TheQuestionStartsAsHighOnANarrowPageAsOnAWideOne) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    toLargest(*window);
+    const auto questionTop = [&] {
+        QCoreApplication::processEvents();
+        QTextDocument* page = window->view()->document();
+        return page->documentLayout()
+            ->blockBoundingRect(page->find(QStringLiteral("Question 1")).block())
+            .top();
+    };
+    window->resize(1200, 900);
+    const double wide = questionTop();
+    window->resize(layout::Px(layout::kMinResizeWidth), layout::Px(layout::kMinResizeHeight));
+    EXPECT_DOUBLE_EQ(questionTop(), wide);
+}
+
 TEST(AnswerBoxText, ALockedAnswerLongerThanItsBoxShowsHowItBegins) {
     AnswerBox box;
     box.resize(60, 24);

@@ -184,7 +184,7 @@ std::string RenderPageHtml(const PageContext& page, const Question& question) {
         std::to_string(static_cast<int>(practice::kPageBodyPoints)) +
         "pt; color: #1f2d3d; background-color: #ffffff; }\n";
     html += R"(p { margin-top: 4px; margin-bottom: 8px; }
-.paper { color: #5a6b7d; font-size: 10pt; }
+.paper { color: #5a6b7d; font-size: 10pt; white-space: nowrap; }
 .number { font-size: 15pt; font-weight: bold; color: #1c4f8c; margin-top: 10px; }
 .instruction { color: #4a5a6a; font-style: italic; }
 .stem { font-size: 13pt; margin-top: 10px; margin-bottom: 12px; }
