@@ -60,6 +60,21 @@ protected:
     }
 };
 
+TEST_F(PracticeAnswering, TheOpenedQuestionsListShowsTheFirstEntryChosenAndDownGoesToTheNext) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    auto* list = qobject_cast<QComboBox*>(Named(window, QStringLiteral("Questions left")));
+    ASSERT_NE(list, nullptr);
+    list->setFocus();
+    Key(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(list->view()->isVisible());
+    const QModelIndex first = list->model()->index(0, list->modelColumn());
+    EXPECT_EQ(list->view()->currentIndex(), first);
+    EXPECT_TRUE(list->view()->selectionModel()->isSelected(first)) << "what Enter would choose shows";
+    Key(Qt::Key_Down);
+    EXPECT_EQ(list->view()->currentIndex().row(), 1);
+}
+
 TEST_F(PracticeAnswering, DrivenByRealKeysTheAnswersGoWhereTheLearnerTypes) {
     HomeWindow& home = Home();
     Press(&home, QStringLiteral("Load paper 1"));

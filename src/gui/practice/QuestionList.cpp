@@ -2,6 +2,7 @@
 
 #include "gui/chrome/Palette.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -32,6 +33,15 @@ void QuestionList::keyPressEvent(QKeyEvent* event) {
         }
     }
     QComboBox::keyPressEvent(event); // Alt+Down, F4 and Space open the list
+}
+
+void QuestionList::showPopup() {
+    QComboBox::showPopup();
+    // The closed list shows no question; open, it marks the first, so that Enter
+    // chooses what the learner sees marked and Down goes to the second.
+    if (currentIndex() < 0 && count() > 0) {
+        view()->setCurrentIndex(model()->index(0, modelColumn()));
+    }
 }
 
 void QuestionList::wheelEvent(QWheelEvent* event) {
