@@ -1,7 +1,9 @@
 // Marking in the practice window, review mode, the second attempt's window
 // and the home page after a marking.
 #include "PracticeFixture.h"
+#include "core/practice/PracticeTexts.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/QtText.h"
 #include "gui/home/HomePage.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
@@ -320,6 +322,20 @@ TEST_F(PracticeMarking, TheSecondAttemptCarriesRightAnswersOverAndShowsKeysOfTho
     EXPECT_FALSE(window->sheet()->frame(1)->keyBox()->isVisibleTo(window));
     EXPECT_EQ(window->sheet()->frame(1)->secondVerdict()->text(), QStringLiteral("Y"));
     EXPECT_EQ(ListedIn(status->remaining()), orbisk::testing::Texts({"30"})) << "the one still wrong";
+}
+
+// Tab reaches the answer box but not the labels beside it.
+TEST_F(PracticeMarking, InReviewAnAnswerBoxTellsAScreenReaderItsVerdictAndTheCorrectAnswer) {
+    MarkFirstAttempt(29);
+    QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
+    PracticeWindow* window = m_set->second();
+    ASSERT_NE(window, nullptr);
+    Mark(*window);
+    window->ChooseQuestion(30);
+    const QString told = window->sheet()->answerBox(1)->accessibleDescription();
+    EXPECT_TRUE(told.contains(ToQString(practice::texts::kWrongName))) << told.toStdString();
+    EXPECT_TRUE(told.contains(ToQString(practice::texts::kCorrectAnswerName) + QStringLiteral(": 2")))
+        << told.toStdString();
 }
 
 TEST_F(PracticeMarking, AGroupStillWrongShowsTheAlternativeNobodyGave) {

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStringList>
 #include <QTextDocument>
 #include <algorithm>
 #include <cmath>
@@ -191,6 +192,21 @@ void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
         m_key->setText(ToQString(frame.key));
         m_key->setAccessibleName(ToQString(kCorrectAnswerName) + suffix);
         m_key->setVisible(frame.keyShown);
+    }
+    // Tab reaches the answer box, not the labels beside it: once marked, the
+    // box tells a screen reader what they show.
+    QStringList shown;
+    if (frame.firstVerdictShown) {
+        shown << m_firstVerdict->accessibleName();
+    }
+    if (m_secondVerdict && frame.secondVerdictShown) {
+        shown << m_secondVerdict->accessibleName();
+    }
+    if (m_key && frame.keyShown) {
+        shown << ToQString(kCorrectAnswerName) + QStringLiteral(": ") + m_key->text();
+    }
+    if (!shown.isEmpty()) {
+        m_answer->setAccessibleDescription(shown.join(QStringLiteral(". ")));
     }
     // Only a shown explanation is set at all: a hidden one is not read out either.
     const QString why = frame.explanationShown ? ToQString(frame.explanation) : QString();
