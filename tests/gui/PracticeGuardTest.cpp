@@ -154,6 +154,20 @@ TEST_F(PracticeGuard, ThePageScrollsByKeysAndFromTheAnswerBoxes) {
     EXPECT_EQ(window->paper().QSCount(), 1) << "scrolling never leaves the question";
 }
 
+TEST_F(PracticeGuard, WithTheSheetHiddenPageDownAtTheToolbarScrollsThePage) {
+    PracticeWindow* window = OpenActive(146);
+    ASSERT_NE(window, nullptr);
+    window->resize(600, 400);
+    window->ToggleAnswerSheet();
+    QScrollBar* bar = window->view()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QWidget* next = window->toolbar()->button(ToolbarButton::Next);
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(window->paper().QSCount(), 1);
+}
+
 struct RefusalRow {
     const char* name;
     const char* typed;  ///< typed key by key (empty: pasted instead)

@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -134,10 +135,7 @@ void PracticeWindow::build() {
                                    m_textSize, this);
     connect(m_sheet, &AnswerSheetPanel::nextQuestionRequested, this, &PracticeWindow::NextQuestion);
     connect(m_sheet, &AnswerSheetPanel::lastAnswerEntered, this, &PracticeWindow::storeWithoutMoving);
-    connect(m_sheet, &AnswerSheetPanel::pageScrollRequested, this, [this](bool down) {
-        m_view->verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
-                                                        : QAbstractSlider::SliderPageStepSub);
-    });
+    connect(m_sheet, &AnswerSheetPanel::pageScrollRequested, this, &PracticeWindow::scrollPage);
 
     m_status = new PracticeStatusBar(pictures, secondAttempt(), m_services.now, this);
     connect(m_status, &PracticeStatusBar::questionChosen, this, &PracticeWindow::ChooseQuestion);
@@ -308,6 +306,23 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
 void PracticeWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayOut();
+}
+
+void PracticeWindow::scrollPage(bool down) {
+    m_view->verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
+                                                    : QAbstractSlider::SliderPageStepSub);
+}
+
+void PracticeWindow::keyPressEvent(QKeyEvent* event) {
+    // Page Up and Page Down that no control took (the toolbar's buttons, or any
+    // control while the sheet is hidden) scroll the question page, as they do
+    // from an answer box.
+    if ((event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) &&
+        event->modifiers() == Qt::NoModifier) {
+        scrollPage(event->key() == Qt::Key_PageDown);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PracticeWindow::changeEvent(QEvent* event) {

@@ -106,6 +106,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -117,6 +118,8 @@ private:
     void setTabOrder();
     void LayOut();
     void toggleMaximised();
+    /// The question page a page down (@p down) or up.
+    void scrollPage(bool down);
     void runToolbar(practice::ToolbarButton which);
 
     void showQuestion();
