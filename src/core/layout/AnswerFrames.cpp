@@ -39,10 +39,10 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
         // than the answer box beside it goes under it instead, as wide as the
         // frame allows, and the answer box takes the room.
         const double room = frameWidth - 120 - letter - 105 - letter;
-        const double shared = std::max(1575.0, std::min(1575 * grow, room * 1575 / (1575 + 1455)));
+        const auto widthUpTo = [grow](double most) { return std::max(1575.0, std::min(1575 * grow, most)); };
+        const double shared = widthUpTo(room * 1575 / (1575 + 1455));
         const bool keyUnder = grow > 1 && content.keyShown && room - shared < shared;
-        const double box =
-            std::max(1575.0, std::min(1575 * grow, content.keyShown && !keyUnder ? shared : room));
+        const double box = content.keyShown && !keyUnder ? shared : widthUpTo(room);
         f.answerBox = {letter, 40, box, line};
         f.firstVerdict = {f.answerBox.right() + 105, 40, letter, line};
         if (keyUnder) {

@@ -63,11 +63,7 @@ void PracticeWindowSet::Open(const practice::PaperRequest& request) {
         connect(window, &PracticeWindow::unloading, this, &PracticeWindowSet::unloaded);
         // The new score shows on the home window, its report and card at once,
         // not only once the paper is closed.
-        connect(window, &PracticeWindow::marked, this, [this] {
-            if (!m_ending && m_refresh) {
-                m_refresh();
-            }
-        });
+        connect(window, &PracticeWindow::marked, this, &PracticeWindowSet::refreshHome);
         (request.TakeNum == practice::Attempt::First ? m_first : m_second) = window;
         window->show();
         window->raise();
@@ -98,6 +94,10 @@ void PracticeWindowSet::unloaded(PracticeWindow* window) {
     } else if (window == m_second) {
         m_second = nullptr;
     }
+    refreshHome();
+}
+
+void PracticeWindowSet::refreshHome() {
     if (!m_ending && m_refresh) {
         m_refresh();
     }

@@ -34,6 +34,8 @@ public:
 
 private:
     void unloaded(PracticeWindow* window);
+    /// The home window's scores read again, unless the program is ending.
+    void refreshHome();
 
     PracticeServices m_services;
     QPointer<QWidget> m_owner;
