@@ -13,7 +13,10 @@
 #include "gui/practice/PracticeToolbar.h"
 
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QTest>
+#include <cmath>
 
 namespace orbisk::gui {
 namespace {
@@ -337,6 +340,45 @@ TEST_F(PracticeMarking, InReviewAnAnswerBoxTellsAScreenReaderItsVerdictAndTheCor
     EXPECT_TRUE(told.contains(ToQString(practice::texts::kCorrectAnswerName) + QStringLiteral(": 2")))
         << told.toStdString();
 }
+
+/// The rows of @p picture that hold some of @p ink.
+int inkedRows(const QImage& picture, const QColor& ink) {
+    int rows = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            if (std::abs(c.green() - ink.green()) + std::abs(c.red() - ink.red()) < 60 && c.blue() < 128) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+class KeyBoxAtSize : public PracticeMarking, public ::testing::WithParamInterface<int> {};
+
+// Letters that reach below the line (g, j, p, q, y) keep their tails in the key box.
+TEST_P(KeyBoxAtSize, ShowsTheWholeOfItsTextAtEveryTextSize) {
+    MarkFirstAttempt(29);
+    QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
+    PracticeWindow* window = m_set->second();
+    ASSERT_NE(window, nullptr);
+    Mark(*window);
+    window->ChooseQuestion(30);
+    window->SetTextSize(GetParam());
+    QLabel* key = window->sheet()->frame(1)->keyBox();
+    ASSERT_TRUE(key->isVisibleTo(window));
+    key->setText(QStringLiteral("gyp"));
+    const QColor ink = key->palette().color(QPalette::WindowText);
+    const int shown = inkedRows(key->grab(key->contentsRect()).toImage(), ink);
+    key->resize(key->width(), key->height() * 3);
+    const int whole = inkedRows(key->grab(key->contentsRect()).toImage(), ink);
+    ASSERT_GT(whole, 0);
+    EXPECT_EQ(shown, whole);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, KeyBoxAtSize, ::testing::Values(100, 200));
 
 TEST_F(PracticeMarking, AGroupStillWrongShowsTheAlternativeNobodyGave) {
     // Section 3's paper 103: red, blue or green over three slots, then two pets, then a planet.

@@ -35,13 +35,13 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
     if (!sentence) {
         // Larger text, a wider box: into the key box's room while the key box
         // is hidden, as far as its share of that room (1575 to 1455) while it
-        // shows; never narrower than 1575. A key box that would be narrower
-        // than the answer box beside it goes under it instead, as wide as the
-        // frame allows, and the answer box takes the room.
+        // shows; never narrower than 1575. A key box too narrow beside the
+        // answer box for its key goes under it instead, as wide as the frame
+        // allows, and the answer box takes the room.
         const double room = frameWidth - 120 - letter - 105 - letter;
         const auto widthUpTo = [grow](double most) { return std::max(1575.0, std::min(1575 * grow, most)); };
         const double shared = widthUpTo(room * 1575 / (1575 + 1455));
-        const bool keyUnder = grow > 1 && content.keyShown && room - shared < shared;
+        const bool keyUnder = content.keyShown && content.keyWidth > room - shared;
         const double box = content.keyShown && !keyUnder ? shared : widthUpTo(room);
         f.answerBox = {letter, 40, box, line};
         f.firstVerdict = {f.answerBox.right() + 105, 40, letter, line};

@@ -55,6 +55,9 @@ struct AnswerFrameContent {
     double answerHeight = 0;
     /// Sentence layout: the same for the key box.
     double keyHeight = 0;
+    /// One-line layout: the key on one line, with the key box's own margins.
+    /// A key box narrower than that beside the answer box goes under it.
+    double keyWidth = 0;
     /// The explanation's text wrapped at the explanation's width.
     double explanationHeight = 0;
 };
@@ -70,9 +73,9 @@ struct AnswerFrameContent {
 /// letter and the verdicts widen as much and push what follows them right;
 /// a one-line answer box widens as much too, into the key box's room while
 /// the key box is hidden (content.keyShown), as far as its share of that room
-/// (1575 to 1455) while it shows, and never below 1575; a shown key box that
-/// would be narrower than its answer box goes under it, as wide as the frame
-/// allows, and the frame grows to hold it (only above 1); the sentence box gives
+/// (1575 to 1455) while it shows, and never below 1575; a shown key box too
+/// narrow beside the answer box for its key (content.keyWidth) goes under it,
+/// as wide as the frame allows, and the frame grows to hold it; the sentence box gives
 /// up what the part letter and the verdicts take (the verdicts stay inside the
 /// frame); the key box takes what is left of @p frameWidth (at 1 and the usual
 /// width, 1455).

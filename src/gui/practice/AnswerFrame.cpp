@@ -10,6 +10,7 @@
 #include "gui/practice/AnswerBox.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
@@ -47,7 +48,6 @@ AnswerFrame::AnswerFrame(int n, bool secondAttempt, QWidget* parent) : QWidget(p
         m_key->setObjectName(QStringLiteral("M%1").arg(n));
         m_key->setFont(font);
         m_key->setWordWrap(true);
-        m_key->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_key->setFrameShape(QFrame::Box);
         m_key->setAutoFillBackground(true);
         QPalette colours = m_key->palette();
@@ -97,6 +97,13 @@ double widestWord(const QString& text, const QFont& font) {
     return widest;
 }
 
+// The width @p key needs for its text on one line: the text, the box's lines
+// and the inset a framed label keeps from its left line (half an "x").
+double oneLineWidth(const QLabel& key) {
+    return std::ceil(QFontMetricsF(key.font()).horizontalAdvance(key.text())) + 2 * key.frameWidth() +
+           QFontMetrics(key.font()).horizontalAdvance(QLatin1Char('x')) / 2 + 1;
+}
+
 // The height of @p box's text wrapped as a sentence box wraps it at @p width pixels.
 int wrappedHeight(const AnswerBox& box, int width) {
     QTextDocument document;
@@ -115,6 +122,9 @@ int wrappedHeight(const AnswerBox& box, int width) {
 layout::AnswerFrameContent AnswerFrame::Content(bool sentence, double grow, double width) const {
     layout::AnswerFrameContent content;
     content.keyShown = m_key != nullptr && !m_key->isHidden();
+    if (!sentence && content.keyShown) {
+        content.keyWidth = layout::Twips(static_cast<int>(std::ceil(oneLineWidth(*m_key))));
+    }
     if (sentence) {
         double widest = widestWord(m_answer->text(), m_answer->font());
         if (content.keyShown) {
@@ -151,6 +161,10 @@ void AnswerFrame::LayOut(bool sentence, double grow, double width,
         Place(m_secondVerdict, m_layout.secondVerdict);
     }
     if (m_key) {
+        // A one-line key box is only as tall as a line of its text: its line
+        // stands in the middle, as the answer box's does, where an inset from
+        // the top would cut off the letters that reach below the line.
+        m_key->setAlignment(Qt::AlignLeft | (sentence ? Qt::AlignTop : Qt::AlignVCenter));
         Place(m_key, m_layout.keyBox);
     }
     update();

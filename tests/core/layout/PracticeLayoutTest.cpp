@@ -161,19 +161,28 @@ TEST(AnswerFrames, AOneLineBoxWidensWithItsTextIntoTheRoomTheKeyBoxLeaves) {
     EXPECT_LE(hidden.firstVerdict.right(), hidden.frame.width);
 }
 
-// A key box beside its answer box, too narrow at a larger text size to show
-// what the answer box shows, goes under it at the frame's width.
-TEST(AnswerFrames, AtALargerSizeAShownKeyBoxTooNarrowBesideGoesUnderTheAnswerBox) {
-    const double grow = 2;
-    const AnswerFrameLayout f = LayOutAnswerFrame(false, kAnswerFrameWidth, grow, {.keyShown = true});
-    EXPECT_GE(f.keyBox.top, f.answerBox.bottom());
-    EXPECT_GE(f.keyBox.width, f.answerBox.width);
-    EXPECT_LE(f.keyBox.right(), f.frame.width);
-    EXPECT_LE(f.keyBox.bottom(), f.frame.height);
-    EXPECT_GT(f.frame.height, LayOutAnswerFrame(false, kAnswerFrameWidth, grow).frame.height);
-    const AnswerFrameLayout usual = LayOutAnswerFrame(false, kAnswerFrameWidth, 1, {.keyShown = true});
-    EXPECT_GE(usual.keyBox.left, usual.firstVerdict.right()) << "beside at the usual size";
+// A key box stays beside its answer box while its key fits there, and goes
+// under it, as wide as the frame allows, when it does not: at the usual text
+// size as at a larger one.
+class KeyBoxPlace : public ::testing::TestWithParam<double> {};
+
+TEST_P(KeyBoxPlace, StaysBesideWhileItsKeyFitsAndGoesUnderWhenItDoesNot) {
+    const double grow = GetParam();
+    const AnswerFrameLayout beside =
+        LayOutAnswerFrame(false, kAnswerFrameWidth, grow, {.keyShown = true, .keyWidth = 300});
+    EXPECT_GE(beside.keyBox.left, beside.firstVerdict.right());
+    EXPECT_GE(beside.keyBox.width, 300);
+    const double tooWide = beside.keyBox.width + 15;
+    const AnswerFrameLayout under =
+        LayOutAnswerFrame(false, kAnswerFrameWidth, grow, {.keyShown = true, .keyWidth = tooWide});
+    EXPECT_GE(under.keyBox.top, under.answerBox.bottom());
+    EXPECT_GE(under.keyBox.width, tooWide);
+    EXPECT_LE(under.keyBox.right(), under.frame.width);
+    EXPECT_LE(under.keyBox.bottom(), under.frame.height);
+    EXPECT_GT(under.frame.height, beside.frame.height);
 }
+
+INSTANTIATE_TEST_SUITE_P(AnswerFrames, KeyBoxPlace, ::testing::Values(1.0, 2.0));
 
 class ExplanationRoom : public ::testing::TestWithParam<std::tuple<bool, double>> {};
 
