@@ -6,7 +6,6 @@
 // Usage: memory_bench EMPTY_WINDOW [SETTLE_MS]
 //   EMPTY_WINDOW is the empty_window program built beside this one.
 #include "EmbeddedPack.h"
-#include "core/formats/ResourcePack.h"
 #include "gui/app/Notifier.h"
 #include "gui/app/Startup.h"
 #include "gui/home/HomeWindow.h"
@@ -75,7 +74,7 @@ int main(int argc, char* argv[]) {
     empty.kill();
     empty.waitForFinished();
 
-    const ResourcePack pack(app::EmbeddedPackBytes());
+    const app::EmbeddedPackSource pack;
     QTemporaryDir folder;
     Silent silent;
     gui::StartupEnvironment environment;

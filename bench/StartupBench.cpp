@@ -12,7 +12,6 @@
 // timed by bench/start-to-mapped.sh.
 #include "EmbeddedPack.h"
 #include "FontsWarmUp.h"
-#include "core/formats/ResourcePack.h"
 #include "gui/app/Notifier.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/Startup.h"
@@ -107,7 +106,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     orbisk::gui::MessageBoxNotifier notifier;
-    const orbisk::ResourcePack pack(orbisk::app::EmbeddedPackBytes());
+    const orbisk::app::EmbeddedPackSource pack;
     orbisk::gui::StartupEnvironment environment;
     environment.programFolder = argv[2];
     environment.resources = &pack;

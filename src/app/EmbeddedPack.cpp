@@ -3,10 +3,13 @@
 #include "core/Errors.h"
 
 #include <QResource>
+#include <QThread>
 
 namespace orbisk::app {
 
 namespace {
+
+constexpr int kIdleMilliseconds = 1000; // after the last read, the pack's pages are given back
 
 bool held(const QResource& resource) {
     return resource.isValid() && resource.data() != nullptr;
@@ -32,6 +35,21 @@ std::string_view EmbeddedPackBytes() {
         throw PackError("the program holds its resource pack compressed; it must be stored as it is");
     }
     return bytesOf(resource);
+}
+
+EmbeddedPackSource::EmbeddedPackSource() : EmbeddedPackSource(EmbeddedPackBytes()) {}
+
+EmbeddedPackSource::EmbeddedPackSource(std::string_view bytes) : m_pack(bytes), m_pages(bytes) {
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(kIdleMilliseconds);
+    QObject::connect(&m_idle, &QTimer::timeout, [this] { m_pages.GiveBack(); });
+}
+
+std::optional<std::string_view> EmbeddedPackSource::Find(int id) const {
+    if (QThread::currentThread() == m_idle.thread()) {
+        m_idle.start();
+    }
+    return m_pack.Find(id);
 }
 
 std::string_view EmbeddedPrintingModule() {

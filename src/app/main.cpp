@@ -1,7 +1,6 @@
 #include "EmbeddedPack.h"
 #include "FontsWarmUp.h"
 #include "core/Errors.h"
-#include "core/formats/ResourcePack.h"
 #include "core/io/Folders.h"
 #include "gui/app/Notifier.h"
 #include "gui/app/Startup.h"
@@ -81,7 +80,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("orbisk-practice"));
     QApplication::setOrganizationName(QStringLiteral("Orbisk"));
     try {
-        const orbisk::ResourcePack pack(orbisk::app::EmbeddedPackBytes());
+        const orbisk::app::EmbeddedPackSource pack;
         const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
         orbisk::gui::StartupEnvironment environment;
         environment.programFolder = program;
