@@ -30,6 +30,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -288,6 +289,27 @@ TEST_F(Startup, TheSystemEndingTheProgramStoresTheAnswersOnShowFirst) {
     ASSERT_NE(window, nullptr);
     window->sheet()->answerBox(1)->SetText(QStringLiteral("2"));
     ASSERT_EQ(::raise(SIGTERM), 0);
+    QTRY_VERIFY(started.practice->first() == nullptr);
+    const std::string record = records::ReadPaperRecords(Results(results::ResultsFile::First), 50).at(0);
+    EXPECT_EQ(records::SplitRecord(record, 30).at(0), "2");
+}
+
+// As at a logout while the learner is asked whether to close: the box goes
+// without an answer, the window outlives the handler that asked, and then
+// the answers are stored as on any other end.
+TEST_F(Startup, TheSystemEndingTheProgramWhileABoxIsOpenStoresTheAnswersAfterTheBox) {
+    Started started = Start();
+    started.home->OpenPaper(0, 1);
+    PracticeWindow* window = started.practice->first();
+    ASSERT_NE(window, nullptr);
+    window->sheet()->answerBox(1)->SetText(QStringLiteral("2"));
+    bool boxOpen = false;
+    QTimer::singleShot(100, [&] {
+        boxOpen = QApplication::activeModalWidget() != nullptr;
+        ::raise(SIGTERM);
+    });
+    window->ClosePaper();
+    EXPECT_TRUE(boxOpen);
     QTRY_VERIFY(started.practice->first() == nullptr);
     const std::string record = records::ReadPaperRecords(Results(results::ResultsFile::First), 50).at(0);
     EXPECT_EQ(records::SplitRecord(record, 30).at(0), "2");

@@ -1,6 +1,9 @@
 #include "gui/app/EndRequests.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -74,8 +77,20 @@ void EndRequests::received() {
         // A second request, while the answers are being stored or a message
         // about them waits, ends the program at once as it would have.
         restoreHandlers();
-        m_onEnd();
+        endOnceNoBoxIsOpen();
     }
+}
+
+void EndRequests::endOnceNoBoxIsOpen() {
+    // A box open runs its own event loop inside the handler that asked, whose
+    // window must outlive it: the box goes without an answer (read as the
+    // harmless "No"), and the end waits for that handler to finish.
+    if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        box->done(QDialog::Rejected);
+        QTimer::singleShot(0, this, &EndRequests::endOnceNoBoxIsOpen);
+        return;
+    }
+    m_onEnd();
 }
 
 } // namespace orbisk::gui

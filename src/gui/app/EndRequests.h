@@ -15,7 +15,8 @@ namespace orbisk::gui {
 ///
 /// The signal handler only writes a byte into a socket pair; the event loop
 /// reads it, puts the previous handlers back (a second request ends the
-/// program at once) and calls @p onEnd. One object at a time holds the
+/// program at once) and calls @p onEnd, once no box is open: an open box
+/// goes without an answer first, and its loop unwinds. One object at a time holds the
 /// signals: while one exists a second does nothing. The previous handlers
 /// come back when the holder goes.
 class EndRequests final : public QObject {
@@ -30,6 +31,7 @@ public:
 
 private:
     void received();
+    void endOnceNoBoxIsOpen();
 
     std::function<void()> m_onEnd;
     QSocketNotifier* m_notifier = nullptr;

@@ -22,6 +22,7 @@
 #include <QDateTime>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 namespace orbisk::gui {
 
@@ -228,7 +229,9 @@ Started StartUp(const StartupEnvironment& environment) {
                                            ToQString(files.config->name), started.home.get());
     started.endRequests = std::make_unique<EndRequests>([practice = started.practice.get()] {
         practice->CloseAll();
-        QCoreApplication::quit();
+        // Queued: a request during start-up's message comes before the
+        // program's event loop runs, which a quit now would not reach.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });
     QStringList lines, details;
     tellAboutPassedOver(choice, environment.programFolder, *files.config, lines, details);
