@@ -327,6 +327,19 @@ TEST_F(PracticeMarking, TheSecondAttemptCarriesRightAnswersOverAndShowsKeysOfTho
     EXPECT_EQ(ListedIn(status->remaining()), orbisk::testing::Texts({"30"})) << "the one still wrong";
 }
 
+// The second attempt opens with the keyboard in question 1's carried-over box.
+TEST_F(PracticeMarking, TypingIntoACarriedOverAnswerSaysWhyItStaysAsItIs) {
+    MarkFirstAttempt(26);
+    QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
+    PracticeWindow* window = m_set->second();
+    ASSERT_NE(window, nullptr);
+    AnswerBox* box = window->sheet()->answerBox(1);
+    ASSERT_TRUE(box->isReadOnly());
+    QTest::keyClicks(box, QStringLiteral("3"));
+    EXPECT_EQ(box->text(), QStringLiteral("1"));
+    EXPECT_EQ(box->lastHint(), ToQString(practice::texts::kKeptAnswerHint));
+}
+
 // Tab reaches the answer box but not the labels beside it.
 TEST_F(PracticeMarking, InReviewAnAnswerBoxTellsAScreenReaderItsVerdictAndTheCorrectAnswer) {
     MarkFirstAttempt(29);

@@ -127,6 +127,10 @@ inline constexpr std::string_view kExplanationLead = "Why:";
 // (the answer file could not hold it).
 inline constexpr std::string_view kRefusedCharacterHint = "An answer cannot hold > or #.";
 inline constexpr std::string_view kLineBreakHint = "An answer is one line: it cannot hold a line break.";
+// What a box that cannot be changed says when the learner types into it.
+inline constexpr std::string_view kKeptAnswerHint =
+    "This answer was right the first time, so it is kept. Press Enter for the next answer.";
+inline constexpr std::string_view kMarkedAnswerHint = "This paper is marked: its answers cannot be changed.";
 
 // What an empty answer box says it takes (AnswerHint). A choice's range is
 // kOptionRangeHint followed by the number of options: "1–4".

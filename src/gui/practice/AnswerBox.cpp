@@ -43,6 +43,7 @@ void AnswerBox::SetMaxLength(int length) {
 
 void AnswerBox::SetLocked(bool locked, bool tinted) {
     setReadOnly(locked);
+    m_lockedHint = ToQString(tinted ? practice::texts::kKeptAnswerHint : practice::texts::kMarkedAnswerHint);
     QPalette colours = palette();
     colours.setColor(QPalette::Base,
                      tinted ? palette::ToQColor(practice::kCarriedOverTint) : QColor(Qt::white));
@@ -147,7 +148,15 @@ void AnswerBox::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
-    if (printable && !isReadOnly()) {
+    const bool shortcut =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (printable && !shortcut && isReadOnly()) {
+        // Not a key lost without a word: the box says why it stays as it is.
+        event->accept();
+        refuse(m_lockedHint);
+        return;
+    }
+    if (printable) {
         QString hint;
         const QString kept = admissible(typed, hint);
         if (!hint.isEmpty()) {

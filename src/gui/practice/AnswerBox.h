@@ -64,6 +64,7 @@ private:
     void refuse(const QString& hint);
 
     int m_maxLength = 0;
+    QString m_lockedHint; // why a locked box does not take what is typed
     QString m_lastHint;
 };
 
