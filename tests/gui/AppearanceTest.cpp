@@ -169,6 +169,21 @@ TEST_F(TextSize, TheQuestionStartsAsHighOnANarrowPageAsOnAWideOne) {
     EXPECT_DOUBLE_EQ(questionTop(), wide);
 }
 
+TEST_F(TextSize, AWordLongerThanItsBoxWidensTheBoxToShowItWhole) {
+    PracticeWindow* window = OpenPaper(105, 1, 3);
+    ASSERT_NE(window, nullptr);
+    AnswerBox* box = window->sheet()->answerBox(1);
+    const int usual = box->width();
+    box->setFocus();
+    const QString word = QStringLiteral("counterrevolutionaries");
+    QTest::keyClicks(box, word);
+    ASSERT_EQ(box->text(), word);
+    ASSERT_GT(QFontMetrics(box->font()).horizontalAdvance(word), usual) << "a word longer than the box";
+    // The cursor after its last letter is in view with the first letter.
+    EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
+    EXPECT_LE(box->cursorRect().right(), box->viewport()->width());
+}
+
 TEST(AnswerBoxText, ALockedAnswerLongerThanItsBoxShowsHowItBegins) {
     AnswerBox box;
     box.resize(60, 24);
@@ -176,6 +191,22 @@ TEST(AnswerBoxText, ALockedAnswerLongerThanItsBoxShowsHowItBegins) {
     box.SetText(QStringLiteral("extraordinarily"));
     box.SetLocked(true, false);
     EXPECT_EQ(box.horizontalScrollBar()->value(), 0);
+}
+
+TEST(AnswerBoxText, AWordLongerThanItsBoxShowsHowItBeginsOnceTheBoxIsLeft) {
+    QWidget window;
+    auto* box = new AnswerBox(&window);
+    auto* next = new AnswerBox(&window);
+    box->setGeometry(0, 0, 60, 24);
+    next->setGeometry(0, 30, 60, 24);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("extraordinarily"));
+    ASSERT_GT(box->horizontalScrollBar()->value(), 0) << "scrolled to the cursor while typing";
+    next->setFocus();
+    EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
 }
 
 TEST_F(TextSize, IsKeptForTheNextPaperAndLeftByErasing) {

@@ -35,14 +35,18 @@ AnswerFrameLayout LayOutAnswerFrame(bool sentence, double frameWidth, double gro
     if (!sentence) {
         // Larger text, a wider box: into the key box's room while the key box
         // is hidden, as far as its share of that room (1575 to 1455) while it
-        // shows; never narrower than 1575. A key box too narrow beside the
-        // answer box for its key goes under it instead, as wide as the frame
-        // allows, and the answer box takes the room.
+        // shows; never narrower than 1575, and as wide as its answer while
+        // the room allows. A key box too narrow beside the answer box for its
+        // key, or beside a box too narrow for its answer, goes under it
+        // instead, as wide as the frame allows, and the answer box takes the room.
         const double room = frameWidth - 120 - letter - 105 - letter;
         const auto widthUpTo = [grow](double most) { return std::max(1575.0, std::min(1575 * grow, most)); };
         const double shared = widthUpTo(room * 1575 / (1575 + 1455));
-        const bool keyUnder = content.keyShown && content.keyWidth > room - shared;
-        const double box = content.keyShown && !keyUnder ? shared : widthUpTo(room);
+        const bool keyUnder =
+            content.keyShown && (content.keyWidth > room - shared || content.answerWidth > shared);
+        const double box = content.keyShown && !keyUnder
+                               ? shared
+                               : std::max(widthUpTo(room), std::min(content.answerWidth, room));
         f.answerBox = {letter, 40, box, line};
         f.firstVerdict = {f.answerBox.right() + 105, 40, letter, line};
         if (keyUnder) {

@@ -58,6 +58,10 @@ struct AnswerFrameContent {
     /// One-line layout: the key on one line, with the key box's own margins.
     /// A key box narrower than that beside the answer box goes under it.
     double keyWidth = 0;
+    /// One-line layout: the answer on one line, with the box's own margins.
+    /// A box narrower than that widens to it, as far as the frame allows,
+    /// and a shown key box goes under it to make the room.
+    double answerWidth = 0;
     /// The explanation's text wrapped at the explanation's width.
     double explanationHeight = 0;
 };
@@ -73,9 +77,12 @@ struct AnswerFrameContent {
 /// letter and the verdicts widen as much and push what follows them right;
 /// a one-line answer box widens as much too, into the key box's room while
 /// the key box is hidden (content.keyShown), as far as its share of that room
-/// (1575 to 1455) while it shows, and never below 1575; a shown key box too
-/// narrow beside the answer box for its key (content.keyWidth) goes under it,
-/// as wide as the frame allows, and the frame grows to hold it; the sentence box gives
+/// (1575 to 1455) while it shows, and never below 1575; a box too narrow for
+/// its answer (content.answerWidth) widens to it as far as that room allows;
+/// a shown key box too narrow beside the answer box for its key
+/// (content.keyWidth), or beside an answer box too narrow for its answer,
+/// goes under it, as wide as the frame allows, and the frame grows to hold
+/// it; the sentence box gives
 /// up what the part letter and the verdicts take (the verdicts stay inside the
 /// frame); the key box takes what is left of @p frameWidth (at 1 and the usual
 /// width, 1455).

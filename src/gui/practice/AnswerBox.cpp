@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 
 namespace orbisk::gui {
@@ -116,6 +117,9 @@ void AnswerBox::focusInEvent(QFocusEvent* event) {
 
 void AnswerBox::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
+    if (lineWrapMode() == QPlainTextEdit::NoWrap) {
+        horizontalScrollBar()->setValue(0); // a word longer than the box shows how it begins
+    }
     parentWidget()->update();
 }
 

@@ -13,8 +13,11 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -104,6 +107,19 @@ double oneLineWidth(const QLabel& key) {
            QFontMetrics(key.font()).horizontalAdvance(QLatin1Char('x')) / 2 + 1;
 }
 
+// The width @p box needs to show its line without scrolling: the line as the
+// box lays it out now, the document's margins, the box's lines and the
+// cursor after the last letter.
+int answerLineWidth(const AnswerBox& box) {
+    const QTextBlock line = box.document()->firstBlock();
+    if (auto* plain = qobject_cast<QPlainTextDocumentLayout*>(box.document()->documentLayout())) {
+        plain->ensureBlockLayout(line); // laid out when next painted, else
+    }
+    const qreal text = line.layout() != nullptr ? line.layout()->maximumWidth() : 0;
+    return static_cast<int>(std::ceil(text + 2 * box.document()->documentMargin())) + 2 * box.frameWidth() +
+           box.cursorWidth();
+}
+
 // The height of @p box's text wrapped as a sentence box wraps it at @p width pixels.
 int wrappedHeight(const AnswerBox& box, int width) {
     QTextDocument document;
@@ -122,8 +138,11 @@ int wrappedHeight(const AnswerBox& box, int width) {
 layout::AnswerFrameContent AnswerFrame::Content(bool sentence, double grow, double width) const {
     layout::AnswerFrameContent content;
     content.keyShown = m_key != nullptr && !m_key->isHidden();
-    if (!sentence && content.keyShown) {
-        content.keyWidth = layout::Twips(static_cast<int>(std::ceil(oneLineWidth(*m_key))));
+    if (!sentence) {
+        content.answerWidth = layout::Twips(answerLineWidth(*m_answer));
+        if (content.keyShown) {
+            content.keyWidth = layout::Twips(static_cast<int>(std::ceil(oneLineWidth(*m_key))));
+        }
     }
     if (sentence) {
         double widest = widestWord(m_answer->text(), m_answer->font());
@@ -147,6 +166,13 @@ layout::AnswerFrameContent AnswerFrame::Content(bool sentence, double grow, doub
         content.explanationHeight = layout::Twips(m_explanation->heightForWidth(at));
     }
     return content;
+}
+
+bool AnswerFrame::OneLineBoxWidthChanges(double grow) const {
+    const double width = m_layout.frame.width;
+    const layout::AnswerFrameLayout now =
+        layout::LayOutAnswerFrame(false, width, grow, Content(false, grow, width));
+    return now.answerBox.width != m_layout.answerBox.width;
 }
 
 void AnswerFrame::LayOut(bool sentence, double grow, double width,

@@ -35,6 +35,9 @@ public:
     /// (0 when none shows) and, in the sentence layout, the widest word and the
     /// wrapped heights of the answer and the key.
     layout::AnswerFrameContent Content(bool sentence, double grow, double width) const;
+    /// Whether the one-line box, laid out again for what it holds now, would
+    /// be of another width (its answer no longer fits, or fits again).
+    bool OneLineBoxWidthChanges(double grow) const;
 
     int number() const { return m_number; }
     AnswerBox* answerBox() const { return m_answer; }

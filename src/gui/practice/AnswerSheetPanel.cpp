@@ -73,9 +73,13 @@ void AnswerSheetPanel::buildFrames(int n) {
             emit refused(hint);
         });
         connect(box, &AnswerBox::pageScrollRequested, this, &AnswerSheetPanel::pageScrollRequested);
-        if (number == 1) {
-            connect(box, &QPlainTextEdit::textChanged, this, &AnswerSheetPanel::sentenceChanged);
-        }
+        connect(box, &QPlainTextEdit::textChanged, this, [this, number] {
+            if (number == 1 && m_sentence) {
+                sentenceChanged();
+            } else if (number <= m_shown && this->frame(number)->OneLineBoxWidthChanges(m_grow)) {
+                stack(); // the box widens with a word longer than it
+            }
+        });
         connect(box, &AnswerBox::enterPressed, this, [this, number] { enterFrom(number); });
         connect(box, &AnswerBox::arrowPressed, this,
                 [this, number](bool down) { focusFrame(practice::FrameAfterArrow(m_sheet, number, down)); });
@@ -148,7 +152,7 @@ void AnswerSheetPanel::stack() {
 }
 
 void AnswerSheetPanel::sentenceChanged() {
-    if (!m_sentence || m_shown < 1) {
+    if (m_shown < 1) {
         return;
     }
     // The box grows with the sentence, and the line being typed stays in sight.

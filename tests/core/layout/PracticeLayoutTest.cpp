@@ -184,6 +184,25 @@ TEST_P(KeyBoxPlace, StaysBesideWhileItsKeyFitsAndGoesUnderWhenItDoesNot) {
 
 INSTANTIATE_TEST_SUITE_P(AnswerFrames, KeyBoxPlace, ::testing::Values(1.0, 2.0));
 
+// An answer longer than its box: the box widens to show it whole, and a
+// shown key box makes the room by going under it.
+class LongAnswer : public ::testing::TestWithParam<double> {};
+
+TEST_P(LongAnswer, WidensItsBoxAndPutsTheKeyBoxUnderIt) {
+    const double grow = GetParam();
+    const double longer = LayOutAnswerFrame(false, kAnswerFrameWidth, grow).answerBox.width + 300;
+    const AnswerFrameLayout alone =
+        LayOutAnswerFrame(false, kAnswerFrameWidth, grow, {.answerWidth = longer});
+    EXPECT_GE(alone.answerBox.width, longer);
+    EXPECT_LE(alone.firstVerdict.right(), alone.frame.width);
+    const AnswerFrameLayout withKey = LayOutAnswerFrame(
+        false, kAnswerFrameWidth, grow, {.keyShown = true, .keyWidth = 300, .answerWidth = longer});
+    EXPECT_GE(withKey.answerBox.width, longer);
+    EXPECT_GE(withKey.keyBox.top, withKey.answerBox.bottom());
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerFrames, LongAnswer, ::testing::Values(1.0, 1.25));
+
 class ExplanationRoom : public ::testing::TestWithParam<std::tuple<bool, double>> {};
 
 TEST_P(ExplanationRoom, LiesUnderTheBoxesInsideItsFrameAndPushesTheNextFrameDown) {
