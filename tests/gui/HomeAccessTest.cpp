@@ -55,17 +55,27 @@ protected:
     }
 };
 
-TEST_F(HomeKeyboard, TabReachesLoadPaper2AndSpaceOpensItAsAFirstAttempt) {
+class PressKey : public HomeKeyboard, public ::testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(PressKey, TabReachesLoadPaper2AndTheKeyOpensItAsAFirstAttempt) {
     const auto home = OpenActive();
     ImageButton* target = home->homePage()->loadButton(2);
     for (int presses = 0; presses < 60 && QApplication::focusWidget() != target; ++presses) {
         Press(home.get(), Qt::Key_Tab);
     }
     ASSERT_EQ(QApplication::focusWidget(), target) << "Tab never reached Load paper 2";
-    Press(home.get(), Qt::Key_Space);
+    Press(home.get(), GetParam());
     EXPECT_EQ(home->state().PaperNum, 102);
     EXPECT_EQ(home->state().TakeNum, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(HomeWindow, PressKey,
+                         ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter),
+                         [](const auto& test) {
+                             return std::string(test.param == Qt::Key_Space   ? "space"
+                                                : test.param == Qt::Key_Enter ? "keypad_enter"
+                                                                              : "return");
+                         });
 
 TEST_F(HomeKeyboard, TabReachesTheTitleBarsButtonsLastFromWhereTheFocusStarts) {
     const auto home = OpenActive();

@@ -3,6 +3,7 @@
 #include "gui/chrome/Palette.h"
 #include "gui/chrome/SkinPictures.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace orbisk::gui {
@@ -10,6 +11,17 @@ namespace orbisk::gui {
 ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::ArrowCursor);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_enterPresses && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void ImageButton::SetPictures(Pictures pictures) {

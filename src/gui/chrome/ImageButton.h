@@ -47,8 +47,13 @@ public:
 
     QSize sizeHint() const override;
 
+    /// Whether Enter presses the button as Space does (the usual); a button
+    /// that must be pressed deliberately (the pop-up box's) takes Space only.
+    void SetEnterPresses(bool presses) { m_enterPresses = presses; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     /// Decodes the picture of @p state if it is named and not decoded yet.
@@ -59,6 +64,7 @@ private:
     PictureNames m_names;
     State m_state = State::Off;
     int m_captionBand = 0;
+    bool m_enterPresses = true;
 };
 
 } // namespace orbisk::gui

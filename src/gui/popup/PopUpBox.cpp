@@ -47,6 +47,7 @@ PopUpBox::PopUpBox(SkinPictures& pictures, CursorSource cursor, QWidget* parent)
                                                    QStringLiteral("button_on.bmp")};
     auto makeButton = [&](const char* name, const QString& caption, const layout::Rect& at, bool answer) {
         auto* button = new ImageButton(this);
+        button->SetEnterPresses(false); // the box is answered deliberately, by Space or a click
         button->setObjectName(QString::fromLatin1(name));
         button->setFont(BodyFont(8.25));
         button->SetPictures(pictures, buttonPictures);
