@@ -85,7 +85,11 @@ bool LineHoldsKey(std::string_view line, std::string_view key) {
 
 RecordText::RecordText(std::filesystem::path source, std::string text)
     : m_source(std::move(source)), m_text(std::move(text)) {
-    const std::string_view all(m_text);
+    std::string_view all(m_text);
+    // The mark some editors put before a UTF-8 text is not part of its first record.
+    if (constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF"; all.starts_with(kByteOrderMark)) {
+        all.remove_prefix(kByteOrderMark.size());
+    }
     std::size_t start = 0;
     while (start < all.size()) {
         const std::size_t end = all.find_first_of("\r\n", start);

@@ -58,7 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"key_anywhere_in_line", "..#FSE#>\r\n", "FSE", "#>", "..#FSE#>"},
         LookupCase{"lf_line_ends", "#AAA#>1\n#BBB#>2\n", "BBB", "2", "#BBB#>2"},
         LookupCase{"cr_line_ends", "#AAA#>1\r#BBB#>2\r", "BBB", "2", "#BBB#>2"},
-        LookupCase{"last_line_without_break", "#TRD#", "TRD", "", "#TRD#"}),
+        LookupCase{"last_line_without_break", "#TRD#", "TRD", "", "#TRD#"},
+        LookupCase{"byte_order_mark_before_the_first_record", "\xEF\xBB\xBF#FSE#>16.7>23.3\r\n", "FSE",
+                   "16.7>23.3", "#FSE#>16.7>23.3"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Records, AMissingFileIsADataErrorNamingIt) {
