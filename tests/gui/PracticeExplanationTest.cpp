@@ -2,11 +2,14 @@
 // reached by the keyboard and named for screen readers.
 #include "PracticeFixture.h"
 #include "core/layout/AnswerFrames.h"
+#include "core/layout/CornerResize.h"
+#include "core/practice/TextSize.h"
 #include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerFrame.h"
 #include "gui/practice/AnswerSheetPanel.h"
 
 #include <QApplication>
+#include <QScrollArea>
 #include <QTest>
 
 namespace orbisk::gui {
@@ -64,6 +67,29 @@ TEST_F(PracticeExplanation, AfterTheFirstAttemptOnlyARightAnswerIsExplainedAndTh
     Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->sheet()->answerBox(2))
         << "and on past a frame without one";
+}
+
+// A long explanation at a large size in a small window: the frame is taller
+// than the sheet, and the box that takes the keyboard still comes into view.
+TEST_F(PracticeExplanation, AFrameTallerThanTheSheetShowsItsBoxWhenTheBoxTakesTheKeyboard) {
+    PracticeWindow* window = OpenPaper(146);
+    ASSERT_NE(window, nullptr);
+    answerAllButTheSecond(*window);
+    Mark(*window);
+    window->resize(layout::Px(layout::kMinResizeWidth), layout::Px(layout::kMinResizeHeight));
+    why(*window, 1)->setText(QStringLiteral("Why the passage says so. ").repeated(30));
+    window->SetTextSize(practice::kTextSizes.back());
+    AnswerSheetPanel& sheet = *window->sheet();
+    QWidget* view = sheet.scrollArea()->viewport();
+    ASSERT_GT(sheet.frame(1)->height(), view->height());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    sheet.answerBox(3)->setFocus();
+    sheet.answerBox(1)->setFocus();
+    const AnswerBox* box = sheet.answerBox(1);
+    const QPoint top = box->mapTo(view, QPoint());
+    EXPECT_GE(top.y(), 0);
+    EXPECT_LE(top.y() + box->height(), view->height());
 }
 
 TEST_F(PracticeExplanation, AfterTheSecondAttemptAWrongAnswerIsExplainedUnderItsKey) {

@@ -178,12 +178,27 @@ bool AnswerSheetPanel::eventFilter(QObject* watched, QEvent* event) {
             hideMessage();
         }
         if (auto* box = qobject_cast<AnswerBox*>(watched)) {
-            m_scroll->ensureWidgetVisible(box->parentWidget(), 0, 0);
+            bringIntoView(box->parentWidget(), box);
         } else if (auto* explanation = qobject_cast<QWidget*>(watched)) { // the only others watched
-            m_scroll->ensureWidgetVisible(explanation, 0, 0);
+            bringIntoView(explanation, explanation);
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void AnswerSheetPanel::bringIntoView(QWidget* whole, QWidget* start) {
+    if (whole->height() <= m_scroll->viewport()->height()) {
+        m_scroll->ensureWidgetVisible(whole, 0, 0);
+        return;
+    }
+    // Taller than the sheet (a long explanation at a large size): from its
+    // top, not its middle, which the scroll area would centre, unless what
+    // took the keyboard shows already.
+    const int shown = m_scroll->verticalScrollBar()->value();
+    const int top = start->mapTo(m_content, QPoint()).y();
+    if (top < shown || top + start->height() > shown + m_scroll->viewport()->height()) {
+        m_scroll->verticalScrollBar()->setValue(whole->mapTo(m_content, QPoint()).y());
+    }
 }
 
 AnswerBox* AnswerSheetPanel::answerBox(int n) const {

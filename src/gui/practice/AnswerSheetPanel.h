@@ -79,6 +79,9 @@ signals:
     void lastAnswerEntered();
 
 private:
+    /// Scrolls @p whole into view, or, when it is taller than the sheet, to
+    /// its top unless @p start (which took the keyboard, inside it) shows.
+    void bringIntoView(QWidget* whole, QWidget* start);
     void focusFrame(int n);
     void enterFrom(int n);
     void showMessage(int n, const QString& text);
