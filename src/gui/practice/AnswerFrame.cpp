@@ -113,7 +113,7 @@ double oneLineWidth(const QLabel& key) {
 int answerLineWidth(const AnswerBox& box) {
     const QTextBlock line = box.document()->firstBlock();
     if (auto* plain = qobject_cast<QPlainTextDocumentLayout*>(box.document()->documentLayout())) {
-        plain->ensureBlockLayout(line); // laid out when next painted, else
+        plain->ensureBlockLayout(line); // else laid out only when next painted
     }
     const qreal text = line.layout() != nullptr ? line.layout()->maximumWidth() : 0;
     return static_cast<int>(std::ceil(text + 2 * box.document()->documentMargin())) + 2 * box.frameWidth() +
