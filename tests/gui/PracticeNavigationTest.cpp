@@ -396,6 +396,26 @@ TEST_F(PracticeNavigation, AnAnswerFileThatCannotBeWrittenKeepsTheAnswersAndSays
     EXPECT_EQ(Values(ResultsFile::First, 101, 30)[0], "2");
 }
 
+// Not a message on every Next while the file stays unwritable: once, and
+// again only after the answers were stored in between.
+TEST_F(PracticeNavigation, MovesThatCannotStoreTheAnswersSayItOnceUntilTheyAreStoredAgain) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    {
+        orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
+        Put(*window, 1, QStringLiteral("2"));
+        window->NextQuestion();
+        Put(*window, 1, QStringLiteral("3"));
+        window->NextQuestion();
+        EXPECT_EQ(m_notifier.messages.size(), 1);
+    }
+    window->NextQuestion();
+    orbisk::testing::FailingWrites failing({File(ResultsFile::First)});
+    Put(*window, 1, QStringLiteral("4"));
+    window->NextQuestion();
+    EXPECT_EQ(m_notifier.messages.size(), 2);
+}
+
 TEST_F(PracticeNavigation, ASaveThatCannotBeWrittenSaysWhereAndNeverPaperSaved) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

@@ -142,6 +142,7 @@ private:
     bool leave(CloseRoute route);
     std::vector<std::string> sheetTexts() const;
     void tellNotWritten(const practice::FileFailure& failure, std::string_view what);
+    void tellMoveNotSaved(const std::optional<practice::FileFailure>& failure);
 
     PracticeServices m_services;
     practice::OpenPaper m_paper;
@@ -159,6 +160,9 @@ private:
     QTimer m_timer;
     practice::WindowLife m_life = practice::WindowLife::Answering;
     bool m_sheetShown = true;
+    /// A move could not store the answers and said so: the next moves do
+    /// not say it again until the answers are stored once more.
+    bool m_toldMovesNotSaved = false;
     int m_textSize = practice::kDefaultTextSize;
 };
 

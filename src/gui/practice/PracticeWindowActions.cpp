@@ -78,17 +78,22 @@ void PracticeWindow::afterMove(const practice::MoveOutcome& outcome) {
     showQuestion();
     // Whatever moved (a button, a key, a pick from the list), the next keys typed answer.
     m_sheet->FocusStart();
-    if (outcome.answersNotWritten) {
-        tellNotWritten(*outcome.answersNotWritten, practice::texts::kAnswersNotSaved);
+    tellMoveNotSaved(outcome.answersNotWritten);
+}
+
+// Once, not on every move while the file stays unwritable: the answers are
+// kept in the window, and Save and Close still say it each time.
+void PracticeWindow::tellMoveNotSaved(const std::optional<practice::FileFailure>& failure) {
+    if (failure && !m_toldMovesNotSaved) {
+        tellNotWritten(*failure, practice::texts::kAnswersNotSaved);
     }
+    m_toldMovesNotSaved = failure.has_value();
 }
 
 // Enter past the last box of the last question: the answers are stored as a
 // move stores them and counted at once; the question and the focus stay.
 void PracticeWindow::storeWithoutMoving() {
-    if (const auto failure = m_paper.SavePaper(sheetTexts())) {
-        tellNotWritten(*failure, practice::texts::kAnswersNotSaved);
-    }
+    tellMoveNotSaved(m_paper.SavePaper(sheetTexts()));
     showAnsweredCount();
     m_status->ShowQuestions(m_paper.ListedQuestions());
 }
@@ -96,7 +101,9 @@ void PracticeWindow::storeWithoutMoving() {
 // ---- Save, print, close -------------------------------------------------------
 
 void PracticeWindow::SavePaper() {
-    if (const auto failure = m_paper.SavePaper(sheetTexts())) {
+    const auto failure = m_paper.SavePaper(sheetTexts());
+    m_toldMovesNotSaved = failure.has_value();
+    if (failure) {
         tellNotWritten(*failure, practice::texts::kAnswersNotSaved);
         return;
     }
