@@ -55,6 +55,10 @@ protected:
     }
 };
 
+std::string keyName(const ::testing::TestParamInfo<Qt::Key>& test) {
+    return test.param == Qt::Key_Space ? "space" : test.param == Qt::Key_Enter ? "keypad_enter" : "return";
+}
+
 class PressKey : public HomeKeyboard, public ::testing::WithParamInterface<Qt::Key> {};
 
 TEST_P(PressKey, TabReachesLoadPaper2AndTheKeyOpensItAsAFirstAttempt) {
@@ -70,12 +74,7 @@ TEST_P(PressKey, TabReachesLoadPaper2AndTheKeyOpensItAsAFirstAttempt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HomeWindow, PressKey,
-                         ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter),
-                         [](const auto& test) {
-                             return std::string(test.param == Qt::Key_Space   ? "space"
-                                                : test.param == Qt::Key_Enter ? "keypad_enter"
-                                                                              : "return");
-                         });
+                         ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter), keyName);
 
 TEST_F(HomeKeyboard, TabReachesTheTitleBarsButtonsLastFromWhereTheFocusStarts) {
     const auto home = OpenActive();
@@ -166,12 +165,7 @@ TEST_P(TopicKeys, ChooseTheFocusedTopic) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HomeWindow, TopicKeys,
-                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space),
-                         [](const auto& test) {
-                             return std::string(test.param == Qt::Key_Space   ? "space"
-                                                : test.param == Qt::Key_Enter ? "keypad_enter"
-                                                                              : "return");
-                         });
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space), keyName);
 
 TEST_F(HomeKeyboard, EveryButtonHasItsAccessibleName) {
     const auto home = Open();

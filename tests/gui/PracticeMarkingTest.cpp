@@ -66,6 +66,12 @@ protected:
         window->ClosePaper();
         m_asker.asked.clear();
     }
+
+    /// Paper 101's second attempt, opened by its Try Again button (null if none opened).
+    PracticeWindow* TryAgain() {
+        QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
+        return m_set->second();
+    }
 };
 
 TEST_F(PracticeMarking, DecliningChangesNoMarkingFileButTheAnswersAreWritten) {
@@ -267,8 +273,7 @@ TEST_F(PracticeMarking, TheSecondAttemptCarriesRightAnswersOverAndShowsKeysOfTho
                                           ReadBytes(File(ResultsFile::FResults))};
     const results::Marks first = results::ReadMarks(File(ResultsFile::Marks), 50);
 
-    QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
-    PracticeWindow* window = m_set->second();
+    PracticeWindow* window = TryAgain();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), QStringLiteral("Test2"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Grammar (1) - Paper 1"));
@@ -330,8 +335,7 @@ TEST_F(PracticeMarking, TheSecondAttemptCarriesRightAnswersOverAndShowsKeysOfTho
 // The second attempt opens with the keyboard in question 1's carried-over box.
 TEST_F(PracticeMarking, TypingIntoACarriedOverAnswerSaysWhyItStaysAsItIs) {
     MarkFirstAttempt(26);
-    QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
-    PracticeWindow* window = m_set->second();
+    PracticeWindow* window = TryAgain();
     ASSERT_NE(window, nullptr);
     AnswerBox* box = window->sheet()->answerBox(1);
     ASSERT_TRUE(box->isReadOnly());
@@ -343,8 +347,7 @@ TEST_F(PracticeMarking, TypingIntoACarriedOverAnswerSaysWhyItStaysAsItIs) {
 // Tab reaches the answer box but not the labels beside it.
 TEST_F(PracticeMarking, InReviewAnAnswerBoxTellsAScreenReaderItsVerdictAndTheCorrectAnswer) {
     MarkFirstAttempt(29);
-    QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
-    PracticeWindow* window = m_set->second();
+    PracticeWindow* window = TryAgain();
     ASSERT_NE(window, nullptr);
     Mark(*window);
     window->ChooseQuestion(30);
@@ -374,8 +377,7 @@ class KeyBoxAtSize : public PracticeMarking, public ::testing::WithParamInterfac
 // Letters that reach below the line (g, j, p, q, y) keep their tails in the key box.
 TEST_P(KeyBoxAtSize, ShowsTheWholeOfItsTextAtEveryTextSize) {
     MarkFirstAttempt(29);
-    QTest::mouseClick(m_home->homePage()->tryAgainButton(1), Qt::LeftButton);
-    PracticeWindow* window = m_set->second();
+    PracticeWindow* window = TryAgain();
     ASSERT_NE(window, nullptr);
     Mark(*window);
     window->ChooseQuestion(30);
