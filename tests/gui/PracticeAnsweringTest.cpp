@@ -242,6 +242,26 @@ TEST_F(PracticeAnswering, AClickOnAnOptionChangesNothingInReviewMode) {
     EXPECT_EQ(window->sheet()->answerBox(1)->text(), QStringLiteral("1"));
 }
 
+TEST_F(PracticeAnswering, WithTheSheetHiddenKeysAfterAMoveAnswerNothing) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    window->ToggleAnswerSheet();
+    Key(Qt::Key_Right, Qt::AltModifier);
+    ASSERT_EQ(window->paper().QSCount(), 2);
+    Type(QStringLiteral("3"));
+    Key(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(Values(ResultsFile::First, 101, 30)[1], "") << "an answer typed out of sight";
+}
+
+TEST_F(PracticeAnswering, WithTheSheetHiddenAClickOnAnOptionChangesNoAnswer) {
+    PracticeWindow* window = OpenActive(146);
+    ASSERT_NE(window, nullptr);
+    window->ToggleAnswerSheet();
+    QTest::mouseClick(window->view()->viewport(), Qt::LeftButton, {},
+                      LinkAt(window->view(), QStringLiteral("answer:3:2"), 1));
+    EXPECT_EQ(window->sheet()->answerBox(3)->text(), QString());
+}
+
 struct HintCase {
     const char* name;
     int paper;

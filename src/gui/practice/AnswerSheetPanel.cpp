@@ -240,7 +240,7 @@ void AnswerSheetPanel::FocusStart() {
 
 bool AnswerSheetPanel::PickOption(int answer, int option) {
     const std::optional<int> n = practice::FrameForOption(m_sheet, answer, option);
-    if (!n) {
+    if (!n || !shownToLearner()) {
         return false;
     }
     AnswerBox* box = answerBox(*n);
@@ -249,8 +249,14 @@ bool AnswerSheetPanel::PickOption(int answer, int option) {
     return true;
 }
 
+// A hidden widget still takes the keyboard in Qt: a box of a hidden sheet
+// would take the learner's keys out of sight.
+bool AnswerSheetPanel::shownToLearner() const {
+    return isVisibleTo(window());
+}
+
 void AnswerSheetPanel::focusFrame(int n) {
-    if (n >= 1 && n <= m_shown) {
+    if (n >= 1 && n <= m_shown && shownToLearner()) {
         answerBox(n)->setFocus(Qt::OtherFocusReason);
     }
 }

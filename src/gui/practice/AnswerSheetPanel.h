@@ -39,11 +39,13 @@ public:
     void Show(const practice::AnswerSheet& sheet);
     /// The texts of the answer boxes of the question on show, FA1 .. FAk, as typed.
     std::vector<std::string> Texts() const;
-    /// Puts the keyboard in the box a question starts in (practice::FrameToFocus).
+    /// Puts the keyboard in the box a question starts in (practice::FrameToFocus),
+    /// unless the learner has hidden the sheet: keys typed then answer nothing.
     void FocusStart();
     /// A click on option @p option of the page's answer @p answer: its number
     /// goes in that answer's box, as if typed, when the box takes it
-    /// (practice::FrameForOption). @returns true when it did.
+    /// (practice::FrameForOption) and the sheet is showing, so no answer
+    /// changes out of sight. @returns true when it did.
     bool PickOption(int answer, int option);
     /// PicInstruction's place, in the sheet's own coordinates (twips).
     void PlaceInstruction(const layout::Rect& at);
@@ -82,6 +84,7 @@ private:
     /// Scrolls @p whole into view, or, when it is taller than the sheet, to
     /// its top unless @p start (which took the keyboard, inside it) shows.
     void bringIntoView(QWidget* whole, QWidget* start);
+    bool shownToLearner() const;
     void focusFrame(int n);
     void enterFrom(int n);
     void showMessage(int n, const QString& text);
