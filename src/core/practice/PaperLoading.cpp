@@ -1,7 +1,9 @@
 #include "core/practice/PaperLoading.h"
 
 #include "core/Errors.h"
+#include "core/practice/Marking.h"
 #include "core/product/ResourceIds.h"
+#include "core/text/TextForms.h"
 
 #include <string>
 
@@ -101,6 +103,14 @@ AttemptRecords ReadAttemptRecords(const PaperRequest& request, int answerSlots) 
         readPaperRecord(request, first ? ResultsFile::FResults : ResultsFile::SResults, answerSlots);
     if (!first) {
         records.firstAnswers = readPaperRecord(request, ResultsFile::First, answerSlots);
+        // A right first verdict stands only with the answer it was given for. Where
+        // that answer is gone (its file set aside and started afresh), the slot is
+        // not carried over: the second attempt takes it like any other.
+        for (std::size_t i = 0; i < records.firstResults.size() && i < records.firstAnswers.size(); ++i) {
+            if (records.firstResults[i] == kRight && text::TrimSpaces(records.firstAnswers[i]).empty()) {
+                records.firstResults[i].clear();
+            }
+        }
     }
     records.marks = results::ReadMarks(request.File(ResultsFile::Marks), request.TtPapersCon);
     return records;

@@ -112,6 +112,19 @@ TEST(SecondAttempt, RightFirstAnswersComeBackOverASavedSecondAttempt) {
     EXPECT_EQ(again.results()[0], "Y");
 }
 
+TEST(SecondAttempt, ARightVerdictWhoseFirstAnswerIsGoneCarriesNothingOver) {
+    PracticeFolder folder;
+    markFirstAttempt(folder, 2, 146, [](const OpenPaper& p, int slot) { return keyOrWrong(p, slot, 5); });
+    // The first answers' file set aside and started afresh; the verdicts stay.
+    std::vector<std::string> lines = records::ReadPaperRecords(folder.File(ResultsFile::First), 50);
+    lines[45] = "#146#" + std::string(15, '>');
+    records::WriteLines(lines, folder.File(ResultsFile::First));
+    const OpenPaper second = folder.Open(2, 146, Attempt::Second);
+    EXPECT_FALSE(second.IsCarriedOver(1));
+    EXPECT_FALSE(second.Sheet().frames.front().locked);
+    EXPECT_EQ(second.AnsweredCount(), 0);
+}
+
 TEST(SecondAttempt, GroupedKeysShowWhatNobodyGave) {
     PracticeFolder folder;
     // Section 3, paper 103: colours (G, slots 1-3), pets (M, slots 4-5), a planet (G, slot 6).
