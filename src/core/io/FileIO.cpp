@@ -145,19 +145,19 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
         throw DataError(path, "", "the file cannot be read (" + errnoText(error) + ")");
     }
     struct stat status {};
-    if (::fstat(fd, &status) == 0 && (S_ISDIR(status.st_mode) || S_ISFIFO(status.st_mode))) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        // A folder, a pipe or a device in a file's place: a device such as
+        // /dev/zero would never end, and a pipe could wait for ever.
+        const char* what = S_ISDIR(status.st_mode)    ? "is a folder, not a file"
+                           : S_ISFIFO(status.st_mode) ? "is a pipe, not a file"
+                                                      : "is a device or another special file, not a file";
         ::close(fd);
-        throw DataError(path, "",
-                        S_ISDIR(status.st_mode) ? "is a folder, not a file" : "is a pipe, not a file");
-    }
-    if (!S_ISREG(status.st_mode)) {
-        // A device reads as the system gives it, waiting as it would.
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        throw DataError(path, "", what);
     }
     std::string content;
-    // The size when it is known, and one byte more to see the end in one read;
-    // a file still growing, or a special file, reads on.
-    std::size_t capacity = S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 4096;
+    // The size, and one byte more to see the end in one read; a file still
+    // growing, or one of the system's (its size 0), reads on.
+    std::size_t capacity = static_cast<std::size_t>(status.st_size) + 1;
     std::size_t held = 0;
     for (;;) {
         content.resize(capacity);

@@ -217,6 +217,13 @@ TEST(ReadWholeFile, NamesTheFileThatIsMissingOrAFolder) {
 }
 
 #ifdef __unix__
+TEST(ReadWholeFile, ALinkToADeviceIsRefusedRatherThanReadWithoutEnd) {
+    TempFolder folder;
+    const auto path = folder / "textsize.txt";
+    std::filesystem::create_symlink("/dev/zero", path);
+    EXPECT_THROW(ReadWholeFile(path), DataError);
+}
+
 TEST(ReadWholeFile, APipeInTheFilesPlaceIsRefusedWithoutWaitingForAWriter) {
     TempFolder folder;
     const auto path = folder / "marks2ENG.txt";
