@@ -218,9 +218,17 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
 }
 #endif
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync) {
-    const std::filesystem::path temporary = TemporaryPathFor(path);
+void WriteFileAtomically(const std::filesystem::path& named, std::string_view bytes, Sync sync) {
     std::error_code ec;
+    // A symbolic link in the file's place is the owner's wish too: the file it
+    // leads to is replaced, beside itself, and the link stays a link.
+    std::filesystem::path path = named;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(named, ec))) {
+        if (std::filesystem::path target = std::filesystem::weakly_canonical(named, ec); !ec) {
+            path = std::move(target);
+        }
+    }
+    const std::filesystem::path temporary = TemporaryPathFor(path);
     // A rename replaces a file whatever its permissions (and a process running
     // as root may write anything), so a file someone made read-only would be
     // replaced without a word. Its permission bits are taken as the owner's
@@ -228,11 +236,11 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     if (const std::filesystem::file_status status = std::filesystem::status(path, ec);
         !ec && std::filesystem::is_regular_file(status) &&
         (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
-        throw WriteError(path, "the file is read-only", EACCES);
+        throw WriteError(named, "the file is read-only", EACCES);
     }
     if (const int error = writeAndSync(temporary, bytes, sync); error != 0) {
         std::filesystem::remove(temporary, ec);
-        throw WriteError(path, errnoText(error), error);
+        throw WriteError(named, errnoText(error), error);
     }
     try {
         if (const auto& hook = beforeRenameHook()) {
@@ -247,7 +255,7 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         const std::string problem = ec.message();
         const int code = ec.value();
         std::filesystem::remove(temporary, ec);
-        throw WriteError(path, problem, code);
+        throw WriteError(named, problem, code);
     }
     if (sync == Sync::ToDisk) {
         syncFolder(path.parent_path());

@@ -39,6 +39,18 @@ TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
+TEST(AtomicWrite, ALinkInTheFilesPlaceStaysALinkAndItsFileIsReplaced) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "kept");
+    const auto target = folder / "kept" / "marks.txt";
+    WriteFileAtomically(target, "old");
+    const auto link = folder / "marks2ENG.txt";
+    std::filesystem::create_symlink(target, link);
+    WriteFileAtomically(link, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(target), "new");
+}
+
 TEST(AtomicWrite, ALongerLeftoverTemporaryFileLeavesNothingOfItsOwnInTheNewFile) {
     TempFolder folder;
     const auto path = folder / "trend2ENG.txt";
