@@ -330,6 +330,7 @@ TEST_F(InProgress, APaperLeftUnmarkedSaysSoInPlaceOfItsScore) {
     EXPECT_EQ(captions, 1);
     EXPECT_EQ(page.firstScore(2)->accessibleDescription(),
               QStringLiteral("1 of %1 questions answered").arg(answers));
+    EXPECT_EQ(page.firstScore(2)->accessibleName(), QStringLiteral("Paper 2, 1st Attempt: started"));
     EXPECT_EQ(page.secondScore(2)->text(), QString()) << "the second attempt is not begun";
     EXPECT_EQ(page.percentColumn()->rows().size(), 9) << "no \"%\" after it";
 }

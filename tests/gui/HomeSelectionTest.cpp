@@ -7,6 +7,7 @@
 #include "gui/home/PercentColumn.h"
 #include "gui/home/TopicButton.h"
 
+#include <QAccessible>
 #include <QTest>
 
 namespace orbisk::gui {
@@ -51,6 +52,17 @@ TEST_F(HomeSelection, ASectionOfSixTopicsHidesTopics7To10AndTheirBullets) {
     }
     EXPECT_EQ(home->topicLabel(6)->text(), QStringLiteral("Grammar Cloze (2)"));
     EXPECT_EQ(home->state().TtPapersCon, 30);
+}
+
+TEST_F(HomeSelection, AScreenReaderHearsEachScoreWithItsPaperAttemptAndPercent) {
+    StoreScores({{1, {"86.7", ""}}});
+    const auto home = Open();
+    const HomePage& page = *home->homePage();
+    const auto spoken = [](QLabel* score) {
+        return QAccessible::queryAccessibleInterface(score)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(spoken(page.firstScore(1)), QStringLiteral("Paper 1, 1st Attempt: 86.7%"));
+    EXPECT_EQ(spoken(page.secondScore(1)), QStringLiteral("Paper 1, 2nd Attempt: not taken"));
 }
 
 struct ScoreRow {

@@ -26,6 +26,15 @@ std::string AnsweredDescription(int answered, int answers) {
            (answers == 1 ? " question answered" : " questions answered");
 }
 
+std::string SpokenScore(int k, int attempt, std::string_view score, bool inProgress) {
+    std::string spoken =
+        PaperName(k) + ", " + std::string(attempt == 1 ? kFirstAttemptCaption : kSecondAttemptCaption) + " ";
+    if (inProgress) {
+        return spoken + std::string(kInProgress);
+    }
+    return score.empty() ? spoken + "not taken" : spoken + std::string(score) + "%";
+}
+
 std::string PaperName(int k) {
     return "Paper " + std::to_string(k);
 }

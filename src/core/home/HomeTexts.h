@@ -33,6 +33,10 @@ inline constexpr std::string_view kTryAgainCaption = "Retry";
 inline constexpr std::string_view kInProgress = "started";
 /// What a screen reader says of it, and its tooltip: "12 of 30 questions answered".
 std::string AnsweredDescription(int answered, int answers);
+/// What a screen reader says of an attempt's score, which the page shows as
+/// a bare number with a painted "%": "Paper 3, 1st Attempt: 86.7%", "…: not
+/// taken" for an empty score, "…: started" for one begun and not marked.
+std::string SpokenScore(int k, int attempt, std::string_view score, bool inProgress);
 /// "Paper 3": paper @p k (1 to 5) of the chosen topic.
 std::string PaperName(int k);
 /// The load button's tooltip and spoken name: "Load paper 3".

@@ -154,8 +154,9 @@ void HomePage::ShowPapers(const QString& heading,
     // and its "%".
     const double percentLeft = m_layout.percent.left;
     QList<QRect> percentRows;
-    auto place = [&](QLabel* label, const std::string& score, const home::AttemptProgress& progress,
-                     const layout::Rect& rowRect, const QRect& percentRow) {
+    auto place = [&](QLabel* label, int paper, int attempt, const std::string& score,
+                     const home::AttemptProgress& progress, const layout::Rect& rowRect,
+                     const QRect& percentRow) {
         const std::string shown = progress.inProgress() ? std::string(home::texts::kInProgress) : score;
         const QString text = ToQString(shown);
         const double width = layout::Twips(QFontMetrics(label->font()).horizontalAdvance(text) + 1);
@@ -164,6 +165,8 @@ void HomePage::ShowPapers(const QString& heading,
             progress.inProgress()
                 ? ToQString(home::texts::AnsweredDescription(progress.answered, progress.answers))
                 : QString();
+        label->setAccessibleName(
+            ToQString(home::texts::SpokenScore(paper, attempt, score, progress.inProgress())));
         label->setAccessibleDescription(answered);
         label->setToolTip(answered);
         const double left = progress.inProgress() ? layout::ProgressLeft(width, m_layout.percent)
@@ -175,8 +178,10 @@ void HomePage::ShowPapers(const QString& heading,
     };
     for (std::size_t r = 0; r < papers.size(); ++r) {
         const layout::PaperRowLayout& row = m_layout.papers[r];
-        place(m_firstScores[r], papers[r].first, papers[r].firstProgress, row.firstRow, m_percentRows[2 * r]);
-        place(m_secondScores[r], papers[r].second, papers[r].secondProgress, row.secondRow,
+        const int paper = static_cast<int>(r) + 1;
+        place(m_firstScores[r], paper, 1, papers[r].first, papers[r].firstProgress, row.firstRow,
+              m_percentRows[2 * r]);
+        place(m_secondScores[r], paper, 2, papers[r].second, papers[r].secondProgress, row.secondRow,
               m_percentRows[2 * r + 1]);
         m_tryAgain[r]->setVisible(papers[r].tryAgain);
     }
