@@ -295,7 +295,8 @@ TEST_F(PracticeGuard, EveryControlHasAnAccessibleName) {
         EXPECT_EQ(window->toolbar()->button(static_cast<ToolbarButton>(i))->accessibleName(),
                   QString::fromUtf8(captions[i]));
     }
-    EXPECT_EQ(window->statusBar()->clock()->accessibleName(), QStringLiteral("Clock"));
+    EXPECT_EQ(window->statusBar()->clock()->accessibleName(),
+              QStringLiteral("Clock: ") + window->statusBar()->clock()->text());
     EXPECT_FALSE(window->statusBar()->remaining()->accessibleName().isEmpty());
     EXPECT_EQ(window->sheetHandle()->accessibleName(), QStringLiteral("Hide answer sheet"));
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -360,6 +361,22 @@ TEST_F(PracticeGuard, PressingOnACaptionShowsTheHoverPictureAndStillRunsTheButto
     window->Tick();
     EXPECT_EQ(save->state(), ImageButton::State::Pressed);
     QTest::mouseRelease(save, Qt::LeftButton, {}, QPoint(20, 10));
+}
+
+TEST_F(PracticeGuard, AScreenReaderHearsEachValueOfTheStatusBarAfterWhatItIs) {
+    StoreRecord(results::ResultsFile::First, 101, std::vector<std::string>(30, "1"));
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    PracticeStatusBar* status = window->statusBar();
+    const auto heard = [](QLabel* label) { return label->toolTip() + QStringLiteral(": ") + label->text(); };
+    for (QLabel* value : {status->clock(), status->date(), status->answered(), status->total()}) {
+        EXPECT_EQ(value->accessibleName(), heard(value)) << value->objectName().toStdString();
+    }
+    EXPECT_EQ(status->answered()->accessibleName(), QStringLiteral("Number of questions answered: 30"));
+    Mark(*window);
+    for (QLabel* value : {status->timeTaken(), status->dateCompleted()}) {
+        EXPECT_EQ(value->accessibleName(), heard(value)) << value->objectName().toStdString();
+    }
 }
 
 } // namespace

@@ -33,8 +33,7 @@ PracticeStatusBar::PracticeStatusBar(SkinPictures& pictures, bool secondAttempt,
     } else {
         QLabel* bot1 = background("Bot1", "bottombg3.bmp", at.clockCell);
         m_clock = text(bot1, "lblClock", ToQString(kClockTooltip), at.clock);
-        m_clock->setText(QStringLiteral("00:00:00"));
-        m_clock->setAccessibleName(ToQString(kClockTooltip));
+        showValue(m_clock, QStringLiteral("00:00:00"));
         m_timeTaken = text(bot1, "LTime", ToQString(practice::texts::kTimeTakenTooltip), at.clock);
         m_timeTaken->hide();
         QLabel* bot2 = background("Bot2", "bottombg3.bmp", at.dateCell);
@@ -108,7 +107,7 @@ void PracticeStatusBar::ShowQuestions(const practice::OpenPaper::QuestionList& l
 void PracticeStatusBar::ShowReview(bool review, const QString& timeTaken, const QString& dateCompleted) {
     if (m_clock) {
         m_clock->setVisible(!review);
-        m_timeTaken->setText(timeTaken);
+        showValue(m_timeTaken, timeTaken);
         m_timeTaken->setVisible(review);
         m_date->setVisible(!review);
         showDate(m_dateCompleted, dateCompleted);
@@ -128,7 +127,26 @@ void PracticeStatusBar::ShowOpeningDate(const QString& date) {
 void PracticeStatusBar::showDate(QLabel* label, const QString& date) {
     constexpr double kSmallestPoints = 6.0;
     label->setFont(FontToFit(font(), date, label->contentsRect().width(), kSmallestPoints));
-    label->setText(date);
+    showValue(label, date);
+}
+
+void PracticeStatusBar::ShowClock(const QString& time) {
+    if (m_clock) {
+        showValue(m_clock, time);
+    }
+}
+
+void PracticeStatusBar::ShowCounts(int answered, int total) {
+    showValue(m_answered, QString::number(answered));
+    showValue(m_total, QString::number(total));
+}
+
+// A value in a cell is its number or date alone; a screen reader hears it
+// after what it is, which its tooltip says ("Clock: 0:12:4").
+void PracticeStatusBar::showValue(QLabel* label, const QString& value) {
+    label->setText(value);
+    label->setAccessibleName(value.isEmpty() ? label->toolTip()
+                                             : label->toolTip() + QStringLiteral(": ") + value);
 }
 
 } // namespace orbisk::gui

@@ -33,6 +33,10 @@ public:
     void ShowReview(bool review, const QString& timeTaken, const QString& dateCompleted);
     /// The date the paper was opened, in the date cell while answering.
     void ShowOpeningDate(const QString& date);
+    /// The clock's time, while answering.
+    void ShowClock(const QString& time);
+    /// How many questions are answered, of how many.
+    void ShowCounts(int answered, int total);
 
     QLabel* clock() const { return m_clock; }
     QLabel* timeTaken() const { return m_timeTaken; }
@@ -54,6 +58,7 @@ private:
     QLabel* background(const char* name, const char* picture, const layout::Rect& at);
     QLabel* text(QWidget* parent, const char* name, const QString& tooltip, const layout::Rect& at);
     void showDate(QLabel* label, const QString& date);
+    static void showValue(QLabel* label, const QString& value);
 
     QLabel* m_clock = nullptr;
     QLabel* m_timeTaken = nullptr;

@@ -63,10 +63,9 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, &PracticeWindow::Tick);
     m_timer.start();
-    m_status->total()->setText(QString::number(m_paper.AnswerSlots()));
     if (m_status->date()) {
         m_status->ShowOpeningDate(m_services.today());
-        m_status->clock()->setText(ToQString(m_paper.ClockText(m_paper.ClockStart())));
+        m_status->ShowClock(ToQString(m_paper.ClockText(m_paper.ClockStart())));
     }
     showAnsweredCount();
     setTabOrder();
@@ -277,15 +276,13 @@ void PracticeWindow::runToolbar(practice::ToolbarButton which) {
 void PracticeWindow::Tick() {
     applyToolbarStates();
     m_poller->Tick();
-    if (m_status->clock()) {
-        // Written while hidden in review mode too, as the clock always was.
-        m_status->clock()->setText(ToQString(m_paper.ClockText(m_services.now())));
-    }
+    // Written while hidden in review mode too, as the clock always was.
+    m_status->ShowClock(ToQString(m_paper.ClockText(m_services.now())));
     showAnsweredCount();
 }
 
 void PracticeWindow::showAnsweredCount() {
-    m_status->answered()->setText(QString::number(m_paper.AnsweredCount()));
+    m_status->ShowCounts(m_paper.AnsweredCount(), m_paper.AnswerSlots());
 }
 
 void PracticeWindow::applyToolbarStates() {
