@@ -12,6 +12,7 @@
 #include "gui/home/TrashPage.h"
 #include "gui/home/TrendPlotView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -210,6 +211,9 @@ TEST_F(HomeTrash, TheKeyboardAloneErasesAndConfirmOffersNoFirst) {
     EXPECT_EQ(QApplication::focusWidget(), page->yesButton()) << "Tab goes from No to Yes, as they stand";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(page->stage(), Stage::Done);
+    // A screen reader says what the keyboard lands on: that it is done.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name),
+              QStringLiteral("All your past results have been erased."));
 }
 
 } // namespace

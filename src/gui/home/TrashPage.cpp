@@ -134,6 +134,8 @@ void TrashPage::showStage(Stage stage) {
         widget->setVisible(confirm);
     }
     m_done->setVisible(stage == Stage::Done);
+    // Once done the keyboard stays on the page, which then speaks the message.
+    setAccessibleName(stage == Stage::Done ? m_done->text() : QString());
     // Keyboard users stay on the page: "No" is the safe answer to offer first.
     if (focused) {
         if (confirm) {
