@@ -20,13 +20,13 @@ namespace {
 using orbisk::testing::EventuallyTrue;
 using orbisk::testing::HomeFixture;
 
-// Every button (push or radio) named @p name under @p root.
+// Every button (push, radio or page tab) named @p name under @p root.
 void findAll(QAccessibleInterface* root, const QString& name, std::vector<QAccessibleInterface*>& found) {
     if (root == nullptr) {
         return;
     }
     const QAccessible::Role role = root->role();
-    if ((role == QAccessible::Button || role == QAccessible::RadioButton) &&
+    if ((role == QAccessible::Button || role == QAccessible::RadioButton || role == QAccessible::PageTab) &&
         root->text(QAccessible::Name) == name) {
         found.push_back(root);
     }
@@ -237,6 +237,18 @@ TEST_F(HomeKeyboard, TheChosenTopicIsCheckedForAssistiveTechnology) {
     EXPECT_TRUE(chosen[0]->state().checkable);
     EXPECT_TRUE(chosen[0]->state().checked);
     EXPECT_FALSE(other[0]->state().checked);
+}
+
+TEST_F(HomeKeyboard, TheTabInFrontIsTheSelectedPageTabForAssistiveTechnology) {
+    const auto home = Open();
+    home->TabClick(4);
+    const auto help = buttonsNamed(home.get(), QStringLiteral("Help"));
+    const auto practice = buttonsNamed(home.get(), QStringLiteral("Practice"));
+    ASSERT_EQ(help.size(), 1U);
+    ASSERT_EQ(practice.size(), 1U);
+    EXPECT_EQ(help[0]->role(), QAccessible::PageTab);
+    EXPECT_TRUE(help[0]->state().selected);
+    EXPECT_FALSE(practice[0]->state().selected);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "gui/home/TopicTrack.h"
 #include "gui/home/TrendPlotView.h"
 
+#include <QAccessible>
 #include <QLocale>
 #include <QTest>
 #include <filesystem>
@@ -242,6 +243,11 @@ TEST_F(HomeReport, BarsAreNamedForScreenReadersAndATabClickReopensTheOverallPane
                                             "Click to show past trends"}));
 
     QTest::mouseClick(page->bar(3), Qt::LeftButton);
+    const auto expanded = [page](int n) {
+        return QAccessible::queryAccessibleInterface(page->bar(n))->state().expanded != 0;
+    };
+    EXPECT_TRUE(expanded(3)) << "a screen reader hears which panel is open";
+    EXPECT_FALSE(expanded(1));
     home->TabClick(2);
     ShowReport(*home);
     EXPECT_EQ(home->state().txtReportPos, 1);

@@ -3,14 +3,98 @@
 #include "gui/chrome/Palette.h"
 #include "gui/chrome/SkinPictures.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace orbisk::gui {
 
+namespace {
+
+// A button, a page tab or a panel's bar, as the button says, with the tab's
+// selection and the panel's state (Qt's own button interface knows neither).
+class ImageButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit ImageButtonAccessible(ImageButton* button)
+        : QAccessibleWidget(button, QAccessible::PushButton) {}
+
+    QAccessible::Role role() const override {
+        return button()->kind() == ImageButton::Kind::Tab ? QAccessible::PageTab : QAccessible::PushButton;
+    }
+    QString text(QAccessible::Text kind) const override {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty()) {
+            text = button()->text().isEmpty() ? button()->toolTip() : button()->text();
+        }
+        return text;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        switch (button()->kind()) {
+        case ImageButton::Kind::Tab:
+            state.selectable = true;
+            state.selected = button()->current();
+            break;
+        case ImageButton::Kind::PanelBar:
+            state.expandable = true;
+            state.expanded = button()->current();
+            state.collapsed = !button()->current();
+            break;
+        case ImageButton::Kind::Button:
+            break;
+        }
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            button()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    ImageButton* button() const { return static_cast<ImageButton*>(widget()); }
+};
+
+QAccessibleInterface* accessibleImageButton(const QString& className, QObject* object) {
+    if (className == QLatin1String("orbisk::gui::ImageButton") && object && object->isWidgetType()) {
+        return new ImageButtonAccessible(static_cast<ImageButton*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(&accessibleImageButton);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::ArrowCursor);
+}
+
+void ImageButton::SetCurrent(bool current) {
+    if (current == m_current) {
+        return;
+    }
+    m_current = current;
+    QAccessible::State changed;
+    if (m_kind == Kind::Tab) {
+        changed.selected = true;
+    } else {
+        changed.expanded = true;
+        changed.collapsed = true;
+    }
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ImageButton::keyPressEvent(QKeyEvent* event) {

@@ -51,6 +51,15 @@ public:
     /// that must be pressed deliberately (the pop-up box's) takes Space only.
     void SetEnterPresses(bool presses) { m_enterPresses = presses; }
 
+    /// What a screen reader calls the button: a button, one of a row of page
+    /// tabs (one of them selected), or a bar that opens a panel below it.
+    enum class Kind { Button, Tab, PanelBar };
+    void SetKind(Kind kind) { m_kind = kind; }
+    Kind kind() const { return m_kind; }
+    /// The selected tab, or the bar whose panel is open; a screen reader is told of a change.
+    void SetCurrent(bool current);
+    bool current() const { return m_current; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +74,8 @@ private:
     State m_state = State::Off;
     int m_captionBand = 0;
     bool m_enterPresses = true;
+    Kind m_kind = Kind::Button;
+    bool m_current = false;
 };
 
 } // namespace orbisk::gui

@@ -104,6 +104,7 @@ void HomeWindow::buildTabs() {
     for (int n = 1; n <= home::kTabCount; ++n) {
         auto* tab = new ImageButton(this);
         tab->setObjectName(QStringLiteral("Tab%1").arg(n, 2, 10, QLatin1Char('0')));
+        tab->SetKind(ImageButton::Kind::Tab);
         tab->setFont(BodyFont(8.25));
         const home::TabFace face = m_home.Tab(n);
         tab->SetCaption(ToQString(face.caption));
@@ -174,6 +175,7 @@ void HomeWindow::placeTabs(int chosen) {
     for (int n = home::kTabCount; n >= 1; --n) {
         ImageButton* tab = m_tabs[static_cast<std::size_t>(n - 1)];
         const bool front = n == chosen;
+        tab->SetCurrent(front);
         tab->SetPictures(pictures,
                          {front ? QStringLiteral("tabs_front_off.bmp") : QStringLiteral("tabs_back_off.bmp"),
                           front ? QStringLiteral("tabs_front_on.bmp") : QStringLiteral("tabs_back_on.bmp")});

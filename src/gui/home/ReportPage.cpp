@@ -96,6 +96,7 @@ void ReportPage::buildBars(SkinPictures& pictures) {
         const QString tip = ToQString(report::kReportBarTooltips[index(n)]);
         auto* bar = new ImageButton(this);
         bar->setObjectName(QStringLiteral("RCBar%1").arg(n));
+        bar->SetKind(ImageButton::Kind::PanelBar);
         bar->SetPictures({picture, picture, {}, {}});
         bar->setAccessibleName(caption);
         bar->setAccessibleDescription(tip);
@@ -198,6 +199,7 @@ void ReportPage::ArrangeReportPanels(int txtReportPos) {
         m_barLabels[i]->setGeometry(kBarCaptionIndent, 0, m_bars[i]->width() - kBarCaptionIndent,
                                     m_bars[i]->height());
         m_panels[i]->setVisible(i == shown);
+        m_bars[i]->SetCurrent(i == shown);
     }
     Place(m_panels[shown], m_arrangement.panel);
     // The open panel, then the bars in order: no bar is ever covered.
