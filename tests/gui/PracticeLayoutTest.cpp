@@ -127,8 +127,11 @@ TEST_F(PracticeLayout, MaximiseAndRestoreLayTheWindowOutAgainWithItsOutline) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
     window->resize(700, 500);
+    // Its tooltip is always "Restore"; a screen reader hears what it does.
+    EXPECT_EQ(window->frame().maximiseButton()->accessibleName(), QStringLiteral("Maximize"));
     QTest::mouseClick(window->frame().maximiseButton(), Qt::LeftButton);
     EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->isMaximized(); }));
+    EXPECT_EQ(window->frame().maximiseButton()->accessibleName(), QStringLiteral("Restore"));
     EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->width() > 700; }));
     EXPECT_EQ(window->mask().boundingRect().size(), window->size());
     EXPECT_EQ(window->sheet()->geometry().right() + 1, window->width() - 4);

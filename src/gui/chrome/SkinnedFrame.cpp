@@ -48,6 +48,8 @@ SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller&
         m_minimise = addButton("imgProgMin", QStringLiteral("Minimize"), &SkinnedFrame::minimiseClicked);
         if (kind == Kind::Practice) {
             m_maximise = addButton("imgProgMax", QStringLiteral("Restore"), &SkinnedFrame::maximiseClicked);
+            nameMaximiseButton();
+            window->installEventFilter(this);
         }
         m_close = addButton("imgProgClose", QStringLiteral("Close"), &SkinnedFrame::closeClicked);
         FrameActivation::Register(this);
@@ -186,7 +188,20 @@ void SkinnedFrame::ApplyOutline() {
     m_window->setMask(QRegion(polygon, Qt::WindingFill));
 }
 
+// Its tooltip says "Restore" whatever the window's state; a screen reader
+// hears what a press would do.
+void SkinnedFrame::nameMaximiseButton() {
+    m_maximise->setAccessibleName(m_window->isMaximized() ? QStringLiteral("Restore")
+                                                          : QStringLiteral("Maximize"));
+}
+
 bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_window) {
+        if (event->type() == QEvent::WindowStateChange) {
+            nameMaximiseButton();
+        }
+        return false;
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);

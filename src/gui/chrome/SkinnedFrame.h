@@ -59,6 +59,7 @@ private:
     QLabel* makePiece(const char* name, bool stretched);
     void setPicture(QLabel* label, const char* file);
     void setButtonPictures();
+    void nameMaximiseButton();
 
     QWidget* m_window;
     SkinPictures& m_pictures;
