@@ -126,7 +126,7 @@ TEST_F(HomeTabs, AToolbarButtonShowsPressedOnAndOffPicturesFromTheCursor) {
     EXPECT_EQ(report->shownPicture().cacheKey(), Picture("report_on.bmp").cacheKey());
 
     QTest::mousePress(report, Qt::LeftButton);
-    EXPECT_TRUE(home->poller().pressTrack());
+    EXPECT_TRUE(home->poller().txtPressTrack());
     home->poller().Tick();
     EXPECT_EQ(report->shownPicture().cacheKey(), Picture("report_pressed.bmp").cacheKey());
 
@@ -135,7 +135,7 @@ TEST_F(HomeTabs, AToolbarButtonShowsPressedOnAndOffPicturesFromTheCursor) {
     EXPECT_EQ(report->shownPicture().cacheKey(), Picture("report_off.bmp").cacheKey());
 
     QTest::mouseRelease(report, Qt::LeftButton, {}, QPoint(report->width() + 5, 0));
-    EXPECT_FALSE(home->poller().pressTrack()) << "released outside the button";
+    EXPECT_FALSE(home->poller().txtPressTrack()) << "released outside the button";
     EXPECT_EQ(home->currentPage(), home->homePage()) << "a release outside is no click";
     m_cursor = CentreOf(report);
     home->poller().Tick();

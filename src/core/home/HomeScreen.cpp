@@ -133,7 +133,7 @@ void HomeScreen::AlreadyTold(const std::filesystem::path& file) {
     m_told.insert(file);
 }
 
-TopicView HomeScreen::ChooseTopic(int t) {
+TopicView HomeScreen::TopicChoosing(int t) {
     m_state.TopicCount = bank::FirstSlotOfTopic(t);
     TopicView view;
     view.topic = t;

@@ -90,7 +90,7 @@ struct SectionView {
     int topicCount = 0;                  ///< rows 1 to topicCount show, the rest are hidden
     /// The marks file could not be read: the scores are empty and the file was left as it is.
     std::optional<Problem> problem;
-    /// The topic to choose next (ChooseTopic), or 0 to leave the papers as they are.
+    /// The topic to choose next (TopicChoosing), or 0 to leave the papers as they are.
     int chooseTopic = 0;
 };
 
@@ -139,7 +139,7 @@ public:
     /// or repair it): LoadSection gives no problem for it until it reads again.
     void AlreadyTold(const std::filesystem::path& file);
     /// Chooses topic @p t (1 to 10): its name and its five papers' rows.
-    TopicView ChooseTopic(int t);
+    TopicView TopicChoosing(int t);
     /// Reads the marks again and chooses the same topic (a practice window closed).
     SectionView RefreshContents();
 

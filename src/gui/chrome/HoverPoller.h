@@ -33,7 +33,7 @@ public:
     /// One poll, as the timer runs it.
     void Tick();
 
-    bool pressTrack() const { return m_pressTrack; }
+    bool txtPressTrack() const { return m_pressTrack; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

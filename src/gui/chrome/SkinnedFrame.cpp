@@ -177,7 +177,7 @@ void SkinnedFrame::PlaceButtons(const layout::Rect& minimise, const layout::Rect
     }
 }
 
-void SkinnedFrame::ApplyOutline() {
+void SkinnedFrame::pRoundCorners() {
     const auto points = layout::WindowOutline(m_window->width(), m_window->height(),
                                               m_kind == Kind::PopUp ? layout::OutlineKind::PopUp
                                                                     : layout::OutlineKind::MainWindow);
@@ -186,6 +186,17 @@ void SkinnedFrame::ApplyOutline() {
         polygon << QPoint(p.x, p.y);
     }
     m_window->setMask(QRegion(polygon, Qt::WindingFill));
+}
+
+void SkinnedFrame::MoveForm(const QMouseEvent& press) {
+    // The left button hands the move to the window system; any other button,
+    // or a system that refuses, moves the window by the mouse.
+    QWindow* handle = m_window->windowHandle();
+    if (press.button() == Qt::LeftButton && handle && handle->startSystemMove()) {
+        return;
+    }
+    m_dragging = true;
+    m_dragOffset = press.globalPosition().toPoint() - m_window->frameGeometry().topLeft();
 }
 
 // Its tooltip says "Restore" whatever the window's state; a screen reader
@@ -204,15 +215,7 @@ bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        // The left button hands the move to the window system; any other
-        // button, or a system that refuses, moves the window by the mouse.
-        QWindow* handle = m_window->windowHandle();
-        if (mouse->button() == Qt::LeftButton && handle && handle->startSystemMove()) {
-            return true;
-        }
-        m_dragging = true;
-        m_dragOffset = mouse->globalPosition().toPoint() - m_window->frameGeometry().topLeft();
+        MoveForm(*static_cast<QMouseEvent*>(event));
         return true;
     }
     case QEvent::MouseMove:

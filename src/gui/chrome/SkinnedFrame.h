@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QPointer>
 
+class QMouseEvent;
+
 namespace orbisk::gui {
 
 class HoverPoller;
@@ -38,7 +40,7 @@ public:
     void PlaceIcon(const layout::Rect& icon);
     void PlaceButtons(const layout::Rect& minimise, const layout::Rect* maximise, const layout::Rect& close);
     /// Sets the window outline from its current size.
-    void ApplyOutline();
+    void pRoundCorners();
 
     QWidget* window() const { return m_window; }
     QLabel* title() const { return m_title; }
@@ -60,6 +62,8 @@ private:
     void setPicture(QLabel* label, const char* file);
     void setButtonPictures();
     void nameMaximiseButton();
+    /// Starts moving the window by its title bar, from the press @p press.
+    void MoveForm(const QMouseEvent& press);
 
     QWidget* m_window;
     SkinPictures& m_pictures;

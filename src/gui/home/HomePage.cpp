@@ -140,7 +140,7 @@ void HomePage::ShowTopics(const std::vector<std::string>& names, int topicCount)
     }
 }
 
-void HomePage::ChooseTopic(int t) {
+void HomePage::Topicbuttoncolour(int t) {
     for (int i = 1; i <= bank::kMaxTopics; ++i) {
         m_topics[index(i)]->SetChosen(i == t);
     }

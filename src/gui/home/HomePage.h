@@ -34,7 +34,7 @@ public:
     /// of them with their bullets; the rest are hidden.
     void ShowTopics(const std::vector<std::string>& names, int topicCount);
     /// Greys the chosen topic @p t (1 to 10) and clears the others.
-    void ChooseTopic(int t);
+    void Topicbuttoncolour(int t);
     /// Shows the topic's name over the papers and each paper's stored scores as
     /// they are, placed against the "%" column, with the try-again buttons the
     /// rows offer. An attempt begun and not marked shows "started" (its

@@ -42,7 +42,7 @@ HomeWindow::HomeWindow(Services services, config::ProductConfig config, QWidget*
     m_frame->PlaceTitle(m_layout.title);
     m_frame->PlaceIcon(m_layout.icon);
     m_frame->PlaceButtons(m_layout.minimiseButton, nullptr, m_layout.closeButton);
-    m_frame->ApplyOutline();
+    m_frame->pRoundCorners();
 
     m_toolbar = new HomeToolbar(*m_services.pictures, *m_poller, m_layout.toolbar, this);
     connect(m_toolbar, &HomeToolbar::slotClicked, this, &HomeWindow::ToolBarClick);
@@ -160,7 +160,7 @@ AboutPage* HomeWindow::aboutPage() {
 
 void HomeWindow::TabClick(int n) {
     const home::PageAction action = m_home.ChooseTab(n);
-    placeTabs(n);
+    PlaceTabs(n);
     m_toolbar->Show(n);
     ShowPage(action);
 }
@@ -169,7 +169,7 @@ void HomeWindow::ToolBarClick(int slot) {
     ShowPage(m_home.PressToolbar(slot));
 }
 
-void HomeWindow::placeTabs(int chosen) {
+void HomeWindow::PlaceTabs(int chosen) {
     m_layout = layout::LayOutHome(m_home.SectionsShown(), chosen, m_layout.title.height);
     SkinPictures& pictures = *m_services.pictures;
     for (int n = home::kTabCount; n >= 1; --n) {
@@ -275,9 +275,9 @@ void HomeWindow::showSection(const home::SectionView& view) {
 }
 
 void HomeWindow::TopicClick(int t) {
-    const home::TopicView topic = m_home.ChooseTopic(t);
+    const home::TopicView topic = m_home.TopicChoosing(t);
     m_bodyHome->ShowPapers(ToQString(topic.name), topic.papers);
-    m_bodyHome->ChooseTopic(topic.topic);
+    m_bodyHome->Topicbuttoncolour(topic.topic);
 }
 
 void HomeWindow::OpenPaper(int offset, int take) {

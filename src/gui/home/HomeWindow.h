@@ -121,7 +121,7 @@ private:
     void focusFirstOf(QWidget* page);
     void buildStrip();
     void buildTabs();
-    void placeTabs(int chosen);
+    void PlaceTabs(int chosen);
     void ShowPage(home::PageAction action);
     void showSection(const home::SectionView& view);
     void placePage(QWidget* page);

@@ -221,29 +221,32 @@ void ReportPage::BuildReport(const report::ReportFigures& figures) {
     showUnreadable(figures);
 
     for (int k = 1; k <= 10; ++k) {
-        const report::TopicFigures& topic = figures.topics[index(k)];
-        const QString name = ToQString(topic.name);
-        const QString description = ToQString(report::DescribeTopicRow(topic));
-        QLabel* nameBox = m_topicNames[index(k)];
-        nameBox->setText(name);
-        nameBox->setAccessibleDescription(description);
-        TopicTrack* first = m_firstTracks[index(k)];
-        TopicTrack* second = m_secondTracks[index(k)];
-        first->Show(topic.first.value(), topic.firstMark);
-        second->Show(topic.second.value(), topic.secondMark);
-        first->setAccessibleName(name + QStringLiteral(", first attempts"));
-        second->setAccessibleName(name + QStringLiteral(", second attempts"));
-        for (QWidget* part : {static_cast<QWidget*>(first), static_cast<QWidget*>(second)}) {
-            part->setAccessibleDescription(description);
-        }
-        for (QWidget* part :
-             {static_cast<QWidget*>(nameBox), static_cast<QWidget*>(first), static_cast<QWidget*>(second)}) {
-            part->setVisible(topic.shown);
-        }
+        FillTopicRow(k, figures.topics[index(k)]);
     }
 
     m_plot->SetScores(report::TrendScores(figures.trend));
     m_plot->setAccessibleDescription(ToQString(report::DescribeTrend(figures.trend)));
+}
+
+void ReportPage::FillTopicRow(int k, const report::TopicFigures& topic) {
+    const QString name = ToQString(topic.name);
+    const QString description = ToQString(report::DescribeTopicRow(topic));
+    QLabel* nameBox = m_topicNames[index(k)];
+    nameBox->setText(name);
+    nameBox->setAccessibleDescription(description);
+    TopicTrack* first = m_firstTracks[index(k)];
+    TopicTrack* second = m_secondTracks[index(k)];
+    first->Show(topic.first.value(), topic.firstMark);
+    second->Show(topic.second.value(), topic.secondMark);
+    first->setAccessibleName(name + QStringLiteral(", first attempts"));
+    second->setAccessibleName(name + QStringLiteral(", second attempts"));
+    for (QWidget* part : {static_cast<QWidget*>(first), static_cast<QWidget*>(second)}) {
+        part->setAccessibleDescription(description);
+    }
+    for (QWidget* part :
+         {static_cast<QWidget*>(nameBox), static_cast<QWidget*>(first), static_cast<QWidget*>(second)}) {
+        part->setVisible(topic.shown);
+    }
 }
 
 void ReportPage::showUnreadable(const report::ReportFigures& figures) {

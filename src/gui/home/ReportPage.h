@@ -61,6 +61,8 @@ private:
     void buildOverall(double width);
     void buildTopical(double width, double height);
     void buildTrend(double width, double height);
+    /// Row @p k (1 to 10) of the topical panel: the topic's name and its two tracks.
+    void FillTopicRow(int k, const report::TopicFigures& topic);
     void showUnreadable(const report::ReportFigures& figures);
 
     layout::ReportPanels m_arrangement;

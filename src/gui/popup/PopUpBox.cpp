@@ -62,7 +62,7 @@ PopUpBox::PopUpBox(SkinPictures& pictures, CursorSource cursor, QWidget* parent)
     setTabOrder(m_button1, m_button2);
 
     m_poller->Start();
-    m_frame->ApplyOutline();
+    m_frame->pRoundCorners();
 }
 
 PopUpBox::~PopUpBox() = default;

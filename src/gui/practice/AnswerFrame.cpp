@@ -209,7 +209,7 @@ void AnswerFrame::showVerdict(QLabel* label, const std::string& verdict, bool sh
     label->setVisible(shown);
 }
 
-void AnswerFrame::Fill(const practice::SheetFrame& frame, bool oneAnswer) {
+void AnswerFrame::FillAnswerFrame(const practice::SheetFrame& frame, bool oneAnswer) {
     const QString part = ToQString(frame.partLetter);
     m_partLetter->setVisible(frame.partLetterShown);
     m_answer->SetMaxLength(frame.maxLength);

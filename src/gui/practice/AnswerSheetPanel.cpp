@@ -216,7 +216,7 @@ void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
     // Filled first: the frames are as tall as their explanations.
     const bool oneAnswer = sheet.answerCount == 1;
     for (const practice::SheetFrame& f : sheet.frames) {
-        frame(f.frame)->Fill(f, oneAnswer);
+        frame(f.frame)->FillAnswerFrame(f, oneAnswer);
     }
     stack();
     // With no slot at all the picture keeps its state, as the frames do.

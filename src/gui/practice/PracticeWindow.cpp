@@ -227,7 +227,7 @@ void PracticeWindow::LayOut() {
     Place(m_status, l.statusBar);
     Place(m_sizer, l.sizer);
     m_sizer->raise();
-    m_frame->ApplyOutline();
+    m_frame->pRoundCorners();
 }
 
 void PracticeWindow::ToggleAnswerSheet() {

@@ -82,7 +82,7 @@ TEST_F(HomeScreenTest, TopicTShowsPapers5tMinus4To5tWithTheirScores) {
     HomeScreen screen(m_config, m_folder.path());
     ASSERT_EQ(screen.LoadSection().chooseTopic, 1);
     for (int t = 1; t <= 3; ++t) {
-        const TopicView topic = screen.ChooseTopic(t);
+        const TopicView topic = screen.TopicChoosing(t);
         EXPECT_EQ(topic.name, m_config.Section(2).topicNames[static_cast<std::size_t>(t - 1)]);
         EXPECT_EQ(screen.state().SubH1, topic.name);
         EXPECT_EQ(screen.state().TopicCount, 5 * t - 4);
@@ -116,7 +116,7 @@ TEST_P(AttemptBegun, AndNotMarkedCountsItsAnswers) {
     results::WriteMarks(File(ResultsFile::Marks), marks, 15);
     HomeScreen screen(m_config, m_folder.path());
     screen.LoadSection();
-    const PaperRow row = screen.ChooseTopic(1).papers[1];
+    const PaperRow row = screen.TopicChoosing(1).papers[1];
     EXPECT_EQ(first ? row.firstProgress : row.secondProgress, c.progress);
     EXPECT_EQ(first ? row.secondProgress : row.firstProgress, AttemptProgress{});
 }
@@ -146,7 +146,7 @@ TEST_P(HandOver, OpeningPaperKOfATopicHandsOverItsNumberAndAttempt) {
     const HandOverCase& c = GetParam();
     HomeScreen screen(m_config, m_folder.path());
     screen.LoadSection();
-    screen.ChooseTopic(c.topic);
+    screen.TopicChoosing(c.topic);
     const practice::PaperRequest request = screen.OpenPaper(c.offset, c.take);
     EXPECT_EQ(request.PaperNum, c.paper);
     EXPECT_EQ(request.TakeNum, c.attempt);
@@ -170,13 +170,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HomeScreenTest, RefreshingChoosesTheSameTopicWithTheScoresAsTheyAreNow) {
     HomeScreen screen(m_config, m_folder.path());
     screen.LoadSection();
-    screen.ChooseTopic(3);
+    screen.TopicChoosing(3);
     StoreFirstScores({{12, "88.9"}}); // a practice window marked paper 2 of topic 3
     const SectionView view = screen.RefreshContents();
     EXPECT_EQ(view.chooseTopic, 3);
     EXPECT_FALSE(view.problem);
     EXPECT_FALSE(screen.state().RefreshLog);
-    EXPECT_EQ(screen.ChooseTopic(view.chooseTopic).papers[1].first, "88.9");
+    EXPECT_EQ(screen.TopicChoosing(view.chooseTopic).papers[1].first, "88.9");
 }
 
 TEST_F(HomeScreenTest, AnUnreadableMarksFileGivesEmptyScoresAndAProblemNamingTheFile) {
@@ -190,7 +190,7 @@ TEST_F(HomeScreenTest, AnUnreadableMarksFileGivesEmptyScoresAndAProblemNamingThe
     EXPECT_NE(view.problem->message.text.find(File(ResultsFile::Marks).string()), std::string::npos);
     EXPECT_FALSE(view.problem->message.details.empty());
     EXPECT_EQ(view.topicCount, 3) << "the topics still show";
-    EXPECT_EQ(screen.ChooseTopic(1).papers[0], PaperRow{}) << "no stale score";
+    EXPECT_EQ(screen.TopicChoosing(1).papers[0], PaperRow{}) << "no stale score";
 }
 
 TEST_F(HomeScreenTest, AnUnreadableMarksFileIsToldOfOnceUntilItReadsAgain) {
@@ -222,7 +222,7 @@ TEST_F(HomeScreenTest, ErasingReturnsTheFilesItCouldNotWriteAndWritesTheOthers) 
     ASSERT_EQ(problems.size(), 1U);
     EXPECT_EQ(problems[0].file, File(ResultsFile::Trend));
     screen.LoadSection();
-    EXPECT_EQ(screen.ChooseTopic(1).papers[0].first, "");
+    EXPECT_EQ(screen.TopicChoosing(1).papers[0].first, "");
 }
 
 TEST_F(HomeScreenTest, TheHelpTabKeepsTheChosenSection) {
