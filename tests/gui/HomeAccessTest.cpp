@@ -239,6 +239,13 @@ TEST_F(HomeKeyboard, TheChosenTopicIsCheckedForAssistiveTechnology) {
     EXPECT_FALSE(other[0]->state().checked);
 }
 
+TEST_F(HomeKeyboard, TheHomeWindowIsAWindowNamedByItsTitleForAssistiveTechnology) {
+    const auto home = Open();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(home.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), home->windowTitle());
+}
+
 TEST_F(HomeKeyboard, TheTabInFrontIsTheSelectedPageTabForAssistiveTechnology) {
     const auto home = Open();
     home->TabClick(4);

@@ -9,6 +9,8 @@
 #include "gui/chrome/SkinPictures.h"
 #include "gui/chrome/StretchedPicture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPolygon>
 #include <QRegion>
@@ -16,8 +18,31 @@
 
 namespace orbisk::gui {
 
+namespace {
+
+constexpr const char* kMainWindowProperty = "orbiskMainWindow";
+
+// The home and practice windows are plain widgets, which a screen reader
+// would take for a filler in a window: they are windows, named by their title.
+QAccessibleInterface* accessibleMainWindow(const QString&, QObject* object) {
+    if (object && object->isWidgetType() && object->property(kMainWindowProperty).toBool()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller& poller, Kind kind)
     : QObject(window), m_window(window), m_pictures(pictures), m_kind(kind) {
+    if (kind != Kind::PopUp) {
+        static const bool installed = [] {
+            QAccessible::installFactory(&accessibleMainWindow);
+            return true;
+        }();
+        Q_UNUSED(installed);
+        window->setProperty(kMainWindowProperty, true);
+    }
     m_topLeft = makePiece("BTopLeft", false);
     m_topCentre = makePiece("BTopCentre", true);
     m_topRight = makePiece("BTopRight", false);
