@@ -21,6 +21,9 @@ namespace orbisk::gui {
 namespace {
 
 constexpr const char* kMainWindowProperty = "orbiskMainWindow";
+// The maximise button's tooltip, whatever the window's state, and its spoken
+// name while the window is maximised.
+constexpr QStringView kRestore = u"Restore";
 
 // The home and practice windows are plain widgets, which a screen reader
 // would take for a filler in a window: they are windows, named by their title.
@@ -72,7 +75,7 @@ SkinnedFrame::SkinnedFrame(QWidget* window, SkinPictures& pictures, HoverPoller&
         };
         m_minimise = addButton("imgProgMin", QStringLiteral("Minimize"), &SkinnedFrame::minimiseClicked);
         if (kind == Kind::Practice) {
-            m_maximise = addButton("imgProgMax", QStringLiteral("Restore"), &SkinnedFrame::maximiseClicked);
+            m_maximise = addButton("imgProgMax", kRestore.toString(), &SkinnedFrame::maximiseClicked);
             nameMaximiseButton();
             window->installEventFilter(this);
         }
@@ -227,8 +230,7 @@ void SkinnedFrame::MoveForm(const QMouseEvent& press) {
 // Its tooltip says "Restore" whatever the window's state; a screen reader
 // hears what a press would do.
 void SkinnedFrame::nameMaximiseButton() {
-    m_maximise->setAccessibleName(m_window->isMaximized() ? QStringLiteral("Restore")
-                                                          : QStringLiteral("Maximize"));
+    m_maximise->setAccessibleName(m_window->isMaximized() ? kRestore.toString() : QStringLiteral("Maximize"));
 }
 
 bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {

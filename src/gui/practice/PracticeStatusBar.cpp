@@ -144,6 +144,9 @@ void PracticeStatusBar::ShowCounts(int answered, int total) {
 // A value in a cell is its number or date alone; a screen reader hears it
 // after what it is, which its tooltip says ("Clock: 0:12:4").
 void PracticeStatusBar::showValue(QLabel* label, const QString& value) {
+    if (value == label->text() && !label->accessibleName().isEmpty()) {
+        return; // the clock's tick writes the same value ten times a second
+    }
     label->setText(value);
     label->setAccessibleName(value.isEmpty() ? label->toolTip()
                                              : label->toolTip() + QStringLiteral(": ") + value);
