@@ -1,5 +1,7 @@
 #include "core/layout/Frame.h"
 
+#include <algorithm>
+
 namespace orbisk::layout {
 
 FrameRects ArrangeFrame(double width, double height, const FramePieceSizes& s, double fixedCentreWidth) {
@@ -7,9 +9,10 @@ FrameRects ArrangeFrame(double width, double height, const FramePieceSizes& s, d
     f.topLeft = {0, 0, s.topLeftWidth, s.topLeftHeight};
     f.topRight = {width - s.topRightWidth, 0, s.topRightWidth, s.topRightHeight};
     const double centreLeft = f.topLeft.left + f.topLeft.width;
-    f.topCentre = {centreLeft, 0,
-                   fixedCentreWidth > 0 ? fixedCentreWidth
-                                        : f.topRight.left - f.topLeft.left - f.topLeft.width,
+    // A fixed centre still reaches the right end: a window wider than the
+    // centre piece must show no gap in its title bar, where nothing drags it.
+    const double reach = f.topRight.left - centreLeft;
+    f.topCentre = {centreLeft, 0, fixedCentreWidth > 0 ? std::max(fixedCentreWidth, reach) : reach,
                    s.topLeftHeight};
     f.bottomLeft = {0, height - s.bottomLeftHeight, s.bottomLeftWidth, s.bottomLeftHeight};
     f.left = {0, f.topLeft.top + f.topLeft.height, s.leftWidth,

@@ -28,7 +28,8 @@ struct FrameRects {
 /// from under the title bar down to the bottom corners, the bottom border
 /// between the bottom corners. @p fixedCentreWidth, when positive, gives the
 /// centre piece a fixed width instead of reaching the right end (the practice
-/// windows, where the right end lies over it).
+/// windows, where the right end lies over it); on a window wider than that
+/// it still reaches the right end.
 FrameRects ArrangeFrame(double width, double height, const FramePieceSizes& sizes = {},
                         double fixedCentreWidth = 0);
 

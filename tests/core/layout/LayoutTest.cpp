@@ -27,6 +27,11 @@ TEST(Frame, PiecesMeetEdgeToEdge) {
     EXPECT_EQ(ArrangeFrame(12000, 9000, {}, 30000).topCentre.width, 30000);
 }
 
+TEST(Frame, AFixedCentreLeavesNoGapInTheTitleBarOfAWindowWiderThanIt) {
+    const FrameRects f = ArrangeFrame(40000, 9000, {}, 30000);
+    EXPECT_GE(f.topCentre.right(), f.topRight.left);
+}
+
 struct TabCase {
     const char* name;
     std::array<bool, 3> sections;
