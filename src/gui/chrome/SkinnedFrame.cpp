@@ -137,8 +137,16 @@ void SkinnedFrame::SetActive(bool active) {
     setButtonPictures();
 }
 
+void SkinnedFrame::FollowWindowState() {
+    if (m_maximise && m_window->isMaximized() != m_shownMaximised) {
+        setButtonPictures();
+        nameMaximiseButton();
+    }
+}
+
 void SkinnedFrame::setButtonPictures() {
     const bool maximised = m_window->isMaximized();
+    m_shownMaximised = maximised;
     auto pictures = [](const char* off, const char* on) {
         return ImageButton::PictureNames{QString::fromLatin1(off), QString::fromLatin1(on)};
     };
@@ -237,6 +245,8 @@ bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window) {
         if (event->type() == QEvent::WindowStateChange) {
             nameMaximiseButton();
+        } else if (event->type() == QEvent::Resize) {
+            FollowWindowState();
         }
         return false;
     }

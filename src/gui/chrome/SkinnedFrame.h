@@ -33,6 +33,11 @@ public:
     /// The title-bar skin: active (blue bar, white title) or inactive (white bar, grey title).
     void SetActive(bool active);
     bool active() const { return m_active; }
+    /// Shows the maximise button for the window's state, should that state have
+    /// changed unannounced: when a window system drops the maximised state of a
+    /// window resized by the program (its grip), Qt sends no state change. The
+    /// frame does so on every resize; a window with a clock on every tick.
+    void FollowWindowState();
 
     /// Places the pieces; all rectangles in twips of the client area.
     void Arrange(const layout::FrameRects& frame);
@@ -82,6 +87,7 @@ private:
     ImageButton* m_close = nullptr;
     ImageButton* m_minimise = nullptr;
     ImageButton* m_maximise = nullptr;
+    bool m_shownMaximised = false; ///< the state the maximise button's pictures and name show
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

@@ -275,6 +275,7 @@ void PracticeWindow::runToolbar(practice::ToolbarButton which) {
 
 void PracticeWindow::Tick() {
     applyToolbarStates();
+    m_frame->FollowWindowState();
     m_poller->Tick();
     // Written while hidden in review mode too, as the clock always was.
     m_status->ShowClock(ToQString(m_paper.ClockText(m_services.now())));
