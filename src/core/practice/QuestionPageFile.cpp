@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 
 namespace orbisk::practice {
 
@@ -15,7 +16,12 @@ namespace {
 constexpr std::string_view kPagePrefix = "temppaper";
 constexpr std::string_view kPageSuffix = ".mht";
 
-bool isPageName(std::string_view name) {
+// Named so in any letter case: a page file a copy of the program left behind
+// may have had its name's case changed since (by a copy between file systems).
+bool isPageName(std::string_view shown) {
+    std::string folded(shown);
+    std::transform(folded.begin(), folded.end(), folded.begin(), text::LowerAscii);
+    const std::string_view name = folded;
     if (name.size() <= kPagePrefix.size() + kPageSuffix.size() || !name.starts_with(kPagePrefix) ||
         !name.ends_with(kPageSuffix)) {
         return false;

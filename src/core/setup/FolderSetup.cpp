@@ -28,7 +28,7 @@ bool holds(const std::filesystem::path& file, std::string_view bytes) {
 } // namespace
 
 std::filesystem::path GraphicsFolder(const std::filesystem::path& appFolder) {
-    return appFolder / "Graphics";
+    return files::PathIgnoringCase(appFolder, "Graphics");
 }
 
 GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const ResourceSource& resources) {

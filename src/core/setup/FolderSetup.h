@@ -31,7 +31,8 @@ struct GraphicsReport {
 /// are not read back).
 GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const ResourceSource& resources);
 
-/// The folder the skin pictures are installed in.
+/// The folder the skin pictures are installed in: "Graphics" in whatever
+/// letter case the application folder already has it.
 std::filesystem::path GraphicsFolder(const std::filesystem::path& appFolder);
 
 struct StartupFiles {

@@ -5,6 +5,7 @@
 #include "core/formats/PictureHeader.h"
 #include "core/io/FileIO.h"
 #include "core/io/Folders.h"
+#include "core/practice/QuestionPageFile.h"
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 
@@ -71,6 +72,26 @@ TEST(StartupFiles, PicturesAreFoundInAnyLetterCase) {
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->filename(), "pencil.ico");
     EXPECT_FALSE(files::FindFileIgnoringCase(GraphicsFolder(folder.path()), "pencil.png").has_value());
+}
+
+TEST(StartupFiles, APicturesFolderInAnotherLetterCaseIsFilledNotDoubled) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "graphics");
+    const GraphicsReport report = InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
+    EXPECT_EQ(report.written, 89);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "graphics"), {}), 89);
+}
+
+TEST(StartupFiles, PageFilesLeftBehindAreRemovedInAnyLetterCase) {
+    TempFolder folder;
+    for (const char* name : {"temppaper15001.mht", "TEMPPAPER15002.MHT", "TempPaper15003.mht"}) {
+        WriteBytes(folder / name, "page");
+    }
+    WriteBytes(folder / "TempPaperNotes.mht", "the learner's own");
+    practice::RemoveLeftoverPageFiles(folder.path());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_TRUE(std::filesystem::exists(folder / "TempPaperNotes.mht"));
 }
 
 TEST(StartupFiles, AListedFolderGivesTheExactNameFirstThenAnotherCaseThenTheNameAsked) {
