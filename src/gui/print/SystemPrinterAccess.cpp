@@ -1,10 +1,12 @@
 #include "gui/print/SystemPrinterAccess.h"
 
 #include "gui/app/Notifier.h"
+#include "gui/chrome/FrameActivation.h"
 #include "gui/print/PrintingModule.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace orbisk::gui {
 
@@ -40,22 +42,34 @@ QString SystemPrinterAccess::DefaultPrinter() const {
     return system ? system->DefaultPrinter() : QString();
 }
 
+// Each dialog hands the keys back to the window that opened it, as the pop-up
+// box does: without a window manager nothing else would.
+
 std::optional<PrinterChoice> SystemPrinterAccess::ChoosePrinter(QWidget* owner,
                                                                 const PrinterChoice& current) {
     PrinterSystem* system = printers();
-    return system ? system->ChoosePrinter(owner, current) : std::nullopt;
+    const QPointer<QWidget> asking = owner;
+    std::optional<PrinterChoice> chosen = system ? system->ChoosePrinter(owner, current) : std::nullopt;
+    ReturnKeysTo(asking);
+    return chosen;
 }
 
 PrintRun SystemPrinterAccess::Preview(QWidget* owner, const PrinterChoice& target, const Paint& paint) {
     PrinterSystem* system = printers();
-    return system ? system->Preview(owner, target, paint)
-                  : PrintRun{PrintRun::Outcome::Failed, target.printerName, m_problem};
+    const QPointer<QWidget> asking = owner;
+    PrintRun run = system ? system->Preview(owner, target, paint)
+                          : PrintRun{PrintRun::Outcome::Failed, target.printerName, m_problem};
+    ReturnKeysTo(asking);
+    return run;
 }
 
 PrintRun SystemPrinterAccess::PrintWithDialog(QWidget* owner, const QString& name, const Paint& paint) {
     PrinterSystem* system = printers();
-    return system ? system->PrintWithDialog(owner, name, paint)
-                  : PrintRun{PrintRun::Outcome::Failed, QString(), m_problem};
+    const QPointer<QWidget> asking = owner;
+    PrintRun run = system ? system->PrintWithDialog(owner, name, paint)
+                          : PrintRun{PrintRun::Outcome::Failed, QString(), m_problem};
+    ReturnKeysTo(asking);
+    return run;
 }
 
 std::optional<QString> SystemPrinterAccess::AskPdfFile(QWidget* owner, const QString& title,
@@ -69,7 +83,10 @@ std::optional<QString> SystemPrinterAccess::AskPdfFile(QWidget* owner, const QSt
     const QFileInfo file(proposed);
     dialog.setDirectory(file.absolutePath());
     dialog.selectFile(file.fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const QPointer<QWidget> asking = owner;
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    ReturnKeysTo(asking);
+    if (!chosen) {
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
