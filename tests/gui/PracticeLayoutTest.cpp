@@ -141,6 +141,14 @@ TEST_F(PracticeLayout, MaximiseAndRestoreLayTheWindowOutAgainWithItsOutline) {
     EXPECT_EQ(window->sheet()->geometry().right() + 1, 700 - 4);
 }
 
+TEST_F(PracticeLayout, AWindowManagerMakesTheWindowNoSmallerThanItsGripCan) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    window->resize(100, 100); // as a window manager's own resize may ask
+    EXPECT_GE(layout::Twips(window->width()), layout::kMinResizeWidth - 15);
+    EXPECT_GE(layout::Twips(window->height()), layout::kMinResizeHeight - 15);
+}
+
 TEST_F(PracticeLayout, MinimisedAndRestoredEveryPieceKeepsItsPlaceAndSize) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
@@ -155,7 +163,8 @@ TEST_F(PracticeLayout, MinimisedAndRestoredEveryPieceKeepsItsPlaceAndSize) {
     const std::vector<QRect> before = pieces();
     QTest::mouseClick(window->frame().minimiseButton(), Qt::LeftButton);
     ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->isMinimized(); }));
-    window->resize(1, 1); // as a window system may size an iconified window
+    window->setMinimumSize(0, 0); // as a window system may size an iconified window,
+    window->resize(1, 1);         // whatever the window's least size
     EXPECT_EQ(pieces(), before) << "a minimised window keeps its layout; nothing shrinks to nothing";
     window->showNormal();
     window->resize(900, 700);

@@ -45,6 +45,10 @@ PracticeWindow::PracticeWindow(PracticeServices services, practice::OpenPaper pa
     const layout::PixelRect at = layout::PlacePracticeWindow(
         {screenArea.x(), screenArea.y(), screenArea.width(), screenArea.height()});
     setGeometry(at.x, at.y, at.width, at.height);
+    // No smaller than the grip makes it, for a window manager's resize too; a
+    // window opened smaller than that on a small screen keeps its size.
+    setMinimumSize(std::min(layout::Px(layout::kMinResizeWidth), at.width),
+                   std::min(layout::Px(layout::kMinResizeHeight), at.height));
 
     const QString caption = ToQString(m_paper.Caption());
     setWindowTitle(caption);
