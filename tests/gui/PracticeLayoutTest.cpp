@@ -149,6 +149,18 @@ TEST_F(PracticeLayout, AWindowManagerMakesTheWindowNoSmallerThanItsGripCan) {
     EXPECT_GE(layout::Twips(window->height()), layout::kMinResizeHeight - 15);
 }
 
+TEST_F(PracticeLayout, AMinimisedWindowThatStaysOnTheScreenIsStillLaidOut) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(window->frame().minimiseButton(), Qt::LeftButton);
+    ASSERT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->isMinimized(); }));
+    // With no window manager to take it off the screen (as here), the learner
+    // goes on using it, and resizes it by its grip.
+    ASSERT_TRUE(window->windowHandle()->isExposed());
+    window->resize(900, 700);
+    EXPECT_EQ(window->sheet()->geometry().right() + 1, 900 - 4);
+}
+
 TEST_F(PracticeLayout, MinimisedAndRestoredEveryPieceKeepsItsPlaceAndSize) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

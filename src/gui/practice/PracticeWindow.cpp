@@ -29,6 +29,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 namespace orbisk::gui {
@@ -210,7 +211,7 @@ void PracticeWindow::LayOut() {
     const double w = layout::Twips(width());
     const double h = layout::Twips(height());
     // A minimised window, or one too small for the fixed pieces, keeps its last layout.
-    if (isMinimized() || !layout::CanLayOutPractice(w, h)) {
+    if (offTheScreen() || !layout::CanLayOutPractice(w, h)) {
         return;
     }
     const layout::PracticeLayout l = layout::LayOutPractice(w, h, m_sheetShown);
@@ -242,8 +243,14 @@ void PracticeWindow::ToggleAnswerSheet() {
     LayOut();
 }
 
+bool PracticeWindow::offTheScreen() const {
+    // Without a window manager nothing takes a minimised window off the
+    // screen: the learner goes on using it, so it is treated as normal.
+    return isMinimized() && !(windowHandle() && windowHandle()->isExposed());
+}
+
 void PracticeWindow::toggleMaximised() {
-    if (isMinimized()) {
+    if (offTheScreen()) {
         return;
     }
     if (isMaximized()) {

@@ -117,6 +117,9 @@ private:
     void placeTitleBar();
     void setTabOrder();
     void LayOut();
+    /// Minimised and taken off the screen (a minimised window that a window
+    /// system left on the screen is still laid out and maximised).
+    bool offTheScreen() const;
     void toggleMaximised();
     /// The question page a page down (@p down) or up.
     void scrollPage(bool down);
