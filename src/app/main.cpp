@@ -81,7 +81,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Orbisk"));
     try {
         const orbisk::app::EmbeddedPackSource pack;
-        const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
+        // The folder's own bytes: a name that is not UTF-8 would not survive a
+        // trip through QString, and the files would be kept somewhere else.
+        const std::filesystem::path program = orbisk::files::RunningProgramFolder().value_or(
+            QCoreApplication::applicationDirPath().toStdString());
         orbisk::gui::StartupEnvironment environment;
         environment.programFolder = program;
         environment.perUserFolder =

@@ -118,6 +118,17 @@ ChooseApplicationFolder(const std::filesystem::path& programFolder,
     return choice;
 }
 
+std::optional<std::filesystem::path> RunningProgramFolder() {
+#if defined(__linux__)
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec && program.is_absolute()) {
+        return program.parent_path();
+    }
+#endif
+    return std::nullopt;
+}
+
 bool IsInstalledLayout(const std::filesystem::path& programFolder) {
     std::error_code ec;
     return programFolder.filename() == "bin" &&

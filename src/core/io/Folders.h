@@ -78,6 +78,11 @@ FolderChoice ChooseApplicationFolder(const std::filesystem::path& programFolder,
                                      const std::filesystem::path& perUserFolder, bool installed,
                                      const std::function<LockAttempt(const std::filesystem::path&)>& tryLock);
 
+/// The folder of the running program's file as the system names it, byte for
+/// byte (a name that is not UTF-8 included); empty where the system does not
+/// say (then ask the toolkit).
+std::optional<std::filesystem::path> RunningProgramFolder();
+
 /// True when the program runs from an installed layout: its folder is a
 /// prefix's bin/ folder beside share/applications/orbisk-practice.desktop.
 bool IsInstalledLayout(const std::filesystem::path& programFolder);

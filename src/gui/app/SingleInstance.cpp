@@ -1,8 +1,8 @@
 #include "gui/app/SingleInstance.h"
 
-#include <QDir>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -39,8 +39,9 @@ SingleInstance::~SingleInstance() {
 }
 
 files::LockAttempt SingleInstance::Lock(const std::filesystem::path& folder) {
-    const QString qFolder = QString::fromStdString(folder.string());
-    if (!QDir().mkpath(qFolder)) {
+    std::error_code made;
+    std::filesystem::create_directories(folder, made); // by its bytes, whatever their encoding
+    if (made || !std::filesystem::is_directory(folder, made)) {
         return {files::LockOutcome::CannotCreate, "the folder " + folder.string() + " cannot be created"};
     }
     const std::string name = LockFileName().toStdString();
