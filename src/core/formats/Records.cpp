@@ -37,8 +37,10 @@ std::size_t findFrom(const std::vector<std::string_view>& lines, std::size_t fro
 } // namespace
 
 std::size_t CountValues(std::string_view record, std::size_t keyLength) {
+    // The character at the opening position starts the value list whatever it
+    // is, as SplitRecordValues reads it: each ">" after it starts one more value.
     const std::size_t open = keyLength + 2;
-    return open < record.size() ? countSeparators(record.substr(open)) : 0;
+    return open < record.size() ? 1 + countSeparators(record.substr(open + 1)) : 0;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

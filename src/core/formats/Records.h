@@ -34,8 +34,9 @@ inline constexpr std::string_view kFrameLine = "...";
 /// True when @p text can be stored as one value: it holds no ">", "#", CR or LF.
 bool IsStorableValue(std::string_view text);
 
-/// The number of values the record holds: its ">" from the one that opens the
-/// value list (character keyLength + 3) on.
+/// The number of values the record holds as SplitRecordValues reads them: one
+/// for the character that opens the value list (character keyLength + 3,
+/// normally its ">") and one for each ">" after it; 0 when the line ends before.
 std::size_t CountValues(std::string_view record, std::size_t keyLength);
 
 /// The lines as a file's text, each ending in CR LF.

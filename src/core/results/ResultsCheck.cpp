@@ -32,10 +32,20 @@ Verdict damaged(std::string problem) {
     return {Verdict::Kind::Damaged, {}, std::move(problem)};
 }
 
-// Whether the first @p n values of @p record, and what lies past them, can be
-// written back as they are read. Text before the key shifts the values, which
-// are found by position, so that one of them takes the key's "#".
-bool writesBack(std::string_view record, int n) {
+// Whether the line begins "#KEY#>" as the program writes it. Values are found
+// by position: anything before the key, or between the key and its ">",
+// moves every value one place along.
+bool beginsWithKey(std::string_view line, std::string_view key) {
+    const std::size_t open = key.size() + 2;
+    return line.size() > open && line[open] == '>' && records::LineHoldsKey(line.substr(0, open), key);
+}
+
+// Whether the record begins with its key and its first @p n values, and what
+// lies past them, can be written back as they are read.
+bool writesBack(std::string_view record, std::string_view key, int n) {
+    if (!beginsWithKey(record, key)) {
+        return false;
+    }
     const records::ValuesAndRest split = records::SplitRecordKeepingRest(record, 3, n);
     return std::all_of(split.values.begin(), split.values.end(),
                        [](const std::string& value) { return records::IsStorableValue(value); }) &&
@@ -67,12 +77,15 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
         if (line.empty()) {
             return damaged("the record " + std::string(kMarksKeys[k]) + " is missing");
         }
+        if (!beginsWithKey(line, kMarksKeys[k])) {
+            return damaged("the record " + std::string(kMarksKeys[k]) + " does not begin with its key");
+        }
         const std::size_t held = records::CountValues(line, 3);
         if (held == 0 && paperCount > 0) {
             return damaged("the record " + std::string(kMarksKeys[k]) + " holds no values");
         }
         if (held >= static_cast<std::size_t>(paperCount)) {
-            if (!writesBack(line, paperCount)) {
+            if (!writesBack(line, kMarksKeys[k], paperCount)) {
                 return damaged("the record " + std::string(kMarksKeys[k]) +
                                " holds a value that cannot be stored again");
             }
@@ -92,10 +105,12 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
     return {Verdict::Kind::Extend, records::JoinLines(out), {}};
 }
 
-// The records of papers 101 onwards, in order, each holding at least the
-// template's values. Records past the configured papers, and values past the
-// template's, were written by an install with more papers or answers: they
-// stay as they are. A file with records for fewer papers is extended.
+// The records of papers 101 onwards, each holding at least the template's
+// values, found as every reader finds them: in one forward pass, the first
+// match after the paper before. Records past the configured papers, values
+// past the template's, and lines no reader takes (a second record of a paper,
+// a record of another key) stay as they are. A file without the records of
+// its last papers, written for fewer papers, is extended.
 Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int paperCount) {
     std::vector<std::string> patternRecords;
     try {
@@ -109,37 +124,45 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
                                                       std::to_string(bank::PaperOfSlot(i + 1)));
         }
     }
-    std::vector<std::string_view> stored;
-    for (const std::string_view line : file.lines()) {
-        if (isRecordLine(line)) {
-            stored.push_back(line);
+    const std::vector<std::string> found = records::ReadPaperRecords(file, paperCount);
+    std::size_t known = 0;
+    for (; known < found.size() && !found[known].empty(); ++known) {
+        const std::string key = std::to_string(bank::PaperOfSlot(static_cast<int>(known) + 1));
+        const std::string& record = found[known];
+        if (!beginsWithKey(record, key)) {
+            return damaged("the record of paper " + key + " does not begin with its key");
         }
-    }
-    if (stored.empty()) {
-        return damaged("it holds no records");
-    }
-    const std::size_t known = std::min(stored.size(), static_cast<std::size_t>(paperCount));
-    for (std::size_t i = 0; i < known; ++i) {
-        const std::string key = std::to_string(bank::PaperOfSlot(static_cast<int>(i) + 1));
-        if (!records::LineHoldsKey(stored[i], key)) {
-            return damaged("the record of paper " + key + " is missing or out of order");
-        }
-        const std::size_t expected = records::CountValues(patternRecords[i], 3);
-        const std::size_t count = records::CountValues(stored[i], 3);
+        const std::size_t expected = records::CountValues(patternRecords[known], 3);
+        const std::size_t count = records::CountValues(record, 3);
         if (count < expected) {
             return damaged("the record of paper " + key + " holds " + std::to_string(count) + " values; " +
                            std::to_string(expected) + " were expected");
         }
-        if (!writesBack(stored[i], static_cast<int>(expected))) {
+        if (!writesBack(record, key, static_cast<int>(expected))) {
             return damaged("the record of paper " + key + " holds a value that cannot be stored again");
         }
     }
-    if (stored.size() >= static_cast<std::size_t>(paperCount)) {
+    if (known == found.size()) {
         return {};
     }
-    std::vector<std::string> out(stored.begin(), stored.end());
-    out.insert(out.end(), patternRecords.begin() + static_cast<std::ptrdiff_t>(stored.size()),
-               patternRecords.end());
+    if (known == 0) {
+        return damaged("it holds no record of paper " + std::to_string(bank::PaperOfSlot(1)));
+    }
+    // A later paper whose record stands before an earlier one's is not found
+    // by the readers: extending the file would hide it behind the template's.
+    for (std::size_t i = known; i < found.size(); ++i) {
+        const std::string key = std::to_string(bank::PaperOfSlot(static_cast<int>(i) + 1));
+        if (!file.FindRecord(key).empty()) {
+            return damaged("the record of paper " + key + " is out of order");
+        }
+    }
+    std::vector<std::string> out;
+    for (const std::string_view line : file.lines()) {
+        if (isRecordLine(line)) {
+            out.emplace_back(line);
+        }
+    }
+    out.insert(out.end(), patternRecords.begin() + static_cast<std::ptrdiff_t>(known), patternRecords.end());
     return {Verdict::Kind::Extend, records::JoinLines(out), {}};
 }
 

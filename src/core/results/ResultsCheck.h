@@ -44,8 +44,11 @@ struct EnsureReport {
 /// - a file written for more papers or answer slots (an install with a larger
 ///   bank shares the folder) is sound: the program reads what it knows and
 ///   keeps the rest;
+/// - lines no reader takes (a second record of a paper, a record of another
+///   key) are left where they are;
 /// - a file that exists but cannot be read (input error, a missing record, a
-///   record with too few values, paper records missing or out of order) is
+///   record with too few values or not beginning with its key, paper records
+///   out of order) is
 ///   copied beside itself under a name holding @p copyStamp, the copy flushed
 ///   to the disk, then recreated from its template. A trend file without its
 ///   record is sound: it holds nothing to lose, and the next marking writes

@@ -101,6 +101,22 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"spaces_kept", "#ABC#> a > b ", 2, {" a ", " b "}}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// CountValues tells how many values reading by position finds, so that
+// asking for that many leaves no separator inside the last one.
+class Count : public ::testing::TestWithParam<std::pair<std::string, std::size_t>> {};
+
+TEST_P(Count, IsWhatReadingByPositionFinds) {
+    const auto& [record, expected] = GetParam();
+    ASSERT_EQ(CountValues(record, 3), expected);
+    const Values values = SplitRecordValues(record, 3, static_cast<int>(expected));
+    EXPECT_TRUE(values.empty() || values.back().find('>') == std::string::npos) << values.back();
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, Count,
+                         ::testing::Values(std::pair{"#ABC#>a>b", 2U}, std::pair{"#ABC#", 0U},
+                                           std::pair{"#ABC#>", 1U}, std::pair{" #ABC#>a>b", 3U},
+                                           std::pair{"#ABC#x>a", 2U}));
+
 struct RestCase {
     const char* name;
     std::string record;

@@ -177,11 +177,19 @@ INSTANTIATE_TEST_SUITE_P(
                       DamageCase{"marks_record_behind_other_text", ResultsFile::Marks,
                                  marksWith("FST", "\x01\x02#FST#>0>0>0>0>0>0>0>0>0>0")},
                       DamageCase{"answers_record_behind_other_text", ResultsFile::First,
-                                 paperRecordsWith("#101#>>>", "..#101#>a>b>c")}),
+                                 paperRecordsWith("#101#>>>", "..#101#>a>b>c")},
+                      // One character before the key moves every value one place along.
+                      DamageCase{"marks_record_one_character_behind", ResultsFile::Marks,
+                                 marksWith("FSE", " #FSE#>90>>>>>>>>>")},
+                      DamageCase{"answers_record_one_character_behind", ResultsFile::First,
+                                 paperRecordsWith("#101#>>>", " #101#>a>b>c")},
+                      DamageCase{"answers_key_not_followed_by_its_values", ResultsFile::First,
+                                 paperRecordsWith("#101#>>>", "#101#x>a>b>c")}),
     [](const auto& test) { return std::string(test.param.name); });
 
-// Files that hold more than the configured papers ask for: an install with a
-// larger bank shares the folder. Each of these was once copied aside and reset.
+// Files that hold more than this install reads: an install with a larger bank
+// shares the folder, or a line was added that no reader takes. Each of these
+// was once copied aside and reset.
 class SurplusFile : public EnsureFiles, public ::testing::WithParamInterface<DamageCase> {};
 
 TEST_P(SurplusFile, IsLeftAsItIsWithoutAWord) {
@@ -205,6 +213,10 @@ INSTANTIATE_TEST_SUITE_P(
                                  results::PaperRecordsTemplate(std::vector<int>(11, 3))},
                       DamageCase{"answers_record_with_an_extra_value", ResultsFile::First,
                                  paperRecordsWith("#101#>>>", "#101#>1>2>3>4")},
+                      DamageCase{"answers_record_of_a_paper_twice", ResultsFile::First,
+                                 paperRecordsWith("#101#>>>", "#101#>a>b>c\r\n#101#>d>e>f")},
+                      DamageCase{"answers_with_a_line_of_other_records", ResultsFile::Second,
+                                 paperRecordsWith("#102#>>>", "#NOTE#>kept for later\r\n#102#>>>")},
                       DamageCase{"trend_without_record", ResultsFile::Trend, "90>80\r\n"},
                       DamageCase{"trend_empty", ResultsFile::Trend, ""}),
     [](const auto& test) { return std::string(test.param.name); });
