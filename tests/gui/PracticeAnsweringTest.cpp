@@ -183,6 +183,20 @@ TEST_F(PracticeAnswering, EnterInTheLastBoxStoresAndGoesOnButNotPastTheLastQuest
     EXPECT_EQ(QApplication::focusWidget(), last);
 }
 
+TEST_F(PracticeAnswering, AStoredAnswerThatIsNotUtf8IsWrittenBackAsItWasUntilItIsChanged) {
+    std::vector<std::string> answers(20);
+    answers[0] = "caf\xE9";
+    answers[1] = "na\xEFve";
+    StoreRecord(ResultsFile::First, 121, answers);
+    PracticeWindow* window = OpenActive(121);
+    ASSERT_NE(window, nullptr);
+    Put(*window, 2, QStringLiteral("naive"));
+    window->NextQuestion();
+    const std::vector<std::string> stored = Values(ResultsFile::First, 121, 20);
+    EXPECT_EQ(stored[0], "caf\xE9") << "untouched, its bytes stay";
+    EXPECT_EQ(stored[1], "naive");
+}
+
 TEST_F(PracticeAnswering, EnterPastTheLastQuestionStoresAndCountsTheAnswerWithoutMoving) {
     PracticeWindow* window = OpenActive(121);
     ASSERT_NE(window, nullptr);

@@ -229,7 +229,11 @@ std::vector<std::string> AnswerSheetPanel::Texts() const {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(m_shown));
     for (int n = 1; n <= m_shown; ++n) {
-        texts.push_back(ToUtf8(answerBox(n)->text()));
+        // A stored answer that is not UTF-8 shows with stand-in characters:
+        // left as it was shown, its own bytes go back, not the stand-ins.
+        const QString text = answerBox(n)->text();
+        const std::string& shown = m_sheet.frames[static_cast<std::size_t>(n - 1)].answer;
+        texts.push_back(text == ToQString(shown) ? shown : ToUtf8(text));
     }
     return texts;
 }
