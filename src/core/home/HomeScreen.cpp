@@ -22,7 +22,7 @@ std::vector<std::string> answerRecords(const std::filesystem::path& file, int pa
 /// An attempt not marked (@p state is not "1", its score is empty) whose
 /// stored answers are not all empty.
 AttemptProgress progress(std::string_view record, std::string_view state, std::string_view score) {
-    if (record.empty() || state == results::kMarked || !score.empty()) {
+    if (record.empty() || results::IsMarkedState(state) || !score.empty()) {
         return {};
     }
     AttemptProgress progress;

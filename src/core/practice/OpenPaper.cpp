@@ -14,15 +14,6 @@
 
 namespace orbisk::practice {
 
-namespace {
-
-bool readsAsOne(const std::string& text) {
-    const auto value = text::ParseWholeNumber(text);
-    return value && *value == 1;
-}
-
-} // namespace
-
 std::string PaperCaption(const PaperRequest& request) {
     return request.SubH1 + " - Paper " + std::to_string(bank::PaperInTopic(request.PaperNum));
 }
@@ -68,11 +59,11 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
 
     const auto slot = static_cast<std::size_t>(r.PaperSlot() - 1);
     if (r.TakeNum == Attempt::First) {
-        paper.m_marked = readsAsOne(marks.FST[slot]);
+        paper.m_marked = results::IsMarkedState(marks.FST[slot]);
         paper.m_pscoring = marks.FSE[slot];
         paper.m_ltime = marks.LTM[slot];
         paper.m_etime = marks.CDD[slot];
-        paper.m_secondMarked = readsAsOne(marks.SST[slot]);
+        paper.m_secondMarked = results::IsMarkedState(marks.SST[slot]);
     } else {
         // A right first answer always comes back, whatever a saved second attempt holds.
         for (std::size_t i = 0; i < paper.m_answers.size(); ++i) {
@@ -81,7 +72,7 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
                 paper.m_results[i] = std::string(kRight);
             }
         }
-        paper.m_marked = readsAsOne(marks.SST[slot]);
+        paper.m_marked = results::IsMarkedState(marks.SST[slot]);
         paper.m_pscoring = marks.SSE[slot];
     }
     return paper;

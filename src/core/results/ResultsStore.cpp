@@ -6,8 +6,14 @@
 #include "core/io/Folders.h"
 #include "core/io/Journal.h"
 #include "core/product/ResourceIds.h"
+#include "core/text/TextForms.h"
 
 namespace orbisk::results {
+
+bool IsMarkedState(std::string_view state) {
+    const auto value = text::ParseWholeNumber(state);
+    return value && *value == 1;
+}
 
 std::string_view BaseName(ResultsFile file) {
     switch (file) {

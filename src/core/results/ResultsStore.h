@@ -25,6 +25,8 @@ inline constexpr std::string_view kFirstStateKey = "FST";
 inline constexpr std::string_view kSecondStateKey = "SST";
 inline constexpr std::string_view kMarked = "1";
 inline constexpr std::string_view kNotMarked = "0";
+/// Whether an attempt's state reads as marked: the number 1, spaces around it allowed.
+bool IsMarkedState(std::string_view state);
 /// The trend file's one record: first-attempt percentages in marking order.
 inline constexpr std::string_view kTrendKey = "TRD";
 

@@ -131,6 +131,17 @@ INSTANTIATE_TEST_SUITE_P(
                       BegunCase{"second_marked", ResultsFile::Second, {"cat", ""}, true, {}}),
     [](const auto& test) { return std::string(test.param.name); });
 
+TEST_F(HomeScreenTest, AStateTheOpenedPaperReadsAsMarkedShowsNoAnswersInProgress) {
+    auto lines = records::ReadPaperRecords(File(ResultsFile::First), 15);
+    records::WritePaperRecord(lines, {"cat", ""}, 2, "102", 15, 2, File(ResultsFile::First));
+    results::Marks marks = results::ReadMarks(File(ResultsFile::Marks), 15);
+    marks.FST.at(1) = " 1";
+    results::WriteMarks(File(ResultsFile::Marks), marks, 15);
+    HomeScreen screen(m_config, m_folder.path());
+    screen.LoadSection();
+    EXPECT_EQ(screen.TopicChoosing(1).papers[1].firstProgress, AttemptProgress{});
+}
+
 struct HandOverCase {
     const char* name;
     int topic;
