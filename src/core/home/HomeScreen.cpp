@@ -200,7 +200,7 @@ std::optional<std::vector<report::CardLine>> HomeScreen::ResultsCard(std::string
     return report::ComposeResultsCard(title, m_marks, *section);
 }
 
-std::vector<results::FileProblem> HomeScreen::EraseResults(const ResourceSource* templates) const {
+results::ResetReport HomeScreen::EraseResults(const ResourceSource* templates) const {
     static const MapResourceSource none; // no templates: every file is reported, none written
     return results::ResetResults(m_appFolder, m_config.code, m_config.ExistingSections(),
                                  templates != nullptr ? *templates : none);

@@ -157,7 +157,7 @@ public:
     /// Rewrites every results file of every section from its template in
     /// @p templates (none given: no file can be rewritten). Returns the files
     /// that could not be; the marks in memory stay until the next LoadSection.
-    std::vector<results::FileProblem> EraseResults(const ResourceSource* templates) const;
+    results::ResetReport EraseResults(const ResourceSource* templates) const;
 
 private:
     const config::SectionConfig* chosenSection() const;

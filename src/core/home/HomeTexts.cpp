@@ -58,17 +58,22 @@ Message MarksUnreadable(std::string_view sectionLabel, const std::filesystem::pa
             std::string(why)};
 }
 
-Message NotErased(const std::vector<results::FileProblem>& problems) {
+Message NotErased(const results::ResetReport& report) {
     std::vector<std::string> files, details;
-    for (const results::FileProblem& problem : problems) {
+    for (const results::FileProblem& problem : report.notErased) {
         files.push_back(problem.file.string());
         details.push_back(problem.file.string() + ": " + problem.problem);
     }
+    const std::string_view fix =
+        "Make sure the files above may be changed (they may be read-only), then try again.";
+    if (report.nothingErased) {
+        return {"Your past results were not erased, because these files could not be rewritten:\n\n" +
+                    joined(files) + "\n\nNothing was changed. " + std::string(fix),
+                joined(details)};
+    }
     return {"Not all your past results could be erased. These files could not be rewritten, so they still "
             "hold your results:\n\n" +
-                joined(files) +
-                "\n\nYour other results files were erased. Make sure the files above may be changed (they "
-                "may be read-only), then try again.",
+                joined(files) + "\n\nYour other results files were erased. " + std::string(fix),
             joined(details)};
 }
 

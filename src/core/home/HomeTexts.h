@@ -68,7 +68,8 @@ struct Message {
 Message MarksUnreadable(std::string_view sectionLabel, const std::filesystem::path& file,
                         std::string_view why);
 
-/// Erasing left these files unwritten: they still hold results.
-Message NotErased(const std::vector<results::FileProblem>& problems);
+/// Erasing left these files unwritten: they still hold results, and when
+/// the report says so, so does every other file.
+Message NotErased(const results::ResetReport& report);
 
 } // namespace orbisk::home::texts

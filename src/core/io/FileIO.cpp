@@ -218,25 +218,63 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
 }
 #endif
 
-void WriteFileAtomically(const std::filesystem::path& named, std::string_view bytes, Sync sync) {
+namespace {
+
+// A symbolic link in the file's place is the owner's wish too: the file it
+// leads to is replaced, beside itself, and the link stays a link.
+std::filesystem::path replacedFile(const std::filesystem::path& named) {
     std::error_code ec;
-    // A symbolic link in the file's place is the owner's wish too: the file it
-    // leads to is replaced, beside itself, and the link stays a link.
-    std::filesystem::path path = named;
     if (std::filesystem::is_symlink(std::filesystem::symlink_status(named, ec))) {
         if (std::filesystem::path target = std::filesystem::weakly_canonical(named, ec); !ec) {
-            path = std::move(target);
+            return target;
         }
     }
+    return named;
+}
+
+// A rename replaces a file whatever its permissions (and a process running as
+// root may write anything), so a file someone made read-only would be
+// replaced without a word. Its permission bits are taken as the owner's wish:
+// it is left as it is and the write fails.
+bool isReadOnlyFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::is_regular_file(status) &&
+           (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+}
+
+constexpr std::string_view kReadOnly = "the file is read-only";
+
+} // namespace
+
+std::string WhyNotReplaceable(const std::filesystem::path& named) {
+    const std::filesystem::path path = replacedFile(named);
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return errnoText(EISDIR);
+    }
+    if (isReadOnlyFile(path)) {
+        return std::string(kReadOnly);
+    }
+#ifdef ORBISK_POSIX_FILES
+    if (std::filesystem::is_regular_file(path, ec)) {
+        // Opened and closed again, without truncating: nothing is written.
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return errnoText(errno);
+        }
+        ::close(fd);
+    }
+#endif
+    return {};
+}
+
+void WriteFileAtomically(const std::filesystem::path& named, std::string_view bytes, Sync sync) {
+    std::error_code ec;
+    const std::filesystem::path path = replacedFile(named);
     const std::filesystem::path temporary = TemporaryPathFor(path);
-    // A rename replaces a file whatever its permissions (and a process running
-    // as root may write anything), so a file someone made read-only would be
-    // replaced without a word. Its permission bits are taken as the owner's
-    // wish: it is left as it is and the write fails.
-    if (const std::filesystem::file_status status = std::filesystem::status(path, ec);
-        !ec && std::filesystem::is_regular_file(status) &&
-        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
-        throw WriteError(named, "the file is read-only", EACCES);
+    if (isReadOnlyFile(path)) {
+        throw WriteError(named, std::string(kReadOnly), EACCES);
     }
     if (const int error = writeAndSync(temporary, bytes, sync); error != 0) {
         std::filesystem::remove(temporary, ec);

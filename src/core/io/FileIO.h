@@ -31,6 +31,13 @@ enum class Sync {
 /// @throws WriteError naming the file and the reason.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync = Sync::ToDisk);
 
+/// Why WriteFileAtomically would refuse to replace the file at @p path, found
+/// without writing anything: a folder in its place, a read-only file, a file
+/// that may not be opened for writing (a file marked unchangeable, say); ""
+/// when none of these holds (a full disk can still make the write fail). For
+/// a change of several files that must all be made or none.
+std::string WhyNotReplaceable(const std::filesystem::path& path);
+
 /// Removes the file at @p path when it is a file (or a link), whatever its
 /// permissions; a folder or nothing there is left alone. For the program's own
 /// scratch files, which a leftover from an earlier run must not block.

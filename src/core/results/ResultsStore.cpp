@@ -99,34 +99,49 @@ std::filesystem::path MarkingJournalPath(const std::filesystem::path& appFolder)
     return appFolder / std::string(kMarkingJournalName);
 }
 
-std::vector<FileProblem> ResetResults(const std::filesystem::path& appFolder, std::string_view code,
-                                      const std::vector<int>& sections, const ResourceSource& templates) {
-    std::vector<FileProblem> problems;
-    // An unfinished marking must not come back over the erased files at the next start.
-    try {
-        files::DiscardJournal(MarkingJournalPath(appFolder));
-    } catch (const WriteError& error) {
-        problems.push_back({error.file(), error.what(), 0});
-    }
+ResetReport ResetResults(const std::filesystem::path& appFolder, std::string_view code,
+                         const std::vector<int>& sections, const ResourceSource& templates) {
+    struct Target {
+        std::filesystem::path file;
+        std::string_view bytes;
+        int section;
+    };
+    ResetReport report;
+    std::vector<Target> targets;
     for (const int section : sections) {
         for (const ResultsFile file : kResultsFiles) {
             const std::filesystem::path path = FilePath(appFolder, file, section, code);
             const auto bytes = templates.Find(TemplateId(file, section));
             if (!bytes) {
-                problems.push_back({path,
-                                    "the program holds no template for it (resource " +
-                                        std::to_string(TemplateId(file, section)) + ")",
-                                    section});
-                continue;
-            }
-            try {
-                files::WriteFileAtomically(path, *bytes);
-            } catch (const WriteError& error) {
-                problems.push_back({path, error.problem(), section});
+                report.notErased.push_back({path,
+                                            "the program holds no template for it (resource " +
+                                                std::to_string(TemplateId(file, section)) + ")",
+                                            section});
+            } else if (std::string why = files::WhyNotReplaceable(path); !why.empty()) {
+                report.notErased.push_back({path, std::move(why), section});
+            } else {
+                targets.push_back({path, *bytes, section});
             }
         }
     }
-    return problems;
+    if (!report.notErased.empty()) {
+        report.nothingErased = true;
+        return report;
+    }
+    // An unfinished marking must not come back over the erased files at the next start.
+    try {
+        files::DiscardJournal(MarkingJournalPath(appFolder));
+    } catch (const WriteError& error) {
+        report.notErased.push_back({error.file(), error.what(), 0});
+    }
+    for (const Target& target : targets) {
+        try {
+            files::WriteFileAtomically(target.file, target.bytes);
+        } catch (const WriteError& error) {
+            report.notErased.push_back({target.file, error.problem(), target.section});
+        }
+    }
+    return report;
 }
 
 } // namespace orbisk::results

@@ -100,11 +100,24 @@ struct FileProblem {
     int section = 0; ///< the section the file belongs to
 };
 
+/// What ResetResults did not do.
+struct ResetReport {
+    /// The files that still hold results, and why; empty when all were erased.
+    std::vector<FileProblem> notErased;
+    /// True when nothing was written: a file found unchangeable beforehand
+    /// stops the whole erase, so that no paper is left marked with its answers
+    /// gone, nor the other way round.
+    bool nothingErased = false;
+};
+
 /// Rewrites the six results files of every listed section from its templates,
-/// so each holds exactly its template. An unfinished marking's journal is
-/// removed first, so that no next start brings erased results back. Every file is attempted; the ones that
-/// could not be written are returned (an empty list means all were written).
-std::vector<FileProblem> ResetResults(const std::filesystem::path& appFolder, std::string_view code,
-                                      const std::vector<int>& sections, const ResourceSource& templates);
+/// so each holds exactly its template. Every file is checked first
+/// (files::WhyNotReplaceable, and its template there): when one cannot be
+/// replaced, no file is written. Then an unfinished marking's journal is
+/// removed, so that no next start brings erased results back, and every file
+/// is written; one whose write fails anyway (a full disk) is reported and the
+/// others are still written.
+ResetReport ResetResults(const std::filesystem::path& appFolder, std::string_view code,
+                         const std::vector<int>& sections, const ResourceSource& templates);
 
 } // namespace orbisk::results

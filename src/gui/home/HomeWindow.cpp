@@ -138,16 +138,16 @@ TrashPage* HomeWindow::trashPage() {
     return m_bodyTrash;
 }
 
-std::vector<results::FileProblem> HomeWindow::EraseResults() {
+results::ResetReport HomeWindow::EraseResults() {
     // An open paper holds answers of its own: it closes first, as Close does,
     // so that nothing it writes later can bring erased results back.
     if (m_services.practice) {
         m_services.practice->CloseAll();
     }
-    std::vector<results::FileProblem> problems = m_home.EraseResults(m_services.resources);
+    results::ResetReport report = m_home.EraseResults(m_services.resources);
     // The scores in memory follow the files at once (the results card prints them).
     RefreshContents();
-    return problems;
+    return report;
 }
 
 AboutPage* HomeWindow::aboutPage() {

@@ -109,7 +109,7 @@ public:
     /// Erasing every result: closes the open paper (its answers stored), then
     /// rewrites every results file from its template and reads the scores
     /// again. Returns the files that could not be rewritten.
-    std::vector<results::FileProblem> EraseResults();
+    results::ResetReport EraseResults();
     /// Closes the practice windows, then this window, which ends the program.
     void CloseProgram();
 

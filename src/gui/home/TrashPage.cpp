@@ -109,15 +109,15 @@ void TrashPage::ButTrash_No_Click() {
 }
 
 void TrashPage::ButTrash_Yes_Click() {
-    const std::vector<results::FileProblem> problems = m_erase();
-    if (problems.empty()) {
+    const results::ResetReport report = m_erase();
+    if (report.notErased.empty()) {
         showStage(Stage::Done);
         return;
     }
     // Not done: the learner is told which files still hold results, and the
     // offer stands for another try once they are put right.
     showStage(Stage::Offer);
-    tellWhatWasNotErased(problems);
+    tellWhatWasNotErased(report);
 }
 
 void TrashPage::showStage(Stage stage) {
@@ -148,8 +148,8 @@ void TrashPage::showStage(Stage stage) {
     }
 }
 
-void TrashPage::tellWhatWasNotErased(const std::vector<results::FileProblem>& problems) {
-    const home::texts::Message message = home::texts::NotErased(problems);
+void TrashPage::tellWhatWasNotErased(const results::ResetReport& report) {
+    const home::texts::Message message = home::texts::NotErased(report);
     m_notifier.Warn(window(), window()->windowTitle(), ToQString(message.text), ToQString(message.details));
 }
 

@@ -27,7 +27,7 @@ class TrashPage final : public QWidget {
 public:
     /// Closes any open paper (its answers stored), then rewrites every results
     /// file from its template; returns the files it could not.
-    using EraseResults = std::function<std::vector<results::FileProblem>()>;
+    using EraseResults = std::function<results::ResetReport()>;
     /// The name of the paper open in a practice window, or empty.
     using OpenPaperName = std::function<QString()>;
 
@@ -60,7 +60,7 @@ private:
                             const QString& caption, const QString& spoken, CaptionLabel*& label);
     QLabel* makeText(const char* name, const QString& text);
     void showStage(Stage stage);
-    void tellWhatWasNotErased(const std::vector<results::FileProblem>& problems);
+    void tellWhatWasNotErased(const results::ResetReport& report);
 
     EraseResults m_erase;
     OpenPaperName m_openPaper;

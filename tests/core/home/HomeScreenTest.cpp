@@ -52,7 +52,7 @@ protected:
         m_config.code = "TST";
         orbisk::testing::AddResultsTemplates(m_templates, 2, std::vector<int>(15, 2));
         orbisk::testing::AddResultsTemplates(m_templates, 3, std::vector<int>(5, 2));
-        EXPECT_TRUE(results::ResetResults(m_folder.path(), "TST", {2}, m_templates).empty());
+        EXPECT_TRUE(results::ResetResults(m_folder.path(), "TST", {2}, m_templates).notErased.empty());
     }
 
     std::filesystem::path File(ResultsFile file) const {
@@ -225,15 +225,16 @@ TEST_F(HomeScreenTest, AMarksFileStartUpHasToldOfGivesNoSecondProblem) {
     EXPECT_EQ(view.topicCount, 3);
 }
 
-TEST_F(HomeScreenTest, ErasingReturnsTheFilesItCouldNotWriteAndWritesTheOthers) {
+TEST_F(HomeScreenTest, ErasingThatCannotWriteEveryFileNamesThemAndErasesNothing) {
     StoreFirstScores({{1, "77"}});
     m_templates.Remove(results::TemplateId(ResultsFile::Trend, 2));
     HomeScreen screen(m_config, m_folder.path());
-    const std::vector<results::FileProblem> problems = screen.EraseResults(&m_templates);
-    ASSERT_EQ(problems.size(), 1U);
-    EXPECT_EQ(problems[0].file, File(ResultsFile::Trend));
+    const results::ResetReport report = screen.EraseResults(&m_templates);
+    ASSERT_EQ(report.notErased.size(), 1U);
+    EXPECT_EQ(report.notErased[0].file, File(ResultsFile::Trend));
+    EXPECT_TRUE(report.nothingErased);
     screen.LoadSection();
-    EXPECT_EQ(screen.TopicChoosing(1).papers[0].first, "");
+    EXPECT_EQ(screen.TopicChoosing(1).papers[0].first, "77");
 }
 
 TEST_F(HomeScreenTest, TheHelpTabKeepsTheChosenSection) {

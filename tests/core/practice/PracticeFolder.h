@@ -23,8 +23,8 @@ using orbisk::testing::TestBank;
 class PracticeFolder {
 public:
     PracticeFolder() {
-        const auto problems = results::ResetResults(m_folder.path(), "TST", {2, 3}, TestBank().pack());
-        EXPECT_TRUE(problems.empty());
+        EXPECT_TRUE(
+            results::ResetResults(m_folder.path(), "TST", {2, 3}, TestBank().pack()).notErased.empty());
     }
 
     const std::filesystem::path& path() const { return m_folder.path(); }

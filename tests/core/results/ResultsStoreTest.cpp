@@ -46,7 +46,7 @@ TEST(ResultsStore, ResetWritesEveryFileByteForByteFromItsTemplate) {
     orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(50, 30));
     orbisk::testing::AddResultsTemplates(templates, 1, std::vector<int>(5, 1));
     WriteBytes(FilePath(folder.path(), ResultsFile::Marks, 2, "ENG"), std::string(4000, 'x'));
-    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {1, 2}, templates).empty());
+    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {1, 2}, templates).notErased.empty());
     for (const int section : {1, 2}) {
         for (const ResultsFile file : kResultsFiles) {
             EXPECT_EQ(ReadBytes(FilePath(folder.path(), file, section, "ENG")),
@@ -62,59 +62,59 @@ TEST(ResultsStore, ResetDropsAMarkingCutShortSoThatNoStartBringsItBack) {
     orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
     const auto marks = FilePath(folder.path(), ResultsFile::Marks, 2, "ENG");
     WriteBytes(MarkingJournalPath(folder.path()), files::ComposeJournal({{marks, "old marks"}}));
-    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).notErased.empty());
     EXPECT_EQ(files::CompleteInterruptedReplacement(MarkingJournalPath(folder.path()), "stamp").outcome,
               files::JournalRecovery::Outcome::None);
     EXPECT_EQ(ReadBytes(marks), *templates.Find(TemplateId(ResultsFile::Marks, 2)));
 }
 
-TEST(ResultsStore, ResetReportsTheFilesItCouldNotWrite) {
+TEST(ResultsStore, ResetReportsTheFilesItCouldNotWriteAndWritesNone) {
     TempFolder folder;
     MapResourceSource templates;
     orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
     templates.Remove(TemplateId(ResultsFile::Trend, 2));
     std::filesystem::create_directory(FilePath(folder.path(), ResultsFile::Second, 2, "ENG"));
-    const auto problems = ResetResults(folder.path(), "ENG", {2}, templates);
-    ASSERT_EQ(problems.size(), 2U);
-    EXPECT_EQ(problems[0].file.filename(), "second2ENG.txt");
-    EXPECT_EQ(problems[1].file.filename(), "trend2ENG.txt");
-    EXPECT_TRUE(std::filesystem::exists(FilePath(folder.path(), ResultsFile::Marks, 2, "ENG")));
+    const ResetReport report = ResetResults(folder.path(), "ENG", {2}, templates);
+    ASSERT_EQ(report.notErased.size(), 2U);
+    EXPECT_EQ(report.notErased[0].file.filename(), "second2ENG.txt");
+    EXPECT_EQ(report.notErased[1].file.filename(), "trend2ENG.txt");
+    EXPECT_TRUE(report.nothingErased);
+    EXPECT_FALSE(std::filesystem::exists(FilePath(folder.path(), ResultsFile::Marks, 2, "ENG")));
 }
 
-TEST(ResultsStore, ResetNamesAReadOnlyFileAndResetsTheOthers) {
+// A paper must not be left marked with its answers erased, nor the other way round.
+TEST(ResultsStore, ResetNamesAReadOnlyFileAndLeavesEveryFileAsItWas) {
     TempFolder folder;
     MapResourceSource templates;
     orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
+    const auto marks = FilePath(folder.path(), ResultsFile::Marks, 2, "ENG");
+    WriteBytes(MarkingJournalPath(folder.path()), files::ComposeJournal({{marks, "old marks"}}));
     for (const ResultsFile file : kResultsFiles) {
         WriteBytes(FilePath(folder.path(), file, 2, "ENG"), "learner's results");
     }
-    const auto locked = FilePath(folder.path(), ResultsFile::First, 2, "ENG");
-    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
-    const auto problems = ResetResults(folder.path(), "ENG", {2}, templates);
-    ASSERT_EQ(problems.size(), 1U);
-    EXPECT_EQ(problems[0].file, locked);
-    EXPECT_EQ(problems[0].section, 2);
-    EXPECT_EQ(ReadBytes(locked), "learner's results");
+    std::filesystem::permissions(marks, std::filesystem::perms::owner_read);
+    const ResetReport report = ResetResults(folder.path(), "ENG", {2}, templates);
+    ASSERT_EQ(report.notErased.size(), 1U);
+    EXPECT_EQ(report.notErased[0].file, marks);
+    EXPECT_EQ(report.notErased[0].section, 2);
     for (const ResultsFile file : kResultsFiles) {
-        if (file != ResultsFile::First) {
-            EXPECT_EQ(ReadBytes(FilePath(folder.path(), file, 2, "ENG")),
-                      *templates.Find(TemplateId(file, 2)));
-        }
+        EXPECT_EQ(ReadBytes(FilePath(folder.path(), file, 2, "ENG")), "learner's results");
     }
+    EXPECT_TRUE(std::filesystem::exists(MarkingJournalPath(folder.path())));
 }
 
 TEST(ResultsStore, ResetRewritesFilesNamedInAnotherLetterCaseWithoutMakingSecondOnes) {
     TempFolder folder;
     MapResourceSource templates;
     orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 3));
-    ASSERT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    ASSERT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).notErased.empty());
     for (const ResultsFile file : kResultsFiles) {
         std::string name = FileName(file, 2, "ENG");
         name[0] = static_cast<char>(name[0] - 'a' + 'A'); // Marks2ENG.txt
         std::filesystem::rename(folder / FileName(file, 2, "ENG"), folder / name);
         WriteBytes(folder / name, "results to erase");
     }
-    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).empty());
+    EXPECT_TRUE(ResetResults(folder.path(), "ENG", {2}, templates).notErased.empty());
     for (const ResultsFile file : kResultsFiles) {
         std::string name = FileName(file, 2, "ENG");
         name[0] = static_cast<char>(name[0] - 'a' + 'A');
