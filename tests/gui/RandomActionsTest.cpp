@@ -100,6 +100,7 @@ struct Window {
     bool markedHere = false;          ///< the home page shows the marking once the window closes
     std::vector<bool> carried;        ///< second attempt: right the first time, locked
     std::vector<std::string> answers; ///< what the window stores on its next move
+    std::vector<std::string> written; ///< what it takes its file to hold: nothing new is not written
     std::vector<std::string> boxes;   ///< what the boxes of the question on show hold
     practice::Instant opened;
 
@@ -134,8 +135,9 @@ struct Model {
     }
 
     /// Every move, Save, Mark and close: the boxes into the window's answers,
-    /// and those onto disk unless the attempt is marked (then nothing can change).
-    void Store() {
+    /// and those onto disk unless the attempt is marked (then nothing can
+    /// change) or they are what was written already (Mark writes them all the same).
+    void Store(bool always = false) {
         if (window->marked) {
             return;
         }
@@ -144,7 +146,10 @@ struct Model {
                 window->answers[window->slot(box)] = window->boxes[static_cast<std::size_t>(box - 1)];
             }
         }
-        at(window->paper, window->take).answers = window->answers;
+        if (always || window->answers != window->written) {
+            at(window->paper, window->take).answers = window->answers;
+            window->written = window->answers;
+        }
     }
 
     void Close() {
@@ -175,6 +180,7 @@ struct Model {
                 }
             }
         }
+        w.written = w.answers;
         w.Show(1);
         window = std::move(w);
     }
@@ -459,7 +465,7 @@ void RandomActions::Perform(const Action& a) {
             panel->Step();
         }
         if (!m_model.window->marked) {
-            m_model.Store(); // Mark stores the answers before it asks
+            m_model.Store(true); // Mark stores the answers before it asks
             if (a.yes) {
                 TakeMarking(*window);
             }

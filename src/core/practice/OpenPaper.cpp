@@ -51,7 +51,6 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
 
     AttemptRecords stored = ReadAttemptRecords(r, paper.AnswerSlots());
     paper.m_answers = std::move(stored.answers);
-    paper.m_written = paper.m_answers; // before a second attempt's carried-over answers, which it must write
     paper.m_results = std::move(stored.results);
     paper.m_firstAnswers = std::move(stored.firstAnswers);
     paper.m_firstResults = std::move(stored.firstResults);
@@ -75,6 +74,12 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
         paper.m_marked = results::IsMarkedState(marks.SST[slot]);
         paper.m_pscoring = marks.SSE[slot];
     }
+    // What the file holds, as far as this window is concerned: a second
+    // attempt's carried-over answers come back at every opening, so they are
+    // written with the learner's first change, and a Retry opened and closed
+    // untouched leaves the file as it was (the home window then shows no
+    // second attempt begun).
+    paper.m_written = paper.m_answers;
     return paper;
 }
 

@@ -112,6 +112,23 @@ TEST(SecondAttempt, RightFirstAnswersComeBackOverASavedSecondAttempt) {
     EXPECT_EQ(again.results()[0], "Y");
 }
 
+// The home window counts a second attempt begun by the answers its file holds.
+TEST(SecondAttempt, OpenedAndSavedUntouchedItWritesNothingThenItsFirstChangeWritesTheCarriedOverToo) {
+    PracticeFolder folder;
+    markFirstAttempt(folder, 2, 146, [](const OpenPaper& p, int slot) { return keyOrWrong(p, slot, 1); });
+    const std::string before = ReadBytes(folder.File(ResultsFile::Second));
+    OpenPaper second = folder.Open(2, 146, Attempt::Second);
+    ASSERT_TRUE(second.IsCarriedOver(1));
+    EXPECT_FALSE(second.SavePaper({second.answers()[0]}).has_value());
+    EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Second)), before);
+    second.NextQuestion({second.answers()[0]});
+    EXPECT_FALSE(second.SavePaper({"changed"}).has_value());
+    const std::vector<std::string> stored =
+        records::SplitRecord(records::ReadPaperRecords(folder.File(ResultsFile::Second), 50)[45], 15);
+    EXPECT_EQ(stored[0], second.keys()[0]);
+    EXPECT_EQ(stored[5], "changed");
+}
+
 TEST(SecondAttempt, ARightVerdictWhoseFirstAnswerIsGoneCarriesNothingOver) {
     PracticeFolder folder;
     markFirstAttempt(folder, 2, 146, [](const OpenPaper& p, int slot) { return keyOrWrong(p, slot, 5); });
