@@ -116,6 +116,18 @@ TEST_F(PracticeMarking, TwentySevenRightAfterTwelveMinutesFiveSecondsScoresNinet
     EXPECT_EQ(window->sheet()->frame(1)->firstVerdict()->text(), QStringLiteral("Y"));
     EXPECT_EQ(Named(window, QStringLiteral("Right answers: 27 / 30")), window->toolbar()->rightCount());
     EXPECT_EQ(window->toolbar()->rightCount()->text(), QStringLiteral("27 / 30"));
+    // A window too narrow for the whole count shows none of it, rather than "/ 30".
+    QLabel* count = window->toolbar()->rightCount();
+    const auto fits = [count] {
+        return count->fontMetrics().horizontalAdvance(count->text()) <= count->width();
+    };
+    window->setMinimumSize(0, 0);
+    window->resize(520, window->height());
+    EXPECT_FALSE(fits()) << count->width() << " " << window->width();
+    EXPECT_FALSE(count->isVisibleTo(window));
+    window->resize(1000, window->height());
+    EXPECT_TRUE(fits());
+    EXPECT_TRUE(count->isVisibleTo(window));
     auto* wrong = qobject_cast<QComboBox*>(Named(window, QStringLiteral("Questions with a wrong answer")));
     ASSERT_NE(wrong, nullptr);
     EXPECT_EQ(ListedIn(wrong), orbisk::testing::Texts({"28", "29", "30"}));

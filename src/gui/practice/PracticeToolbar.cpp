@@ -141,6 +141,14 @@ void PracticeToolbar::Place(const layout::PracticeLayout& layout) {
     }
     gui::Place(m_paperSum, layout.paperSum);
     gui::Place(m_rightCount, layout.rightCount);
+    showRightCountIfItFits();
+}
+
+void PracticeToolbar::showRightCountIfItFits() {
+    // A window too narrow for the whole count would show its end alone ("/ 30").
+    const QString text = m_rightCount->text();
+    m_rightCount->setVisible(!text.isEmpty() &&
+                             m_rightCount->fontMetrics().horizontalAdvance(text) <= m_rightCount->width());
 }
 
 void PracticeToolbar::ApplyStates(const practice::ToolbarEnabled& enabled) {
@@ -164,7 +172,7 @@ void PracticeToolbar::ShowScore(const QString& percentage, const QString& rightO
                                    : ToQString(practice::texts::kScoreTooltip) + QStringLiteral(": ") +
                                          percentage + QLatin1Char('%'));
     m_rightCount->setText(rightOutOf);
-    m_rightCount->setVisible(!rightOutOf.isEmpty());
+    showRightCountIfItFits();
     m_rightCount->setAccessibleName(ToQString(practice::texts::kRightCountName) + QStringLiteral(": ") +
                                     rightOutOf);
 }

@@ -47,6 +47,7 @@ signals:
     void triggered(practice::ToolbarButton which);
 
 private:
+    void showRightCountIfItFits();
     void trigger(practice::ToolbarButton which);
 
     std::array<ImageButton*, 6> m_buttons{};
