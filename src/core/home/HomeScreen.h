@@ -155,8 +155,9 @@ public:
     std::optional<std::vector<report::CardLine>> ResultsCard(std::string_view title) const;
 
     /// Rewrites every results file of every section from its template in
-    /// @p templates (none given: no file can be rewritten). Returns the files
-    /// that could not be; the marks in memory stay until the next LoadSection.
+    /// @p templates (none given: no file can be rewritten), or none of them
+    /// (results::ResetResults). Returns what was not erased; the marks in
+    /// memory stay until the next LoadSection.
     results::ResetReport EraseResults(const ResourceSource* templates) const;
 
 private:

@@ -48,11 +48,10 @@ struct EnsureReport {
 ///   key) are left where they are;
 /// - a file that exists but cannot be read (input error, a missing record, a
 ///   record with too few values or not beginning with its key, paper records
-///   out of order) is
-///   copied beside itself under a name holding @p copyStamp, the copy flushed
-///   to the disk, then recreated from its template. A trend file without its
-///   record is sound: it holds nothing to lose, and the next marking writes
-///   the record.
+///   out of order) is copied beside itself under a name holding @p copyStamp,
+///   the copy flushed to the disk, then recreated from its template. A trend
+///   file without its record is sound: it holds nothing to lose, and the
+///   next marking writes the record.
 /// Files that are sound are not touched. Files are found whatever the letter
 /// case of their names (FilePath).
 EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::string_view code,

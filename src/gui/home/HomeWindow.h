@@ -107,8 +107,8 @@ public:
     /// Lets the learner choose the printer of the next results card.
     void PrintSetup();
     /// Erasing every result: closes the open paper (its answers stored), then
-    /// rewrites every results file from its template and reads the scores
-    /// again. Returns the files that could not be rewritten.
+    /// rewrites every results file from its template, or none when one
+    /// cannot be, and reads the scores again. Returns what was not erased.
     results::ResetReport EraseResults();
     /// Closes the practice windows, then this window, which ends the program.
     void CloseProgram();
