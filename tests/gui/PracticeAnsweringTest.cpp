@@ -110,6 +110,20 @@ TEST_F(PracticeAnswering, DrivenByRealKeysTheAnswersGoWhereTheLearnerTypes) {
     EXPECT_EQ(Values(ResultsFile::First, 101, 30)[static_cast<std::size_t>(chosen - 1)], "3");
 }
 
+// The keyboard stays in the same box from question to question: what it
+// says of itself is all a screen reader has to tell the learner where they are.
+TEST_F(PracticeAnswering, TheFocusedBoxTellsAScreenReaderWhichQuestionItAnswers) {
+    PracticeWindow* window = OpenActive(121);
+    ASSERT_NE(window, nullptr);
+    Key(Qt::Key_Return);
+    ASSERT_EQ(window->paper().QSCount(), 1);
+    const QString described = QApplication::focusWidget()->accessibleDescription();
+    EXPECT_TRUE(described.startsWith(QStringLiteral("Question 1."))) << described.toStdString();
+    window->NextQuestion();
+    EXPECT_TRUE(
+        window->sheet()->answerBox(3)->accessibleDescription().startsWith(QStringLiteral("Question 2.")));
+}
+
 TEST_F(PracticeAnswering, ASecondAttemptOpensInItsFirstBoxNotCarriedOver) {
     // Section 3's paper 103 starts with three boxes; only the first was right.
     StoreRecord(ResultsFile::First, 103, {"red", "y", "z", "cat", "dog", "Mars"}, 3);

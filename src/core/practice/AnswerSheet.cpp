@@ -29,6 +29,10 @@ std::string StorableAnswer(std::string_view text) {
     return kept;
 }
 
+std::string QuestionTitle(int question) {
+    return "Question " + std::to_string(question);
+}
+
 namespace {
 
 const SheetFrame* frameOf(const AnswerSheet& sheet, int frame) {

@@ -106,4 +106,8 @@ std::string PartLetter(int frame);
 /// what an answer box keeps of what is typed or pasted.
 std::string StorableAnswer(std::string_view text);
 
+/// The title of question @p question, over its page and in what its answer
+/// boxes tell a screen reader: "Question 2".
+std::string QuestionTitle(int question);
+
 } // namespace orbisk::practice

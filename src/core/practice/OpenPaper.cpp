@@ -92,7 +92,7 @@ int OpenPaper::AnswerOffset(int q) const {
 }
 
 std::string OpenPaper::QuestionTitle() const {
-    return "Question " + std::to_string(m_question);
+    return practice::QuestionTitle(m_question);
 }
 
 int OpenPaper::RightCount() const {

@@ -209,7 +209,8 @@ void AnswerFrame::showVerdict(QLabel* label, const std::string& verdict, bool sh
     label->setVisible(shown);
 }
 
-void AnswerFrame::FillAnswerFrame(const practice::SheetFrame& frame, bool oneAnswer) {
+void AnswerFrame::FillAnswerFrame(const practice::SheetFrame& frame, bool oneAnswer,
+                                  const QString& question) {
     const QString part = ToQString(frame.partLetter);
     m_partLetter->setVisible(frame.partLetterShown);
     m_answer->SetMaxLength(frame.maxLength);
@@ -245,9 +246,11 @@ void AnswerFrame::FillAnswerFrame(const practice::SheetFrame& frame, bool oneAns
     if (m_key && frame.keyShown) {
         shown << ToQString(kCorrectAnswerName) + QStringLiteral(": ") + m_key->text();
     }
-    if (!shown.isEmpty()) {
-        m_answer->setAccessibleDescription(shown.join(QStringLiteral(". ")));
-    }
+    // The keyboard stays in the box from question to question, so the box says
+    // which question it answers: a screen reader reads the change out.
+    m_answer->setAccessibleDescription(
+        question + QStringLiteral(". ") +
+        (shown.isEmpty() ? m_answer->accessibleDescription() : shown.join(QStringLiteral(". "))));
     // Only a shown explanation is set at all: a hidden one is not read out either.
     const QString why = frame.explanationShown ? ToQString(frame.explanation) : QString();
     m_explanation->setText(

@@ -23,7 +23,8 @@ public:
 
     /// Shows what the sheet says of this frame's slot. @p oneAnswer: the
     /// question has a single slot, so the box is simply "Answer".
-    void FillAnswerFrame(const practice::SheetFrame& frame, bool oneAnswer);
+    /// @p question: the question's title, which the answer box tells a screen reader first.
+    void FillAnswerFrame(const practice::SheetFrame& frame, bool oneAnswer, const QString& question);
     /// The one-line layout, or frame 1's sentence layout, @p grow times as
     /// tall where it holds text, with room for @p content (layout::LayOutAnswerFrame).
     void LayOut(bool sentence, double grow = 1, double width = layout::kAnswerFrameWidth,

@@ -215,8 +215,9 @@ void AnswerSheetPanel::Show(const practice::AnswerSheet& sheet) {
     }
     // Filled first: the frames are as tall as their explanations.
     const bool oneAnswer = sheet.answerCount == 1;
+    const QString question = ToQString(practice::QuestionTitle(sheet.question));
     for (const practice::SheetFrame& f : sheet.frames) {
-        frame(f.frame)->FillAnswerFrame(f, oneAnswer);
+        frame(f.frame)->FillAnswerFrame(f, oneAnswer, question);
     }
     stack();
     // With no slot at all the picture keeps its state, as the frames do.
