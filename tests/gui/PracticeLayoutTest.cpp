@@ -14,6 +14,7 @@
 #include "gui/practice/QuestionView.h"
 #include "gui/practice/SizeGrip.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -127,8 +128,12 @@ TEST_F(PracticeLayout, MaximiseAndRestoreLayTheWindowOutAgainWithItsOutline) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);
     window->resize(700, 500);
-    // Its tooltip is always "Restore"; a screen reader hears what it does.
+    // Its tooltip is always "Restore"; a screen reader hears what it does, and
+    // nothing that says otherwise.
     EXPECT_EQ(window->frame().maximiseButton()->accessibleName(), QStringLiteral("Maximize"));
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(window->frame().maximiseButton())
+                     ->text(QAccessible::Description)
+                     .contains(QStringLiteral("Restore")));
     QTest::mouseClick(window->frame().maximiseButton(), Qt::LeftButton);
     EXPECT_TRUE(orbisk::testing::EventuallyTrue([&] { return window->isMaximized(); }));
     EXPECT_EQ(window->frame().maximiseButton()->accessibleName(), QStringLiteral("Restore"));

@@ -236,9 +236,13 @@ void SkinnedFrame::MoveForm(const QMouseEvent& press) {
 }
 
 // Its tooltip says "Restore" whatever the window's state; a screen reader
-// hears what a press would do.
+// hears what a press would do, described in words of its own (without one,
+// the tooltip would be read as the description).
 void SkinnedFrame::nameMaximiseButton() {
-    m_maximise->setAccessibleName(m_window->isMaximized() ? kRestore.toString() : QStringLiteral("Maximize"));
+    const bool maximised = m_window->isMaximized();
+    m_maximise->setAccessibleName(maximised ? kRestore.toString() : QStringLiteral("Maximize"));
+    m_maximise->setAccessibleDescription(maximised ? QStringLiteral("Gives the window its earlier size")
+                                                   : QStringLiteral("Makes the window fill the screen"));
 }
 
 bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
