@@ -172,6 +172,19 @@ TEST_F(HomeTrash, AReadOnlyResultsFileIsNamedAndNothingIsErased) {
     EXPECT_EQ(AllResults(), before);
 }
 
+// The button beside it is named for what it does; the caption is not read out again.
+TEST_F(HomeTrash, ACaptionIsNotReadOutBesideItsButton) {
+    const auto home = Open();
+    TrashPage* page = VisitTrash(*home);
+    QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(page->trashCaption());
+    ASSERT_NE(caption, nullptr);
+    EXPECT_TRUE(caption->text(QAccessible::Name).isEmpty());
+    EXPECT_TRUE(caption->text(QAccessible::Description).isEmpty());
+    EXPECT_TRUE(caption->state().invisible);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(page->trashButton())->text(QAccessible::Name),
+              QStringLiteral("Trash all past results"));
+}
+
 TEST_F(HomeTrash, AClickOnACaptionActsAsItsButton) {
     const auto home = Open();
     TrashPage* page = VisitTrash(*home);

@@ -87,8 +87,6 @@ ImageButton* TrashPage::makeButton(SkinPictures& pictures, HoverPoller& poller, 
     font.setBold(true);
     label->setFont(font);
     label->setToolTip(spoken);
-    // The caption speaks for its button, so a screen reader does not read it twice.
-    label->setAccessibleName(QString());
     connect(label, &CaptionLabel::clicked, button, &ImageButton::click);
     return button;
 }
