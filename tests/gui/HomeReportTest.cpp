@@ -147,6 +147,23 @@ TEST_F(HomeReport, TheReportIsRebuiltOnEveryPressFromWhatTheHomePageRead) {
     EXPECT_EQ(page->trendPlot()->shape().dots.size(), 1U);
 }
 
+// A figure's name says its caption, so the caption itself is not read out.
+TEST_F(HomeReport, NoTextOfTheOverallPanelIsReadOutTwice) {
+    const auto home = Open();
+    ReportPage* page = ShowReport(*home);
+    QStringList heard;
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(label);
+        if (label->isVisibleTo(page) && !spoken->state().invisible) {
+            heard << spoken->text(QAccessible::Name);
+        }
+    }
+    const QString figure = QStringLiteral("First Attempt Average Score: -");
+    EXPECT_EQ(heard.count(figure), 1) << heard.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(heard.count(QStringLiteral("First Attempt Average Score:")), 0)
+        << heard.join(QLatin1Char('|')).toStdString();
+}
+
 // Accordion ----------------------------------------------------------------
 
 enum class Opener { ClickBar, ClickLabel, SpaceOnBar };

@@ -8,11 +8,10 @@ namespace orbisk::gui {
 
 namespace {
 
-// A caption says on the screen what its button's name says to a screen
-// reader: it is left out, nameless and not showing, so nothing is read twice.
-class CaptionAccessible final : public QAccessibleWidget {
+class SpokenElsewhereAccessible final : public QAccessibleWidget {
 public:
-    explicit CaptionAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    explicit SpokenElsewhereAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::StaticText) {}
     QString text(QAccessible::Text) const override { return {}; }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -22,21 +21,25 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleCaption(const QString& className, QObject* object) {
-    if (className == QLatin1String("orbisk::gui::CaptionLabel") && object && object->isWidgetType()) {
-        return new CaptionAccessible(static_cast<QWidget*>(object));
+// Asked for each class from the object's own up, so it serves CaptionLabel too.
+QAccessibleInterface* accessibleSpokenElsewhere(const QString& className, QObject* object) {
+    if (className == QLatin1String("orbisk::gui::SpokenElsewhereLabel") && object && object->isWidgetType()) {
+        return new SpokenElsewhereAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;
 }
 
 } // namespace
 
-CaptionLabel::CaptionLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+SpokenElsewhereLabel::SpokenElsewhereLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     static const bool installed = [] {
-        QAccessible::installFactory(&accessibleCaption);
+        QAccessible::installFactory(&accessibleSpokenElsewhere);
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+CaptionLabel::CaptionLabel(const QString& text, QWidget* parent) : SpokenElsewhereLabel(text, parent) {
     setAlignment(Qt::AlignCenter);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/report/ReportDescriptions.h"
 #include "core/report/ReportTexts.h"
+#include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/Palette.h"
@@ -107,7 +108,7 @@ void ReportPage::buildBars(SkinPictures& pictures) {
 
         // The caption is a label of its own lying on the bar; a click on it is
         // not taken by the label, so it reaches the bar under it.
-        auto* label = new QLabel(caption, bar);
+        auto* label = new SpokenElsewhereLabel(caption, bar); // the bar is named for it
         label->setObjectName(QStringLiteral("lblRCBar%1").arg(n));
         label->setFont(captionFont);
         label->setStyleSheet(QStringLiteral("color: white;"));
@@ -127,7 +128,11 @@ void ReportPage::buildOverall(double width) {
     const QFont figureFont = boldFont(9);
     for (std::size_t i = 0; i < l.captions.size(); ++i) {
         m_overallCaptions[i] = ToQString(report::kOverallCaptions[i]);
-        makeLabel(panel, m_overallCaptions[i], {}, l.captions[i])->setFont(BodyFont(9));
+        // The figure's name says its caption (BuildReport).
+        auto* caption = new SpokenElsewhereLabel(m_overallCaptions[i], panel);
+        caption->setFont(BodyFont(9));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        Place(caption, l.captions[i]);
         QLabel* figure =
             makeLabel(panel, ToQString(report::kNoFigure), QString::fromLatin1(names[i]), l.figures[i]);
         figure->setFont(figureFont);

@@ -101,7 +101,7 @@ PracticeToolbar::PracticeToolbar(SkinPictures& pictures, HoverPoller& poller, QW
     m_score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_score->setToolTip(ToQString(practice::texts::kScoreTooltip));
     m_score->setAccessibleName(ToQString(practice::texts::kScoreTooltip));
-    m_percent = new QLabel(QStringLiteral("%"), m_paperSum);
+    m_percent = new SpokenElsewhereLabel(QStringLiteral("%"), m_paperSum); // the score's name ends in it
     m_percent->setObjectName(QStringLiteral("PScoringL"));
     m_percent->setFont(scoreFont);
     m_percent->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
