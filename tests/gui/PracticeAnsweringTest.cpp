@@ -198,9 +198,8 @@ TEST_F(PracticeAnswering, EnterInTheLastBoxStoresAndGoesOnButNotPastTheLastQuest
 }
 
 TEST_F(PracticeAnswering, AStoredAnswerThatIsNotUtf8IsWrittenBackAsItWasUntilItIsChanged) {
-    std::vector<std::string> answers(20);
-    answers[0] = "caf\xE9";
-    answers[1] = "na\xEFve";
+    std::vector<std::string> answers{"caf\xE9", "na\xEFve"};
+    answers.resize(20);
     StoreRecord(ResultsFile::First, 121, answers);
     PracticeWindow* window = OpenActive(121);
     ASSERT_NE(window, nullptr);
