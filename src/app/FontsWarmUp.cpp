@@ -1,5 +1,7 @@
 #include "FontsWarmUp.h"
 
+#include <QFontDatabase>
+#include <QStringList>
 #include <cstdlib>
 
 #if defined(__linux__)
@@ -26,7 +28,14 @@ FontInit fontLibraryInit() {
 
 FontsWarmUp::FontsWarmUp() {
     if (const FontInit init = fontLibraryInit()) {
-        m_thread = std::thread([init] { init(); });
+        m_thread = std::thread([init, application = m_application.get_future()]() mutable {
+            init();
+            // Qt's list of the installed fonts, filled from that configuration;
+            // it needs the application object, and is kept for all threads.
+            if (application.get()) {
+                QFontDatabase::families();
+            }
+        });
     }
 }
 
@@ -34,7 +43,19 @@ FontsWarmUp::~FontsWarmUp() {
     Wait();
 }
 
+void FontsWarmUp::ApplicationReady() {
+    tell(true);
+}
+
+void FontsWarmUp::tell(bool applicationMade) {
+    if (!m_told) {
+        m_told = true;
+        m_application.set_value(applicationMade);
+    }
+}
+
 void FontsWarmUp::Wait() {
+    tell(false); // without the application object the fonts' list is not filled
     if (m_thread.joinable()) {
         m_thread.join();
     }

@@ -8,6 +8,7 @@
 #include "gui/home/HomeWindow.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <cstring>
 #include <exception>
@@ -77,6 +78,8 @@ int main(int argc, char* argv[]) {
     orbisk::app::FontsWarmUp fonts; // now: it runs beside everything up to the home window
     orbisk::gui::MessageBoxNotifier notifier;
     OrbiskApplication app(argc, argv, notifier);
+    fonts.ApplicationReady();
+    const auto fontsDone = qScopeGuard([&fonts] { fonts.Wait(); }); // before the application goes
     QApplication::setApplicationName(QStringLiteral("orbisk-practice"));
     QApplication::setOrganizationName(QStringLiteral("Orbisk"));
     try {
