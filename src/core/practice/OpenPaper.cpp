@@ -74,6 +74,19 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
         paper.m_marked = results::IsMarkedState(marks.SST[slot]);
         paper.m_pscoring = marks.SSE[slot];
     }
+    // A stored answer the file cannot hold (a "#" put in by hand) would fail
+    // every later store of the paper, and the window could then neither move,
+    // save, mark nor close: the paper is refused now, as a short record is. A
+    // marked paper writes no answers, so it still opens for its review.
+    if (!paper.m_marked) {
+        for (std::size_t i = 0; i < paper.m_answers.size(); ++i) {
+            if (!records::IsStorableValue(paper.m_answers[i])) {
+                throw DataError(r.File(paper.answersFile()), std::to_string(r.PaperNum),
+                                "answer " + std::to_string(i + 1) +
+                                    " holds a character the file cannot store (\"#\")");
+            }
+        }
+    }
     // What the file holds, as far as this window is concerned: a second
     // attempt's carried-over answers come back at every opening, so they are
     // written with the learner's first change, and a Retry opened and closed
@@ -242,9 +255,12 @@ bool OpenPaper::HasUnansweredSlot() const {
     return false;
 }
 
+results::ResultsFile OpenPaper::answersFile() const {
+    return attempt() == Attempt::First ? results::ResultsFile::First : results::ResultsFile::Second;
+}
+
 std::optional<FileFailure> OpenPaper::writeAnswers() {
-    const auto file =
-        attempt() == Attempt::First ? results::ResultsFile::First : results::ResultsFile::Second;
+    const results::ResultsFile file = answersFile();
     const std::filesystem::path path = m_request.File(file);
     try {
         // Read afresh, so that only this paper's record changes.

@@ -255,6 +255,8 @@ private:
     OpenPaper(const ResourceSource& resources, PaperRequest request);
 
     MoveOutcome moveTo(int q, const std::vector<std::string>& sheet);
+    /// The file of this attempt's answers.
+    results::ResultsFile answersFile() const;
     std::optional<FileFailure> writeAnswers();
     std::vector<std::string> markAll() const;
     std::string keyShown(int slot) const;

@@ -335,6 +335,41 @@ TEST(OpenPaper, AMarkedPaperOpensInReviewModeAndWritesNoAnswers) {
     EXPECT_EQ(ReadBytes(folder.File(ResultsFile::First)), answersBefore);
 }
 
+// Paper 101's stored answers with a "#" in answer 2, as a hand edit leaves it.
+void storeAnswerTheFileCannotHold(const PracticeFolder& folder) {
+    std::vector<std::string> lines = fileLines(folder.File(ResultsFile::First));
+    for (std::string& line : lines) {
+        if (line.rfind("#101#>", 0) == 0) {
+            line = "#101#>3>x#y" + std::string(29, '>');
+        }
+    }
+    records::WriteLines(lines, folder.File(ResultsFile::First));
+}
+
+TEST(OpenPaper, AStoredAnswerThatCouldNotBeWrittenBackIsRefusedAtOpening) {
+    PracticeFolder folder;
+    storeAnswerTheFileCannotHold(folder);
+    const std::string before = ReadBytes(folder.File(ResultsFile::First));
+    try {
+        folder.Open(2, 101);
+        FAIL() << "the paper opened, and no store of it could succeed";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), folder.File(ResultsFile::First)) << error.what();
+    }
+    EXPECT_EQ(ReadBytes(folder.File(ResultsFile::First)), before);
+}
+
+TEST(OpenPaper, AMarkedPaperShowsAStoredAnswerItNeverWritesBack) {
+    PracticeFolder folder;
+    storeAnswerTheFileCannotHold(folder);
+    results::Marks marks = results::ReadMarks(folder.File(ResultsFile::Marks), 50);
+    marks.FST[0] = "1";
+    results::WriteMarks(folder.File(ResultsFile::Marks), marks, 50);
+    const OpenPaper paper = folder.Open(2, 101);
+    EXPECT_TRUE(paper.IsMarked());
+    EXPECT_EQ(paper.answers()[1], "x#y");
+}
+
 // ---- Papers that cannot be opened ------------------------------------------------
 
 tables::PaperEntry onePaper(int number, std::vector<std::string> kinds, std::vector<std::string> weights) {
