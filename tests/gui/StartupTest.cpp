@@ -180,6 +180,22 @@ TEST_F(Startup, ADeletedTrendFileIsRecreatedAloneAndScoresStay) {
     EXPECT_TRUE(m_notifier.messages.isEmpty());
 }
 
+TEST_F(Startup, ADamagedPaperRecordIsNamedByItsPaperAndTheOtherAnswersStay) {
+    Start();
+    const fs::path answers = Results(results::ResultsFile::First);
+    std::vector<std::string> lines = records::ReadPaperRecords(answers, 50);
+    lines[0].insert(6, "was"); // "#101#>was>>>..."
+    lines[42] = "#143#>w1>w2"; // paper 3 of the ninth topic, short of its answers
+    records::WriteLines(lines, answers);
+    const Started again = Start();
+    ASSERT_TRUE(again.home);
+    ASSERT_EQ(m_notifier.messages.size(), 1);
+    const QString message = m_notifier.messages[0];
+    EXPECT_TRUE(message.contains(QStringLiteral("Word Order - Paper 3"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("your other results are as they were")));
+    EXPECT_EQ(records::ReadPaperRecords(answers, 50)[0].rfind("#101#>was>", 0), 0U);
+}
+
 TEST_F(Startup, AShortMarksRecordIsKeptAsideRecreatedAndNamed) {
     Start();
     const std::string damaged = "#FSE#>>>\r\n#SSE#>>>\r\n";

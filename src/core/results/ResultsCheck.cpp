@@ -21,15 +21,17 @@ bool isRecordLine(std::string_view line) {
     return first != std::string_view::npos && line.find('#', first + 2) != std::string_view::npos;
 }
 
-// What to do with a file that exists: nothing, rewrite it with new content, or treat it as damaged.
+// What to do with a file that exists: nothing, rewrite it with new content,
+// start some of its papers afresh (a copy of it kept first), or treat it as damaged.
 struct Verdict {
-    enum class Kind { Sound, Extend, Damaged } kind = Kind::Sound;
-    std::string content; // Extend: the extended file
-    std::string problem; // Damaged: what is wrong
+    enum class Kind { Sound, Extend, Repair, Damaged } kind = Kind::Sound;
+    std::string content;     // Extend, Repair: the file to write
+    std::string problem;     // Repair, Damaged: what is wrong
+    std::vector<int> papers; // Repair: the papers started afresh
 };
 
 Verdict damaged(std::string problem) {
-    return {Verdict::Kind::Damaged, {}, std::move(problem)};
+    return {Verdict::Kind::Damaged, {}, std::move(problem), {}};
 }
 
 // Whether the line begins "#KEY#>" as the program writes it. Values are found
@@ -102,7 +104,7 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
     if (!extended) {
         return {};
     }
-    return {Verdict::Kind::Extend, records::JoinLines(out), {}};
+    return {Verdict::Kind::Extend, records::JoinLines(out), {}, {}};
 }
 
 // The records of papers 101 onwards, each holding at least the template's
@@ -110,7 +112,10 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
 // match after the paper before. Records past the configured papers, values
 // past the template's, and lines no reader takes (a second record of a paper,
 // a record of another key) stay as they are. A file without the records of
-// its last papers, written for fewer papers, is extended.
+// its last papers, written for fewer papers, is extended. A record that cannot
+// be read as it stands (too few values, a value that cannot be written back,
+// something before its key) holds only that paper's answers or verdicts: it
+// alone is started afresh from the template, and the other papers' records stay.
 Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int paperCount) {
     std::vector<std::string> patternRecords;
     try {
@@ -124,25 +129,33 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
                                                       std::to_string(bank::PaperOfSlot(i + 1)));
         }
     }
-    const std::vector<std::string> found = records::ReadPaperRecords(file, paperCount);
+    const std::vector<std::size_t> found = records::FindPaperRecordLines(file, paperCount);
+    std::vector<std::string> lines(file.lines().begin(), file.lines().end());
+    Verdict repair{Verdict::Kind::Repair, {}, {}, {}};
     std::size_t known = 0;
-    for (; known < found.size() && !found[known].empty(); ++known) {
-        const std::string key = std::to_string(bank::PaperOfSlot(static_cast<int>(known) + 1));
-        const std::string& record = found[known];
-        if (!beginsWithKey(record, key)) {
-            return damaged("the record of paper " + key + " does not begin with its key");
-        }
+    for (; known < found.size() && found[known] < lines.size(); ++known) {
+        const int paper = bank::PaperOfSlot(static_cast<int>(known) + 1);
+        const std::string key = std::to_string(paper);
+        const std::string_view record = file.lines()[found[known]];
         const std::size_t expected = records::CountValues(patternRecords[known], 3);
         const std::size_t count = records::CountValues(record, 3);
-        if (count < expected) {
-            return damaged("the record of paper " + key + " holds " + std::to_string(count) + " values; " +
-                           std::to_string(expected) + " were expected");
+        std::string problem;
+        if (!beginsWithKey(record, key)) {
+            problem = "the record of paper " + key + " does not begin with its key";
+        } else if (count < expected) {
+            problem = "the record of paper " + key + " holds " + std::to_string(count) + " values; " +
+                      std::to_string(expected) + " were expected";
+        } else if (!writesBack(record, key, static_cast<int>(expected))) {
+            problem = "the record of paper " + key + " holds a value that cannot be stored again";
         }
-        if (!writesBack(record, key, static_cast<int>(expected))) {
-            return damaged("the record of paper " + key + " holds a value that cannot be stored again");
+        if (!problem.empty()) {
+            lines[found[known]] = patternRecords[known];
+            repair.papers.push_back(paper);
+            repair.problem += (repair.problem.empty() ? "" : "; ") + problem;
         }
     }
-    if (known == found.size()) {
+    const bool extend = known < found.size();
+    if (!extend && repair.papers.empty()) {
         return {};
     }
     if (known == 0) {
@@ -156,14 +169,22 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
             return damaged("the record of paper " + key + " is out of order");
         }
     }
+    if (!extend) {
+        repair.content = records::JoinLines(lines);
+        return repair;
+    }
     std::vector<std::string> out;
-    for (const std::string_view line : file.lines()) {
+    for (std::string& line : lines) {
         if (isRecordLine(line)) {
-            out.emplace_back(line);
+            out.push_back(std::move(line));
         }
     }
     out.insert(out.end(), patternRecords.begin() + static_cast<std::ptrdiff_t>(known), patternRecords.end());
-    return {Verdict::Kind::Extend, records::JoinLines(out), {}};
+    if (repair.papers.empty()) {
+        return {Verdict::Kind::Extend, records::JoinLines(out), {}, {}};
+    }
+    repair.content = records::JoinLines(out);
+    return repair;
 }
 
 Verdict check(ResultsFile kind, const RecordText& file, const RecordText& pattern, int paperCount) {
@@ -254,7 +275,7 @@ EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::str
                 } else if (verdict.kind == Verdict::Kind::Extend) {
                     files::WriteFileAtomically(path, verdict.content);
                     report.extended.push_back(path);
-                } else if (verdict.kind == Verdict::Kind::Damaged) {
+                } else if (verdict.kind == Verdict::Kind::Damaged || verdict.kind == Verdict::Kind::Repair) {
                     const std::filesystem::path copy = DamagedCopyPath(path, copyStamp);
                     if (const std::string notKept = keepCopy(held, copy); !notKept.empty()) {
                         report.failed.push_back({path,
@@ -264,8 +285,9 @@ EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::str
                                                  section.number});
                         continue;
                     }
-                    files::WriteFileAtomically(path, *bytes);
-                    report.repaired.push_back({path, copy, verdict.problem, section.number});
+                    const bool some = verdict.kind == Verdict::Kind::Repair;
+                    files::WriteFileAtomically(path, some ? verdict.content : std::string(*bytes));
+                    report.repaired.push_back({path, copy, verdict.problem, section.number, verdict.papers});
                 }
             } catch (const WriteError& error) {
                 report.failed.push_back({path, error.problem(), section.number});

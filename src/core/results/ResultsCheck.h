@@ -23,6 +23,9 @@ struct RepairedFile {
     std::filesystem::path copy;
     std::string problem;
     int section = 0; ///< the section the file belongs to
+    /// The papers whose records alone were started afresh from the template,
+    /// the other papers' kept; empty when the whole file was.
+    std::vector<int> papers;
 };
 
 /// What EnsureResultsFiles did.
@@ -46,10 +49,15 @@ struct EnsureReport {
 ///   keeps the rest;
 /// - lines no reader takes (a second record of a paper, a record of another
 ///   key) are left where they are;
-/// - a file that exists but cannot be read (input error, a missing record, a
-///   record with too few values or not beginning with its key, paper records
-///   out of order) is copied beside itself under a name holding @p copyStamp,
-///   the copy flushed to the disk, then recreated from its template. A trend
+/// - an answers or verdicts file with paper records that cannot be read as
+///   they stand (too few values, a value that cannot be written back, not
+///   beginning with the key) is copied beside itself under a name holding
+///   @p copyStamp, the copy flushed to the disk, then those records alone are
+///   replaced with the template's (RepairedFile::papers): one damaged paper
+///   does not cost the others' answers;
+/// - any other file that exists but cannot be read (input error, a marks
+///   record missing or damaged, paper records missing from the first or out
+///   of order) is kept as such a copy and recreated from its template. A trend
 ///   file without its record is sound: it holds nothing to lose, and the
 ///   next marking writes the record.
 /// Files that are sound are not touched. Files are found whatever the letter

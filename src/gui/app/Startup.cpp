@@ -37,16 +37,37 @@ QString sectionLabel(const config::ProductConfig& config, int section) {
     return QStringLiteral("this product");
 }
 
+// "Word Order - Paper 3, Grammar (1) - Paper 1", as the practice window's title names each paper.
+QString paperNames(const config::ProductConfig& config, int section, const std::vector<int>& papers) {
+    QStringList names;
+    for (const int paper : papers) {
+        const std::vector<std::string>& topics = config.Section(section).topicNames;
+        const auto topic = static_cast<std::size_t>(bank::TopicOfPaper(paper) - 1);
+        const QString topicName = topic < topics.size() ? ToQString(topics[topic]) : QString();
+        names << QStringLiteral("%1 - Paper %2").arg(topicName).arg(bank::PaperInTopic(paper));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 // The results files start-up had to set aside or could not put right, in the
 // learner's words, with the technical reasons as details.
 void tellAboutResults(const config::ProductConfig& config, const results::EnsureReport& report,
                       QStringList& lines, QStringList& details) {
     for (const results::RepairedFile& repaired : report.repaired) {
-        lines << QStringLiteral(
-                     "Your results for %1 in %2 could not be read. They were set aside as %3 in the "
-                     "same folder, and the program started that file afresh.")
-                     .arg(sectionLabel(config, repaired.section), PathText(repaired.file),
-                          PathText(repaired.copy.filename()));
+        if (repaired.papers.empty()) {
+            lines << QStringLiteral(
+                         "Your results for %1 in %2 could not be read. They were set aside as %3 in the "
+                         "same folder, and the program started that file afresh.")
+                         .arg(sectionLabel(config, repaired.section), PathText(repaired.file),
+                              PathText(repaired.copy.filename()));
+        } else {
+            lines << QStringLiteral("Some of your results for %1 in %2 could not be read: those of %3. The "
+                                    "file was kept as it was as %4 in the same folder, and the program "
+                                    "started those papers afresh; your other results are as they were.")
+                         .arg(sectionLabel(config, repaired.section), PathText(repaired.file),
+                              paperNames(config, repaired.section, repaired.papers),
+                              PathText(repaired.copy.filename()));
+        }
         details << PathText(repaired.file) + QStringLiteral(": ") + ToQString(repaired.problem);
     }
     // Files that could not be made at all, a section at a time: on a full disk

@@ -168,24 +168,73 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DamageCase{"marks_record_without_values", ResultsFile::Marks,
                                  marksWith("LTM", "#LTM#")},
                       DamageCase{"marks_record_missing", ResultsFile::Marks, "#FSE#>>>>>>>>>>\r\n"},
-                      DamageCase{"answers_record_short", ResultsFile::First,
-                                 results::PaperRecordsTemplate({3, 3, 2, 3, 3, 3, 3, 3, 3, 3})},
                       DamageCase{"answers_out_of_order", ResultsFile::FResults, "#102#>>>\r\n#101#>>>\r\n"},
-                      DamageCase{"answers_cut_short_mid_line", ResultsFile::Second, "#101#>a>b>c\r\n#102#>d"},
                       DamageCase{"binary_garbage", ResultsFile::Marks, std::string("\0\x01\xff#\x7f", 5)},
                       // Found by fuzzing: accepted, then every write of the marks failed.
                       DamageCase{"marks_record_behind_other_text", ResultsFile::Marks,
                                  marksWith("FST", "\x01\x02#FST#>0>0>0>0>0>0>0>0>0>0")},
-                      DamageCase{"answers_record_behind_other_text", ResultsFile::First,
-                                 paperRecordsWith("#101#>>>", "..#101#>a>b>c")},
                       // One character before the key moves every value one place along.
                       DamageCase{"marks_record_one_character_behind", ResultsFile::Marks,
-                                 marksWith("FSE", " #FSE#>90>>>>>>>>>")},
-                      DamageCase{"answers_record_one_character_behind", ResultsFile::First,
-                                 paperRecordsWith("#101#>>>", " #101#>a>b>c")},
-                      DamageCase{"answers_key_not_followed_by_its_values", ResultsFile::First,
-                                 paperRecordsWith("#101#>>>", "#101#x>a>b>c")}),
+                                 marksWith("FSE", " #FSE#>90>>>>>>>>>")}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// An answers or verdicts file where only some papers' records cannot be read
+// as they stand: those records start afresh, and paper 101's answers stay.
+struct RecordDamageCase {
+    const char* name;
+    ResultsFile file;
+    std::vector<std::pair<std::string, std::string>> damage; // template record -> what stands there
+    std::vector<int> papers;                                 // the papers started afresh
+};
+
+class DamagedRecords : public EnsureFiles, public ::testing::WithParamInterface<RecordDamageCase> {};
+
+TEST_P(DamagedRecords, StartAfreshAloneAndTheOtherPapersKeepTheirAnswers) {
+    Ensure();
+    const RecordDamageCase& c = GetParam();
+    std::string content = paperRecordsWith("#101#>>>", "#101#>a>b>c");
+    for (const auto& [record, by] : c.damage) {
+        content.replace(content.find(record), record.size(), by);
+    }
+    WriteBytes(Path(c.file), content);
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.repaired.size(), 1U);
+    EXPECT_EQ(report.repaired[0].papers, c.papers);
+    EXPECT_EQ(ReadBytes(report.repaired[0].copy), content);
+    const std::vector<std::string> kept = records::ReadPaperRecords(Path(c.file), 10);
+    const std::vector<std::string> fresh =
+        records::ReadPaperRecords(records::RecordText("", Template(c.file)), 10);
+    EXPECT_EQ(kept[0], "#101#>a>b>c");
+    for (std::size_t i = 1; i < kept.size(); ++i) {
+        EXPECT_EQ(kept[i], fresh[i]) << "paper " << 101 + i;
+    }
+    EXPECT_TRUE(Ensure().repaired.empty()); // the next start finds the file sound
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsCheck, DamagedRecords,
+    ::testing::Values(
+        RecordDamageCase{"too_few_values", ResultsFile::First, {{"#103#>>>", "#103#>x>y"}}, {103}},
+        RecordDamageCase{
+            "a_value_that_cannot_be_written_back", ResultsFile::Second, {{"#105#>>>", "#105#>x#y>>"}}, {105}},
+        RecordDamageCase{"text_before_the_key", ResultsFile::FResults, {{"#104#>>>", " #104#>Y>N>Y"}}, {104}},
+        RecordDamageCase{
+            "key_not_followed_by_its_values", ResultsFile::SResults, {{"#110#>>>", "#110#x>Y>N>Y"}}, {110}},
+        RecordDamageCase{
+            "two_papers", ResultsFile::First, {{"#102#>>>", "#102#>x"}, {"#107#>>>", "#107#>"}}, {102, 107}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(EnsureFiles, AFileCutShortMidRecordKeepsTheRecordsBeforeTheCut) {
+    Ensure();
+    WriteBytes(Path(ResultsFile::Second), "#101#>a>b>c\r\n#102#>d");
+    const EnsureReport report = Ensure();
+    ASSERT_EQ(report.repaired.size(), 1U);
+    EXPECT_EQ(report.repaired[0].papers, std::vector<int>{102});
+    const std::vector<std::string> kept = records::ReadPaperRecords(Path(ResultsFile::Second), 10);
+    EXPECT_EQ(kept[0], "#101#>a>b>c");
+    EXPECT_EQ(kept[1], "#102#>>>");
+    EXPECT_EQ(kept[9], "#110#>>>");
+}
 
 // Files that hold more than this install reads: an install with a larger bank
 // shares the folder, or a line was added that no reader takes. Each of these
