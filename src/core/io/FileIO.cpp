@@ -280,6 +280,12 @@ void WriteFileAtomically(const std::filesystem::path& named, std::string_view by
         std::filesystem::remove(temporary, ec);
         throw WriteError(named, errnoText(error), error);
     }
+    // The new file takes the place of the old one with its permissions: a file
+    // the learner made private stays private. (Where the file system keeps
+    // none, the new file has what the system gives.)
+    if (const auto old = std::filesystem::status(path, ec); !ec && std::filesystem::is_regular_file(old)) {
+        std::filesystem::permissions(temporary, old.permissions(), ec);
+    }
     try {
         if (const auto& hook = beforeRenameHook()) {
             hook(temporary);

@@ -39,6 +39,17 @@ TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
+TEST(AtomicWrite, TheReplacedFileKeepsItsPermissions) {
+    TempFolder folder;
+    const auto path = folder.path() / "marks2ENG.txt";
+    WriteBytes(path, "old");
+    const auto owner = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(path, owner);
+    files::WriteFileAtomically(path, "new");
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), owner);
+}
+
 TEST(AtomicWrite, ALinkInTheFilesPlaceStaysALinkAndItsFileIsReplaced) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "kept");
