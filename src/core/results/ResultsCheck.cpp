@@ -203,7 +203,8 @@ Verdict check(ResultsFile kind, const RecordText& file, const RecordText& patter
 // Keeps a damaged file's bytes as @p copy, on the disk before the original is
 // replaced: a power cut in between must not leave the template as the only
 // trace of the results. Returns why the copy could not be made, or "".
-std::string keepCopy(const std::optional<std::string>& held, const std::filesystem::path& copy) {
+std::string keepCopy(const std::optional<std::string>& held, const std::filesystem::path& original,
+                     const std::filesystem::path& copy) {
     if (!held) {
         return "it cannot be read";
     }
@@ -211,6 +212,11 @@ std::string keepCopy(const std::optional<std::string>& held, const std::filesyst
         files::WriteFileAtomically(copy, *held, files::Sync::ToDisk);
     } catch (const WriteError& error) {
         return error.problem();
+    }
+    // The copy is as private as the file it keeps.
+    std::error_code ec;
+    if (const auto status = std::filesystem::status(original, ec); !ec) {
+        std::filesystem::permissions(copy, status.permissions(), ec);
     }
     return {};
 }
@@ -276,8 +282,17 @@ EnsureReport EnsureResultsFiles(const std::filesystem::path& appFolder, std::str
                     files::WriteFileAtomically(path, verdict.content);
                     report.extended.push_back(path);
                 } else if (verdict.kind == Verdict::Kind::Damaged || verdict.kind == Verdict::Kind::Repair) {
+                    // A file that could not be replaced anyway gets no copy: every
+                    // start would otherwise leave one more beside it.
+                    if (const std::string why = files::WhyNotReplaceable(path); !why.empty()) {
+                        report.failed.push_back({path,
+                                                 verdict.problem + "; it cannot be replaced (" + why +
+                                                     "), so it was left as it is",
+                                                 section.number});
+                        continue;
+                    }
                     const std::filesystem::path copy = DamagedCopyPath(path, copyStamp);
-                    if (const std::string notKept = keepCopy(held, copy); !notKept.empty()) {
+                    if (const std::string notKept = keepCopy(held, path, copy); !notKept.empty()) {
                         report.failed.push_back({path,
                                                  verdict.problem + "; it could not be kept as " +
                                                      copy.filename().string() + " (" + notKept +

@@ -400,6 +400,20 @@ TEST_F(EnsureFiles, AMissingFileThatCannotBeWrittenIsReportedAsNotMade) {
     EXPECT_EQ(report.created.size(), kResultsFiles.size() - 1) << "the others are made all the same";
 }
 
+TEST_F(EnsureFiles, ADamagedFileThatCannotBeReplacedGetsNoCopyAtEveryStart) {
+    Ensure();
+    WriteBytes(Path(ResultsFile::Marks), "#FSE#>>>\r\n");
+    std::filesystem::permissions(Path(ResultsFile::Marks), std::filesystem::perms::owner_read);
+    for (int start = 1; start <= 2; ++start) {
+        const EnsureReport report = Ensure();
+        ASSERT_EQ(report.failed.size(), 1U);
+        EXPECT_EQ(report.failed[0].file, Path(ResultsFile::Marks));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 6)
+        << "the six files, and no copy";
+    EXPECT_EQ(ReadBytes(Path(ResultsFile::Marks)), "#FSE#>>>\r\n");
+}
+
 TEST_F(EnsureFiles, AFileThatCannotBeKeptAsideIsLeftAloneAndReported) {
     Ensure();
     std::filesystem::remove(Path(ResultsFile::Second));
