@@ -8,6 +8,8 @@
 #include "core/product/ResourceIds.h"
 #include "core/text/TextForms.h"
 
+#include <system_error>
+
 namespace orbisk::results {
 
 bool IsMarkedState(std::string_view state) {
@@ -82,7 +84,13 @@ std::string AppendedTrendText(const std::filesystem::path& trendFile, std::strin
         throw DataError(trendFile, std::string(kTrendKey),
                         "the percentage holds a character the file cannot store");
     }
-    std::string record = records::ReadRecordLine(trendFile, kTrendKey);
+    // A trend file gone while the program runs held no value to keep, as one
+    // without its record does: the marking starts it again. (Start-up makes a
+    // missing one from its template, so only that case reaches here.)
+    std::error_code ec;
+    const bool gone =
+        !std::filesystem::exists(trendFile, ec) && !ec && !std::filesystem::is_symlink(trendFile, ec);
+    std::string record = gone ? std::string() : records::ReadRecordLine(trendFile, kTrendKey);
     if (record.empty()) {
         record = "#" + std::string(kTrendKey) + "#";
     }

@@ -166,14 +166,22 @@ TEST(ResultsStore, TrendGrowsByOneValuePerMarkedPaper) {
     EXPECT_EQ(ReadBytes(path), "#TRD#>90>86.7\r\n");
 }
 
-TEST(ResultsStore, ATrendFileWithoutItsRecordGetsANewOneNotAKeylessLine) {
+class TrendWithoutRecord : public ::testing::TestWithParam<bool> {};
+
+// The file empty, or gone while the program runs: it held no value to keep.
+TEST_P(TrendWithoutRecord, GetsANewRecordNotAKeylessLine) {
     TempFolder folder;
     const auto path = folder / "trend2ENG.txt";
-    WriteBytes(path, "");
+    if (GetParam()) {
+        WriteBytes(path, "");
+    }
     AppendTrend(path, "100");
     EXPECT_EQ(ReadBytes(path), "#TRD#>100\r\n");
     EXPECT_EQ(records::SplitRecord(records::ReadRecordLine(path, "TRD"), 1), std::vector<std::string>{"100"});
 }
+
+INSTANTIATE_TEST_SUITE_P(ResultsStore, TrendWithoutRecord, ::testing::Values(true, false),
+                         [](const auto& test) { return test.param ? "empty_file" : "no_file"; });
 
 } // namespace
 } // namespace orbisk::results
