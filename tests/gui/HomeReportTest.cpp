@@ -147,6 +147,17 @@ TEST_F(HomeReport, TheReportIsRebuiltOnEveryPressFromWhatTheHomePageRead) {
     EXPECT_EQ(page->trendPlot()->shape().dots.size(), 1U);
 }
 
+TEST_F(HomeReport, TheReportOnShowFollowsAPaperMarkedMeanwhile) {
+    const auto home = Open();
+    ReportPage* page = ShowReport(*home);
+    StoreScores({{6, {"60", ""}}});
+    results::AppendTrend(TrendFile(), "60");
+    home->RefreshContents(); // what a practice window does once it has marked its paper
+    EXPECT_EQ(home->currentPage(), page);
+    EXPECT_EQ(Text(page, "PCNum"), QStringLiteral("1 / 50"));
+    EXPECT_EQ(page->trendPlot()->shape().dots.size(), 1U);
+}
+
 // A figure's name says its caption, so the caption itself is not read out.
 TEST_F(HomeReport, NoTextOfTheOverallPanelIsReadOutTwice) {
     const auto home = Open();

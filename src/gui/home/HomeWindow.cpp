@@ -291,6 +291,10 @@ void HomeWindow::OpenPaper(int offset, int take) {
 
 void HomeWindow::RefreshContents() {
     showSection(m_home.RefreshContents());
+    // A report on show follows the new scores at once, as the home page does.
+    if (m_bodyReport != nullptr && m_currentPage == m_bodyReport) {
+        BuildReport();
+    }
 }
 
 void HomeWindow::PrintResultsCard() {

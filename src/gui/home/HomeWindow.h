@@ -100,7 +100,8 @@ public:
     /// Hands paper @p offset (0 to 4) of the chosen topic to the practice
     /// window of attempt @p take (1 or 2), closing any practice window first.
     void OpenPaper(int offset, int take);
-    /// Re-reads the results and shows the same topic again (a practice window closed).
+    /// Re-reads the results and shows the same topic again, and the report when
+    /// it is on show (a practice window marked its paper or closed).
     void RefreshContents();
     /// Prints the current section's results card, titled with the window's caption.
     void PrintResultsCard();
