@@ -46,9 +46,11 @@ OverallPanelLayout LayOutOverallPanel(double panelWidth);
 
 /// One attempt's track (TBack<k>A or TBack<k>B) with its bar and mark label.
 struct TrackLayout {
-    Rect track;   ///< in panel coordinates
-    Rect barArea; ///< in track coordinates: where a 100 % bar reaches; its width is the track's inner width
-    Rect mark;    ///< the mark label (TMark<k>A/B), in track coordinates, right of the bar area
+    Rect track; ///< in panel coordinates
+    /// In track coordinates: where a 100 % bar reaches, the track's inner
+    /// width less the mark's room, so that no bar covers its mark.
+    Rect barArea;
+    Rect mark; ///< the mark label (TMark<k>A/B), in track coordinates, right of the bar area
 
     /// The bar for an unrounded mean in percent: the bar area cut to
     /// BarWidth(barArea.width, mean).
