@@ -37,7 +37,7 @@ AttemptProgress progress(std::string_view record, std::string_view state, std::s
 } // namespace
 
 bool TryAgainOffered(std::string_view firstScore) {
-    const auto value = text::ParseStoredNumber(firstScore);
+    const auto value = text::ParseStoredScore(firstScore);
     return value && *value <= practice::kSecondTryLimit;
 }
 

@@ -84,7 +84,7 @@ bool ExplanationShows(Attempt attempt, bool marked, std::string_view verdict, st
     if (attempt == Attempt::Second || secondMarked || verdict == kRight) {
         return true;
     }
-    const auto score = text::ParseStoredNumber(firstScore);
+    const auto score = text::ParseStoredScore(firstScore);
     return score && *score > kSecondTryLimit;
 }
 

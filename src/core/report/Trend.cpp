@@ -41,7 +41,7 @@ std::vector<TrendPoint> TrendFromRecord(std::string_view recordLine) {
     for (const std::string& written :
          records::SplitRecordValues(record, results::kTrendKey.size(), static_cast<int>(count))) {
         const std::string_view value = text::TrimSpaces(written);
-        if (const std::optional<double> score = text::ParseStoredNumber(value)) {
+        if (const std::optional<double> score = text::ParseStoredScore(value)) {
             points.push_back({*score, std::string(value)});
         }
     }

@@ -1,5 +1,6 @@
 #include "core/text/TextForms.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -60,6 +61,15 @@ std::optional<double> ParseStoredNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<double> ParseStoredScore(std::string_view text) {
+    const std::string_view kept = TrimSpaces(text);
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const bool plain = std::count(kept.begin(), kept.end(), '.') <= 1 &&
+                       std::all_of(kept.begin(), kept.end(), [&](char c) { return c == '.' || digit(c); }) &&
+                       std::any_of(kept.begin(), kept.end(), digit);
+    return plain ? ParseStoredNumber(kept) : std::nullopt;
 }
 
 std::optional<long long> ParseWholeNumber(std::string_view text) {

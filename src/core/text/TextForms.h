@@ -22,6 +22,11 @@ std::string FormatTimeTaken(std::chrono::seconds elapsed);
 /// whatever the desktop's locale; empty for empty or malformed text.
 std::optional<double> ParseStoredNumber(std::string_view text);
 
+/// A stored score (a percentage): digits with at most one point, as the
+/// program writes it and as the report reads it; no sign, no exponent. Empty
+/// for anything else, so that every window agrees on which scores are numbers.
+std::optional<double> ParseStoredScore(std::string_view text);
+
 /// A whole number in decimal text (surrounding spaces allowed), or empty.
 std::optional<long long> ParseWholeNumber(std::string_view text);
 

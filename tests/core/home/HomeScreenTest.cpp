@@ -37,7 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TryAgainCase{"no_first_attempt", "", false}, TryAgainCase{"spaces_only", "  ", false},
                       TryAgainCase{"not_a_number", "abc", false},
                       TryAgainCase{"comma_decimal", "86,7", false},
-                      TryAgainCase{"stored_with_spaces", " 86.7 ", true}),
+                      TryAgainCase{"stored_with_spaces", " 86.7 ", true},
+                      // Not numbers to the report either, which leaves them out.
+                      TryAgainCase{"negative", "-5", false}, TryAgainCase{"exponent", "5e1", false}),
     [](const auto& test) { return std::string(test.param.name); });
 
 /// A product whose section 2 has three topics of five papers (and section 3

@@ -84,5 +84,18 @@ INSTANTIATE_TEST_SUITE_P(TextForms, StoredNumber,
                                            NumberCase{"86,7", std::nullopt}, NumberCase{"abc", std::nullopt},
                                            NumberCase{"nan", std::nullopt}, NumberCase{"12.0", 12.0}));
 
+class StoredScore : public ::testing::TestWithParam<NumberCase> {};
+
+// Read as the report reads a score, so the home page and the report agree.
+TEST_P(StoredScore, IsDigitsWithAtMostOnePoint) {
+    EXPECT_EQ(ParseStoredScore(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextForms, StoredScore,
+                         ::testing::Values(NumberCase{" 86.7 ", 86.7}, NumberCase{".5", 0.5},
+                                           NumberCase{"-5", std::nullopt}, NumberCase{"+5", std::nullopt},
+                                           NumberCase{"5e1", std::nullopt}, NumberCase{"1.2.3", std::nullopt},
+                                           NumberCase{".", std::nullopt}, NumberCase{"", std::nullopt}));
+
 } // namespace
 } // namespace orbisk::text
