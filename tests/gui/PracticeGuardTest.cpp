@@ -343,6 +343,23 @@ TEST_F(PracticeGuard, TabGoesFromTheAnswersToTheToolbarListHandleAndTitleBarEach
     EXPECT_EQ(window->paper().QSCount(), 2);
 }
 
+TEST_F(PracticeGuard, TheFocusMarkStandsOutOnTheTitleBarsBlue) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    QWidget* button = window->frame().minimiseButton();
+    const QImage plain = button->grab().toImage();
+    button->setFocus();
+    const QImage focused = button->grab().toImage();
+    ASSERT_EQ(focused.size(), plain.size());
+    int strongest = 0; // the largest change of brightness the mark makes
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            strongest = std::max(strongest, std::abs(qGray(focused.pixel(x, y)) - qGray(plain.pixel(x, y))));
+        }
+    }
+    EXPECT_GE(strongest, 128);
+}
+
 TEST_F(PracticeGuard, PressingOnACaptionShowsTheHoverPictureAndStillRunsTheButton) {
     PracticeWindow* window = OpenActive(101);
     ASSERT_NE(window, nullptr);

@@ -205,10 +205,15 @@ void ImageButton::paintEvent(QPaintEvent*) {
         painter.drawText(area, Qt::AlignCenter, text());
     }
     if (hasFocus()) {
-        QPen pen(palette::kFocusMark);
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        // Blue dots on a white line: seen on the pale toolbar and on the title
+        // bar's blue buttons alike.
+        const QRect mark = rect().adjusted(1, 1, -2, -2);
+        painter.setPen(QPen(Qt::white));
+        painter.drawRect(mark);
+        QPen dots(palette::kFocusMark);
+        dots.setStyle(Qt::DotLine);
+        painter.setPen(dots);
+        painter.drawRect(mark);
     }
 }
 
