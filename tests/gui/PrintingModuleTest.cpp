@@ -6,8 +6,11 @@
 #include "FakeNotifier.h"
 #include "gui/print/SystemPrinterAccess.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace orbisk::gui {
@@ -28,6 +31,27 @@ TEST(PrintingModule, TheBuiltModuleLoadsAndAnswersWithTheSystemsPrinters) {
     ASSERT_NE(loaded.printers, nullptr) << loaded.problem.toStdString();
     EXPECT_EQ(loaded.printers->Printers(), QPrinterInfo::availablePrinterNames());
     EXPECT_EQ(loaded.printers->DefaultPrinter(), QPrinterInfo::defaultPrinterName());
+}
+
+TEST(PrintingModule, PrinterSetUpsButtonDoesNotSayPrint) {
+    const QByteArray bytes = builtModule();
+    const LoadedPrinting loaded =
+        LoadPrintingModule({bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    ASSERT_NE(loaded.printers, nullptr) << loaded.problem.toStdString();
+    QStringList buttons;
+    QTimer::singleShot(0, [&buttons] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->isVisible()) {
+                buttons << button->text().remove(QLatin1Char('&'));
+            }
+        }
+        dialog->close();
+    });
+    EXPECT_FALSE(loaded.printers->ChoosePrinter(nullptr, {}).has_value());
+    EXPECT_TRUE(buttons.contains(QStringLiteral("OK"))) << buttons.join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(buttons.contains(QStringLiteral("Print")));
 }
 
 TEST(PrintingModule, BytesThatAreNoModuleAreRefusedWithTheLoadersReason) {

@@ -2,10 +2,12 @@
 
 #include "gui/print/PrintingModule.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace orbisk::gui {
 
@@ -48,6 +50,12 @@ std::optional<PrinterChoice> SystemPrinters::ChoosePrinter(QWidget* owner, const
     dialog.setAccessibleName(QStringLiteral("Printer Setup"));
     // The set-up form: which printer and which paper, nothing about one print run.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    // Its button keeps the choice and prints nothing, so it does not say "Print".
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* keep = buttons->button(QDialogButtonBox::Ok)) {
+            keep->setText(QStringLiteral("OK"));
+        }
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
