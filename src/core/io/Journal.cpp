@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/io/FileIO.h"
 
+#include <cerrno>
 #include <charconv>
 #include <optional>
 #include <stdexcept>
@@ -103,6 +104,14 @@ void ReplaceFilesTogether(const std::filesystem::path& journal,
                           const std::vector<FileReplacement>& replacements, bool* undone) {
     if (undone != nullptr) {
         *undone = true;
+    }
+    // A journal already there holds a change a start could not complete: it
+    // stays for the next start, and the files it names are not changed before.
+    std::error_code ec;
+    if (std::filesystem::exists(journal, ec) || std::filesystem::is_symlink(journal, ec)) {
+        throw WriteError(
+            journal, "it holds an earlier change that could not be completed; the next start completes it",
+            EEXIST);
     }
     std::vector<std::optional<std::string>> before;
     before.reserve(replacements.size());

@@ -20,6 +20,8 @@ struct FileReplacement {
 ///    and to disk (see WriteFileAtomically);
 /// 2. each file is replaced atomically, in the order given;
 /// 3. the journal is removed.
+/// A journal already there (a change a start could not complete) is neither
+/// overwritten nor acted on: the call throws and changes nothing.
 /// A process killed after step 1 leaves the journal, and
 /// CompleteInterruptedReplacement writes every file again from it at the next
 /// start; killed before, it leaves every file as it was.

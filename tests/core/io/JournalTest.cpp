@@ -71,6 +71,14 @@ TEST_F(Journal, AFileThatCannotBeWrittenKeepsTheJournalForTheNextStart) {
     EXPECT_TRUE(std::filesystem::exists(JournalFile()));
 }
 
+TEST_F(Journal, AChangeLeftForTheNextStartIsNotOverwrittenByANewOne) {
+    const std::string pending = ComposeJournal({{m_folder / "a.txt", "pending a"}});
+    WriteBytes(JournalFile(), pending);
+    EXPECT_THROW(ReplaceFilesTogether(JournalFile(), NewContents()), WriteError);
+    EXPECT_EQ(ReadBytes(JournalFile()), pending);
+    EXPECT_EQ(ReadBytes(m_folder / "b.txt"), "old b");
+}
+
 class DamagedJournal : public Journal, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(DamagedJournal, IsSetAsideAndChangesNoFile) {
