@@ -74,17 +74,13 @@ OpenPaper OpenPaper::Open(const ResourceSource& resources, PaperRequest request)
         paper.m_marked = results::IsMarkedState(marks.SST[slot]);
         paper.m_pscoring = marks.SSE[slot];
     }
-    // A stored answer the file cannot hold (a "#" put in by hand) would fail
-    // every later store of the paper, and the window could then neither move,
-    // save, mark nor close: the paper is refused now, as a short record is. A
-    // marked paper writes no answers, so it still opens for its review.
+    // A stored answer holding a character the file cannot hold (a "#" put in
+    // by hand) comes without it, as the answer box takes it: stored with it,
+    // every later store of the paper would fail. A marked paper writes no
+    // answers, so its review shows them as they were stored.
     if (!paper.m_marked) {
-        for (std::size_t i = 0; i < paper.m_answers.size(); ++i) {
-            if (!records::IsStorableValue(paper.m_answers[i])) {
-                throw DataError(r.File(paper.answersFile()), std::to_string(r.PaperNum),
-                                "answer " + std::to_string(i + 1) +
-                                    " holds a character the file cannot store (\"#\")");
-            }
+        for (std::string& answer : paper.m_answers) {
+            answer = StorableAnswer(answer);
         }
     }
     // What the file holds, as far as this window is concerned: a second

@@ -346,17 +346,42 @@ void storeAnswerTheFileCannotHold(const PracticeFolder& folder) {
     records::WriteLines(lines, folder.File(ResultsFile::First));
 }
 
-TEST(OpenPaper, AStoredAnswerThatCouldNotBeWrittenBackIsRefusedAtOpening) {
+TEST(OpenPaper, AStoredAnswerTheFileCannotHoldComesWithoutThatCharacterAndStoresAgain) {
     PracticeFolder folder;
     storeAnswerTheFileCannotHold(folder);
-    const std::string before = ReadBytes(folder.File(ResultsFile::First));
-    try {
-        folder.Open(2, 101);
-        FAIL() << "the paper opened, and no store of it could succeed";
-    } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), folder.File(ResultsFile::First)) << error.what();
+    OpenPaper paper = folder.Open(2, 101);
+    EXPECT_EQ(paper.answers()[1], "xy");
+    EXPECT_FALSE(paper.SavePaper({"4"}).has_value());
+    EXPECT_EQ(records::ReadPaperRecords(folder.File(ResultsFile::First), 50)[0].rfind("#101#>4>xy>", 0), 0U);
+}
+
+TEST(OpenPaper, ASecondAttemptCarriesARightAnswerTheFileCannotHoldWithoutThatCharacter) {
+    PracticeFolder folder;
+    storeAnswerTheFileCannotHold(folder);
+    const std::string key = folder.Open(2, 101).keys()[1];
+    std::vector<std::string> lines = fileLines(folder.File(ResultsFile::First));
+    for (std::string& line : lines) {
+        if (line.rfind("#101#>", 0) == 0) {
+            line = "#101#>3>#" + key + std::string(29, '>');
+        }
     }
-    EXPECT_EQ(ReadBytes(folder.File(ResultsFile::First)), before);
+    records::WriteLines(lines, folder.File(ResultsFile::First));
+    std::vector<std::string> verdicts(31);
+    verdicts[1] = "Y";
+    std::vector<std::string> results = fileLines(folder.File(ResultsFile::FResults));
+    for (std::string& line : results) {
+        if (line.rfind("#101#>", 0) == 0) {
+            line = "#101#>>Y" + std::string(29, '>');
+        }
+    }
+    records::WriteLines(results, folder.File(ResultsFile::FResults));
+    results::Marks marks = results::ReadMarks(folder.File(ResultsFile::Marks), 50);
+    marks.FST[0] = "1";
+    marks.FSE[0] = "3.3";
+    results::WriteMarks(folder.File(ResultsFile::Marks), marks, 50);
+    OpenPaper second = folder.Open(2, 101, Attempt::Second);
+    EXPECT_EQ(second.answers()[1], key);
+    EXPECT_FALSE(second.SavePaper({"1"}).has_value());
 }
 
 TEST(OpenPaper, AMarkedPaperShowsAStoredAnswerItNeverWritesBack) {
