@@ -214,26 +214,18 @@ std::vector<std::string> ReadRecordAllValues(const std::filesystem::path& path, 
     return ReadRecordAllValues(RecordText::Load(path), key);
 }
 
-std::vector<std::size_t> FindPaperRecordLines(const RecordText& text, int n) {
+std::vector<std::string> ReadPaperRecords(const RecordText& text, int n) {
     checkCapacity(n, kPapersCapacity, text.source(), "");
+    std::vector<std::string> records(static_cast<std::size_t>(std::max(n, 0)));
     const auto& lines = text.lines();
-    std::vector<std::size_t> found(static_cast<std::size_t>(std::max(n, 0)), lines.size());
     std::size_t from = 0;
     for (int i = 1; i <= n; ++i) {
         const std::size_t at = findFrom(lines, from, std::to_string(bank::PaperOfSlot(i)));
         if (at == lines.size()) {
             break;
         }
-        found[static_cast<std::size_t>(i - 1)] = at;
+        records[static_cast<std::size_t>(i - 1)] = std::string(lines[at]);
         from = at + 1;
-    }
-    return found;
-}
-
-std::vector<std::string> ReadPaperRecords(const RecordText& text, int n) {
-    std::vector<std::string> records;
-    for (const std::size_t at : FindPaperRecordLines(text, n)) {
-        records.emplace_back(at < text.lines().size() ? text.lines()[at] : std::string_view{});
     }
     return records;
 }

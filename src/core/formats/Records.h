@@ -119,9 +119,6 @@ ValuesAndRest SplitRecordKeepingRest(std::string_view record, std::size_t keyLen
 /// whose record is not found makes it and every later entry "".
 /// @throws DataError when the file cannot be read or n exceeds kPapersCapacity.
 std::vector<std::string> ReadPaperRecords(const RecordText& text, int n);
-/// Where ReadPaperRecords finds each of those records: its line's index in
-/// text.lines(), or text.lines().size() for a record not found.
-std::vector<std::size_t> FindPaperRecordLines(const RecordText& text, int n);
 std::vector<std::string> ReadPaperRecords(const std::filesystem::path& path, int n);
 
 /// The number of values of each question's record, found in one forward pass.

@@ -6,6 +6,7 @@
 #include "core/product/BankNumbers.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -113,9 +114,12 @@ Verdict checkMarks(const RecordText& file, const RecordText& pattern, int paperC
 // past the template's, and lines no reader takes (a second record of a paper,
 // a record of another key) stay as they are. A file without the records of
 // its last papers, written for fewer papers, is extended. A record that cannot
-// be read as it stands (too few values, a value that cannot be written back,
-// something before its key) holds only that paper's answers or verdicts: it
-// alone is started afresh from the template, and the other papers' records stay.
+// be read as it stands (too few values, something before its key, gone from
+// between two others) holds only that paper's answers or verdicts: it alone is
+// started afresh from the template, and the other papers' records stay. (A
+// value holding a character the file cannot hold is no damage here: the paper
+// opens without that character, and the writers rebuild only the record of the
+// paper they write.)
 Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int paperCount) {
     std::vector<std::string> patternRecords;
     try {
@@ -129,32 +133,58 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
                                                       std::to_string(bank::PaperOfSlot(i + 1)));
         }
     }
-    const std::vector<std::size_t> found = records::FindPaperRecordLines(file, paperCount);
-    std::vector<std::string> lines(file.lines().begin(), file.lines().end());
+    const std::vector<std::string_view>& lines = file.lines();
+    const auto find = [&lines](std::size_t from, int slot) {
+        const std::string key = std::to_string(bank::PaperOfSlot(slot));
+        for (std::size_t i = from; i < lines.size(); ++i) {
+            if (records::LineHoldsKey(lines[i], key)) {
+                return i;
+            }
+        }
+        return lines.size();
+    };
+    std::vector<std::string> kept(lines.begin(), lines.end());
+    std::map<std::size_t, std::vector<std::string>> putBack; // template records to put in front of a line
     Verdict repair{Verdict::Kind::Repair, {}, {}, {}};
-    std::size_t known = 0;
-    for (; known < found.size() && found[known] < lines.size(); ++known) {
-        const int paper = bank::PaperOfSlot(static_cast<int>(known) + 1);
-        const std::string key = std::to_string(paper);
-        const std::string_view record = file.lines()[found[known]];
-        const std::size_t expected = records::CountValues(patternRecords[known], 3);
+    const auto startAfresh = [&repair](int slot, const std::string& problem) {
+        repair.papers.push_back(bank::PaperOfSlot(slot));
+        repair.problem += (repair.problem.empty() ? "" : "; ") + problem;
+    };
+    std::size_t from = 0;
+    int known = 0; // papers 1..known have a record the readers find
+    for (int slot = 1; slot <= paperCount; ++slot) {
+        const std::string key = std::to_string(bank::PaperOfSlot(slot));
+        const auto own = static_cast<std::size_t>(slot - 1); // the slot's place in patternRecords
+        const std::size_t at = find(from, slot);
+        if (at == lines.size()) {
+            // Gone from between two records: put back in front of the next one found.
+            std::size_t next = lines.size();
+            for (int later = slot + 1; later <= paperCount && next == lines.size(); ++later) {
+                next = find(from, later);
+            }
+            if (next == lines.size()) {
+                break; // the file ends here
+            }
+            putBack[next].push_back(patternRecords[own]);
+            startAfresh(slot, "the record of paper " + key + " is missing or out of order");
+            known = slot;
+            continue;
+        }
+        const std::string_view record = lines[at];
+        const std::size_t expected = records::CountValues(patternRecords[own], 3);
         const std::size_t count = records::CountValues(record, 3);
-        std::string problem;
         if (!beginsWithKey(record, key)) {
-            problem = "the record of paper " + key + " does not begin with its key";
+            kept[at] = patternRecords[own];
+            startAfresh(slot, "the record of paper " + key + " does not begin with its key");
         } else if (count < expected) {
-            problem = "the record of paper " + key + " holds " + std::to_string(count) + " values; " +
-                      std::to_string(expected) + " were expected";
-        } else if (!writesBack(record, key, static_cast<int>(expected))) {
-            problem = "the record of paper " + key + " holds a value that cannot be stored again";
+            kept[at] = patternRecords[own];
+            startAfresh(slot, "the record of paper " + key + " holds " + std::to_string(count) + " values; " +
+                                  std::to_string(expected) + " were expected");
         }
-        if (!problem.empty()) {
-            lines[found[known]] = patternRecords[known];
-            repair.papers.push_back(paper);
-            repair.problem += (repair.problem.empty() ? "" : "; ") + problem;
-        }
+        from = at + 1;
+        known = slot;
     }
-    const bool extend = known < found.size();
+    const bool extend = known < paperCount;
     if (!extend && repair.papers.empty()) {
         return {};
     }
@@ -163,20 +193,20 @@ Verdict checkPaperFile(const RecordText& file, const RecordText& pattern, int pa
     }
     // A later paper whose record stands before an earlier one's is not found
     // by the readers: extending the file would hide it behind the template's.
-    for (std::size_t i = known; i < found.size(); ++i) {
-        const std::string key = std::to_string(bank::PaperOfSlot(static_cast<int>(i) + 1));
+    for (int slot = known + 1; slot <= paperCount; ++slot) {
+        const std::string key = std::to_string(bank::PaperOfSlot(slot));
         if (!file.FindRecord(key).empty()) {
             return damaged("the record of paper " + key + " is out of order");
         }
     }
-    if (!extend) {
-        repair.content = records::JoinLines(lines);
-        return repair;
-    }
+    // Written again, the file holds records only, as every write leaves it.
     std::vector<std::string> out;
-    for (std::string& line : lines) {
-        if (isRecordLine(line)) {
-            out.push_back(std::move(line));
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (const auto records = putBack.find(i); records != putBack.end()) {
+            out.insert(out.end(), records->second.begin(), records->second.end());
+        }
+        if (isRecordLine(kept[i])) {
+            out.push_back(std::move(kept[i]));
         }
     }
     out.insert(out.end(), patternRecords.begin() + static_cast<std::ptrdiff_t>(known), patternRecords.end());
