@@ -61,6 +61,9 @@ struct MarkingOutcome {
     /// say) could not be put back either, so the paper may be marked on disk
     /// without its trend value (a later Mark in this window still completes it).
     bool marksFileRestored = true;
+    /// The marking of an earlier paper, which a start could not finish, waits
+    /// for the next start (failure names its journal): nothing was written.
+    bool earlierMarkingWaits = false;
 };
 
 /// The open paper: everything a practice window knows about the attempt it

@@ -9,6 +9,7 @@
 #include "core/text/TextForms.h"
 
 #include <optional>
+#include <system_error>
 #include <utility>
 
 namespace orbisk::practice {
@@ -65,6 +66,18 @@ MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText
     if (first) {
         timeTaken = text::FormatTimeTaken(std::chrono::floor<std::chrono::seconds>(now - m_clockStart));
         dateCompleted = StorableAnswer(dateText); // a date never needs ">" or "#"
+    }
+
+    // A marking a start could not finish waits in its journal for the next
+    // start; this one would overwrite it, so it waits too.
+    const std::filesystem::path journal = results::MarkingJournalPath(m_request.appFolder);
+    if (std::error_code ec;
+        std::filesystem::exists(journal, ec) || std::filesystem::is_symlink(journal, ec)) {
+        return {
+            false,
+            FileFailure{first ? results::ResultsFile::FResults : results::ResultsFile::SResults, journal,
+                        "it holds an earlier marking that could not be finished; the next start finishes it"},
+            true, true};
     }
 
     // Each file is read afresh and only this paper's record, or its slot's

@@ -55,6 +55,12 @@ inline constexpr std::string_view kNotMarkedFileNotWritten =
     "The paper could not be marked, because %1 could not be written. Your answers are saved and the paper "
     "is not marked yet: press Mark to mark it.";
 
+/// An earlier paper's marking, which a start could not finish, waits in its journal (%1).
+inline constexpr std::string_view kNotMarkedEarlierMarkingWaits =
+    "The paper could not be marked, because the marking of an earlier paper is not finished yet: it waits "
+    "in %1 until the program starts again. Close the program and start it again, then mark this paper. "
+    "Your answers are saved.";
+
 /// A paper that cannot be opened (%1 its name): a results file (%2) cannot be read.
 inline constexpr std::string_view kResultsFileUnreadable =
     "%1 could not be opened, because %2 could not be read. Nothing was changed.";

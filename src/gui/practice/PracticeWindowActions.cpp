@@ -220,7 +220,9 @@ void PracticeWindow::completeMarking() {
         m_paper.CompleteMarking(m_services.now(), ToUtf8(m_services.today()));
     if (!outcome.marked) {
         enter(LifeEvent::MarkingNotWritten);
-        tellNotWritten(*outcome.failure, practice::texts::kNotMarkedFileNotWritten);
+        tellNotWritten(*outcome.failure, outcome.earlierMarkingWaits
+                                             ? practice::texts::kNotMarkedEarlierMarkingWaits
+                                             : practice::texts::kNotMarkedFileNotWritten);
         applyToolbarStates();
         return;
     }

@@ -265,6 +265,22 @@ TEST(MarkPaper, AReadOnlyTrendFileLeavesThePaperUnmarkedAndTheMarksAsTheyWere) {
     EXPECT_FALSE(paper.IsMarked());
 }
 
+TEST(MarkPaper, AnEarlierMarkingLeftForTheNextStartIsNotOverwritten) {
+    PracticeFolder folder;
+    const std::filesystem::path journal =
+        results::MarkingJournalPath(folder.File(ResultsFile::Marks).parent_path());
+    orbisk::testing::WriteBytes(journal, "an earlier marking, waiting for the next start");
+    OpenPaper paper = folder.Open(2, 101);
+    AnswerEveryQuestion(paper, rightUpTo(paper, 27));
+    const std::string marks = ReadBytes(folder.File(ResultsFile::Marks));
+    ASSERT_EQ(paper.BeginMarking({paper.keys()[29]}).next, MarkingStart::Next::Confirm);
+    const MarkingOutcome outcome = paper.CompleteMarking(kStart + 1min, "08/12/2026");
+    EXPECT_FALSE(outcome.marked);
+    EXPECT_TRUE(outcome.earlierMarkingWaits);
+    EXPECT_EQ(ReadBytes(journal), "an earlier marking, waiting for the next start");
+    EXPECT_EQ(ReadBytes(folder.File(ResultsFile::Marks)), marks);
+}
+
 TEST(MarkPaper, TrendAndMarksBothFailingAreStillCompletedByTheNextMark) {
     PracticeFolder folder;
     OpenPaper paper = folder.Open(2, 146);
