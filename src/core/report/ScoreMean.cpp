@@ -4,59 +4,8 @@
 
 namespace orbisk::report {
 
-namespace {
-
-constexpr int kMaxWholeDigits = 6;
-constexpr int kExactDecimals = 6;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
-
 std::optional<long long> ParseExactScore(std::string_view text) {
-    text = text::TrimSpaces(text);
-    const std::size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-    if (whole.empty() && fraction.empty()) {
-        return std::nullopt;
-    }
-    long long micros = 0;
-    int wholeDigits = 0;
-    for (const char c : whole) {
-        if (!isDigit(c)) {
-            return std::nullopt;
-        }
-        // Leading zeros do not count towards the limit.
-        if (wholeDigits > 0 || c != '0') {
-            ++wholeDigits;
-        }
-        if (wholeDigits > kMaxWholeDigits) {
-            return std::nullopt;
-        }
-        micros = micros * 10 + (c - '0');
-    }
-    micros *= kMicrosPerPoint;
-    long long place = kMicrosPerPoint;
-    int decimals = 0;
-    for (const char c : fraction) {
-        if (!isDigit(c)) {
-            return std::nullopt;
-        }
-        ++decimals;
-        if (decimals > kExactDecimals) {
-            if (c != '0') {
-                return std::nullopt;
-            }
-            continue;
-        }
-        place /= 10;
-        micros += (c - '0') * place;
-    }
-    return micros;
+    return text::ParseScoreMillionths(text);
 }
 
 bool ScoreMean::Add(std::string_view text) {

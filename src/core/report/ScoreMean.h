@@ -17,13 +17,8 @@ namespace orbisk::report {
 /// Millionths in one percentage point: "86.7" is 86 700 000 millionths.
 inline constexpr long long kMicrosPerPoint = 1'000'000;
 
-/// The score held by a stored text, in millionths of a percentage point.
-///
-/// Accepts digits with at most one "." point ("86.7", "100", "0", ".5", "5."),
-/// with spaces around them, whatever the desktop's locale. Empty when the text
-/// is empty, blank, negative, not a plain decimal number (no exponent, no
-/// comma), has more than six digits before the point, or has a seventh or later
-/// decimal that is not zero (such a score cannot be held exactly).
+/// The score held by a stored text, in millionths of a percentage point
+/// (text::ParseScoreMillionths, the reading every window shares).
 std::optional<long long> ParseExactScore(std::string_view text);
 
 /// The mean of a number of scores, held exactly as their sum and count. Sized

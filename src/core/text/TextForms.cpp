@@ -1,6 +1,5 @@
 #include "core/text/TextForms.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -63,13 +62,60 @@ std::optional<double> ParseStoredNumber(std::string_view text) {
     return value;
 }
 
+std::optional<long long> ParseScoreMillionths(std::string_view text) {
+    constexpr int kMaxWholeDigits = 6;
+    constexpr int kExactDecimals = 6;
+    constexpr long long kPerPoint = 1'000'000;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    text = TrimSpaces(text);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (whole.empty() && fraction.empty()) {
+        return std::nullopt;
+    }
+    long long millionths = 0;
+    int wholeDigits = 0;
+    for (const char c : whole) {
+        if (!isDigit(c)) {
+            return std::nullopt;
+        }
+        // Leading zeros do not count towards the limit.
+        if (wholeDigits > 0 || c != '0') {
+            ++wholeDigits;
+        }
+        if (wholeDigits > kMaxWholeDigits) {
+            return std::nullopt;
+        }
+        millionths = millionths * 10 + (c - '0');
+    }
+    millionths *= kPerPoint;
+    long long place = kPerPoint;
+    int decimals = 0;
+    for (const char c : fraction) {
+        if (!isDigit(c)) {
+            return std::nullopt;
+        }
+        ++decimals;
+        if (decimals > kExactDecimals) {
+            if (c != '0') {
+                return std::nullopt;
+            }
+            continue;
+        }
+        place /= 10;
+        millionths += (c - '0') * place;
+    }
+    return millionths;
+}
+
 std::optional<double> ParseStoredScore(std::string_view text) {
-    const std::string_view kept = TrimSpaces(text);
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    const bool plain = std::count(kept.begin(), kept.end(), '.') <= 1 &&
-                       std::all_of(kept.begin(), kept.end(), [&](char c) { return c == '.' || digit(c); }) &&
-                       std::any_of(kept.begin(), kept.end(), digit);
-    return plain ? ParseStoredNumber(kept) : std::nullopt;
+    const std::optional<long long> millionths = ParseScoreMillionths(text);
+    if (!millionths) {
+        return std::nullopt;
+    }
+    return static_cast<double>(*millionths) / 1'000'000.0;
 }
 
 std::optional<long long> ParseWholeNumber(std::string_view text) {

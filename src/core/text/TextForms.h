@@ -22,9 +22,14 @@ std::string FormatTimeTaken(std::chrono::seconds elapsed);
 /// whatever the desktop's locale; empty for empty or malformed text.
 std::optional<double> ParseStoredNumber(std::string_view text);
 
-/// A stored score (a percentage): digits with at most one point, as the
-/// program writes it and as the report reads it; no sign, no exponent. Empty
-/// for anything else, so that every window agrees on which scores are numbers.
+/// A stored score (a percentage) in millionths of a point: digits with at most
+/// one "." point ("86.7", "100", ".5", "5."), spaces around them allowed, as
+/// the program writes a score. Empty for anything else: empty or blank text,
+/// a sign, an exponent, a comma, more than six digits before the point, or a
+/// seventh or later decimal that is not zero (such a score cannot be held
+/// exactly). The one reading of a stored score, for every window and the report.
+std::optional<long long> ParseScoreMillionths(std::string_view text);
+/// The same score as a number of points.
 std::optional<double> ParseStoredScore(std::string_view text);
 
 /// A whole number in decimal text (surrounding spaces allowed), or empty.

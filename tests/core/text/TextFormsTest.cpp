@@ -95,7 +95,10 @@ INSTANTIATE_TEST_SUITE_P(TextForms, StoredScore,
                          ::testing::Values(NumberCase{" 86.7 ", 86.7}, NumberCase{".5", 0.5},
                                            NumberCase{"-5", std::nullopt}, NumberCase{"+5", std::nullopt},
                                            NumberCase{"5e1", std::nullopt}, NumberCase{"1.2.3", std::nullopt},
-                                           NumberCase{".", std::nullopt}, NumberCase{"", std::nullopt}));
+                                           NumberCase{".", std::nullopt}, NumberCase{"", std::nullopt},
+                                           // Beyond what the report holds exactly.
+                                           NumberCase{"1234567", std::nullopt},
+                                           NumberCase{"0.0000001", std::nullopt}));
 
 } // namespace
 } // namespace orbisk::text
