@@ -209,6 +209,21 @@ TEST(AnswerBoxText, AWordLongerThanItsBoxShowsHowItBeginsOnceTheBoxIsLeft) {
     EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
 }
 
+// Nothing is dragged out of an answer box: a press on its selected text
+// places the cursor there, as a press elsewhere does, so no drag can begin.
+TEST(AnswerBoxText, APressOnTheSelectedAnswerStartsNoDragOfIt) {
+    AnswerBox box;
+    box.resize(200, 24);
+    box.show();
+    box.SetText(QStringLiteral("answer"));
+    box.selectAll();
+    const QPoint middle = box.cursorRect(box.textCursor()).center() / 2;
+    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, middle);
+    EXPECT_FALSE(box.textCursor().hasSelection());
+    QTest::mouseRelease(box.viewport(), Qt::LeftButton, {}, middle);
+    EXPECT_EQ(box.text(), QStringLiteral("answer"));
+}
+
 TEST_F(TextSize, IsKeptForTheNextPaperAndLeftByErasing) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -191,6 +192,21 @@ void AnswerBox::inputMethodEvent(QInputMethodEvent* event) {
         }
     }
     QPlainTextEdit::inputMethodEvent(event);
+}
+
+void AnswerBox::mousePressEvent(QMouseEvent* event) {
+    // An answer has nowhere to be dragged to, and a drag the system fails to end
+    // would hold the whole window: a press on the selected text places the
+    // cursor there at once, as a press elsewhere does, so no drag begins.
+    if (event->button() == Qt::LeftButton && textCursor().hasSelection()) {
+        const int at = cursorForPosition(event->position().toPoint()).position();
+        QTextCursor cursor = textCursor();
+        if (at >= cursor.selectionStart() && at <= cursor.selectionEnd()) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+    QPlainTextEdit::mousePressEvent(event);
 }
 
 bool AnswerBox::canInsertFromMimeData(const QMimeData* source) const {
