@@ -269,7 +269,8 @@ std::string WhyNotReplaceable(const std::filesystem::path& named) {
     return {};
 }
 
-void WriteFileAtomically(const std::filesystem::path& named, std::string_view bytes, Sync sync) {
+void WriteFileAtomically(const std::filesystem::path& named, std::string_view bytes, Sync sync,
+                         std::optional<std::filesystem::perms> madeWith) {
     std::error_code ec;
     const std::filesystem::path path = replacedFile(named);
     const std::filesystem::path temporary = TemporaryPathFor(path);
@@ -285,6 +286,8 @@ void WriteFileAtomically(const std::filesystem::path& named, std::string_view by
     // none, the new file has what the system gives.)
     if (const auto old = std::filesystem::status(path, ec); !ec && std::filesystem::is_regular_file(old)) {
         std::filesystem::permissions(temporary, old.permissions(), ec);
+    } else if (madeWith) {
+        std::filesystem::permissions(temporary, *madeWith, ec);
     }
     try {
         if (const auto& hook = beforeRenameHook()) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,9 +28,12 @@ enum class Sync {
 /// there leaves the temporary file (see RemoveStaleTemporaryFiles). An
 /// existing file without its owner's write permission is read-only: it is
 /// refused, not replaced, and left as it is (even for a process that could
-/// write it anyway, such as one running as root).
+/// write it anyway, such as one running as root). The new file keeps the old
+/// one's permissions; a file made anew gets @p madeWith when given, before its
+/// name appears.
 /// @throws WriteError naming the file and the reason.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync = Sync::ToDisk);
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, Sync sync = Sync::ToDisk,
+                         std::optional<std::filesystem::perms> madeWith = std::nullopt);
 
 /// Why WriteFileAtomically would refuse to replace the file at @p path, found
 /// without writing anything: a folder in its place, a read-only file, a file

@@ -115,13 +115,22 @@ void ReplaceFilesTogether(const std::filesystem::path& journal,
     }
     std::vector<std::optional<std::string>> before;
     before.reserve(replacements.size());
+    // The journal holds the files' new bytes: it is as private as the most
+    // private of them, and stays readable and removable by its owner.
+    auto permissions = std::filesystem::perms::all;
     for (const FileReplacement& replacement : replacements) {
         if (replacement.path.parent_path() != journal.parent_path()) {
             throw std::invalid_argument(replacement.path.string() + " lies outside the journal's folder");
         }
         before.push_back(readIfPresent(replacement.path));
+        if (const auto status = std::filesystem::status(replacement.path, ec); !ec && exists(status)) {
+            permissions &= status.permissions();
+        }
     }
-    WriteFileAtomically(journal, ComposeJournal(replacements));
+    const auto owner = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    WriteFileAtomically(journal, ComposeJournal(replacements), Sync::ToDisk,
+                        permissions == std::filesystem::perms::all ? std::nullopt
+                                                                   : std::optional(permissions | owner));
     for (std::size_t i = 0; i < replacements.size(); ++i) {
         try {
             WriteFileAtomically(replacements[i].path, replacements[i].bytes);

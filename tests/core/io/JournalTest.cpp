@@ -5,6 +5,7 @@
 #include "core/io/FileIO.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace orbisk::files {
 namespace {
@@ -77,6 +78,21 @@ TEST_F(Journal, AChangeLeftForTheNextStartIsNotOverwrittenByANewOne) {
     EXPECT_THROW(ReplaceFilesTogether(JournalFile(), NewContents()), WriteError);
     EXPECT_EQ(ReadBytes(JournalFile()), pending);
     EXPECT_EQ(ReadBytes(m_folder / "b.txt"), "old b");
+}
+
+TEST_F(Journal, IsAsPrivateAsTheMostPrivateFileItHolds) {
+    using std::filesystem::perms;
+    std::filesystem::permissions(m_folder / "a.txt", perms::owner_read | perms::owner_write);
+    std::filesystem::permissions(m_folder / "b.txt",
+                                 perms::owner_read | perms::owner_write | perms::group_read);
+    std::optional<perms> journal; // the first file written is the journal
+    testing::SetBeforeRenameHook([&journal](const std::filesystem::path& temporary) {
+        if (!journal) {
+            journal = std::filesystem::status(temporary).permissions();
+        }
+    });
+    ReplaceFilesTogether(JournalFile(), NewContents());
+    EXPECT_EQ(journal, perms::owner_read | perms::owner_write);
 }
 
 class DamagedJournal : public Journal, public ::testing::WithParamInterface<std::string> {};
