@@ -8,8 +8,8 @@
 #include "core/product/AnswerKinds.h"
 #include "core/text/TextForms.h"
 
+#include <cerrno>
 #include <optional>
-#include <system_error>
 #include <utility>
 
 namespace orbisk::practice {
@@ -68,18 +68,6 @@ MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText
         dateCompleted = StorableAnswer(dateText); // a date never needs ">" or "#"
     }
 
-    // A marking a start could not finish waits in its journal for the next
-    // start; this one would overwrite it, so it waits too.
-    const std::filesystem::path journal = results::MarkingJournalPath(m_request.appFolder);
-    if (std::error_code ec;
-        std::filesystem::exists(journal, ec) || std::filesystem::is_symlink(journal, ec)) {
-        return {
-            false,
-            FileFailure{first ? results::ResultsFile::FResults : results::ResultsFile::SResults, journal,
-                        "it holds an earlier marking that could not be finished; the next start finishes it"},
-            true, true};
-    }
-
     // Each file is read afresh and only this paper's record, or its slot's
     // marks, change: whatever else was written since the paper opened stays.
     const ResultsFile resultFile = first ? ResultsFile::FResults : ResultsFile::SResults;
@@ -129,8 +117,9 @@ MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText
         replacements.push_back(write.second);
     }
     bool undone = true;
+    const std::filesystem::path journal = results::MarkingJournalPath(m_request.appFolder);
     try {
-        files::ReplaceFilesTogether(results::MarkingJournalPath(m_request.appFolder), replacements, &undone);
+        files::ReplaceFilesTogether(journal, replacements, &undone);
     } catch (const Error& error) {
         // The journal, or the file it failed on (the result file, should neither match).
         ResultsFile failed = resultFile;
@@ -139,7 +128,11 @@ MarkingOutcome OpenPaper::CompleteMarking(Instant now, std::string_view dateText
                 failed = write.first;
             }
         }
-        return {false, failure(failed, error.file(), error), undone};
+        // A marking a start could not finish, left in the journal for the next
+        // start, which this one may not overwrite: it waits too.
+        const auto* written = dynamic_cast<const WriteError*>(&error);
+        const bool waits = written != nullptr && written->code() == EEXIST && error.file() == journal;
+        return {false, failure(failed, error.file(), error), undone, waits};
     }
 
     m_results = std::move(verdicts);

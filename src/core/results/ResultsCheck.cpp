@@ -238,15 +238,14 @@ std::string keepCopy(const std::optional<std::string>& held, const std::filesyst
     if (!held) {
         return "it cannot be read";
     }
-    try {
-        files::WriteFileAtomically(copy, *held, files::Sync::ToDisk);
-    } catch (const WriteError& error) {
-        return error.problem();
-    }
     // The copy is as private as the file it keeps.
     std::error_code ec;
-    if (const auto status = std::filesystem::status(original, ec); !ec) {
-        std::filesystem::permissions(copy, status.permissions(), ec);
+    const auto status = std::filesystem::status(original, ec);
+    try {
+        files::WriteFileAtomically(copy, *held, files::Sync::ToDisk,
+                                   ec ? std::nullopt : std::optional(status.permissions()));
+    } catch (const WriteError& error) {
+        return error.problem();
     }
     return {};
 }
