@@ -11,7 +11,12 @@
 # Usage: bench/start-to-mapped.sh [BUILD_DIR] [ROUNDS] [OTHER_PROGRAM]
 # OTHER_PROGRAM, another build of the program (a copy of it, say, from before
 # a change), is timed in turn with this one, to compare the two in one run.
-# Needs xvfb and xauth, and libxcb1-dev to build the helper
+# A learner's desktop has a D-Bus session bus, which Qt's accessibility bridge
+# talks to at every start; without one, every Qt program here would try to
+# launch a bus of its own at each start (dbus-launch, where installed), and
+# that launch, not the programs, would take the second core. So the rounds run
+# on a private session bus (dbus-run-session) unless one is given.
+# Needs xvfb, xauth and dbus-daemon, and libxcb1-dev to build the helper
 # (scripts/install-deps.sh --with-display), and a build with -DORBISK_BUILD_BENCH=ON:
 #   cmake --build BUILD_DIR --target start_to_mapped
 set -euo pipefail
@@ -28,5 +33,14 @@ work=$(mktemp -d "$build/start-to-mapped.XXXXXX")
 runtime=$(mktemp -d)
 trap 'rm -rf "$work" "$runtime"' EXIT
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+bus=()
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    if command -v dbus-run-session >/dev/null; then
+        bus=(dbus-run-session --)
+        echo "on a private session bus"
+    else
+        echo "no session bus and no dbus-run-session (package dbus-daemon): timing without a bus" >&2
+    fi
+fi
+"${bus[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     "$helper" "$rounds" "$build/bench/empty_window" "$build/orbisk-practice" "$work" "$build/bench/text_window" "${other[@]}"

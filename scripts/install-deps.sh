@@ -21,8 +21,8 @@ for option in "$@"; do
         packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-format-14 desktop-file-utils
             clang-14 libclang-rt-14-dev locales) ;;
     --with-display) # screenshots and benchmarks under a real X server (the start benchmark's
-        # helper watches the X server through xcb), redrawing the skin
-        packages+=(xvfb xauth imagemagick libxcb1-dev) ;;
+        # helper watches the X server through xcb, on a session bus of its own), redrawing the skin
+        packages+=(xvfb xauth imagemagick libxcb1-dev dbus-daemon) ;;
     *) echo "usage: install-deps.sh [--tests] [--with-display]" >&2; exit 2 ;;
     esac
 done
