@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <filesystem>
 
 namespace orbisk::gui {
 namespace {
@@ -58,6 +59,21 @@ TEST_F(PracticeErase, TheQuestionNamesTheOpenPaperAndErasingClosesItFirst) {
     EXPECT_TRUE(open.isNull() || open->life() == practice::WindowLife::Closed);
     EXPECT_TRUE(PageFiles().empty());
     ExpectEveryFileIsItsTemplate();
+}
+
+TEST_F(PracticeErase, AnEraseThatWouldBeRefusedLeavesTheOpenPaperWithItsTypedAnswer) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    Put(*window, 1, QStringLiteral("2"));
+    std::filesystem::remove(File(ResultsFile::Trend));
+    std::filesystem::create_directory(File(ResultsFile::Trend)); // a file that cannot be replaced
+    QPointer<PracticeWindow> open = window;
+    TrashPage* page = AskToErase();
+    QTest::mouseClick(page->yesButton(), Qt::LeftButton);
+    EXPECT_EQ(page->stage(), TrashPage::Stage::Offer);
+    ASSERT_FALSE(open.isNull());
+    EXPECT_NE(open->life(), practice::WindowLife::Closed);
+    EXPECT_EQ(Sheet(*open).front(), "2");
 }
 
 TEST_F(PracticeErase, AMarkedPaperAndOldScoresDoNotComeBackAfterTheErase) {

@@ -200,10 +200,23 @@ std::optional<std::vector<report::CardLine>> HomeScreen::ResultsCard(std::string
     return report::ComposeResultsCard(title, m_marks, *section);
 }
 
-results::ResetReport HomeScreen::EraseResults(const ResourceSource* templates) const {
+namespace {
+
+const ResourceSource& templatesOrNone(const ResourceSource* templates) {
     static const MapResourceSource none; // no templates: every file is reported, none written
+    return templates != nullptr ? *templates : none;
+}
+
+} // namespace
+
+results::ResetReport HomeScreen::EraseResults(const ResourceSource* templates) const {
     return results::ResetResults(m_appFolder, m_config.code, m_config.ExistingSections(),
-                                 templates != nullptr ? *templates : none);
+                                 templatesOrNone(templates));
+}
+
+results::ResetReport HomeScreen::CheckErase(const ResourceSource* templates) const {
+    return results::CheckReset(m_appFolder, m_config.code, m_config.ExistingSections(),
+                               templatesOrNone(templates));
 }
 
 } // namespace orbisk::home

@@ -159,6 +159,8 @@ public:
     /// (results::ResetResults). Returns what was not erased; the marks in
     /// memory stay until the next LoadSection.
     results::ResetReport EraseResults(const ResourceSource* templates) const;
+    /// What EraseResults would refuse, found without writing (results::CheckReset).
+    results::ResetReport CheckErase(const ResourceSource* templates) const;
 
 private:
     const config::SectionConfig* chosenSection() const;

@@ -65,7 +65,8 @@ Message NotErased(const results::ResetReport& report) {
         details.push_back(problem.file.string() + ": " + problem.problem);
     }
     const std::string_view fix =
-        "Make sure the files above may be changed (they may be read-only), then try again.";
+        "Make sure the files above and their folder may be changed (they may be read-only), then try "
+        "again.";
     if (report.nothingErased) {
         return {"Your past results were not erased, because these files could not be rewritten:\n\n" +
                     joined(files) + "\n\nNothing was changed. " + std::string(fix),

@@ -265,6 +265,11 @@ std::string WhyNotReplaceable(const std::filesystem::path& named) {
         }
         ::close(fd);
     }
+    // The new file is written beside the old one first: its folder must take it.
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        return "its folder may not be written to (" + errnoText(errno) + ")";
+    }
 #endif
     return {};
 }

@@ -107,15 +107,20 @@ std::filesystem::path MarkingJournalPath(const std::filesystem::path& appFolder)
     return appFolder / std::string(kMarkingJournalName);
 }
 
-ResetReport ResetResults(const std::filesystem::path& appFolder, std::string_view code,
-                         const std::vector<int>& sections, const ResourceSource& templates) {
-    struct Target {
-        std::filesystem::path file;
-        std::string_view bytes;
-        int section;
-    };
-    ResetReport report;
-    std::vector<Target> targets;
+namespace {
+
+struct ResetTarget {
+    std::filesystem::path file;
+    std::string_view bytes;
+    int section;
+};
+
+// The files a reset writes, with their templates; a file that cannot be
+// replaced, or has no template, goes to @p report instead.
+std::vector<ResetTarget> resetTargets(const std::filesystem::path& appFolder, std::string_view code,
+                                      const std::vector<int>& sections, const ResourceSource& templates,
+                                      ResetReport& report) {
+    std::vector<ResetTarget> targets;
     for (const int section : sections) {
         for (const ResultsFile file : kResultsFiles) {
             const std::filesystem::path path = FilePath(appFolder, file, section, code);
@@ -132,8 +137,24 @@ ResetReport ResetResults(const std::filesystem::path& appFolder, std::string_vie
             }
         }
     }
-    if (!report.notErased.empty()) {
-        report.nothingErased = true;
+    report.nothingErased = !report.notErased.empty();
+    return targets;
+}
+
+} // namespace
+
+ResetReport CheckReset(const std::filesystem::path& appFolder, std::string_view code,
+                       const std::vector<int>& sections, const ResourceSource& templates) {
+    ResetReport report;
+    resetTargets(appFolder, code, sections, templates, report);
+    return report;
+}
+
+ResetReport ResetResults(const std::filesystem::path& appFolder, std::string_view code,
+                         const std::vector<int>& sections, const ResourceSource& templates) {
+    ResetReport report;
+    const std::vector<ResetTarget> targets = resetTargets(appFolder, code, sections, templates, report);
+    if (report.nothingErased) {
         return report;
     }
     // An unfinished marking must not come back over the erased files at the next start.
@@ -142,13 +163,16 @@ ResetReport ResetResults(const std::filesystem::path& appFolder, std::string_vie
     } catch (const WriteError& error) {
         report.notErased.push_back({error.file(), error.what(), 0});
     }
-    for (const Target& target : targets) {
+    std::size_t written = 0;
+    for (const ResetTarget& target : targets) {
         try {
             files::WriteFileAtomically(target.file, target.bytes);
+            ++written;
         } catch (const WriteError& error) {
             report.notErased.push_back({target.file, error.problem(), target.section});
         }
     }
+    report.nothingErased = written == 0 && !targets.empty();
     return report;
 }
 

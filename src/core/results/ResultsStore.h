@@ -104,11 +104,17 @@ struct FileProblem {
 struct ResetReport {
     /// The files that still hold results, and why; empty when all were erased.
     std::vector<FileProblem> notErased;
-    /// True when nothing was written: a file found unchangeable beforehand
-    /// stops the whole erase, so that no paper is left marked with its answers
-    /// gone, nor the other way round.
+    /// True when no results file was written: a file found unchangeable
+    /// beforehand stops the whole erase, so that no paper is left marked with
+    /// its answers gone, nor the other way round; or every write failed.
     bool nothingErased = false;
 };
+
+/// What ResetResults would refuse to do, found without writing anything:
+/// the files it could not replace (or has no template for), with
+/// nothingErased set when there is one. An empty report lets it go ahead.
+ResetReport CheckReset(const std::filesystem::path& appFolder, std::string_view code,
+                       const std::vector<int>& sections, const ResourceSource& templates);
 
 /// Rewrites the six results files of every listed section from its templates,
 /// so each holds exactly its template. Every file is checked first
@@ -116,7 +122,7 @@ struct ResetReport {
 /// replaced, no file is written. Then an unfinished marking's journal is
 /// removed, so that no next start brings erased results back, and every file
 /// is written; one whose write fails anyway (a full disk) is reported and the
-/// others are still written.
+/// others are still written (when every one fails, nothingErased is set).
 ResetReport ResetResults(const std::filesystem::path& appFolder, std::string_view code,
                          const std::vector<int>& sections, const ResourceSource& templates);
 

@@ -139,6 +139,11 @@ TrashPage* HomeWindow::trashPage() {
 }
 
 results::ResetReport HomeWindow::EraseResults() {
+    // An erase that would be refused leaves an open paper as it is, with the
+    // answers typed since its last save.
+    if (results::ResetReport refused = m_home.CheckErase(m_services.resources); refused.nothingErased) {
+        return refused;
+    }
     // An open paper holds answers of its own: it closes first, as Close does,
     // so that nothing it writes later can bring erased results back.
     if (m_services.practice) {

@@ -4,9 +4,11 @@
 #include "TempFolder.h"
 #include "core/Errors.h"
 #include "core/formats/Records.h"
+#include "core/io/FileIO.h"
 #include "core/io/Journal.h"
 #include "core/results/ResultsTemplates.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace orbisk::results {
@@ -101,6 +103,39 @@ TEST(ResultsStore, ResetNamesAReadOnlyFileAndLeavesEveryFileAsItWas) {
         EXPECT_EQ(ReadBytes(FilePath(folder.path(), file, 2, "ENG")), "learner's results");
     }
     EXPECT_TRUE(std::filesystem::exists(MarkingJournalPath(folder.path())));
+}
+
+TEST(ResultsStore, ResetWhoseEveryWriteFailsSaysNothingWasErased) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
+    files::testing::SetBeforeRenameHook(
+        [](const std::filesystem::path& temporary) { throw WriteError(temporary, "disk full (simulated)"); });
+    const ResetReport report = ResetResults(folder.path(), "ENG", {2}, templates);
+    files::testing::SetBeforeRenameHook({});
+    EXPECT_EQ(report.notErased.size(), kResultsFiles.size());
+    EXPECT_TRUE(report.nothingErased);
+}
+
+TEST(ResultsStore, ResetInAFolderThatTakesNoNewFileWritesNothing) {
+    TempFolder folder;
+    MapResourceSource templates;
+    orbisk::testing::AddResultsTemplates(templates, 2, std::vector<int>(5, 1));
+    for (const ResultsFile file : kResultsFiles) {
+        WriteBytes(FilePath(folder.path(), file, 2, "ENG"), "learner's results");
+    }
+    namespace fs = std::filesystem;
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const bool writable = std::ofstream(folder / "probe").is_open();
+    const ResetReport check = CheckReset(folder.path(), "ENG", {2}, templates);
+    const ResetReport report = ResetResults(folder.path(), "ENG", {2}, templates);
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    if (writable) {
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    EXPECT_TRUE(check.nothingErased);
+    EXPECT_EQ(report.notErased.size(), kResultsFiles.size());
+    EXPECT_TRUE(report.nothingErased);
 }
 
 TEST(ResultsStore, ResetRewritesFilesNamedInAnotherLetterCaseWithoutMakingSecondOnes) {
