@@ -6,6 +6,7 @@
 #include "core/results/ResultsStore.h"
 #include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/home/HomePage.h"
 #include "gui/home/HomeToolbar.h"
 #include "gui/home/ReportPage.h"
@@ -222,6 +223,15 @@ TEST_F(HomeTrash, TheKeyboardAloneErasesAndConfirmOffersNoFirst) {
     // A screen reader says what the keyboard lands on: that it is done.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name),
               QStringLiteral("All your past results have been erased."));
+    // ... and the eye sees where the keyboard is.
+    const QImage shown = page->grab().toImage();
+    bool marked = false;
+    for (int y = 0; y < shown.height() && !marked; ++y) {
+        for (int x = 0; x < shown.width() && !marked; ++x) {
+            marked = shown.pixelColor(x, y) == palette::kFocusMark;
+        }
+    }
+    EXPECT_TRUE(marked);
 }
 
 } // namespace

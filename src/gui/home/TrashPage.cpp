@@ -6,12 +6,14 @@
 #include "gui/chrome/Fonts.h"
 #include "gui/chrome/HoverPoller.h"
 #include "gui/chrome/ImageButton.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/Place.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/home/PageSurface.h"
 
 #include <QApplication>
+#include <QPainter>
 
 namespace orbisk::gui {
 
@@ -144,6 +146,28 @@ void TrashPage::showStage(Stage stage) {
             setFocus(Qt::OtherFocusReason);
         }
     }
+}
+
+void TrashPage::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Once done, the keyboard rests on the page: the message it speaks is marked.
+    if (m_stage == Stage::Done && hasFocus()) {
+        QPainter painter(this);
+        QPen dots(palette::kFocusMark);
+        dots.setStyle(Qt::DotLine);
+        painter.setPen(dots);
+        painter.drawRect(m_done->geometry().adjusted(-4, -2, 3, 1));
+    }
+}
+
+void TrashPage::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TrashPage::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TrashPage::tellWhatWasNotErased(const results::ResetReport& report) {

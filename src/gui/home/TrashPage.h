@@ -55,6 +55,11 @@ public:
     CaptionLabel* yesCaption() const { return m_yesCaption; }
     CaptionLabel* noCaption() const { return m_noCaption; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     ImageButton* makeButton(SkinPictures& pictures, HoverPoller& poller, const char* name,
                             const QString& caption, const QString& spoken, CaptionLabel*& label);
