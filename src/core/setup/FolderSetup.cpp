@@ -43,7 +43,11 @@ GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const Res
         // (the windows draw from the program's own bytes, not from the file).
         const std::filesystem::path path = listing.PathFor(picture.name);
         const auto bytes = resources.Find(picture.id);
-        if (bytes && holds(path, *bytes)) {
+        // A link in a picture's place is replaced, not written through: the
+        // file it leads to is not the program's.
+        if (std::filesystem::is_symlink(path, ec)) {
+            std::filesystem::remove(path, ec);
+        } else if (bytes && holds(path, *bytes)) {
             ++report.written;
             continue;
         }

@@ -83,6 +83,20 @@ TEST(StartupFiles, APicturesFolderInAnotherLetterCaseIsFilledNotDoubled) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "graphics"), {}), 89);
 }
 
+TEST(StartupFiles, APictureThatIsALinkIsReplacedAndWhatItLeadsToIsLeftAlone) {
+    TempFolder folder;
+    InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
+    const auto picture = GraphicsFolder(folder.path()) / "bar.bmp";
+    const std::string bytes = ReadBytes(picture);
+    WriteBytes(folder / "essay.txt", "the learner's own");
+    std::filesystem::remove(picture);
+    std::filesystem::create_symlink(folder / "essay.txt", picture);
+    EXPECT_TRUE(InstallGraphics(folder.path(), orbisk::testing::TestBank().pack()).failed.empty());
+    EXPECT_EQ(ReadBytes(folder / "essay.txt"), "the learner's own");
+    EXPECT_FALSE(std::filesystem::is_symlink(picture));
+    EXPECT_EQ(ReadBytes(picture), bytes);
+}
+
 TEST(StartupFiles, PageFilesLeftBehindAreRemovedInAnyLetterCase) {
     TempFolder folder;
     for (const char* name : {"temppaper15001.mht", "TEMPPAPER15002.MHT", "TempPaper15003.mht"}) {
