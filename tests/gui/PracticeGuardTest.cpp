@@ -3,6 +3,7 @@
 // the practice window.
 #include "PracticeFixture.h"
 #include "core/practice/PracticeTexts.h"
+#include "core/practice/TextSize.h"
 #include "gui/chrome/CaptionLabel.h"
 #include "gui/chrome/ImageButton.h"
 #include "gui/chrome/SkinnedFrame.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace orbisk::gui {
 namespace {
@@ -53,8 +55,9 @@ TEST_P(GuardKeys, CopyAndCutSayInvalidOperationOtherKeysPass) {
     PracticeWindow* window = OpenActive(101);
     ASSERT_NE(window, nullptr);
     QApplication::clipboard()->setText(QStringLiteral("before"));
-    window->view()->setFocus();
-    QTest::keyClick(window->view(), GetParam().key, GetParam().modifiers);
+    Key(Qt::Key_Backtab); // from the first answer box, as a learner reaches the page
+    ASSERT_EQ(QApplication::focusWidget(), window->view());
+    Key(GetParam().key, GetParam().modifiers);
     if (GetParam().refused) {
         EXPECT_EQ(m_notifier.messages, orbisk::testing::Texts({"Error: Invalid operation"}));
     } else {
@@ -309,7 +312,7 @@ TEST_F(PracticeGuard, EveryControlHasAnAccessibleName) {
     }
 }
 
-TEST_F(PracticeGuard, TabGoesFromTheAnswersToTheToolbarListHandleAndTitleBarEachShowingAFocusMark) {
+TEST_F(PracticeGuard, TabGoesFromTheAnswersToTheToolbarListHandleTitleBarAndPageEachShowingAFocusMark) {
     PracticeWindow* window = OpenActive(128); // ten answer boxes
     ASSERT_NE(window, nullptr);
     QList<QWidget*> stops;
@@ -322,7 +325,7 @@ TEST_F(PracticeGuard, TabGoesFromTheAnswersToTheToolbarListHandleAndTitleBarEach
         stops << window->toolbar()->button(button);
     }
     stops << window->statusBar()->remaining() << window->sheetHandle() << window->frame().minimiseButton()
-          << window->frame().maximiseButton() << window->frame().closeButton();
+          << window->frame().maximiseButton() << window->frame().closeButton() << window->view();
     ASSERT_EQ(QApplication::focusWidget(), stops.front());
     const auto look = [window](QWidget* stop) {
         const QRect around = QRect(stop->mapTo(window, QPoint()), stop->size()).adjusted(-3, -3, 3, 3);
@@ -394,6 +397,32 @@ TEST_F(PracticeGuard, AScreenReaderHearsEachValueOfTheStatusBarAfterWhatItIs) {
     for (QLabel* value : {status->timeTaken(), status->dateCompleted()}) {
         EXPECT_EQ(value->accessibleName(), heard(value)) << value->objectName().toStdString();
     }
+}
+
+TEST_F(PracticeGuard, AScreenReaderReadsThePagesWordsWhereTheKeyboardReachesIt) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    const QString description = window->view()->accessibleDescription();
+    EXPECT_TRUE(description.contains(QStringLiteral("Question 1"))) << description.toStdString();
+    for (const QChar inner : {QChar(0xfdd0), QChar(0xfdd1), QChar(QChar::ParagraphSeparator)}) {
+        EXPECT_FALSE(description.contains(inner)) << "the document's own marks are not read out";
+    }
+    window->NextQuestion();
+    EXPECT_TRUE(window->view()->accessibleDescription().contains(QStringLiteral("Question 2")));
+}
+
+TEST_F(PracticeGuard, CtrlWithTheWheelOverThePageSetsTheProgramsTextSize) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    const int before = window->view()->textSize();
+    const QFont font = window->view()->font();
+    QWidget* page = window->view()->viewport();
+    const QPoint at = page->rect().center();
+    QWheelEvent turn(at, page->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(page, &turn);
+    EXPECT_EQ(window->view()->textSize(), practice::LargerTextSize(before));
+    EXPECT_EQ(window->view()->font(), font) << "the view's own zoom stays out of it";
 }
 
 } // namespace

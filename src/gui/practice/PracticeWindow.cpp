@@ -150,7 +150,7 @@ void PracticeWindow::build() {
 
     const QString keys = ToQString(practice::texts::kTextSizeKeys);
     m_toolbar->setAccessibleDescription(keys);
-    m_view->setAccessibleDescription(keys);
+    m_view->SetSpokenHint(keys);
     m_view->SetTextSize(m_textSize);
     auto onKeys = [this](const QKeySequence& sequence, auto step) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, this,
@@ -160,6 +160,9 @@ void PracticeWindow::build() {
     onKeys(QKeySequence(Qt::CTRL | Qt::Key_Equal), practice::LargerTextSize); // "+" without Shift
     onKeys(QKeySequence::ZoomOut, practice::SmallerTextSize);
     onKeys(QKeySequence(Qt::CTRL | Qt::Key_0), [](int) { return practice::kDefaultTextSize; });
+    connect(m_view, &QuestionView::textSizeStepped, this, [this](bool larger) {
+        SetTextSize(larger ? practice::LargerTextSize(m_textSize) : practice::SmallerTextSize(m_textSize));
+    });
 }
 
 void PracticeWindow::SetTextSize(int percent) {
@@ -186,9 +189,10 @@ void PracticeWindow::placeTitleBar() {
 }
 
 void PracticeWindow::setTabOrder() {
-    // The answer boxes, each followed by its explanation, the toolbar, the
-    // questions list, the sheet's handle, the title bar's buttons last.
-    QList<QWidget*> chain;
+    // The question page, the answer boxes, each followed by its explanation,
+    // the toolbar, the questions list, the sheet's handle, the title bar's
+    // buttons last.
+    QList<QWidget*> chain{m_view};
     for (int n = 1; n <= m_sheet->builtFrames(); ++n) {
         chain << m_sheet->answerBox(n) << m_sheet->frame(n)->explanation();
     }

@@ -4,6 +4,7 @@
 #include "core/io/FileIO.h"
 #include "core/practice/PracticeTexts.h"
 #include "gui/app/Notifier.h"
+#include "gui/chrome/Palette.h"
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinPictures.h"
 #include "gui/practice/PagePrinter.h"
@@ -12,11 +13,13 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QWheelEvent>
 #include <vector>
 
 namespace orbisk::gui {
@@ -51,7 +54,9 @@ QuestionView::QuestionView(Notifier& notifier, PagePrinter& printer, QWidget* pa
     setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setAcceptDrops(false);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the page, for a screen reader to read it; a click on it
+    // leaves the keyboard in the answer box.
+    setFocusPolicy(Qt::TabFocus);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         // "answer:K:N"; any other link is followed nowhere.
         const QStringList parts = link.toString().split(QLatin1Char(':'));
@@ -119,9 +124,23 @@ void QuestionView::SetTextSize(int percent) {
     bar->setValue(qRound(at * bar->maximum()));
 }
 
+void QuestionView::SetSpokenHint(const QString& hint) {
+    m_spokenHint = hint;
+    speakPage();
+}
+
+void QuestionView::speakPage() {
+    // The page's words in reading order, its table cells and lines apart.
+    const QString text = document()->toPlainText().simplified();
+    setAccessibleDescription(m_spokenHint.isEmpty() ? text
+                             : text.isEmpty()       ? m_spokenHint
+                                                    : text + QStringLiteral("\n") + m_spokenHint);
+}
+
 void QuestionView::showHtml(const QString& html) {
     m_html = html;
     setHtml(html);
+    speakPage();
     // Every size the page sets, and the size of text that sets none, times the
     // text size. The size of text that sets none is the view's own font's: the
     // page keeps its default font from one page to the next, so scaling that
@@ -232,6 +251,40 @@ void QuestionView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void QuestionView::contextMenuEvent(QContextMenuEvent* event) {
     event->accept(); // no menu: it would offer to copy
+}
+
+void QuestionView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Not the view's own zoom, which would change the page's spacing but
+        // not its sized text: the program's text size, as Ctrl with + and - set it.
+        event->accept();
+        if (const int turned = event->angleDelta().y(); turned != 0) {
+            emit textSizeStepped(turned > 0);
+        }
+        return;
+    }
+    QTextBrowser::wheelEvent(event);
+}
+
+void QuestionView::paintEvent(QPaintEvent* event) {
+    QTextBrowser::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        QPen dots(palette::kFocusMark);
+        dots.setStyle(Qt::DotLine);
+        painter.setPen(dots);
+        painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void QuestionView::focusInEvent(QFocusEvent* event) {
+    QTextBrowser::focusInEvent(event);
+    viewport()->update();
+}
+
+void QuestionView::focusOutEvent(QFocusEvent* event) {
+    QTextBrowser::focusOutEvent(event);
+    viewport()->update();
 }
 
 QMimeData* QuestionView::createMimeDataFromSelection() const {

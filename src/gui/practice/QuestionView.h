@@ -22,9 +22,11 @@ class PagePrinter;
 /// Page Up, Page Down, Space, Home, End) scroll the page.
 ///
 /// The one link it takes is a click on an option, "answer:K:N" (option N of
-/// the page's answer K), which it hands on as optionClicked. It takes no
-/// keyboard focus of its own: the keyboard stays in the answer boxes, from
-/// which Page Up and Page Down scroll the page.
+/// the page's answer K), which it hands on as optionClicked. A click leaves
+/// the keyboard where it was, in the answer boxes, from which Page Up and Page
+/// Down scroll the page; Tab reaches the page (with a focus mark), and a
+/// screen reader then reads the page's text as its description. Ctrl with the
+/// wheel asks for the program's text size (textSizeStepped), as its keys do.
 class QuestionView final : public QTextBrowser {
     Q_OBJECT
 public:
@@ -45,6 +47,8 @@ public:
     /// (practice::kTextSizes), this page and the next; the pictures keep their size.
     void SetTextSize(int percent);
     int textSize() const { return m_textSize; }
+    /// What a screen reader says after the page's text: how to change its size, say.
+    void SetSpokenHint(const QString& hint);
 
     /// The question whose page (or error page) is on show; 0 before the first.
     int question() const { return m_question; }
@@ -55,6 +59,8 @@ signals:
     void pageReady(int question);
     /// Option @p option of the page's answer @p answer (both from 1) was clicked.
     void optionClicked(int answer, int option);
+    /// Ctrl with the wheel turned: one step of the text size, @p larger or smaller.
+    void textSizeStepped(bool larger);
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
@@ -62,10 +68,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
     void refuse();
+    void speakPage();
     /// Shows @p html at the text size.
     void showHtml(const QString& html);
 
@@ -75,6 +86,7 @@ private:
     int m_question = 0;
     bool m_errorPage = false;
     QString m_html;
+    QString m_spokenHint;
     int m_textSize = 100;
 };
 
