@@ -280,6 +280,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ActivationCase{"practice_other_program_pop_up_box", true, true, Comeback::PopUpBox}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// With no window manager to choose the next window, the keys go back to the home window.
+TEST_F(PracticeLayout, ClosingThePaperGivesTheKeyboardBackToTheHomeWindow) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    m_asker.answers.push_back(true);
+    window->ClosePaper();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_home.get()));
+}
+
 TEST_F(PracticeLayout, SwitchingToAnotherProgramLeavesBothTitleBarsAsTheyWere) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/practice/PracticeTexts.h"
 #include "gui/app/Notifier.h"
+#include "gui/chrome/FrameActivation.h"
 #include "gui/chrome/QtText.h"
 #include "gui/practice/PracticeWindow.h"
 
@@ -95,6 +96,12 @@ void PracticeWindowSet::unloaded(PracticeWindow* window) {
         m_second = nullptr;
     }
     refreshHome();
+    // The keys go back to the home window: with no window manager, nothing
+    // else would give them to any window. (Only the learner closes a paper,
+    // from one of the program's windows, so no other program is robbed of them.)
+    if (!m_ending) {
+        ReturnKeysTo(m_owner);
+    }
 }
 
 void PracticeWindowSet::refreshHome() {
