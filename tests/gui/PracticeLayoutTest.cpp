@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 
 namespace orbisk::gui {
@@ -279,6 +280,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ActivationCase{"home_other_program_practice", false, true, Comeback::Practice},
                       ActivationCase{"practice_other_program_pop_up_box", true, true, Comeback::PopUpBox}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(PracticeLayout, ASheetShownAgainInASmallerWindowHasNothingToScroll) {
+    PracticeWindow* window = OpenPaper(101); // one answer box
+    ASSERT_NE(window, nullptr);
+    window->resize(1024, 819);
+    window->ToggleAnswerSheet();
+    window->resize(layout::Px(layout::kMinResizeWidth), layout::Px(layout::kMinResizeHeight));
+    window->ToggleAnswerSheet();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->sheet()->scrollArea()->verticalScrollBar()->maximum(), 0);
+}
 
 // With no window manager to choose the next window, the keys go back to the home window.
 TEST_F(PracticeLayout, ClosingThePaperGivesTheKeyboardBackToTheHomeWindow) {

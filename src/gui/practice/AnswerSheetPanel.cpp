@@ -148,7 +148,10 @@ void AnswerSheetPanel::stack() {
         Place(f, places[i]);
         f->setVisible(n <= m_shown);
     }
-    m_content->resize(std::max(room, 0), std::max(m_scroll->viewport()->height(), bottomOf(places)));
+    // The room the scroll area gives, from its own size: a sheet resized while
+    // hidden learns its viewport's new size only once it shows again.
+    m_content->resize(std::max(room, 0),
+                      std::max(m_scroll->maximumViewportSize().height(), bottomOf(places)));
 }
 
 void AnswerSheetPanel::sentenceChanged() {
