@@ -87,8 +87,9 @@ void tellAboutResults(const config::ProductConfig& config, const results::Ensure
         first = end;
     }
     for (const results::FileProblem& failed : report.failed) {
-        lines << QStringLiteral(
-                     "Your results for %1 in %2 could not be put right, so they were left as they are.")
+        lines << QStringLiteral("Your results for %1 in %2 could not be read or put right, so the file was "
+                                "left as it is. Make sure that file may be read and changed (it may be "
+                                "read-only), then start the program again.")
                      .arg(sectionLabel(config, failed.section), PathText(failed.file));
         details << PathText(failed.file) + QStringLiteral(": ") + ToQString(failed.problem);
     }
