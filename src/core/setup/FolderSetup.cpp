@@ -46,7 +46,12 @@ GraphicsReport InstallGraphics(const std::filesystem::path& appFolder, const Res
         // A link in a picture's place is replaced, not written through: the
         // file it leads to is not the program's.
         if (std::filesystem::is_symlink(path, ec)) {
-            std::filesystem::remove(path, ec);
+            if (std::error_code removal; !std::filesystem::remove(path, removal)) {
+                report.failed.push_back(
+                    {std::string(picture.name),
+                     "a link stands in its place and could not be removed (" + removal.message() + ")"});
+                continue;
+            }
         } else if (bytes && holds(path, *bytes)) {
             ++report.written;
             continue;

@@ -9,6 +9,7 @@
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -95,6 +96,26 @@ TEST(StartupFiles, APictureThatIsALinkIsReplacedAndWhatItLeadsToIsLeftAlone) {
     EXPECT_EQ(ReadBytes(folder / "essay.txt"), "the learner's own");
     EXPECT_FALSE(std::filesystem::is_symlink(picture));
     EXPECT_EQ(ReadBytes(picture), bytes);
+}
+
+TEST(StartupFiles, APictureLinkThatCannotBeRemovedIsReportedAndWhatItLeadsToIsLeftAlone) {
+    TempFolder folder;
+    InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
+    const auto graphics = GraphicsFolder(folder.path());
+    WriteBytes(folder / "essay.txt", "the learner's own");
+    std::filesystem::remove(graphics / "bar.bmp");
+    std::filesystem::create_symlink(folder / "essay.txt", graphics / "bar.bmp");
+    namespace fs = std::filesystem;
+    fs::permissions(graphics, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool writable = std::ofstream(graphics / "probe").is_open();
+    const GraphicsReport report = InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
+    fs::permissions(graphics, fs::perms::owner_all);
+    if (writable) {
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    EXPECT_EQ(ReadBytes(folder / "essay.txt"), "the learner's own");
+    ASSERT_EQ(report.failed.size(), 1U);
+    EXPECT_EQ(report.failed[0].name, "bar.bmp");
 }
 
 TEST(StartupFiles, PageFilesLeftBehindAreRemovedInAnyLetterCase) {
