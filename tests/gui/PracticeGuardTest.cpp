@@ -411,6 +411,17 @@ TEST_F(PracticeGuard, AScreenReaderReadsThePagesWordsWhereTheKeyboardReachesIt) 
     EXPECT_TRUE(window->view()->accessibleDescription().contains(QStringLiteral("Question 2")));
 }
 
+TEST_F(PracticeGuard, AClickOnThePageReachedByTabGivesTheKeyboardBackToTheAnswers) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    Key(Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), window->view());
+    QTest::mouseClick(window->view()->viewport(), Qt::LeftButton, {},
+                      window->view()->viewport()->rect().bottomLeft() + QPoint(20, -20));
+    Type(QStringLiteral("3"));
+    EXPECT_EQ(Sheet(*window).front(), "3");
+}
+
 TEST_F(PracticeGuard, CtrlWithTheWheelOverThePageSetsTheProgramsTextSize) {
     PracticeWindow* window = OpenActive(101);
     ASSERT_NE(window, nullptr);
@@ -418,9 +429,11 @@ TEST_F(PracticeGuard, CtrlWithTheWheelOverThePageSetsTheProgramsTextSize) {
     const QFont font = window->view()->font();
     QWidget* page = window->view()->viewport();
     const QPoint at = page->rect().center();
-    QWheelEvent turn(at, page->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
-                     Qt::NoScrollPhase, false);
-    QApplication::sendEvent(page, &turn);
+    for (int part = 0; part < 8; ++part) { // a touchpad's notch, in eighths
+        QWheelEvent turn(at, page->mapToGlobal(at), {}, QPoint(0, 15), Qt::NoButton, Qt::ControlModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(page, &turn);
+    }
     EXPECT_EQ(window->view()->textSize(), practice::LargerTextSize(before));
     EXPECT_EQ(window->view()->font(), font) << "the view's own zoom stays out of it";
 }

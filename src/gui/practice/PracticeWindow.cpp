@@ -160,6 +160,7 @@ void PracticeWindow::build() {
     onKeys(QKeySequence(Qt::CTRL | Qt::Key_Equal), practice::LargerTextSize); // "+" without Shift
     onKeys(QKeySequence::ZoomOut, practice::SmallerTextSize);
     onKeys(QKeySequence(Qt::CTRL | Qt::Key_0), [](int) { return practice::kDefaultTextSize; });
+    connect(m_view, &QuestionView::answersWanted, m_sheet, &AnswerSheetPanel::FocusStart);
     connect(m_view, &QuestionView::textSizeStepped, this, [this](bool larger) {
         SetTextSize(larger ? practice::LargerTextSize(m_textSize) : practice::SmallerTextSize(m_textSize));
     });

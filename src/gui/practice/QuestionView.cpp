@@ -237,6 +237,11 @@ void QuestionView::mousePressEvent(QMouseEvent* event) {
         refuse();
         return;
     }
+    // Reached by Tab, the page keeps the keyboard through a click, which would
+    // then take the answer typed next.
+    if (event->button() == Qt::LeftButton && hasFocus()) {
+        emit answersWanted();
+    }
     QTextBrowser::mousePressEvent(event);
 }
 
@@ -258,8 +263,14 @@ void QuestionView::wheelEvent(QWheelEvent* event) {
         // Not the view's own zoom, which would change the page's spacing but
         // not its sized text: the program's text size, as Ctrl with + and - set it.
         event->accept();
-        if (const int turned = event->angleDelta().y(); turned != 0) {
-            emit textSizeStepped(turned > 0);
+        // A step a notch: a touchpad turns it in many small parts.
+        constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+        m_wheelTurned += event->angleDelta().y();
+        for (; m_wheelTurned >= kNotch; m_wheelTurned -= kNotch) {
+            emit textSizeStepped(true);
+        }
+        for (; m_wheelTurned <= -kNotch; m_wheelTurned += kNotch) {
+            emit textSizeStepped(false);
         }
         return;
     }
@@ -285,6 +296,14 @@ void QuestionView::focusInEvent(QFocusEvent* event) {
 void QuestionView::focusOutEvent(QFocusEvent* event) {
     QTextBrowser::focusOutEvent(event);
     viewport()->update();
+}
+
+void QuestionView::scrollContentsBy(int dx, int dy) {
+    QTextBrowser::scrollContentsBy(dx, dy);
+    // The scroll moves the drawn page, focus mark and all: the mark is drawn afresh at the edges.
+    if (hasFocus()) {
+        viewport()->update();
+    }
 }
 
 QMimeData* QuestionView::createMimeDataFromSelection() const {

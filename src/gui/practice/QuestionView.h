@@ -25,8 +25,9 @@ class PagePrinter;
 /// the page's answer K), which it hands on as optionClicked. A click leaves
 /// the keyboard where it was, in the answer boxes, from which Page Up and Page
 /// Down scroll the page; Tab reaches the page (with a focus mark), and a
-/// screen reader then reads the page's text as its description. Ctrl with the
-/// wheel asks for the program's text size (textSizeStepped), as its keys do.
+/// screen reader then reads the page's text as its description; a click on the
+/// page then hands the keyboard back (answersWanted). Ctrl with the wheel asks
+/// for the program's text size (textSizeStepped), a step a notch, as its keys do.
 class QuestionView final : public QTextBrowser {
     Q_OBJECT
 public:
@@ -59,8 +60,10 @@ signals:
     void pageReady(int question);
     /// Option @p option of the page's answer @p answer (both from 1) was clicked.
     void optionClicked(int answer, int option);
-    /// Ctrl with the wheel turned: one step of the text size, @p larger or smaller.
+    /// Ctrl with the wheel turned a notch: one step of the text size, @p larger or smaller.
     void textSizeStepped(bool larger);
+    /// A click on the page while it holds the keyboard: the keys belong in the answer boxes.
+    void answersWanted();
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
@@ -72,6 +75,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
@@ -87,6 +91,7 @@ private:
     bool m_errorPage = false;
     QString m_html;
     QString m_spokenHint;
+    int m_wheelTurned = 0; ///< Ctrl+wheel turned short of a whole notch (a touchpad's)
     int m_textSize = 100;
 };
 
