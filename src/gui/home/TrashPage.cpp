@@ -156,7 +156,10 @@ void TrashPage::paintEvent(QPaintEvent* event) {
         QPen dots(palette::kFocusMark);
         dots.setStyle(Qt::DotLine);
         painter.setPen(dots);
-        painter.drawRect(m_done->geometry().adjusted(-4, -2, 3, 1));
+        // Around the words, where the label's box puts them, not the whole box.
+        const QRect words = m_done->fontMetrics().boundingRect(
+            m_done->contentsRect(), static_cast<int>(m_done->alignment()) | Qt::TextWordWrap, m_done->text());
+        painter.drawRect(words.translated(m_done->pos()).adjusted(-4, -2, 3, 1));
     }
 }
 
