@@ -146,6 +146,17 @@ TEST_F(PracticeMarking, TwentySevenRightAfterTwelveMinutesFiveSecondsScoresNinet
     EXPECT_EQ(window->sheet()->frame(1)->firstVerdict()->text(), QStringLiteral("N"));
 }
 
+TEST_F(PracticeMarking, AScreenReaderHearsTheScoreWhereTheKeyboardIs) {
+    PracticeWindow* window = OpenPaper(101);
+    ASSERT_NE(window, nullptr);
+    Put(*window, 1, QStringLiteral("2"));
+    Mark(*window);
+    auto* box = qobject_cast<AnswerBox*>(window->focusWidget());
+    ASSERT_NE(box, nullptr);
+    const QString shown = window->toolbar()->score()->text() + QLatin1Char('%');
+    EXPECT_TRUE(box->accessibleDescription().contains(shown)) << box->accessibleDescription().toStdString();
+}
+
 TEST_F(PracticeMarking, TheAnimationShowsABarEveryFifthOfASecondAndTakesNoInputMeanwhile) {
     PracticeWindow* window = OpenPaper(101);
     ASSERT_NE(window, nullptr);

@@ -133,6 +133,9 @@ private:
     void afterMove(const practice::MoveOutcome& outcome);
     void storeWithoutMoving();
     void showReview();
+    /// Says the score to a screen reader: in the description of the answer
+    /// box that holds the keyboard (the first box when none does).
+    void speakScore();
     void completeMarking();
     /// Moves the window's life on by @p event; false (and nothing changes) when it refuses it.
     bool enter(practice::LifeEvent event);

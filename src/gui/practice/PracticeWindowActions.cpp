@@ -7,6 +7,7 @@
 #include "gui/chrome/QtText.h"
 #include "gui/chrome/SkinnedFrame.h"
 #include "gui/popup/Asker.h"
+#include "gui/practice/AnswerBox.h"
 #include "gui/practice/AnswerSheetPanel.h"
 #include "gui/practice/MarkingPanel.h"
 #include "gui/practice/PracticeStatusBar.h"
@@ -14,6 +15,8 @@
 #include "gui/practice/PracticeWindow.h"
 #include "gui/practice/QuestionView.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <optional>
 #include <system_error>
 
@@ -236,6 +239,22 @@ void PracticeWindow::showReview() {
     m_status->ShowQuestions(m_paper.ListedQuestions());
     showState();
     applyToolbarStates();
+    speakScore();
+}
+
+void PracticeWindow::speakScore() {
+    // The score panel is drawn, not focused, and this Qt has no announcements:
+    // the box the keyboard is in tells it, until the next move.
+    auto* box = qobject_cast<AnswerBox*>(QApplication::focusWidget());
+    if (box == nullptr || !isAncestorOf(box)) {
+        m_sheet->FocusStart();
+        box = qobject_cast<AnswerBox*>(focusWidget());
+    }
+    if (box != nullptr) {
+        box->setAccessibleDescription(m_toolbar->score()->accessibleName() + QStringLiteral(". ") +
+                                      m_toolbar->rightCount()->accessibleName() + QStringLiteral(". ") +
+                                      box->accessibleDescription());
+    }
 }
 
 } // namespace orbisk::gui
