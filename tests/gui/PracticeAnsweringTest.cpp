@@ -173,11 +173,15 @@ TEST_F(PracticeAnswering, ARefusalsMessageGoesWhenTheKeyboardMovesToAnotherBox) 
     PracticeWindow* window = OpenActive(121); // a cloze of five gaps a question
     ASSERT_NE(window, nullptr);
     AnswerSheetPanel* sheet = window->sheet();
+    const QString before = sheet->answerBox(1)->accessibleDescription();
     Type(QStringLiteral("#"));
     ASSERT_TRUE(sheet->message()->isVisible());
+    EXPECT_TRUE(sheet->answerBox(1)->accessibleDescription().startsWith(sheet->message()->text()))
+        << "a screen reader hears it from the box";
     Key(Qt::Key_Return);
     ASSERT_EQ(QApplication::focusWidget(), sheet->answerBox(2));
     EXPECT_FALSE(sheet->message()->isVisible()) << "it would lie over the box being typed in";
+    EXPECT_EQ(sheet->answerBox(1)->accessibleDescription(), before);
 }
 
 TEST_F(PracticeAnswering, EnterInTheLastBoxStoresAndGoesOnButNotPastTheLastQuestion) {

@@ -285,6 +285,12 @@ void AnswerSheetPanel::enterFrom(int n) {
 }
 
 void AnswerSheetPanel::showMessage(int n, const QString& text) {
+    hideMessage();
+    // A screen reader hears it from the box, whose description it leads while it shows.
+    AnswerBox* refusing = answerBox(n);
+    m_spokenBefore = refusing->accessibleDescription();
+    m_spokenWith = text + QStringLiteral(" ") + m_spokenBefore;
+    refusing->setAccessibleDescription(m_spokenWith);
     // Under the box, as wide as the sheet and wrapped; above it when it would
     // pass the sheet's bottom.
     const int margin = 4;
@@ -307,6 +313,10 @@ void AnswerSheetPanel::showMessage(int n, const QString& text) {
 void AnswerSheetPanel::hideMessage() {
     m_messageTimer->stop();
     m_message->hide();
+    // Unless a move has told the box of another question meanwhile.
+    if (m_messageFrame > 0 && answerBox(m_messageFrame)->accessibleDescription() == m_spokenWith) {
+        answerBox(m_messageFrame)->setAccessibleDescription(m_spokenBefore);
+    }
     m_messageFrame = 0;
 }
 

@@ -104,6 +104,8 @@ private:
     QScrollArea* m_scroll;
     QWidget* m_content;
     QLabel* m_message;
+    QString m_spokenBefore; ///< the refusing box's description before its message
+    QString m_spokenWith;   ///< and with it
     QTimer* m_messageTimer;
     int m_messageFrame = 0; ///< the frame whose refusal the message tells; 0 while none shows
     practice::AnswerSheet m_sheet;
