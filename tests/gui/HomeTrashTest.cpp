@@ -201,6 +201,22 @@ TEST_F(HomeTrash, AClickOnACaptionActsAsItsButton) {
     EXPECT_NE(AllResults(), before);
 }
 
+TEST_F(HomeTrash, TheKeyboardGoesStraightToNoWhichCarriesTheQuestion) {
+    const auto home = Open();
+    QApplication::setActiveWindow(home.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(home.get()));
+    TrashPage* page = VisitTrash(*home);
+    page->trashButton()->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> focused;
+    const auto watch = QObject::connect(qApp, &QApplication::focusChanged,
+                                        [&focused](QWidget*, QWidget* now) { focused << now; });
+    QTest::keyClick(page->trashButton(), Qt::Key_Space);
+    QObject::disconnect(watch);
+    EXPECT_EQ(focused, QList<QWidget*>{page->noButton()})
+        << "no stop on the way for a screen reader to announce";
+    EXPECT_EQ(page->noButton()->accessibleDescription(), page->confirmText()->text());
+}
+
 TEST_F(HomeTrash, TheKeyboardAloneErasesAndConfirmOffersNoFirst) {
     const auto home = Open();
     QApplication::setActiveWindow(home.get());

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <utility>
 
 namespace orbisk::gui {
 
@@ -61,6 +62,7 @@ TrashPage::TrashPage(SkinPictures& pictures, HoverPoller& poller, const layout::
     place(m_trash, m_trashCaption, middle - button.width() / 2);
     place(m_no, m_noCaption, middle - kButtonGap / 2 - button.width());
     place(m_yes, m_yesCaption, middle + kButtonGap / 2);
+    m_trash->setAccessibleDescription(m_offer->text());
     showStage(Stage::Offer);
 }
 
@@ -101,6 +103,9 @@ void TrashPage::ButTrash_Click() {
     const QString open = m_openPaper ? m_openPaper() : QString();
     m_confirm->setText(open.isEmpty() ? ToQString(home::texts::kTrashConfirm)
                                       : ToQString(home::texts::TrashConfirmWithOpenPaper(ToUtf8(open))));
+    // The keyboard lands on an answer: a screen reader hears the question with it.
+    m_no->setAccessibleDescription(m_confirm->text());
+    m_yes->setAccessibleDescription(m_confirm->text());
     showStage(Stage::Confirm);
 }
 
@@ -125,15 +130,18 @@ void TrashPage::showStage(Stage stage) {
     m_stage = stage;
     const bool offer = stage == Stage::Offer;
     const bool confirm = stage == Stage::Confirm;
-    m_offer->setVisible(offer);
-    m_trash->setVisible(offer);
-    m_trashCaption->setVisible(offer);
-    m_confirm->setVisible(confirm);
-    for (QWidget* widget : {static_cast<QWidget*>(m_yes), static_cast<QWidget*>(m_yesCaption),
-                            static_cast<QWidget*>(m_no), static_cast<QWidget*>(m_noCaption)}) {
-        widget->setVisible(confirm);
+    const std::pair<QWidget*, bool> shown[] = {
+        {m_offer, offer},     {m_trash, offer},       {m_trashCaption, offer},
+        {m_confirm, confirm}, {m_yes, confirm},       {m_yesCaption, confirm},
+        {m_no, confirm},      {m_noCaption, confirm}, {m_done, !offer && !confirm}};
+    // The new stage shows and takes the keyboard before the old one goes: a
+    // focused button hidden first would pass the keyboard on along the Tab
+    // chain (to the title bar), and a screen reader would say so.
+    for (const auto& [widget, show] : shown) {
+        if (show) {
+            widget->setVisible(true);
+        }
     }
-    m_done->setVisible(stage == Stage::Done);
     // Once done the keyboard stays on the page, which then speaks the message.
     setAccessibleName(stage == Stage::Done ? m_done->text() : QString());
     // Keyboard users stay on the page: "No" is the safe answer to offer first.
@@ -144,6 +152,11 @@ void TrashPage::showStage(Stage stage) {
             m_trash->setFocus(Qt::OtherFocusReason);
         } else {
             setFocus(Qt::OtherFocusReason);
+        }
+    }
+    for (const auto& [widget, show] : shown) {
+        if (!show) {
+            widget->setVisible(false);
         }
     }
 }
