@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace orbisk::gui {
 namespace {
@@ -404,11 +405,21 @@ TEST_F(PracticeGuard, AScreenReaderReadsThePagesWordsWhereTheKeyboardReachesIt) 
     ASSERT_NE(window, nullptr);
     const QString description = window->view()->accessibleDescription();
     EXPECT_TRUE(description.contains(QStringLiteral("Question 1"))) << description.toStdString();
-    for (const QChar inner : {QChar(0xfdd0), QChar(0xfdd1), QChar(QChar::ParagraphSeparator)}) {
+    for (const QChar inner : {QChar(0xfdd0), QChar(0xfdd1), QChar(QChar::ParagraphSeparator),
+                              QChar(QChar::ObjectReplacementCharacter)}) {
         EXPECT_FALSE(description.contains(inner)) << "the document's own marks are not read out";
     }
     window->NextQuestion();
     EXPECT_TRUE(window->view()->accessibleDescription().contains(QStringLiteral("Question 2")));
+}
+
+// Set, not left to the tooltip, which a screen reader is never told has changed.
+TEST_F(PracticeGuard, TheSheetHandleDescribesWhatAPressNowDoes) {
+    PracticeWindow* window = OpenActive(101);
+    ASSERT_NE(window, nullptr);
+    window->ToggleAnswerSheet();
+    EXPECT_FALSE(window->sheetHandle()->accessibleDescription().isEmpty());
+    EXPECT_EQ(window->sheetHandle()->accessibleDescription(), window->sheetHandle()->toolTip());
 }
 
 TEST_F(PracticeGuard, AClickOnThePageReachedByTabGivesTheKeyboardBackToTheAnswers) {

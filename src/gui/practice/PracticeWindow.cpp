@@ -128,6 +128,7 @@ void PracticeWindow::build() {
     m_handle->SetPictures({handle, handle, handle, {}});
     m_handle->setToolTip(ToQString(practice::texts::kHideSheetTooltip));
     m_handle->setAccessibleName(ToQString(practice::texts::kHideSheetTooltip));
+    m_handle->setAccessibleDescription(ToQString(practice::texts::kHideSheetTooltip));
     connect(m_handle, &ImageButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
     m_handle->installEventFilter(this); // its strip shows when it has the keyboard
 
@@ -245,6 +246,8 @@ void PracticeWindow::ToggleAnswerSheet() {
     m_sheetShown = toggle.shown;
     m_handle->setToolTip(ToQString(toggle.tooltip));
     m_handle->setAccessibleName(ToQString(toggle.tooltip));
+    // Set, not left to the tooltip: a screen reader learns of a change only when told.
+    m_handle->setAccessibleDescription(ToQString(toggle.tooltip));
     LayOut();
 }
 

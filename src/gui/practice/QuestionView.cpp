@@ -130,8 +130,9 @@ void QuestionView::SetSpokenHint(const QString& hint) {
 }
 
 void QuestionView::speakPage() {
-    // The page's words in reading order, its table cells and lines apart.
-    const QString text = document()->toPlainText().simplified();
+    // The page's words in reading order, its table cells and lines apart; a
+    // picture's place holder says nothing.
+    const QString text = document()->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified();
     setAccessibleDescription(m_spokenHint.isEmpty() ? text
                              : text.isEmpty()       ? m_spokenHint
                                                     : text + QStringLiteral("\n") + m_spokenHint);
