@@ -413,6 +413,19 @@ TEST_F(PracticeGuard, AScreenReaderReadsThePagesWordsWhereTheKeyboardReachesIt) 
     EXPECT_TRUE(window->view()->accessibleDescription().contains(QStringLiteral("Question 2")));
 }
 
+// The test bank's comprehension items read "Item 146.1.3: ..." with options "answer N to 146.1.3".
+TEST_F(PracticeGuard, EachAnswerBoxOfAManyPartQuestionTellsItsOwnPartAndOptions) {
+    PracticeWindow* window = OpenActive(146);
+    ASSERT_NE(window, nullptr);
+    const QString third = window->sheet()->answerBox(3)->accessibleDescription();
+    EXPECT_TRUE(third.contains(QStringLiteral("Item 146.1.3"))) << third.toStdString();
+    EXPECT_TRUE(third.contains(QStringLiteral("2 answer 2 to 146.1.3"))) << third.toStdString();
+    EXPECT_FALSE(window->sheet()->answerBox(2)->accessibleDescription().contains(QStringLiteral("146.1.3")));
+    window->NextQuestion();
+    EXPECT_TRUE(
+        window->sheet()->answerBox(3)->accessibleDescription().contains(QStringLiteral("Item 146.2.3")));
+}
+
 // Set, not left to the tooltip, which a screen reader is never told has changed.
 TEST_F(PracticeGuard, TheSheetHandleDescribesWhatAPressNowDoes) {
     PracticeWindow* window = OpenActive(101);

@@ -152,6 +152,8 @@ inline constexpr std::string_view kGroupHint = "one answer, in any order";
 // ---- What a screen reader says ------------------------------------------------
 
 inline constexpr std::string_view kQuestionPageName = "Question page";
+/// Before a question's options, as an answer box tells them to a screen reader.
+inline constexpr std::string_view kOptionsSpoken = "Options";
 /// The keys that change the text size, told by the toolbar and the question page.
 inline constexpr std::string_view kTextSizeKeys =
     "Ctrl+Plus makes the question and your answers larger, Ctrl+Minus smaller, Ctrl+0 their usual size";

@@ -242,6 +242,15 @@ std::vector<std::string> AnswerSheetPanel::Texts() const {
     return texts;
 }
 
+void AnswerSheetPanel::SpeakParts(const std::function<QString(int)>& partOf) {
+    for (int n = 1; n <= m_shown; ++n) {
+        if (const QString part = partOf(n); !part.isEmpty()) {
+            AnswerBox* box = answerBox(n);
+            box->setAccessibleDescription(box->accessibleDescription() + QStringLiteral(". ") + part);
+        }
+    }
+}
+
 void AnswerSheetPanel::FocusStart() {
     focusFrame(practice::FrameToFocus(m_sheet));
 }

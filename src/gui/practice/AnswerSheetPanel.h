@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,10 @@ public:
     void SetTextSize(int percent);
     /// How many times taller the frames are than at the smallest text.
     double frameGrowth() const { return m_grow; }
+    /// Adds to each shown box's description the part of the page it answers,
+    /// @p partOf(n) for box n, when there is one: a screen reader in the box
+    /// hears the question and its options.
+    void SpeakParts(const std::function<QString(int)>& partOf);
     QScrollArea* scrollArea() const { return m_scroll; }
 
     AnswerFrame* frame(int n) const;

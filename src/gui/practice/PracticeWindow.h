@@ -133,6 +133,8 @@ private:
     void afterMove(const practice::MoveOutcome& outcome);
     void storeWithoutMoving();
     void showReview();
+    /// Each answer box's description gains the part of the page it answers.
+    void speakParts();
     /// Says the score to a screen reader: in the description of the answer
     /// box that holds the keyboard (the first box when none does).
     void speakScore();

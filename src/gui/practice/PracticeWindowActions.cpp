@@ -37,6 +37,7 @@ void PracticeWindow::showQuestion() {
     m_questionTitle->setText(ToQString(m_paper.QuestionTitle()));
     m_sheet->Show(m_paper.Sheet());
     showPage();
+    speakParts();
     m_status->ShowQuestions(m_paper.ListedQuestions());
     applyToolbarStates();
 }
@@ -234,8 +235,13 @@ void PracticeWindow::completeMarking() {
     emit marked();
 }
 
+void PracticeWindow::speakParts() {
+    m_sheet->SpeakParts([this](int answer) { return m_view->SpokenPart(answer); });
+}
+
 void PracticeWindow::showReview() {
     m_sheet->Show(m_paper.Sheet());
+    speakParts();
     m_status->ShowQuestions(m_paper.ListedQuestions());
     showState();
     applyToolbarStates();

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -40,6 +41,15 @@ bool isCopyOrCut(const QKeyEvent* event) {
     // Ctrl with C or X, whatever else is held (Ctrl+Shift+C too).
     return (event->modifiers() & Qt::ControlModifier) &&
            (event->key() == Qt::Key_C || event->key() == Qt::Key_X);
+}
+
+// A page's line as a screen reader says it: no picture place holders, and a
+// gap to fill ("__________") said as one word, not as a run of underlines.
+QString spoken(QString line) {
+    static const QRegularExpression gap(QStringLiteral("_{2,}"));
+    return line.remove(QChar::ObjectReplacementCharacter)
+        .replace(gap, QStringLiteral("(blank)"))
+        .simplified();
 }
 
 } // namespace
@@ -88,6 +98,7 @@ bool QuestionView::Navigate(const std::filesystem::path& file, int question) {
         m_errorPage = false;
         document()->clear();
         showHtml(html);
+        findParts();
         emit pageReady(question);
         return true;
     } catch (const Error& error) {
@@ -99,6 +110,7 @@ bool QuestionView::Navigate(const std::filesystem::path& file, int question) {
 
 void QuestionView::ShowErrorPage(int question, const QString& reason) {
     m_archive.reset();
+    m_parts.clear();
     m_question = question;
     m_errorPage = true;
     const QString html =
@@ -130,12 +142,67 @@ void QuestionView::SetSpokenHint(const QString& hint) {
 }
 
 void QuestionView::speakPage() {
-    // The page's words in reading order, its table cells and lines apart; a
-    // picture's place holder says nothing.
-    const QString text = document()->toPlainText().remove(QChar::ObjectReplacementCharacter).simplified();
+    // The page's words in reading order, its table cells and lines apart.
+    const QString text = spoken(document()->toPlainText());
     setAccessibleDescription(m_spokenHint.isEmpty() ? text
                              : text.isEmpty()       ? m_spokenHint
                                                     : text + QStringLiteral("\n") + m_spokenHint);
+}
+
+QString QuestionView::SpokenPart(int answer) const {
+    const auto found = m_parts.find(answer);
+    return found == m_parts.end() ? QString() : found->second;
+}
+
+void QuestionView::findParts() {
+    // An option is a link "answer:K:N" (its number and its words, each in a
+    // cell of its own); what it answers is the last line before answer K's
+    // first option that holds no option.
+    m_parts.clear();
+    std::map<int, QString> lead;
+    std::map<int, std::map<int, QString>> options; // answer, then option number: its words
+    QString lastLine;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        std::map<std::pair<int, int>, QString> linked; // this block's text of each option
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QStringList link = fragment.charFormat().anchorHref().split(QLatin1Char(':'));
+            bool answerOk = false;
+            bool optionOk = false;
+            if (link.size() != 3 || link[0] != QLatin1String("answer")) {
+                continue;
+            }
+            const int answer = link[1].toInt(&answerOk);
+            const int option = link[2].toInt(&optionOk);
+            if (answerOk && optionOk) {
+                linked[{answer, option}] += fragment.text();
+            }
+        }
+        const QString line = spoken(block.text());
+        if (linked.empty()) {
+            if (!line.isEmpty()) {
+                lastLine = line;
+            }
+            continue;
+        }
+        for (const auto& [which, words] : linked) {
+            lead.emplace(which.first, lastLine);
+            QString& kept = options[which.first][which.second];
+            if (words.simplified().size() > kept.size()) {
+                kept = words.simplified(); // the option's words, not its number
+            }
+        }
+    }
+    for (const auto& [answer, byNumber] : options) {
+        QStringList said;
+        for (const auto& [number, words] : byNumber) {
+            said << QString::number(number) + QLatin1Char(' ') + words;
+        }
+        const QString& before = lead[answer];
+        m_parts[answer] = (before.isEmpty() ? QString() : before + QLatin1Char(' ')) +
+                          ToQString(practice::texts::kOptionsSpoken) + QStringLiteral(": ") +
+                          said.join(QStringLiteral("; "));
+    }
 }
 
 void QuestionView::showHtml(const QString& html) {

@@ -4,6 +4,7 @@
 
 #include <QTextBrowser>
 #include <filesystem>
+#include <map>
 #include <optional>
 
 namespace orbisk::gui {
@@ -50,6 +51,11 @@ public:
     int textSize() const { return m_textSize; }
     /// What a screen reader says after the page's text: how to change its size, say.
     void SetSpokenHint(const QString& hint);
+    /// The part of the page that answer @p answer (from 1) answers, in words
+    /// for a screen reader: the line before its options, then the options by
+    /// number ("(b) What time does the party end? Options: 1 10 a.m.; 2 noon").
+    /// Empty when the page shows no options for it.
+    QString SpokenPart(int answer) const;
 
     /// The question whose page (or error page) is on show; 0 before the first.
     int question() const { return m_question; }
@@ -81,6 +87,7 @@ protected:
 private:
     void refuse();
     void speakPage();
+    void findParts();
     /// Shows @p html at the text size.
     void showHtml(const QString& html);
 
@@ -91,7 +98,8 @@ private:
     bool m_errorPage = false;
     QString m_html;
     QString m_spokenHint;
-    int m_wheelTurned = 0; ///< Ctrl+wheel turned short of a whole notch (a touchpad's)
+    std::map<int, QString> m_parts; ///< SpokenPart of each answer the page shows options for
+    int m_wheelTurned = 0;          ///< Ctrl+wheel turned short of a whole notch (a touchpad's)
     int m_textSize = 100;
 };
 
