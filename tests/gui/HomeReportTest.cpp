@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(HomeReport, ReportMeans,
                                            MeansCase{"quarter_rounds_to_even", kQuarterMean, false, "72.2%",
                                                      "62.5%", 72.25, "72.2%", "62.5%", "2 / 50"},
                                            MeansCase{"quarter_under_decimal_comma", kQuarterMean, true,
-                                                     "72.2%", "62.5%", 72.25, "72.2%", "62.5%", "2 / 50"}),
+                                                     "72,2%", "62,5%", 72.25, "72,2%", "62,5%", "2 / 50"}),
                          [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(HomeReport, AScoreThatIsNotANumberIsLeftOutAndNamedQuietly) {

@@ -182,14 +182,14 @@ practice::PaperRequest HomeScreen::OpenPaper(int offset, int take) {
     return request;
 }
 
-std::optional<report::ReportFigures> HomeScreen::Report() const {
+std::optional<report::ReportFigures> HomeScreen::Report(std::string_view point) const {
     const config::SectionConfig* section = chosenSection();
     if (section == nullptr) {
         return std::nullopt;
     }
     const auto trendFile =
         results::FilePath(m_appFolder, results::ResultsFile::Trend, m_state.LChose, m_state.lblCOD);
-    return report::BuildReport(m_marks, *section, trendFile);
+    return report::BuildReport(m_marks, *section, trendFile, point);
 }
 
 std::optional<std::vector<report::CardLine>> HomeScreen::ResultsCard(std::string_view title) const {

@@ -150,7 +150,8 @@ public:
 
     /// The current section's report from the marks LoadSection read and its
     /// trend file as it is now; none when no section is chosen.
-    std::optional<report::ReportFigures> Report() const;
+    /// Its figures are written with @p point as their decimal point.
+    std::optional<report::ReportFigures> Report(std::string_view point = ".") const;
     /// The current section's results card titled @p title; none when no section is chosen.
     std::optional<std::vector<report::CardLine>> ResultsCard(std::string_view title) const;
 

@@ -8,11 +8,12 @@ std::string papers(int count) {
     return std::to_string(count) + (count == 1 ? " paper" : " papers");
 }
 
-std::string describeMean(std::string_view attempts, const ScoreMean& mean) {
+// @p mark: the mean as the row shows it ("85.2%").
+std::string describeMean(std::string_view attempts, const ScoreMean& mean, const std::string& mark) {
     if (mean.empty()) {
         return "no " + std::string(attempts) + " yet";
     }
-    return std::string(attempts) + " average " + mean.Text() + "% over " + papers(mean.count());
+    return std::string(attempts) + " average " + mark + " over " + papers(mean.count());
 }
 
 } // namespace
@@ -22,18 +23,18 @@ std::string DescribeTopicRow(const TopicFigures& topic) {
     if (topic.first.empty() && topic.second.empty()) {
         return name + ": no papers taken yet.";
     }
-    return name + ": " + describeMean("first attempts", topic.first) + "; " +
-           describeMean("second attempts", topic.second) + ".";
+    return name + ": " + describeMean("first attempts", topic.first, topic.firstMark) + "; " +
+           describeMean("second attempts", topic.second, topic.secondMark) + ".";
 }
 
-std::string DescribeTrend(const std::vector<TrendPoint>& trend) {
+std::string DescribeTrend(const std::vector<TrendPoint>& trend, std::string_view point) {
     if (trend.empty()) {
         return "No first-attempt scores yet.";
     }
     std::string text = trend.size() == 1 ? "Most recent first-attempt score: "
                                          : "Recent first-attempt scores, oldest first: ";
     for (std::size_t i = 0; i < trend.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + trend[i].text + "%";
+        text += (i == 0 ? "" : ", ") + WithDecimalPoint(trend[i].text, point) + "%";
     }
     return text + ".";
 }

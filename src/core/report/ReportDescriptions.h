@@ -18,7 +18,7 @@ std::string DescribeTopicRow(const TopicFigures& topic);
 
 /// The trend plot in words, oldest first, e.g. "Recent first-attempt scores,
 /// oldest first: 80%, 92.5%, 100%." or "No first-attempt scores yet."
-std::string DescribeTrend(const std::vector<TrendPoint>& trend);
+std::string DescribeTrend(const std::vector<TrendPoint>& trend, std::string_view point = ".");
 
 /// The note under the overall figures naming the stored scores left out
 /// because they are not numbers, e.g. "Not counted here, because the stored

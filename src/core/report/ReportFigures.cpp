@@ -19,8 +19,8 @@ void addScore(ScoreMean& mean, const std::vector<std::string>& values, int slot,
     }
 }
 
-std::string meanText(const ScoreMean& mean, std::string_view none) {
-    return mean.empty() ? std::string(none) : mean.Text() + "%";
+std::string meanText(const ScoreMean& mean, std::string_view none, std::string_view point) {
+    return mean.empty() ? std::string(none) : mean.Text(point) + "%";
 }
 
 void chooseStrongestAndWeakest(ReportFigures& figures) {
@@ -69,7 +69,8 @@ ScoreMean TopicFigures::TopicScore() const {
     return score;
 }
 
-ReportFigures ComputeReport(const results::Marks& marks, const config::SectionConfig& section) {
+ReportFigures ComputeReport(const results::Marks& marks, const config::SectionConfig& section,
+                            std::string_view point) {
     ReportFigures figures;
     figures.paperCount = section.paperCount;
     figures.WT = kNoFigure;
@@ -88,13 +89,13 @@ ReportFigures ComputeReport(const results::Marks& marks, const config::SectionCo
             addScore(topic.first, marks.FSE, slot, 1, figures.unreadable);
             addScore(topic.second, marks.SSE, slot, 2, figures.unreadable);
         }
-        topic.firstMark = meanText(topic.first, "");
-        topic.secondMark = meanText(topic.second, "");
+        topic.firstMark = meanText(topic.first, "", point);
+        topic.secondMark = meanText(topic.second, "", point);
         figures.overallFirst.Merge(topic.first);
         figures.overallSecond.Merge(topic.second);
     }
-    figures.OScore1 = meanText(figures.overallFirst, kNoFigure);
-    figures.OScore2 = meanText(figures.overallSecond, kNoFigure);
+    figures.OScore1 = meanText(figures.overallFirst, kNoFigure, point);
+    figures.OScore2 = meanText(figures.overallSecond, kNoFigure, point);
     figures.papersCompleted = figures.overallFirst.count();
     figures.PCNum = std::to_string(figures.papersCompleted) + " / " + std::to_string(figures.paperCount);
     chooseStrongestAndWeakest(figures);
@@ -102,8 +103,8 @@ ReportFigures ComputeReport(const results::Marks& marks, const config::SectionCo
 }
 
 ReportFigures BuildReport(const results::Marks& marks, const config::SectionConfig& section,
-                          const std::filesystem::path& trendFile) {
-    ReportFigures figures = ComputeReport(marks, section);
+                          const std::filesystem::path& trendFile, std::string_view point) {
+    ReportFigures figures = ComputeReport(marks, section, point);
     figures.trend = ReadTrend(trendFile);
     return figures;
 }

@@ -85,11 +85,14 @@ struct ReportFigures {
 /// topic order, the weakest is the lowest topic score and the strongest the
 /// highest, a later topic winning a tie, so ties go to the higher-numbered
 /// topic in both. No candidate at all gives "-".
-ReportFigures ComputeReport(const results::Marks& marks, const config::SectionConfig& section);
+/// The averages and marks are written with @p point as their decimal point
+/// (the learner's, "85,2%" on a desktop that writes decimal commas).
+ReportFigures ComputeReport(const results::Marks& marks, const config::SectionConfig& section,
+                            std::string_view point = ".");
 
 /// ComputeReport plus the trend read from the section's trend file
 /// (ReadTrend: a missing or unreadable file gives an empty trend).
 ReportFigures BuildReport(const results::Marks& marks, const config::SectionConfig& section,
-                          const std::filesystem::path& trendFile);
+                          const std::filesystem::path& trendFile, std::string_view point = ".");
 
 } // namespace orbisk::report

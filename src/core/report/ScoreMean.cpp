@@ -34,14 +34,22 @@ double ScoreMean::value() const {
     return static_cast<double>(m_sumMicros) / static_cast<double>(kMicrosPerPoint) / m_count;
 }
 
-std::string ScoreMean::Text() const {
+std::string ScoreMean::Text(std::string_view point) const {
     if (m_count == 0) {
         return {};
     }
     // The mean in points is sum / (count * 10^6), which is the percentage
     // sum / (count * 10^8) x 100: the same exact half-to-even rounding the
     // marking uses for a paper's score.
-    return text::FormatPercentage(m_sumMicros, static_cast<long long>(m_count) * 100 * kMicrosPerPoint);
+    return WithDecimalPoint(
+        text::FormatPercentage(m_sumMicros, static_cast<long long>(m_count) * 100 * kMicrosPerPoint), point);
+}
+
+std::string WithDecimalPoint(std::string number, std::string_view point) {
+    if (const std::size_t at = number.find('.'); at != std::string::npos) {
+        number.replace(at, 1, point);
+    }
+    return number;
 }
 
 std::strong_ordering ScoreMean::CompareMean(const ScoreMean& other) const {

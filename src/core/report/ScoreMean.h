@@ -42,9 +42,9 @@ public:
     double value() const;
 
     /// The mean rounded to one decimal with halves to the even digit, decided on
-    /// the exact value, as its shortest text with a "." point: "85", "85.5",
-    /// "72.2" (for 72.25), "72.8" (for 72.75). "" when empty.
-    std::string Text() const;
+    /// the exact value, as its shortest text with @p point as its decimal point:
+    /// "85", "85.5", "72.2" (for 72.25), "72.8" (for 72.75). "" when empty.
+    std::string Text(std::string_view point = ".") const;
 
     /// Compares the exact means; an empty mean counts as 0.
     std::strong_ordering CompareMean(const ScoreMean& other) const;
@@ -53,5 +53,8 @@ private:
     long long m_sumMicros = 0;
     int m_count = 0;
 };
+
+/// @p number (digits with at most one ".") written with @p point as its decimal point.
+std::string WithDecimalPoint(std::string number, std::string_view point);
 
 } // namespace orbisk::report

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <filesystem>
 #include <string>
@@ -14,6 +15,11 @@ inline QString ToQString(std::string_view text) {
 
 inline std::string ToUtf8(const QString& text) {
     return text.toStdString();
+}
+
+/// The learner's decimal point, as the desktop writes numbers: "." or ",".
+inline std::string DecimalPoint() {
+    return QLocale().decimalPoint().toStdString();
 }
 
 /// A file's full path as the learner reads it in a message.

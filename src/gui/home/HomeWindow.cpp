@@ -256,7 +256,7 @@ void HomeWindow::focusFirstOf(QWidget* page) {
 
 void HomeWindow::BuildReport() {
     // Rebuilt on every visit from the marks LoadSection read and the trend file as it is now.
-    if (const auto figures = m_home.Report()) {
+    if (const auto figures = m_home.Report(DecimalPoint())) {
         reportPage()->BuildReport(*figures);
     }
     reportPage()->ArrangeReportPanels(m_home.state().txtReportPos);

@@ -230,7 +230,7 @@ void ReportPage::BuildReport(const report::ReportFigures& figures) {
     }
 
     m_plot->SetScores(report::TrendScores(figures.trend));
-    m_plot->setAccessibleDescription(ToQString(report::DescribeTrend(figures.trend)));
+    m_plot->setAccessibleDescription(ToQString(report::DescribeTrend(figures.trend, DecimalPoint())));
 }
 
 void ReportPage::FillTopicRow(int k, const report::TopicFigures& topic) {
