@@ -21,6 +21,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QWheelEvent>
+#include <optional>
 #include <vector>
 
 namespace orbisk::gui {
@@ -41,6 +42,23 @@ bool isCopyOrCut(const QKeyEvent* event) {
     // Ctrl with C or X, whatever else is held (Ctrl+Shift+C too).
     return (event->modifiers() & Qt::ControlModifier) &&
            (event->key() == Qt::Key_C || event->key() == Qt::Key_X);
+}
+
+// An option's link "answer:K:N": option N (from 1) of the page's answer K.
+struct OptionLink {
+    int answer = 0;
+    int option = 0;
+};
+
+std::optional<OptionLink> optionLink(const QString& link) {
+    const QStringList parts = link.split(QLatin1Char(':'));
+    if (parts.size() != 3 || parts[0] != QLatin1String("answer")) {
+        return std::nullopt;
+    }
+    bool answerOk = false;
+    bool optionOk = false;
+    const OptionLink read{parts[1].toInt(&answerOk), parts[2].toInt(&optionOk)};
+    return answerOk && optionOk ? std::optional(read) : std::nullopt;
 }
 
 // A page's line as a screen reader says it: no picture place holders, and a
@@ -68,16 +86,9 @@ QuestionView::QuestionView(Notifier& notifier, PagePrinter& printer, QWidget* pa
     // leaves the keyboard in the answer box.
     setFocusPolicy(Qt::TabFocus);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        // "answer:K:N"; any other link is followed nowhere.
-        const QStringList parts = link.toString().split(QLatin1Char(':'));
-        bool answerOk = false;
-        bool optionOk = false;
-        if (parts.size() == 3 && parts[0] == QLatin1String("answer")) {
-            const int answer = parts[1].toInt(&answerOk);
-            const int option = parts[2].toInt(&optionOk);
-            if (answerOk && optionOk) {
-                emit optionClicked(answer, option);
-            }
+        // An option's; any other link is followed nowhere.
+        if (const auto picked = optionLink(link.toString())) {
+            emit optionClicked(picked->answer, picked->option);
         }
     });
     setFrameShape(QFrame::NoFrame);
@@ -166,16 +177,8 @@ void QuestionView::findParts() {
         std::map<std::pair<int, int>, QString> linked; // this block's text of each option
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const QStringList link = fragment.charFormat().anchorHref().split(QLatin1Char(':'));
-            bool answerOk = false;
-            bool optionOk = false;
-            if (link.size() != 3 || link[0] != QLatin1String("answer")) {
-                continue;
-            }
-            const int answer = link[1].toInt(&answerOk);
-            const int option = link[2].toInt(&optionOk);
-            if (answerOk && optionOk) {
-                linked[{answer, option}] += fragment.text();
+            if (const auto link = optionLink(fragment.charFormat().anchorHref())) {
+                linked[{link->answer, link->option}] += fragment.text();
             }
         }
         const QString line = spoken(block.text());
@@ -349,9 +352,7 @@ void QuestionView::paintEvent(QPaintEvent* event) {
     QTextBrowser::paintEvent(event);
     if (hasFocus()) {
         QPainter painter(viewport());
-        QPen dots(palette::kFocusMark);
-        dots.setStyle(Qt::DotLine);
-        painter.setPen(dots);
+        painter.setPen(palette::FocusDots());
         painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
     }
 }
