@@ -210,9 +210,7 @@ void ImageButton::paintEvent(QPaintEvent*) {
         const QRect mark = rect().adjusted(1, 1, -2, -2);
         painter.setPen(QPen(Qt::white));
         painter.drawRect(mark);
-        QPen dots(palette::kFocusMark);
-        dots.setStyle(Qt::DotLine);
-        painter.setPen(dots);
+        painter.setPen(palette::FocusDots());
         painter.drawRect(mark);
     }
 }

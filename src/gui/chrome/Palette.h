@@ -3,6 +3,7 @@
 #include "core/layout/Colour.h"
 
 #include <QColor>
+#include <QPen>
 #include <QString>
 
 /// The colours the windows are painted with, beside their skin pictures.
@@ -24,6 +25,12 @@ inline constexpr QColor kWrongVerdict(192, 0, 0);
 inline constexpr QColor kKeyBox(255, 250, 220);
 /// The mark round the control that has the keyboard focus.
 inline constexpr QColor kFocusMark(47, 111, 181);
+/// The dotted line of a focus mark, in @p colour.
+inline QPen FocusDots(const QColor& colour = kFocusMark) {
+    QPen dots(colour);
+    dots.setStyle(Qt::DotLine);
+    return dots;
+}
 /// The ground of the message an answer box gives when it refuses something.
 inline constexpr QColor kBoxMessage(255, 255, 225);
 

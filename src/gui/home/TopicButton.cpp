@@ -98,9 +98,7 @@ void TopicButton::paintEvent(QPaintEvent*) {
     painter.drawText(rect().adjusted(kTextIndent, 0, -kTextIndent, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      text());
     if (hasFocus()) {
-        QPen pen(isChecked() ? QColor(Qt::white) : palette::kFocusMark);
-        pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
+        painter.setPen(palette::FocusDots(isChecked() ? QColor(Qt::white) : palette::kFocusMark));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }

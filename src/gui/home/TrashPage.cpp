@@ -166,9 +166,7 @@ void TrashPage::paintEvent(QPaintEvent* event) {
     // Once done, the keyboard rests on the page: the message it speaks is marked.
     if (m_stage == Stage::Done && hasFocus()) {
         QPainter painter(this);
-        QPen dots(palette::kFocusMark);
-        dots.setStyle(Qt::DotLine);
-        painter.setPen(dots);
+        painter.setPen(palette::FocusDots());
         // Around the words, where the label's box puts them, not the whole box.
         const QRect words = m_done->fontMetrics().boundingRect(
             m_done->contentsRect(), static_cast<int>(m_done->alignment()) | Qt::TextWordWrap, m_done->text());
