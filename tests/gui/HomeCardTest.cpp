@@ -4,6 +4,7 @@
 #include "FakeCardPrinter.h"
 #include "FakePrinterAccess.h"
 #include "HomeFixture.h"
+#include "TempFolder.h"
 #include "core/results/ResultsStore.h"
 #include "gui/home/CardPainter.h"
 #include "gui/home/HomePage.h"
@@ -11,7 +12,7 @@
 
 #include <QPdfWriter>
 #include <QPrinter>
-#include <fstream>
+#include <optional>
 
 namespace orbisk::gui {
 namespace {
@@ -166,12 +167,11 @@ class UnwritablePdf : public CardOutput, public ::testing::WithParamInterface<Un
 
 TEST_P(UnwritablePdf, ACardThatCannotBeSavedIsReportedByItsFileName) {
     const std::filesystem::path folder = m_folder.path() / "cards";
+    std::optional<orbisk::testing::ReadOnlyFolder> readOnly;
     if (GetParam().readOnlyFolder) {
         std::filesystem::create_directory(folder);
-        std::filesystem::permissions(folder,
-                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        if (std::ofstream(folder / "probe").is_open()) {
-            std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        readOnly.emplace(folder);
+        if (!readOnly->KeepsOut()) {
             GTEST_SKIP() << "this user may write into read-only folders";
         }
     } else {
@@ -181,9 +181,7 @@ TEST_P(UnwritablePdf, ACardThatCannotBeSavedIsReportedByItsFileName) {
     m_access.saveAnswer = path(target);
     const auto home = OpenWith(m_printer);
     home->ToolBarClick(3);
-    if (GetParam().readOnlyFolder) {
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-    }
+    readOnly.reset();
 
     EXPECT_FALSE(std::filesystem::exists(target));
     ASSERT_EQ(m_notifier.messages.size(), 1);

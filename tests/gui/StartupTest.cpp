@@ -32,7 +32,6 @@
 #include <QTest>
 #include <QTimer>
 #include <csignal>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -272,14 +271,12 @@ TEST_F(Startup, ALockFileLeftByACopyThatCrashedHoldsNoLock) {
 TEST_F(Startup, ALockFileLeftInAFolderNobodyMayWriteToHoldsNoLock) {
     const fs::path lock = m_folder / SingleInstance::LockFileName().toStdString();
     WriteBytes(lock, "");
-    fs::permissions(m_folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const bool writable = std::ofstream(m_folder / "probe").is_open();
-    SingleInstance instance;
-    const files::LockAttempt attempt = instance.Lock(m_folder.path());
-    fs::permissions(m_folder.path(), fs::perms::owner_all);
-    if (writable) {
+    const orbisk::testing::ReadOnlyFolder readOnly(m_folder.path());
+    if (!readOnly.KeepsOut()) {
         GTEST_SKIP() << "this user may write into read-only folders";
     }
+    SingleInstance instance;
+    const files::LockAttempt attempt = instance.Lock(m_folder.path());
     EXPECT_EQ(attempt.outcome, files::LockOutcome::CannotCreate);
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <unistd.h>
+#include <utility>
 
 namespace orbisk::testing {
 
@@ -23,6 +24,20 @@ TempFolder::~TempFolder() {
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(m_path, ec);
+}
+
+ReadOnlyFolder::ReadOnlyFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+    std::filesystem::permissions(m_folder,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const std::filesystem::path probe = m_folder / "probe";
+    m_keepsOut = !std::ofstream(probe).is_open();
+    std::error_code ec;
+    std::filesystem::remove(probe, ec);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    std::error_code ec;
+    std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all, ec);
 }
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {

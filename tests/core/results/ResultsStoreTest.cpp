@@ -8,7 +8,6 @@
 #include "core/io/Journal.h"
 #include "core/results/ResultsTemplates.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace orbisk::results {
@@ -124,15 +123,12 @@ TEST(ResultsStore, ResetInAFolderThatTakesNoNewFileWritesNothing) {
     for (const ResultsFile file : kResultsFiles) {
         WriteBytes(FilePath(folder.path(), file, 2, "ENG"), "learner's results");
     }
-    namespace fs = std::filesystem;
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const bool writable = std::ofstream(folder / "probe").is_open();
-    const ResetReport check = CheckReset(folder.path(), "ENG", {2}, templates);
-    const ResetReport report = ResetResults(folder.path(), "ENG", {2}, templates);
-    fs::permissions(folder.path(), fs::perms::owner_all);
-    if (writable) {
+    const orbisk::testing::ReadOnlyFolder readOnly(folder.path());
+    if (!readOnly.KeepsOut()) {
         GTEST_SKIP() << "this user may write into read-only folders";
     }
+    const ResetReport check = CheckReset(folder.path(), "ENG", {2}, templates);
+    const ResetReport report = ResetResults(folder.path(), "ENG", {2}, templates);
     EXPECT_TRUE(check.nothingErased);
     EXPECT_EQ(report.notErased.size(), kResultsFiles.size());
     EXPECT_TRUE(report.nothingErased);

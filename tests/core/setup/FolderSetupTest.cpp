@@ -9,7 +9,6 @@
 #include "core/product/SkinTable.h"
 #include "core/results/ResultsStore.h"
 
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -105,14 +104,11 @@ TEST(StartupFiles, APictureLinkThatCannotBeRemovedIsReportedAndWhatItLeadsToIsLe
     WriteBytes(folder / "essay.txt", "the learner's own");
     std::filesystem::remove(graphics / "bar.bmp");
     std::filesystem::create_symlink(folder / "essay.txt", graphics / "bar.bmp");
-    namespace fs = std::filesystem;
-    fs::permissions(graphics, fs::perms::owner_read | fs::perms::owner_exec);
-    const bool writable = std::ofstream(graphics / "probe").is_open();
-    const GraphicsReport report = InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
-    fs::permissions(graphics, fs::perms::owner_all);
-    if (writable) {
+    const orbisk::testing::ReadOnlyFolder readOnly(graphics);
+    if (!readOnly.KeepsOut()) {
         GTEST_SKIP() << "this user may write into read-only folders";
     }
+    const GraphicsReport report = InstallGraphics(folder.path(), orbisk::testing::TestBank().pack());
     EXPECT_EQ(ReadBytes(folder / "essay.txt"), "the learner's own");
     ASSERT_EQ(report.failed.size(), 1U);
     EXPECT_EQ(report.failed[0].name, "bar.bmp");
